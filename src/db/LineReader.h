@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sky {
+
+// Reads a channel-list text file line by line, as the compiler and the loader both do: every line
+// ends with CR LF within its first 500 bytes, and is prepared before it is split into fields (the
+// double quotes of a name are rewritten so that the name becomes one field without spaces).
+class LineReader {
+public:
+    enum class Result {
+        Line,        // a prepared line is available
+        EndOfFile,   // no more bytes
+        Unreadable,  // a single double quote, no CR LF within the line's first 499 bytes
+    };
+
+    // Reads the whole file into memory; false when it cannot be opened or read.
+    bool open(const std::string& path);
+
+    // The next line, prepared, without its CR LF and cut at a NUL byte. A last line without CR LF
+    // is returned only when it is the "[END]" header (it ends every reader); otherwise it, and a
+    // line too long for the reader, are Unreadable. The view stays valid until the reader is
+    // destroyed or opened again.
+    Result next(std::string_view& line);
+
+    // The 1-based number of the line last returned (or refused).
+    int lineNumber() const { return lineNumber_; }
+
+private:
+    std::string data_;
+    size_t offset_ = 0;
+    int lineNumber_ = 0;
+};
+
+// Rewrites the double quotes of a line in place: with two or more quotes, every quote strictly
+// between the first and the last becomes "-" and every space there "~"; the first and last become
+// spaces, or both "-" when they are adjacent (the empty name reads as "--"). Returns false for a
+// line with exactly one quote.
+bool prepareQuotes(char* line, size_t length);
+
+}  // namespace sky
