@@ -1,0 +1,152 @@
+#include "compiler/CompileCommands.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "db/FileIo.h"
+#include "db/Format.h"
+#include "db/SiblingPath.h"
+
+namespace sky {
+
+namespace {
+
+// Restores the database path on every way out of a command: the compile leaves it ending in
+// ".txt", and a list named LIST.TXT must go on being saved to LIST.TXT on a file system that tells
+// the two apart.
+class PathGuard {
+public:
+    explicit PathGuard(CListDB& db) : db_(db), path_(db.path) {}
+    ~PathGuard() { db_.path = path_; }
+    PathGuard(const PathGuard&) = delete;
+    PathGuard& operator=(const PathGuard&) = delete;
+
+private:
+    CListDB& db_;
+    std::string path_;
+};
+
+// Copies the text file to base.cplsrc before the shown list is saved over it. Returns false when no
+// complete copy exists afterwards.
+bool takeTemporaryCopy(CListDB& db, const std::string& copyPath) {
+    const std::optional<std::string> text = readWholeFile(db.path);
+    if (!text) {
+        db.ui.message(format("Error On Save As Temp File: %s\n", db.path.c_str()));
+        return false;
+    }
+    if (!writeWholeFile(copyPath, *text)) {
+        db.ui.message(format("Error On Save As Temp File : %s\n", copyPath.c_str()));
+        std::remove(copyPath.c_str());
+        return false;
+    }
+    struct stat status {};
+    if (::stat(db.path.c_str(), &status) == 0) ::chmod(copyPath.c_str(), status.st_mode & 07777);
+    return true;
+}
+
+// Puts the copy back over the text file. The copy is renamed into place, so the text file is never
+// left half written; when that fails the copy is kept and named in the message, so nothing is lost.
+void restoreTemporaryCopy(CListDB& db, const std::string& copyPath) {
+    if (::access(copyPath.c_str(), F_OK) != 0) {
+        db.ui.message(format("Error On Save As Temp File: %s\n", copyPath.c_str()));
+        return;
+    }
+    if (std::rename(copyPath.c_str(), db.path.c_str()) != 0) {
+        db.ui.message(format("Error On Save As Temp File : %s\n", db.path.c_str()));
+    }
+}
+
+int convertAfterCompile(CListDB& db) {
+    if (db.ConvertImage()) return 1;
+    db.ui.message("Making a BIN file is failed!");
+    return 0;
+}
+
+// Runs a command between the temporary copy and its restore.
+template <typename Body>
+int withTemporaryCopy(CListDB& db, const TokenArray& tokens, Body body) {
+    PathGuard guard(db);
+    const std::string path = db.path;
+    const std::optional<std::string> copyPath = siblingPath(path, ".cplsrc");
+    if (!copyPath) {
+        db.ui.message(notTextPathMessage(db.path));
+        return 0;
+    }
+    const bool copied = takeTemporaryCopy(db, *copyPath);
+    saveList(db, tokens);
+    const int result = body();
+    db.path = path;
+    if (copied) restoreTemporaryCopy(db, *copyPath);
+    return result;
+}
+
+}  // namespace
+
+int saveList(CListDB& db, const TokenArray& tokens) {
+    if (db.SaveText(tokens)) return 1;
+    db.ui.message("ERROR!!! Saving not Complete");
+    return 0;
+}
+
+int compileCommand(CListDB& db, const TokenArray& tokens, int mode) {
+    return withTemporaryCopy(db, tokens, [&] {
+        const std::string path = db.path;
+        if (!db.Compile(mode)) {
+            db.ui.message("Making a HEX file is failed!");
+            return 0;
+        }
+        db.path = path;
+        return convertAfterCompile(db);
+    });
+}
+
+int buildPreInstalledImage(CListDB& db) {
+    PathGuard guard(db);
+    const std::string path = db.path;
+    if (!db.Compile(1)) {
+        db.ui.message("Making a HEX file is failed!");
+        return 0;
+    }
+    db.path = path;
+    const std::optional<std::string> hexPath = siblingPath(path, ".hex");
+    const std::optional<std::string> mergePath = siblingPath(path, ".mrg");
+    if (!hexPath || !mergePath) {
+        db.ui.message(notTextPathMessage(path));
+        return 0;
+    }
+    if (std::rename(hexPath->c_str(), mergePath->c_str()) != 0 ||
+        !writeWholeFile(*mergePath, {}, true)) {
+        db.ui.message(format("Can't open nessesary file : %s\n", mergePath->c_str()));
+        std::remove(mergePath->c_str());
+        return 0;
+    }
+    // Whatever fails from here on, the half-built merge file is not left behind.
+    const auto failWith = [&](const std::string& text) {
+        db.ui.message(text);
+        std::remove(mergePath->c_str());
+        return 0;
+    };
+    if (!db.Compile(0)) return failWith("Making a HEX file is failed!");
+    db.path = path;
+    const std::optional<std::string> basicImage = readWholeFile(*hexPath);
+    if (!basicImage) return failWith(format("Can't open Output file : %s\n", hexPath->c_str()));
+    if (!writeWholeFile(*mergePath, *basicImage, true)) {
+        return failWith(format("Can't open nessesary file : %s\n", mergePath->c_str()));
+    }
+    std::remove(hexPath->c_str());
+    if (std::rename(mergePath->c_str(), hexPath->c_str()) != 0) {
+        return failWith(format("Can't open nessesary file : %s\n", mergePath->c_str()));
+    }
+    return convertAfterCompile(db);
+}
+
+int preInstalledCompileCommand(CListDB& db, const TokenArray& tokens, bool splitList) {
+    db.splitList = splitList ? 1 : 0;
+    const int result = withTemporaryCopy(db, tokens, [&] { return buildPreInstalledImage(db); });
+    if (splitList) db.splitList = 0;
+    return result;
+}
+
+}  // namespace sky

@@ -1,0 +1,37 @@
+#include "ConsoleUi.h"
+
+#include <cstdio>
+
+namespace sky::cli {
+
+namespace {
+void printBlock(FILE* stream, const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+    if (text.empty() || text.back() != '\n') std::fputc('\n', stream);
+    std::fflush(stream);
+}
+}  // namespace
+
+void ConsoleUi::message(const std::string& text, const std::string& /*caption*/) {
+    ++messageCount_;
+    printBlock(stderr, text);
+}
+
+Answer ConsoleUi::ask(const std::string& text, Buttons /*buttons*/, Icon /*icon*/,
+                      const std::string& /*caption*/) {
+    printBlock(stderr, text + " [Yes]");
+    return Answer::Yes;
+}
+
+void ConsoleUi::writeMessage(const std::string& text) {
+    if (text == "CLEAR ALL MESSAGE" || text == "HIDE MESSAGE WINDOW" ||
+        text == "SHOW MESSAGE WINDOW") {
+        return;
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
+}
+
+void ConsoleUi::progress(int /*position*/, int /*mode*/) {}
+
+}  // namespace sky::cli

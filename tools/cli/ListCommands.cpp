@@ -1,0 +1,101 @@
+// The commands on channel-list files: check, compile, convert and format.
+
+#include <optional>
+#include <string>
+
+#include "Arguments.h"
+#include "Commands.h"
+#include "ConsoleUi.h"
+#include "compiler/CompileCommands.h"
+#include "db/ListDB.h"
+
+namespace sky::cli {
+
+namespace {
+
+// Parses "COMMAND LIST.txt [--sat40]" plus the command's own options.
+std::optional<Arguments> listArguments(const std::vector<std::string>& args,
+                                       const std::set<std::string>& options = {}) {
+    Arguments parsed;
+    if (!parsed.parse(args, {"--sat40"}, options)) {
+        usageError(parsed.error());
+        return std::nullopt;
+    }
+    if (parsed.positional().size() != 1) {
+        usageError("expected one channel-list file");
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+RuntimeSettings settingsFrom(const Arguments& args) {
+    RuntimeSettings settings;
+    settings.maxSatellite40 = args.has("--sat40");
+    return settings;
+}
+
+}  // namespace
+
+int runCheck(const std::vector<std::string>& args) {
+    const std::optional<Arguments> parsed = listArguments(args);
+    if (!parsed) return kUsage;
+    const RuntimeSettings settings = settingsFrom(*parsed);
+    ConsoleUi ui;
+    CListDB db(settings, ui, parsed->positional()[0]);
+    db.checkOnly = 1;
+    const int valid = db.Compile(0);
+    db.checkOnly = 0;
+    return valid ? kSuccess : kFailure;
+}
+
+int runCompile(const std::vector<std::string>& args) {
+    const std::optional<Arguments> parsed = listArguments(args, {"--mode"});
+    if (!parsed) return kUsage;
+    const std::string mode = parsed->value("--mode").value_or("");
+    if (mode != "basic" && mode != "normal" && mode != "preinstalled" && mode != "split") {
+        return usageError("--mode must be basic, normal, preinstalled or split");
+    }
+    const RuntimeSettings settings = settingsFrom(*parsed);
+    ConsoleUi ui;
+    CListDB db(settings, ui, parsed->positional()[0]);
+    TokenArray tokens;
+    if (!db.LoadChannelList(tokens)) return kFailure;
+
+    int made = 0;
+    if (mode == "basic" || mode == "normal") {
+        made = compileCommand(db, tokens, mode == "normal" ? 1 : 0);
+    } else {
+        made = preInstalledCompileCommand(db, tokens, mode == "split");
+    }
+    return made ? kSuccess : kFailure;
+}
+
+int runConvert(const std::vector<std::string>& args) {
+    Arguments parsed;
+    if (!parsed.parse(args, {}, {})) return usageError(parsed.error());
+    if (parsed.positional().size() != 1) return usageError("expected one IMAGE.hex file");
+    const std::string& image = parsed.positional()[0];
+    constexpr std::string_view kHex = ".hex";
+    if (image.size() <= kHex.size() ||
+        image.compare(image.size() - kHex.size(), kHex.size(), kHex) != 0) {
+        return usageError("the image file name must end in .hex");
+    }
+    const RuntimeSettings settings;
+    ConsoleUi ui;
+    // The converter reaches base.hex from the channel-list path base.txt.
+    CListDB db(settings, ui, image.substr(0, image.size() - kHex.size()) + ".txt");
+    return db.ConvertImage() ? kSuccess : kFailure;
+}
+
+int runFormat(const std::vector<std::string>& args) {
+    const std::optional<Arguments> parsed = listArguments(args);
+    if (!parsed) return kUsage;
+    const RuntimeSettings settings = settingsFrom(*parsed);
+    ConsoleUi ui;
+    CListDB db(settings, ui, parsed->positional()[0]);
+    TokenArray tokens;
+    if (!db.LoadChannelList(tokens)) return kFailure;
+    return saveList(db, tokens) ? kSuccess : kFailure;
+}
+
+}  // namespace sky::cli

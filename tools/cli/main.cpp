@@ -1,0 +1,58 @@
+// skylister-cli: checks, compiles, converts and reformats channel lists, and talks to the receiver,
+// from the command line.
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+
+namespace sky::cli {
+
+const char* usageText() {
+    return "Usage: skylister-cli COMMAND [ARGUMENTS]\n"
+           "\n"
+           "Commands:\n"
+           "  check LIST.txt [--sat40]         check a channel list; exit 0 when it is valid\n"
+           "  compile LIST.txt --mode MODE [--sat40]\n"
+           "                                   write LIST.hex and LIST.bin; MODE is basic, "
+           "normal,\n"
+           "                                   preinstalled or split; LIST.txt is left as it was\n"
+           "  convert IMAGE.hex                write the download file IMAGE.bin\n"
+           "  format LIST.txt [--sat40]        load the list and save it back in the editor's "
+           "form\n"
+           "                                   (the previous file is kept as LIST.bak)\n"
+           "  download IMAGE.bin (--device PATH | --port N)\n"
+           "                                   send a download file to the receiver\n"
+           "  upload OUT.txt (--device PATH | --port N)\n"
+           "                                   receive the receiver's channel list into OUT.txt\n"
+           "\n"
+           "--sat40 expects 40 satellite names instead of 32. --port N uses COM1 to COM4\n"
+           "(/dev/ttyS0 to /dev/ttyS3); --device names the serial device itself.\n"
+           "Messages are printed on standard error. Exit status: 0 success, 1 failure,\n"
+           "2 wrong usage.\n";
+}
+
+}  // namespace sky::cli
+
+int main(int argc, char** argv) {
+    using namespace sky::cli;
+    using Command = int (*)(const std::vector<std::string>&);
+    const std::map<std::string, Command> commands{
+        {"check", runCheck},   {"compile", runCompile},   {"convert", runConvert},
+        {"format", runFormat}, {"download", runDownload}, {"upload", runUpload},
+    };
+    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(usageText(), stdout);
+        return kSuccess;
+    }
+    if (argc < 2 || commands.count(argv[1]) == 0) {
+        if (argc >= 2) std::fprintf(stderr, "skylister-cli: unknown command '%s'\n\n", argv[1]);
+        std::fputs(usageText(), stderr);
+        return kUsage;
+    }
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    return commands.at(argv[1])(args);
+}
