@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the project, and runs every test: once in a normal build and once
+# in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+jobs=$(nproc)
+
+"$root/scripts/setup.sh" "$root/build"
+(cd "$root/build" && ctest --output-on-failure -j "$jobs")
+
+"$root/scripts/setup.sh" "$root/build-sanitize" -DSKYLISTER_SANITIZE=ON -DSKYLISTER_BUILD_APP=OFF
+(cd "$root/build-sanitize" && ctest --output-on-failure -j "$jobs")
