@@ -1,0 +1,110 @@
+// The command-line tool as users script it: exit statuses, messages on standard error, files
+// written.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "support/TempDir.h"
+
+namespace sky {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Run {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    Run cli(const std::string& arguments) {
+        const std::string command = std::string(SKYLISTER_BINARY_DIR) + "/tools/skylister-cli " +
+                                    arguments + " >" + dir.file("stdout") + " 2>" +
+                                    dir.file("stderr");
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::readFile(dir.file("stdout")),
+                test::readFile(dir.file("stderr"))};
+    }
+
+    std::string copyExample() {
+        const std::string path = dir.file("list.txt");
+        fs::copy_file(test::exampleFile("channels.txt"), path);
+        return path;
+    }
+
+    test::TempDir dir;
+};
+
+TEST_F(CliTest, UsageAndHelp) {
+    const Run help = cli("--help");
+    EXPECT_EQ(help.status, 0);
+    for (const char* command : {"check", "compile", "convert", "format", "download", "upload"}) {
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    }
+    EXPECT_EQ(cli("").status, 2);
+    EXPECT_EQ(cli("frobnicate x.txt").status, 2);
+    EXPECT_EQ(cli("check").status, 2);
+    EXPECT_EQ(cli("check a.txt --bogus").status, 2);
+    const Run badMode = cli("compile a.txt --mode fast");
+    EXPECT_EQ(badMode.status, 2);
+    EXPECT_NE(badMode.err.find("--mode"), std::string::npos);
+}
+
+TEST_F(CliTest, CheckReportsTheFirstErrorWithItsLine) {
+    const std::string list = copyExample();
+    EXPECT_EQ(cli("check " + list).status, 0);
+    EXPECT_EQ(cli("check " + list + " --sat40").status, 1);
+
+    std::string text = test::readFile(list);
+    text.replace(text.find("6FEE TV"), 7, "6FEE TX");
+    test::writeFile(list, text);
+    const Run bad = cli("check " + list);
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("SVC Type !!!  TV or RADIO is OK."), std::string::npos) << bad.err;
+    EXPECT_FALSE(fs::exists(dir.file("list.lst")));
+
+    EXPECT_EQ(cli("check " + dir.file("missing.txt")).status, 1);
+}
+
+TEST_F(CliTest, CompileWritesImageAndDownloadFileOnly) {
+    const std::string list = copyExample();
+    const std::string before = test::readFile(list);
+    for (const char* mode : {"basic", "normal", "preinstalled", "split"}) {
+        const Run run = cli("compile " + list + " --mode " + mode);
+        EXPECT_EQ(run.status, 0) << mode << run.err;
+        EXPECT_EQ(test::readFile(list), before) << mode;
+        EXPECT_TRUE(fs::exists(dir.file("list.hex")));
+        EXPECT_TRUE(fs::exists(dir.file("list.bin")));
+        for (const char* leftover : {"list.cplsrc", "list.mrg", "list.tmp", "list.lst"}) {
+            EXPECT_FALSE(fs::exists(dir.file(leftover))) << mode << " left " << leftover;
+        }
+    }
+}
+
+TEST_F(CliTest, ConvertAndFormat) {
+    const std::string list = copyExample();
+    ASSERT_EQ(cli("compile " + list + " --mode basic").status, 0);
+    const std::string bin = test::readFile(dir.file("list.bin"));
+    fs::remove(dir.file("list.bin"));
+    const Run convert = cli("convert " + dir.file("list.hex"));
+    EXPECT_EQ(convert.status, 0);
+    EXPECT_NE(convert.err.find("Conversion is terminated successfully."), std::string::npos);
+    EXPECT_EQ(test::readFile(dir.file("list.bin")), bin);
+    EXPECT_EQ(cli("convert " + dir.file("list.txt")).status, 2);
+
+    const std::string before = test::readFile(list);
+    ASSERT_EQ(cli("format " + list).status, 0);
+    EXPECT_EQ(test::readFile(dir.file("list.bak")), before);
+    const std::string formatted = test::readFile(list);
+    ASSERT_EQ(cli("format " + list).status, 0);
+    EXPECT_EQ(test::readFile(list), formatted);
+    EXPECT_EQ(cli("check " + list).status, 0);
+}
+
+}  // namespace
+}  // namespace sky
