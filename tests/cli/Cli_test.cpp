@@ -61,7 +61,9 @@ TEST_F(CliTest, CheckReportsTheFirstErrorWithItsLine) {
     EXPECT_EQ(cli("check " + list + " --sat40").status, 1);
 
     std::string text = test::readFile(list);
-    text.replace(text.find("6FEE TV"), 7, "6FEE TX");
+    const size_t type = text.rfind("TV", text.find("\"Das Erste\""));
+    ASSERT_NE(type, std::string::npos);
+    text[type + 1] = 'X';
     test::writeFile(list, text);
     const Run bad = cli("check " + list);
     EXPECT_EQ(bad.status, 1);
