@@ -1,0 +1,72 @@
+#include "db/NumberParse.h"
+
+#include <climits>
+#include <cstdint>
+#include <string>
+
+namespace sky {
+
+namespace {
+
+// Fields are held in 20-byte areas: 19 characters and the terminating NUL.
+constexpr size_t kFieldLimit = 19;
+
+constexpr int kHexFailure = 65535;
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Decimal value of the leading part, limited to the range of int.
+int decimalValue(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && isSpace(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const int64_t limit = negative ? -static_cast<int64_t>(INT_MIN) : INT_MAX;
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > limit) value = limit;
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+}  // namespace
+
+int StringToInt(std::string_view text, int radix, IUserInterface& ui) {
+    text = text.substr(0, kFieldLimit);
+    if (radix == 10) return decimalValue(text);
+    if (radix != 16) return 0;
+    std::string upper(text);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return HexStringToInt(upper, ui);
+}
+
+int HexStringToInt(std::string_view text, IUserInterface& ui) {
+    uint32_t value = 0;
+    uint32_t weight = 1;
+    // From the last character to the first, as the weights of the digits grow.
+    for (size_t i = text.size(); i-- > 0;) {
+        const char c = text[i];
+        uint32_t digit = 0;
+        if (c >= '0' && c <= '9') {
+            digit = static_cast<uint32_t>(c - '0');
+        } else if (c >= 'A' && c <= 'F') {
+            digit = static_cast<uint32_t>(c - 'A' + 10);
+        } else {
+            ui.message("Conversion form Hex string to Int is failed");
+            return kHexFailure;
+        }
+        value += digit * weight;
+        weight *= 16;
+    }
+    return static_cast<int>(value);
+}
+
+}  // namespace sky

@@ -1,0 +1,80 @@
+#include "db/ReplacementFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <utility>
+
+#include "db/Format.h"
+
+namespace sky {
+
+ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target)) {}
+
+ReplacementFile::~ReplacementFile() {
+    if (!committed_) discard();
+}
+
+bool ReplacementFile::create() {
+    discard();
+    // A name of our own, tried until one is free; the mode follows the umask like any new file.
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name =
+            format("%s.%d-%u.part", target_.c_str(), static_cast<int>(::getpid()), counter++);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            fd_ = fd;
+            temporary_ = std::move(name);
+            // The new version keeps the permissions of the one it replaces.
+            struct stat status {};
+            if (::stat(target_.c_str(), &status) == 0) ::fchmod(fd_, status.st_mode & 07777);
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
+bool ReplacementFile::write(std::string_view data) {
+    if (fd_ < 0) return false;
+    size_t written = 0;
+    bool ok = true;
+    while (written < data.size()) {
+        const ssize_t n = ::write(fd_, data.data() + written, data.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
+        written += static_cast<size_t>(n);
+    }
+    if (::close(fd_) != 0) ok = false;
+    fd_ = -1;
+    if (!ok) discard();
+    return ok;
+}
+
+bool ReplacementFile::commit() {
+    if (fd_ >= 0 || temporary_.empty()) return false;
+    if (std::rename(temporary_.c_str(), target_.c_str()) != 0) return false;
+    temporary_.clear();
+    committed_ = true;
+    return true;
+}
+
+void ReplacementFile::discard() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (!temporary_.empty()) {
+        std::remove(temporary_.c_str());
+        temporary_.clear();
+    }
+}
+
+}  // namespace sky

@@ -1,0 +1,195 @@
+// Writing the token array back as a channel-list text file.
+
+#include <array>
+#include <cstdio>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "db/Format.h"
+#include "db/ListDB.h"
+#include "db/ReplacementFile.h"
+#include "db/SiblingPath.h"
+#include "db/TextFormat.h"
+
+namespace sky {
+
+namespace {
+
+// How one section is written: its header block, the width of each column before the padding
+// space, and the column that holds the quoted name.
+struct SectionLayout {
+    std::string header;
+    std::span<const int> widths;
+    int nameColumn;
+};
+
+constexpr std::array<int, 2> kSatNameWidths{6, 16};
+constexpr std::array<int, 7> kSatelliteWidths{6, 16, 3, 8, 8, 5, 10};
+constexpr std::array<int, 6> kDigitalTpWidths{6, 6, 8, 8, 3, 16};
+constexpr std::array<int, 8> kChannelWidths{6, 6, 6, 8, 8, 16, 6, 3};
+constexpr std::array<int, 10> kChannelPidWidths{6, 6, 6, 8, 16, 8, 8, 8, 6, 3};
+constexpr std::array<int, 18> kAnalogWidths{6,  6,  8, 8, 16, 8, 3, 6, 6,
+                                            10, 12, 8, 8, 8,  3, 8, 8, 3};
+
+// The dashed ruler line around a section's column titles.
+std::string ruler(size_t dashes) {
+    return "#" + std::string(dashes, '-') + "+\r\n";
+}
+
+std::string headerBlock(std::string_view name, size_t dashes, std::string_view titles) {
+    const std::string line = ruler(dashes);
+    return "\r\n\r\n[" + std::string(name) + "]\r\n" + line + std::string(titles) + line;
+}
+
+// In the order of kSections.
+const std::array<SectionLayout, 6>& layouts() {
+    static const std::array<SectionLayout, 6> kLayouts{{
+        // The name list's first ruler begins with two "#".
+        {"\r\n\r\n[SATELLITE_NAME_LIST]\r\n#" + ruler(25) + "# Index  Satellite_Name   |\r\n" +
+             ruler(25),
+         kSatNameWidths, 1},
+        {headerBlock(
+             "SATELLITE", 70,
+             "#  Index    Name          Blank  LNB_LO   LNB_LO Position Posotioner   |\r\n"
+             "#                                 HIGH     LOW                         |\r\n"),
+         kSatelliteWidths, 1},
+        {headerBlock("DIGITAL TP", 57,
+                     "# D_TP   SAT   Frequency  Symbol    Polari-    Comment    |\r\n"
+                     "# Index  Index   (MHz)    R. (KHz)   zation               |\r\n"),
+         kDigitalTpWidths, 5},
+        {headerBlock("DIGITAL CHANNEL", 65,
+                     "# SVC   D_TP  SAT   SVC     SVC       SVC         Active  Blank   |\r\n"
+                     "# Index Index Index ID(hex) Type      Name        Audio           |\r\n"),
+         kChannelWidths, 5},
+        {headerBlock(
+             "DIGITAL PID CHANNEL", 76,
+             "# SVC   D_TP  SAT   SVC       SVC           Video Audio  PCR  Active  Blank  |\r\n"
+             "# Index Index Index Type      Name          PID   PID    PID  Audio          |\r\n"),
+         kChannelPidWidths, 4},
+        {headerBlock("ANALOG TP", 122,
+                     "# A_TP  SAT   Freq.  Name          Video Pol Thr Con-  Decoder  Audio  "
+                     "A_Freq  A_Freq  Band   Panda  De-       TV/   Blank |\r\n"
+                     "# Index Index (MHz)                Band          trast Output   Mode   "
+                     "L (MHz) R (MHz) W.(KHz)       emphasis  RADIO       |\r\n"),
+         kAnalogWidths, 4},
+    }};
+    return kLayouts;
+}
+
+constexpr std::string_view kEnd = "\r\n\r\n[END]\r\n";
+
+// Names longer than the receiver keeps are written with the closing quote after this many
+// characters, the rest following it.
+constexpr size_t kQuotedNameLength = 13;
+
+// The fields of a section: from the element after its start marker to the element before its end
+// marker (the last occurrence of each marker counts). Empty when a marker is missing.
+struct FieldRange {
+    size_t first = 1;
+    size_t last = 0;  // inclusive
+    bool empty() const { return first > last; }
+};
+
+std::array<FieldRange, 6> findSections(const TokenArray& tokens) {
+    std::array<size_t, 6> start{};
+    std::array<size_t, 6> end{};
+    start.fill(SIZE_MAX);
+    end.fill(SIZE_MAX);
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const std::string& token = tokens[i];
+        for (size_t s = 0; s < kSections.size(); ++s) {
+            if (token == kSections[s].startMarker) start[s] = i;
+            if (token == kSections[s].endMarker) end[s] = i;
+        }
+    }
+    std::array<FieldRange, 6> ranges{};
+    for (size_t s = 0; s < kSections.size(); ++s) {
+        if (start[s] == SIZE_MAX || end[s] == SIZE_MAX || end[s] == 0) continue;
+        ranges[s] = {start[s] + 1, end[s] - 1};
+    }
+    return ranges;
+}
+
+void appendName(std::string& out, const std::string& name) {
+    if (name == "\"") {
+        out += "\"\"";
+    } else if (name.size() <= kQuotedNameLength) {
+        out += '"';
+        out += name;
+        out += '"';
+    } else {
+        out += '"';
+        out.append(name, 0, kQuotedNameLength);
+        out += '"';
+        out.append(name, kQuotedNameLength);
+    }
+}
+
+void appendSection(std::string& out, const TokenArray& tokens, const SectionLayout& layout,
+                   const FieldRange& range, int rowLength) {
+    out += layout.header;
+    if (range.empty()) return;
+    int column = 0;
+    for (size_t i = range.first; i <= range.last; ++i) {
+        if (column == 0) out += "\r\n";
+        const size_t begin = out.size();
+        if (column == layout.nameColumn) {
+            appendName(out, tokens[i]);
+        } else {
+            out += tokens[i];
+        }
+        // Padded to the column's width and one space; a longer field still gets its one space,
+        // so it never runs into the next field.
+        const size_t width = static_cast<size_t>(layout.widths[static_cast<size_t>(column)]);
+        const size_t length = out.size() - begin;
+        out.append(length < width ? width - length + 1 : 1, ' ');
+        column = (column + 1) % rowLength;
+    }
+}
+
+}  // namespace
+
+int CListDB::SaveText(const TokenArray& tokens) {
+    const std::optional<std::string> backupPath = siblingPath(path, ".bak");
+    if (!backupPath) {
+        ui.message(notTextPathMessage(path));
+        return 0;
+    }
+
+    const std::array<FieldRange, 6> ranges = findSections(tokens);
+    std::string text;
+    size_t estimate = kEnd.size();
+    for (size_t s = 0; s < kSections.size(); ++s) {
+        estimate += layouts()[s].header.size();
+        if (!ranges[s].empty()) estimate += (ranges[s].last - ranges[s].first + 1) * 10;
+    }
+    text.reserve(estimate);
+    for (size_t s = 0; s < kSections.size(); ++s) {
+        appendSection(text, tokens, layouts()[s], ranges[s], kSections[s].rowLength);
+    }
+    text += kEnd;
+
+    ReplacementFile file(path);
+    if (!file.create()) {
+        ui.message(format("Can't open .temp file : %s\n", path.c_str()));
+        return 0;
+    }
+    if (!file.write(text)) {
+        ui.message(format("Can't write the channel list file : %s\nThe previous file is kept.\n",
+                          path.c_str()));
+        return 0;
+    }
+    // The previous version becomes the backup; a missing file or old backup is no error.
+    std::remove(backupPath->c_str());
+    const bool backedUp = std::rename(path.c_str(), backupPath->c_str()) == 0;
+    if (!file.commit()) {
+        if (backedUp) std::rename(backupPath->c_str(), path.c_str());
+        ui.message(format("Can't write the channel list file : %s\nThe previous file is kept.\n",
+                          path.c_str()));
+        return 0;
+    }
+    return 1;
+}
+
+}  // namespace sky
