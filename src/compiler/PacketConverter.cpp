@@ -1,0 +1,209 @@
+#include "compiler/PacketConverter.h"
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "compiler/Crc.h"
+#include "db/FileIo.h"
+#include "db/Format.h"
+#include "db/ListDB.h"
+#include "db/ReplacementFile.h"
+#include "db/SiblingPath.h"
+
+namespace sky {
+
+namespace {
+
+constexpr size_t kFileHeaderSize = 14;
+constexpr size_t kPacketHeaderSize = 12;
+// A packet is closed as soon as it holds more than this many bytes, after a whole line, so the
+// compiler's 16-byte lines fill a packet with 4080 bytes.
+constexpr size_t kPacketCloseSize = 4064;
+// The reader takes at most this many bytes as one line.
+constexpr size_t kLineLimit = 512;
+constexpr size_t kAddressDigits = 8;
+// This byte ends the image wherever it stands.
+constexpr char kImageEnd = '\xFF';
+
+void appendBigEndian(std::string& out, uint32_t value, int bytes) {
+    for (int shift = (bytes - 1) * 8; shift >= 0; shift -= 8) {
+        out += static_cast<char>((value >> shift) & 0xFF);
+    }
+}
+
+void appendCrc(std::string& out, size_t from) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(out.data() + from);
+    appendBigEndian(out, crc32(bytes, out.size() - from), 4);
+}
+
+// Bytes of value 32 or less and of 128 and above stand between the fields of a line.
+bool isSeparator(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte <= 32 || byte >= 128;
+}
+
+// One line of the hex text, cut at its CR or LF; digits are never taken from beyond it.
+class HexLine {
+public:
+    HexLine(std::string_view line, IUserInterface& ui) : ui_(ui) {
+        const size_t end = line.find_first_of("\r\n");
+        text_ = line.substr(0, end);
+        terminator_ = end == std::string_view::npos ? '\0' : line[end];
+    }
+
+    // Parses the address and the data bytes; false for a line that holds nothing but separators.
+    bool parse(uint32_t& address, std::vector<uint8_t>& bytes) {
+        while (pos_ < text_.size() && isSeparator(text_[pos_])) ++pos_;
+        if (pos_ >= text_.size()) return false;
+        address = 0;
+        for (size_t i = 0; i < kAddressDigits; ++i) address = address << 4 | nextDigit();
+        bytes.clear();
+        for (;;) {
+            while (pos_ < text_.size() && isSeparator(text_[pos_])) ++pos_;
+            if (pos_ >= text_.size()) break;
+            const uint32_t high = nextDigit();
+            bytes.push_back(static_cast<uint8_t>(high << 4 | nextDigit()));
+        }
+        return true;
+    }
+
+private:
+    // The value of the next character as a hexadecimal digit. Any other character is reported
+    // and counts with the low four bits of its code; past the line's end the line end itself
+    // stands in.
+    uint32_t nextDigit() {
+        const char c = pos_ < text_.size() ? text_[pos_] : terminator_;
+        ++pos_;
+        if (c >= '0' && c <= '9') return static_cast<uint32_t>(c - '0');
+        if (c >= 'A' && c <= 'F') return static_cast<uint32_t>(c - 'A' + 10);
+        if (c >= 'a' && c <= 'f') return static_cast<uint32_t>(c - 'a' + 10);
+        const unsigned code = static_cast<unsigned char>(c);
+        ui_.message(format("DNCONV: Unknown character on buffer:0x%02x\n", code));
+        return code & 0x0F;
+    }
+
+    IUserInterface& ui_;
+    std::string_view text_;
+    char terminator_ = '\0';
+    size_t pos_ = 0;
+};
+
+class PacketBuilder {
+public:
+    explicit PacketBuilder(IUserInterface& ui) : ui_(ui), out_(kFileHeaderSize, '\0') {
+        data_.reserve(2 * kPacketCloseSize);
+    }
+
+    bool addLine(uint32_t address, const std::vector<uint8_t>& bytes) {
+        if (data_.empty()) {
+            loadAddress_ = address;
+        } else if (address != expected_) {
+            if (!close("DNCONV: Error on packet build. -- Discontinuity\n")) return false;
+            loadAddress_ = address;
+        }
+        data_.insert(data_.end(), bytes.begin(), bytes.end());
+        expected_ = address + static_cast<uint32_t>(bytes.size());
+        total_ += static_cast<uint32_t>(bytes.size());
+        if (data_.size() > kPacketCloseSize) {
+            return close("DNCONV: Error on packet build. -- Normal\n");
+        }
+        return true;
+    }
+
+    // Closes the last packet and fills in the file header. An image that ends where a packet was
+    // just closed for size needs no further packet; an image without any data fails.
+    std::optional<std::string> finish() {
+        if (!(data_.empty() && packets_ > 0) && !close("DNCONV: Error on packet build. -- EOF\n")) {
+            return std::nullopt;
+        }
+        std::string header{'\x55', '\xAA', '\x01', '\x01'};
+        appendBigEndian(header, total_, 4);
+        appendBigEndian(header, packets_, 2);
+        appendCrc(header, 0);
+        out_.replace(0, kFileHeaderSize, header);
+        return std::move(out_);
+    }
+
+private:
+    bool close(const char* failure) {
+        if (data_.empty()) {
+            ui_.message(failure);
+            return false;
+        }
+        const size_t start = out_.size();
+        out_ += "ZZ";
+        appendBigEndian(out_, packets_, 2);
+        appendBigEndian(out_, loadAddress_, 4);
+        appendBigEndian(out_, static_cast<uint32_t>(data_.size()), 4);
+        out_.append(reinterpret_cast<const char*>(data_.data()), data_.size());
+        appendCrc(out_, start);
+        ++packets_;
+        data_.clear();
+        return true;
+    }
+
+    IUserInterface& ui_;
+    std::string out_;
+    std::vector<uint8_t> data_;
+    uint32_t loadAddress_ = 0;
+    uint32_t expected_ = 0;
+    uint32_t total_ = 0;
+    uint32_t packets_ = 0;
+};
+
+}  // namespace
+
+std::optional<std::string> buildDownloadFile(std::string_view hexText, IUserInterface& ui) {
+    hexText = hexText.substr(0, hexText.find(kImageEnd));
+    PacketBuilder builder(ui);
+    std::vector<uint8_t> bytes;
+    size_t pos = 0;
+    while (pos < hexText.size()) {
+        std::string_view line = hexText.substr(pos, kLineLimit);
+        if (const size_t lf = line.find('\n'); lf != std::string_view::npos) {
+            line = line.substr(0, lf + 1);
+        }
+        pos += line.size();
+        uint32_t address = 0;
+        // Blank lines carry nothing and are passed over.
+        if (!HexLine(line, ui).parse(address, bytes)) continue;
+        if (!builder.addLine(address, bytes)) return std::nullopt;
+    }
+    return builder.finish();
+}
+
+int CListDB::ConvertImage() {
+    const std::optional<std::string> hexPath = siblingPath(path, ".hex");
+    const std::optional<std::string> binPath = siblingPath(path, ".bin");
+    if (!hexPath || !binPath) {
+        ui.message(notTextPathMessage(path));
+        return 0;
+    }
+    const std::optional<std::string> hexText = readWholeFile(*hexPath);
+    if (!hexText) {
+        ui.message(format("Can't open  %s file \n", hexPath->c_str()));
+        return 0;
+    }
+    ReplacementFile binFile(*binPath);
+    if (!binFile.create()) {
+        ui.message(format("Can't open  %s file \n", binPath->c_str()));
+        return 0;
+    }
+    // After a failure no download file is left, neither a partial one nor one of an older image.
+    const std::optional<std::string> image = buildDownloadFile(*hexText, ui);
+    if (!image) {
+        ::unlink(binPath->c_str());
+        return 0;
+    }
+    if (!binFile.write(*image) || !binFile.commit()) {
+        ::unlink(binPath->c_str());
+        ui.message(format("Can't write  %s file \n", binPath->c_str()));
+        return 0;
+    }
+    ui.message("Conversion is terminated successfully.\n");
+    return 1;
+}
+
+}  // namespace sky

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "db/UserInterface.h"
+
+namespace sky {
+
+// Cuts the receiver image given as hex text (lines of an 8-digit address and its data bytes) into
+// the download file: a 14-byte header with the totals, then packets of at most a few kilobytes,
+// each with its load address, length and CRC-32. A packet never spans a gap in the addresses.
+// Returns the file's bytes, or nothing after showing why the image cannot be converted.
+std::optional<std::string> buildDownloadFile(std::string_view hexText, IUserInterface& ui);
+
+}  // namespace sky
