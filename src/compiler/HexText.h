@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace sky {
+
+// The hex text of an image: 16 bytes to a line, each line the address of its first byte as
+// "%08X ", then " %02X" per byte except the ninth, which follows as "   %02X", then "\n".
+// The bytes must fill whole lines.
+std::string hexText(uint32_t address, std::span<const uint8_t> bytes);
+
+}  // namespace sky

@@ -1,0 +1,263 @@
+#include "compiler/ListCompiler.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "compiler/CompileMessages.h"
+#include "compiler/HexText.h"
+#include "compiler/RowFields.h"
+#include "db/Format.h"
+#include "db/ListDB.h"
+#include "db/SiblingPath.h"
+
+namespace sky {
+
+namespace {
+
+constexpr uint32_t kBasicAddress = 0x7FF20000;
+constexpr uint32_t kNormalAddress = 0x7FF10000;
+constexpr size_t kHexLine = 16;
+
+std::string_view asText(std::span<const uint8_t> bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+}  // namespace
+
+ListCompiler::ListCompiler(CListDB& db, int mode)
+    : db_(db),
+      normal_(mode == 1),
+      checkOnly_(db.checkOnly != 0),
+      image_(normal_),
+      tpMap_(kMapSize, 0),
+      serviceMap_(kMapSize, 0),
+      pidServiceMap_(kMapSize, 0),
+      analogMap_(kMapSize, 0) {
+    satBlank_.fill(1);
+}
+
+int ListCompiler::run() {
+    if (!openFiles()) return 0;
+    if (!compileLines()) return failAfterOpening();
+    return finish();
+}
+
+bool ListCompiler::openFiles() {
+    // The input and every file beside it are named by replacing the final ".txt"; a path
+    // without one would make the output overwrite the list itself.
+    const std::optional<std::string> textPath = siblingPath(db_.path, ".txt");
+    if (!textPath) {
+        db_.ui.message(notTextPathMessage(db_.path));
+        return false;
+    }
+    const std::string inputPath = db_.path;
+    db_.path = *textPath;
+    if (!reader_.open(inputPath)) return failWithPath(msg::kCantOpenInput, inputPath);
+    if (checkOnly_) return true;
+
+    outputPath_ = *siblingPath(db_.path, normal_ ? ".tmp" : ".hex");
+    if (!output_.create(outputPath_)) {
+        failWithPath(msg::kCantOpenOutput, outputPath_);
+        outputPath_.clear();
+        return false;
+    }
+    return true;
+}
+
+bool ListCompiler::compileLines() {
+    for (;;) {
+        std::string_view line;
+        switch (reader_.next(line)) {
+            case LineReader::Result::EndOfFile:
+                return true;
+            case LineReader::Result::Unreadable:
+                return fail(msg::kCheckLine);
+            case LineReader::Result::Line:
+                break;
+        }
+        if (isEmptyLine(line)) continue;
+        if (line.front() == '[') {
+            if (!header(line)) return false;
+            if (state_ == kNoSection) return true;  // "[END]": nothing after it is read
+        } else if (!row(line)) {
+            return false;
+        }
+    }
+}
+
+bool ListCompiler::header(std::string_view line) {
+    const std::optional<SectionState> state = matchHeader(line);
+    if (!state) {
+        db_.ui.message(
+            format(msg::kUnknownHeader, std::string(line).c_str(), reader_.lineNumber()));
+        return false;
+    }
+    state_ = *state;
+    switch (state_) {
+        case kNoSection:
+        case kSatNameSection:
+            break;
+        case kSatelliteSection:
+            satCount_ = 0;
+            satMap_.fill(0);
+            satBlank_.fill(1);
+            startMarker();
+            db_.satNameCount = db_.settings.maxSatellite40 ? 40 : 32;
+            if (nameRows_ != db_.satNameCount) return fail(msg::kSatNameCount, db_.satNameCount);
+            break;
+        case kDigitalTpSection:
+            endMarker();
+            startMarker();
+            break;
+        case kAnalogTpSection:
+            if (db_.splitList) {
+                tvProgram_ = 0;
+                radioProgram_ = 0;
+            }
+            endMarker();
+            startMarker();
+            break;
+        case kChannelSection:
+            serviceCount_ = 0;
+            endMarker();
+            startMarker();
+            break;
+        case kChannelPidSection:
+            // In Normal the PID channels continue the channel table.
+            if (!normal_) {
+                serviceCount_ = 0;
+                endMarker();
+                startMarker();
+            }
+            break;
+    }
+    return true;
+}
+
+bool ListCompiler::row(std::string_view line) {
+    switch (state_) {
+        case kNoSection:
+            return fail(msg::kInvalidState);
+        case kSatNameSection:
+            return nameRow(line);
+        case kSatelliteSection:
+            return satelliteRow(line);
+        case kDigitalTpSection:
+            return normal_ ? tpRowNormal(line) : tpRowBasic(line);
+        case kAnalogTpSection:
+            return analogRow(line);
+        case kChannelSection:
+            return normal_ ? channelRowNormal(line) : channelRowBasic(line);
+        case kChannelPidSection:
+            return normal_ ? pidRowNormal(line) : pidRowBasic(line);
+    }
+    return false;
+}
+
+int ListCompiler::finish() {
+    endMarker();
+    if (checkOnly_) return 1;
+    if (normal_) return finishNormal();
+    image_.padTo(kHexLine);
+    if (!output_.write(hexText(kBasicAddress, image_.bytes())) || !output_.close()) {
+        failWithPath(msg::kCantWriteOutput, outputPath_);
+        return failAfterOpening();
+    }
+    return 1;
+}
+
+int ListCompiler::finishNormal() {
+    if (!output_.write(asText(image_.body())) || !output_.close()) {
+        failWithPath(msg::kCantWriteOutput, outputPath_);
+        return failAfterOpening();
+    }
+    image_.setNormalHeader(
+        {satCount_, tpCount_, serviceCount_, analogCount_, tvCount_, radioCount_});
+    // Normal images always fill an even number of hex lines.
+    image_.padTo(2 * kHexLine);
+
+    const std::string hexPath = *siblingPath(db_.path, ".hex");
+    OutputFile hex;
+    if (!hex.create(hexPath)) {
+        failWithPath(msg::kCantOpenTemp, hexPath);
+        return failAfterOpening();
+    }
+    if (!hex.write(hexText(kNormalAddress, image_.bytes())) || !hex.close()) {
+        failWithPath(msg::kCantWriteOutput, hexPath);
+        std::remove(hexPath.c_str());
+        return failAfterOpening();
+    }
+    std::remove(outputPath_.c_str());
+    return 1;
+}
+
+int ListCompiler::failAfterOpening() {
+    // A failed compile leaves no output behind that could pass for an image.
+    if (!outputPath_.empty()) {
+        output_.close();
+        std::remove(outputPath_.c_str());
+    }
+    return 0;
+}
+
+bool ListCompiler::fail(const char* text) {
+    db_.ui.message(format(text, reader_.lineNumber()));
+    return false;
+}
+
+bool ListCompiler::fail(const char* text, int value) {
+    db_.ui.message(format(text, value, reader_.lineNumber()));
+    return false;
+}
+
+bool ListCompiler::failWithPath(const char* text, const std::string& path) {
+    db_.ui.message(format(text, path.c_str()));
+    return false;
+}
+
+bool ListCompiler::takeFields(std::string_view line, std::span<std::string_view> out) {
+    // A row never borrows fields from the line after it.
+    if (splitFields(line, out) < out.size()) return fail(msg::kCheckLine);
+    return true;
+}
+
+int32_t ListCompiler::decimal(std::string_view field, bool& ok) {
+    const std::optional<int32_t> value = decimalField(field);
+    if (!value) ok = false;
+    return value.value_or(0);
+}
+
+bool ListCompiler::checkSatellite(int32_t slot, bool& use) {
+    if (slot < 0 || static_cast<size_t>(slot) >= kSatelliteSlots) return fail(msg::kSatIndexRange);
+    use = satBlank_[static_cast<size_t>(slot)] == 0;
+    return true;
+}
+
+bool ListCompiler::enterIndex(std::vector<uint16_t>& map, int32_t index, uint16_t position,
+                              const char* rangeText, const char* duplicateText) {
+    if (index < 0 || static_cast<size_t>(index) >= map.size()) return fail(rangeText);
+    uint16_t& entry = map[static_cast<size_t>(index)];
+    if (entry != 0) return duplicateText ? fail(duplicateText) : false;
+    entry = position;
+    return true;
+}
+
+bool ListCompiler::tpPosition(int32_t index, uint16_t& position) {
+    if (index < 0 || static_cast<size_t>(index) >= tpMap_.size()) return fail(msg::kTpIndexRange);
+    position = tpMap_[static_cast<size_t>(index)];
+    return true;
+}
+
+void ListCompiler::writeRecord(std::span<const uint8_t> bytes, RecordType type) {
+    if (!checkOnly_) image_.record(bytes, type);
+}
+
+void ListCompiler::startMarker() {
+    if (!checkOnly_) image_.startMarker();
+}
+
+void ListCompiler::endMarker() {
+    if (!checkOnly_) image_.endMarker();
+}
+
+}  // namespace sky

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compiler/ImageStream.h"
+#include "compiler/OutputFile.h"
+#include "db/LineReader.h"
+#include "db/TextFormat.h"
+
+namespace sky {
+
+class CListDB;
+
+// One compile of a channel-list text file into the receiver image, with all of its working
+// state: the line reader, the section state, the counters, program numbers and index maps, the
+// satellite-name table and the image being built. Created for one call of CListDB::Compile.
+//
+// Basic (mode 0) writes base.hex, keeping the file's own indexes and a satellite-name table.
+// Normal (mode 1) builds base.tmp, then base.hex with a counts header: transponders are
+// referred to by position, digital and PID channels form one table, and channels are numbered.
+// With the database's check-only flag the text is checked and no file is created.
+class ListCompiler {
+public:
+    ListCompiler(CListDB& db, int mode);
+
+    // Returns 1 on success, 0 after the failure's message has been shown.
+    int run();
+
+private:
+    static constexpr size_t kSatelliteSlots = 50;
+    static constexpr size_t kMapSize = 20000;
+    static constexpr size_t kNameSize = 14;
+    static constexpr size_t kMaxNameLength = 13;
+
+    bool openFiles();
+    bool compileLines();
+    bool header(std::string_view line);
+    bool row(std::string_view line);
+    int finish();
+    int finishNormal();
+    int failAfterOpening();
+
+    // Rows of each section; each returns false after its message.
+    bool nameRow(std::string_view line);
+    bool satelliteRow(std::string_view line);
+    bool tpRowBasic(std::string_view line);
+    bool tpRowNormal(std::string_view line);
+    bool analogRow(std::string_view line);
+    bool channelRowBasic(std::string_view line);
+    bool channelRowNormal(std::string_view line);
+    bool pidRowBasic(std::string_view line);
+    bool pidRowNormal(std::string_view line);
+
+    // Shows a message with the line number (after a number such as the name limit, for the
+    // second form) and returns false.
+    bool fail(const char* text);
+    bool fail(const char* text, int value);
+    bool failWithPath(const char* text, const std::string& path);
+
+    // Splits a row into exactly out.size() fields; a shorter row is refused.
+    bool takeFields(std::string_view line, std::span<std::string_view> out);
+    // A decimal field; clears ok when it is no number.
+    static int32_t decimal(std::string_view field, bool& ok);
+    // The satellite check: false (after its message) for a slot outside the table; `use` is set
+    // when the slot is declared with Blank N, otherwise the row is left out silently.
+    bool checkSatellite(int32_t slot, bool& use);
+    // Enters position into map at index; false for an index outside the map (rangeText) or one
+    // already entered (duplicateText, or no message when it is null).
+    bool enterIndex(std::vector<uint16_t>& map, int32_t index, uint16_t position,
+                    const char* rangeText, const char* duplicateText);
+    // The position of a compiled transponder (0: none); false for an index outside the map.
+    bool tpPosition(int32_t index, uint16_t& position);
+    // The type of a Normal digital or PID channel row: 0 TV or 1 RADIO, counted and given the
+    // next program number of its kind; -1 for neither.
+    int countChannelType(std::string_view field);
+    // The last program number given to a channel of the type.
+    uint16_t programNumber(int type) const { return type == 0 ? tvProgram_ : radioProgram_; }
+    void writeRecord(std::span<const uint8_t> bytes, RecordType type);
+    void startMarker();
+    void endMarker();
+
+    CListDB& db_;
+    const bool normal_;
+    const bool checkOnly_;
+    LineReader reader_;
+    std::string outputPath_;
+    OutputFile output_;
+    ImageStream image_;
+
+    SectionState state_ = kNoSection;
+    int nameRows_ = 0;
+    uint16_t satCount_ = 0;
+    uint16_t tpCount_ = 0;
+    uint16_t serviceCount_ = 0;
+    uint16_t analogCount_ = 0;
+    uint16_t tvCount_ = 0;
+    uint16_t radioCount_ = 0;
+    uint16_t tvProgram_ = 0;
+    uint16_t radioProgram_ = 0;
+
+    std::array<uint16_t, kSatelliteSlots> satMap_{};
+    std::array<uint8_t, kSatelliteSlots> satBlank_{};
+    std::vector<uint16_t> tpMap_;
+    std::vector<uint16_t> serviceMap_;
+    std::vector<uint16_t> pidServiceMap_;
+    std::vector<uint16_t> analogMap_;
+    std::array<uint8_t, 40 * kNameSize> nameTable_{};
+};
+
+}  // namespace sky

@@ -1,0 +1,73 @@
+// Rows of the digital transponder section, in the Basic and the Normal layout.
+
+#include "compiler/CompileMessages.h"
+#include "compiler/ListCompiler.h"
+#include "compiler/RecordFields.h"
+#include "compiler/RowFields.h"
+
+namespace sky {
+
+// Basic keeps the D_TP Index as written and packs the polarization into the satellite byte.
+bool ListCompiler::tpRowBasic(std::string_view line) {
+    std::array<std::string_view, 6> f;
+    if (!takeFields(line, f)) return false;
+    bool ok = true;
+    const int32_t index = decimal(f[0], ok);
+    const int32_t slot = decimal(f[1], ok);
+    if (!ok) return fail(msg::kCheckLine);
+    bool use = false;
+    if (!checkSatellite(slot, use)) return false;
+    if (!use) return true;
+
+    std::array<uint8_t, 22> record{};
+    putName(record, 3, f[5], kMaxNameLength);  // longer comments are cut
+    ++tpCount_;
+    if (!enterIndex(tpMap_, index, tpCount_, msg::kTpIndexRange, msg::kSameTpIndex)) return false;
+    if (!isDigitFieldLength(f[2])) return fail(msg::kTpFrequencyBasic);
+    if (!isDigitFieldLength(f[3])) return fail(msg::kTpSymbolRateBasic);
+    const char polarization = firstChar(f[4]);
+    if (polarization != 'H' && polarization != 'V') return fail(msg::kTpPolarizationBasic);
+
+    put16(record, 0, static_cast<uint32_t>(index));
+    record[2] = static_cast<uint8_t>((slot & 0x7F) | (polarization == 'V' ? 0x80 : 0));
+    putDigitField(record, 16, f[2]);
+    putDigitField(record, 19, f[3]);
+    writeRecord(record, RecordType::DigitalTp);
+    return true;
+}
+
+// Normal records carry the transponder's position among the compiled ones instead of its index.
+bool ListCompiler::tpRowNormal(std::string_view line) {
+    std::array<std::string_view, 6> f;
+    if (!takeFields(line, f)) return false;
+    bool ok = true;
+    const int32_t index = decimal(f[0], ok);
+    const int32_t slot = decimal(f[1], ok);
+    if (!ok) return fail(msg::kCheckLine);
+    bool use = false;
+    if (!checkSatellite(slot, use)) return false;
+    if (!use) return true;
+
+    std::array<uint8_t, 34> record{};
+    const std::string_view name = f[5].substr(0, kMaxNameLength);  // longer comments are cut
+    record[9] = static_cast<uint8_t>(name.size());
+    putName(record, 10, name, kMaxNameLength);
+    const char polarization = firstChar(f[4]);
+    if (polarization != 'H' && polarization != 'V') return fail(msg::kTpPolarizationNormal);
+    if (!isDigitFieldLength(f[2])) return fail(msg::kTpFrequencyNormal);
+    if (!isDigitFieldLength(f[3])) return fail(msg::kTpSymbolRateNormal);
+    ++tpCount_;
+    if (!enterIndex(tpMap_, index, tpCount_, msg::kTpIndexRange, msg::kSameTpIndex)) return false;
+
+    record[0] = static_cast<uint8_t>(slot);
+    record[2] = polarization == 'V' ? 1 : 0;
+    putDigitField(record, 3, f[2]);
+    putDigitField(record, 6, f[3]);
+    put16(record, 24, 0xFFFF);
+    put16(record, 26, 0xFFFF);
+    put16(record, 28, tpCount_);
+    writeRecord(record, RecordType::DigitalTp);
+    return true;
+}
+
+}  // namespace sky
