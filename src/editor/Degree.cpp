@@ -1,0 +1,77 @@
+#include "editor/Degree.h"
+
+#include "db/Format.h"
+#include "editor/FieldText.h"
+
+namespace sky {
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The value of the digits at the start of a text, after white space; 0 when there are none. A
+// sign is not read: the letter or sign before the number gives the direction. The texts are
+// short enough (kDegreeTextLimit) that the value cannot overflow.
+long long leadingDigits(std::string_view text) {
+    text = trimmed(text);
+    long long value = 0;
+    for (size_t i = 0; i < text.size() && isDigit(text[i]); ++i)
+        value = value * 10 + (text[i] - '0');
+    return value;
+}
+
+std::optional<std::string> reportFailure(std::optional<std::string> result, IUserInterface& ui) {
+    if (!result) ui.message(kDegreeConversionError);
+    return result;
+}
+
+}  // namespace
+
+std::optional<std::string> degreeToDisplay(std::string_view stored) {
+    std::string_view text = trimmed(stored);
+    if (text.empty() || text.size() > kDegreeTextLimit) return std::nullopt;
+    char letter = 'E';
+    if (text.front() == '+' || text.front() == '-') {
+        letter = text.front() == '-' ? 'W' : 'E';
+        text.remove_prefix(1);
+    } else if (!isDigit(text.front())) {
+        return std::nullopt;
+    }
+    const long long tenths = leadingDigits(text);
+    return format("%c%03d.%01d", letter, static_cast<int>((tenths / 10) % 365),
+                  static_cast<int>(tenths % 10));
+}
+
+std::optional<std::string> degreeToStored(std::string_view display) {
+    const std::string upper = trimmedUpper(display);
+    std::string_view text = upper;
+    if (text.empty() || text.size() > kDegreeTextLimit) return std::nullopt;
+    bool west = false;
+    if (text.front() == '+' || text.front() == 'E' || text.front() == '-' || text.front() == 'W') {
+        west = text.front() == '-' || text.front() == 'W';
+        text.remove_prefix(1);
+    } else if (!isDigit(text.front())) {
+        return std::nullopt;
+    }
+    const size_t point = text.find('.');
+    const int whole = static_cast<int>(leadingDigits(text.substr(0, point)) % 360);
+    int tenths = 0;
+    if (point != std::string_view::npos && point + 1 < text.size()) {
+        const char digit = text[point + 1];
+        if (!isDigit(digit)) return std::nullopt;
+        tenths = digit - '0';
+    }
+    if (west && (whole != 0 || tenths != 0)) return format("-%03d%01d", whole, tenths);
+    return format("%03d%01d", whole, tenths);
+}
+
+std::optional<std::string> degreeToDisplay(std::string_view stored, IUserInterface& ui) {
+    return reportFailure(degreeToDisplay(stored), ui);
+}
+
+std::optional<std::string> degreeToStored(std::string_view display, IUserInterface& ui) {
+    return reportFailure(degreeToStored(display), ui);
+}
+
+}  // namespace sky
