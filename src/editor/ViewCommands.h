@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+namespace sky {
+
+// The commands the list view handles. The menus, the toolbar and the keys issue them; before
+// showing an item the window asks the view for its state.
+enum class ViewCommand {
+    DigitalChannel,         // "Digital Channel"
+    AnalogChannel,          // "Analog Channel"
+    ToggleDigitalAnalog,    // "View Analog Channel" / "View Digital Channel"
+    SatelliteList,          // "Satellite List"
+    SatelliteNameList,      // "Satellite Name List"
+    DigitalTpList,          // "Digital TP List"
+    DigitalChannelList,     // "Digital Channel List"
+    DigitalPidChannelList,  // "Digital Channel Pid List"
+    AnalogChannelList,      // "Analog Channel List"
+    ViewDetail,             // "View Detail"
+    ToggleEdit,             // enables and disables editing in the list
+    New,                    // "&New (F2)"
+    Cut,                    // "&Cut (F3)"
+    Paste,                  // "&Paste (F4)"
+    InsertNull,             // "&Insert Null"
+    Delete,                 // "&Delete"
+    Undo,                   // "&Undo", or "Undo (%d - %s)" / "Undo Disable"
+    SortChannelName,        // "Channel Name"
+    SortFrequency,          // "Frequency"
+    SortBouquet,            // "Bouquet"
+    SortNameOnly,           // by type and name only
+    ToggleAscendingNames,   // names ascending or descending
+    ToggleRenumberAfterSort,
+    ArrangeBlocks,      // digital channels in blocks of 100 per satellite and type
+    RevertArrangement,  // puts the list back as it was before ArrangeBlocks
+    Reload,             // the load command sent by the document
+};
+
+struct CommandState {
+    bool enabled = false;
+    bool checked = false;
+    std::string text;  // the item's text; empty for commands that have none
+};
+
+}  // namespace sky
