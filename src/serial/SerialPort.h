@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "serial/TimeoutProfile.h"
+
+namespace sky {
+
+// The serial line as the transfers use it. CComm drives a real terminal device; tests put a
+// scripted line in virtual time behind the same interface.
+class SerialPort {
+public:
+    virtual ~SerialPort() = default;
+
+    // Opens the device for reading and writing, for this program alone. False when it is absent,
+    // not a terminal, or in use.
+    virtual bool open(const std::string& device) = 0;
+    // Applies the fixed line settings: 115200 bit/s, 8 data bits, no parity, 1 stop bit, raw, no
+    // flow control. False when the device refuses them.
+    virtual bool configure() = 0;
+    virtual void setTimeouts(TimeoutProfile profile) = 0;
+    virtual void setQueueSizes(size_t receive, size_t send) = 0;
+    // Drops whatever is waiting to be read or to be sent.
+    virtual void purge() = 0;
+    // Reads up to count bytes under the active profile; returns how many came.
+    virtual size_t read(uint8_t* buffer, size_t count) = 0;
+    // Writes the bytes; returns how many were written.
+    virtual size_t write(const uint8_t* data, size_t count) = 0;
+    virtual void close() = 0;
+    // True once the device has failed (a read or write error, a hang-up): it stays failed until
+    // it is opened again.
+    virtual bool failed() const = 0;
+    // Waits on the line's clock.
+    virtual void pause(int milliseconds) = 0;
+    // Why the last open failed, in words.
+    virtual std::string openError() const = 0;
+};
+
+}  // namespace sky
