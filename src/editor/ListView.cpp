@@ -50,6 +50,22 @@ const char* commandText(ViewCommand command) {
     }
 }
 
+// The mode a sort command sorts by, if it is one.
+std::optional<SortMode> sortModeOf(ViewCommand command) {
+    switch (command) {
+        case ViewCommand::SortChannelName:
+            return SortMode::ChannelName;
+        case ViewCommand::SortFrequency:
+            return SortMode::Frequency;
+        case ViewCommand::SortBouquet:
+            return SortMode::Bouquet;
+        case ViewCommand::SortNameOnly:
+            return SortMode::NameOnly;
+        default:
+            return std::nullopt;
+    }
+}
+
 // The section list a command shows, if it shows one.
 std::optional<ViewKind> sectionListOf(ViewCommand command) {
     switch (command) {
@@ -86,6 +102,10 @@ CommandState CSkylistListView::commandState(ViewCommand command) {
         state.checked = viewKind_ == *kind;
         return state;
     }
+    if (const auto mode = sortModeOf(command)) {
+        state.text = sortMenuText(*mode);
+        return state;
+    }
     switch (command) {
         case ViewCommand::DigitalChannel:
             state.checked = inDetail() && digital_;
@@ -114,6 +134,15 @@ CommandState CSkylistListView::commandState(ViewCommand command) {
             state.text = item.text;
             break;
         }
+        case ViewCommand::ToggleAscendingNames:
+            state.checked = sorter_.flags.ascendingNames;
+            break;
+        case ViewCommand::ToggleRenumberAfterSort:
+            state.checked = sorter_.flags.renumberAfterSort;
+            break;
+        case ViewCommand::RevertArrangement:
+            state.enabled = state.enabled && sorter_.canRevertBlocks();
+            break;
         default:
             break;
     }
@@ -124,6 +153,10 @@ void CSkylistListView::run(ViewCommand command) {
     if (!commandState(command).enabled) return;
     if (const auto kind = sectionListOf(command)) {
         show(*kind, digital_);
+        return;
+    }
+    if (const auto mode = sortModeOf(command)) {
+        sort(*mode);
         return;
     }
     switch (command) {
@@ -163,12 +196,40 @@ void CSkylistListView::run(ViewCommand command) {
         case ViewCommand::Undo:
             undo();
             break;
+        case ViewCommand::ToggleAscendingNames:
+            sorter_.flags.ascendingNames = !sorter_.flags.ascendingNames;
+            break;
+        case ViewCommand::ToggleRenumberAfterSort:
+            sorter_.flags.renumberAfterSort = !sorter_.flags.renumberAfterSort;
+            break;
+        case ViewCommand::ArrangeBlocks:
+            changeWithoutUndo([this](TokenArray& tokens) {
+                sorter_.arrangeBlocks(tokens);
+                return true;
+            });
+            break;
+        case ViewCommand::RevertArrangement:
+            changeWithoutUndo([this](TokenArray& tokens) { return sorter_.revertBlocks(tokens); });
+            break;
         case ViewCommand::Reload:
             onReload();
             break;
         default:
             break;
     }
+}
+
+void CSkylistListView::sort(SortMode mode) {
+    changeWithoutUndo([this, mode](TokenArray& tokens) {
+        sorter_.sort(tokens, mode);
+        return true;
+    });
+}
+
+void CSkylistListView::changeWithoutUndo(const std::function<bool(TokenArray&)>& edit) {
+    if (!edit(model_.tokens())) return;
+    model_.markModified();
+    refresh(false);
 }
 
 void CSkylistListView::show(ViewKind kind, bool digital) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "editor/ClipboardOps.h"
 #include "editor/EditorModel.h"
 #include "editor/ListControl.h"
+#include "editor/Sort.h"
 #include "editor/ViewColumns.h"
 #include "editor/ViewCommands.h"
 #include "editor/ViewHost.h"
@@ -37,6 +39,8 @@ public:
     EditorModel& model() { return model_; }
     const EditorModel& model() const { return model_; }
     const ChannelClipboard& clipboard() const { return clipboard_; }
+    // The sort mode and flags; its status text describes the last sort.
+    const ChannelSorter& sorter() const { return sorter_; }
 
     ViewKind viewKind() const { return viewKind_; }
     bool digitalFlag() const { return digital_; }
@@ -92,6 +96,9 @@ private:
     void editRows(ViewKey key);
     void newChannel();
     void undo();
+    void sort(SortMode mode);
+    // Runs an edit that keeps no undo entry and shows its result without renumbering.
+    void changeWithoutUndo(const std::function<bool(TokenArray&)>& edit);
     void dropRows(std::size_t drop);
 
     IListControl& list_;
@@ -100,6 +107,7 @@ private:
     IChannelEditor* editor_ = nullptr;
     EditorModel model_;
     ChannelClipboard clipboard_;
+    ChannelSorter sorter_;
 
     ViewKind viewKind_ = ViewKind::Detail;
     bool digital_ = true;

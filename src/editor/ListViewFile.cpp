@@ -17,6 +17,7 @@ constexpr const char* kSaveFailed = "ERROR!!! Saving not Complete";
 
 void CSkylistListView::onReset() {
     model_.markSaved();
+    sorter_.discardRevertCopy();
 }
 
 void CSkylistListView::clearUndoHistory() {
@@ -61,7 +62,11 @@ void CSkylistListView::onClose() {
         return;
     }
     CListDB* db = host_.database();
-    if (!db || !db->SaveText(model_.tokens())) ui_.message(kSaveFailed);
+    if (db && db->SaveText(model_.tokens())) {
+        model_.markSaved();
+    } else {
+        ui_.message(kSaveFailed);
+    }
 }
 
 }  // namespace sky

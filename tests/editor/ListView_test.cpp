@@ -1,0 +1,116 @@
+// What the list view shows: columns, rows, icons and the state of its commands.
+
+#include <gtest/gtest.h>
+
+#include "editor/ViewFixture.h"
+
+namespace sky::test {
+namespace {
+
+using Widths = std::vector<int>;
+
+TEST_F(ViewTest, DetailColumnsStartNarrowAndViewDetailKeepsTypeVisibleAfterwards) {
+    show(sampleList());
+    EXPECT_TRUE(list.imageListsAttached);
+    ASSERT_EQ(list.columns.size(), 20u);
+    EXPECT_EQ(list.widths(),
+              (Widths{100, 0, 0, 50, 0, 120, 0, 0, 0, 0, 0, 70, 70, 50, 100, 120, 0, 0, 0, 0}));
+    view.run(ViewCommand::ViewDetail);
+    EXPECT_TRUE(view.commandState(ViewCommand::ViewDetail).checked);
+    EXPECT_EQ(list.widths(), (Widths{100, 50, 50, 50, 70,  120, 50, 50, 50, 50,
+                                     70,  70, 70, 50, 100, 120, 0,  0,  0,  0}));
+    view.run(ViewCommand::ViewDetail);
+    EXPECT_EQ(list.widths()[4], 70);
+    EXPECT_EQ(list.widths()[1], 0);
+
+    view.run(ViewCommand::AnalogChannel);
+    ASSERT_EQ(list.columns.size(), 23u);
+    EXPECT_EQ(list.headers()[18], "SatName");
+    EXPECT_EQ(list.widths()[16], 50);  // Type, visible once View Detail was used
+    EXPECT_EQ(list.widths()[17], 0);
+    view.run(ViewCommand::ViewDetail);
+    EXPECT_EQ(list.widths()[4], 100);  // the analog Name column narrows with View Detail on
+
+    // In a section list View Detail does nothing.
+    view.run(ViewCommand::SatelliteList);
+    view.run(ViewCommand::ViewDetail);
+    EXPECT_TRUE(view.detailColumns());
+    EXPECT_EQ(list.headers(), (Names{"Index", "SAT Name", "BLANK", "LNB_LO Hi", "LNB_LO Lo",
+                                     "Position", "Degree"}));
+}
+
+TEST_F(ViewTest, DetailRowsShowEveryCellWholeWithTheirTypeIcon) {
+    TestList sample = sampleList(2, 1, 2);
+    sample.channels[1][5] = "A name well beyond twenty bytes";
+    show(sample);
+    EXPECT_EQ(shownNames(), (Names{"D1", "A name well beyond twenty bytes", "P1"}));
+    EXPECT_EQ(list.rows[0].image, kImageTv);
+    EXPECT_EQ(list.rows[1].image, kImageOther);
+    EXPECT_EQ(list.rows[2].cells[15], "ASTRA");
+
+    view.run(ViewCommand::ToggleDigitalAnalog);
+    EXPECT_FALSE(view.digitalFlag());
+    EXPECT_EQ(shownNames(), (Names{"A1", "A2"}));
+    EXPECT_EQ(list.rows[1].image, kImageOther);
+    EXPECT_EQ(view.commandState(ViewCommand::ToggleDigitalAnalog).text, "View Digital Channel");
+}
+
+TEST_F(ViewTest, SectionListsShowTheirCellsAsTheyStandWithDegreesInDisplayForm) {
+    show(sampleList(3, 0, 0));
+    view.run(ViewCommand::SatelliteList);
+    ASSERT_EQ(list.rows.size(), 2u);
+    EXPECT_EQ(list.rows[0].image, kImagePlain);
+    EXPECT_EQ(list.column(6), (Names{"E019.2", "W013.0"}));
+
+    view.run(ViewCommand::DigitalChannelList);
+    EXPECT_EQ(list.column(3), (Names{"00A1", "00A2", "00A3"}));
+    EXPECT_TRUE(view.commandState(ViewCommand::DigitalChannelList).checked);
+    EXPECT_FALSE(view.commandState(ViewCommand::DigitalChannel).checked);
+
+    // An empty section shows its columns and no rows.
+    view.run(ViewCommand::DigitalPidChannelList);
+    EXPECT_EQ(list.columns.size(), 10u);
+    EXPECT_TRUE(list.rows.empty());
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ViewTest, SectionListWithAMissingMarkerSaysSoAndShowsNoRows) {
+    TokenArray tokens = sampleList().tokens();
+    std::erase(tokens, std::string("DIGITAL END"));
+    view.model().replaceTokens(tokens);
+    view.run(ViewCommand::DigitalTpList);
+    EXPECT_EQ(ui.messages, (Names{"Can't find \" DIGITAL END \" "}));
+    EXPECT_EQ(list.columns.size(), 6u);
+    EXPECT_TRUE(list.rows.empty());
+    EXPECT_EQ(view.model().tokens(), tokens);
+}
+
+TEST_F(ViewTest, CommandsWaitForADocumentAndReportTheirState) {
+    host.loaded = false;
+    for (ViewCommand command :
+         {ViewCommand::DigitalChannel, ViewCommand::SatelliteList, ViewCommand::Delete,
+          ViewCommand::SortChannelName, ViewCommand::Reload, ViewCommand::Undo}) {
+        EXPECT_FALSE(view.commandState(command).enabled);
+    }
+    view.run(ViewCommand::SatelliteList);
+    EXPECT_EQ(view.viewKind(), ViewKind::Detail);
+
+    host.loaded = true;
+    show(sampleList());
+    EXPECT_TRUE(view.commandState(ViewCommand::DigitalChannel).checked);
+    EXPECT_EQ(view.commandState(ViewCommand::ToggleDigitalAnalog).text, "View Analog Channel");
+    EXPECT_EQ(view.commandState(ViewCommand::New).text, "&New (F2)");
+    EXPECT_TRUE(view.commandState(ViewCommand::New).enabled);
+    EXPECT_FALSE(view.commandState(ViewCommand::Paste).enabled);
+    EXPECT_EQ(undoText(), "Undo Disable");
+
+    view.run(ViewCommand::ToggleEdit);
+    EXPECT_FALSE(view.commandState(ViewCommand::ToggleEdit).checked);
+
+    view.run(ViewCommand::SatelliteNameList);
+    EXPECT_FALSE(view.commandState(ViewCommand::New).enabled);
+    EXPECT_TRUE(view.commandState(ViewCommand::Delete).enabled);
+}
+
+}  // namespace
+}  // namespace sky::test

@@ -1,0 +1,109 @@
+#include "editor/UndoHistory.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editor/EditorModel.h"
+#include "support/RecordingUi.h"
+
+namespace sky {
+namespace {
+
+TEST(PackedTokens, KeepsEveryCellExactly) {
+    const TokenArray tokens = {"", "A", std::string(40, 'x'), "two words", "", "\xff\x01"};
+    const PackedTokens packed(tokens);
+    TokenArray restored = {"old", "cells", "to", "be", "replaced", "entirely", "!"};
+    packed.unpackInto(restored);
+    EXPECT_EQ(restored, tokens);
+    packed.unpackInto(restored);
+    EXPECT_EQ(restored, tokens);
+}
+
+TEST(UndoHistory, KeepsTheFiveNewestAndTakesThemBackNewestFirst) {
+    UndoHistory history;
+    TokenArray tokens = {"0"};
+    for (int edit = 1; edit <= 6; ++edit) {
+        history.record("Delete Channel", tokens, false);
+        tokens = {std::to_string(edit)};
+    }
+    EXPECT_EQ(history.count(), 5);
+    EXPECT_EQ(history.updateMenu().text, "Undo (5 - Delete Channel)");
+
+    bool modified = true;
+    for (const char* before : {"5", "4", "3", "2", "1"}) {
+        ASSERT_TRUE(history.undo(tokens, modified));
+        EXPECT_EQ(tokens, TokenArray{before});
+    }
+    // The state before the first delete was pushed out by the sixth.
+    EXPECT_FALSE(history.undo(tokens, modified));
+    EXPECT_EQ(tokens, TokenArray{"1"});
+    const UndoHistory::MenuItem item = history.updateMenu();
+    EXPECT_FALSE(item.enabled);
+    EXPECT_EQ(item.text, "Undo Disable");
+    EXPECT_FALSE(history.available());
+}
+
+TEST(UndoHistory, MenuNamesTheNewestEntryAndDiscardGoesBackOneStep) {
+    UndoHistory history;
+    EXPECT_EQ(history.updateMenu().text, "Undo Disable");
+    const TokenArray tokens = {"a"};
+    history.record("Cut Channel", tokens, false);
+    history.record("Paste Channel", tokens, false);
+    EXPECT_EQ(history.updateMenu().text, "Undo (2 - Paste Channel)");
+    history.record("Setting channel", tokens, false);
+    history.discardNewest();
+    EXPECT_EQ(history.updateMenu().text, "Undo (2 - Paste Channel)");
+    history.discardNewest();
+    history.discardNewest();
+    EXPECT_FALSE(history.available());
+    history.discardNewest();
+    EXPECT_EQ(history.count(), 0);
+}
+
+TEST(UndoHistory, ResetEmptiesTheEntriesAndTheMenuThenSwitchesAvailableOff) {
+    UndoHistory history;
+    history.record("Delete Channel", {"a"}, false);
+    history.reset();
+    EXPECT_EQ(history.count(), 0);
+    EXPECT_TRUE(history.available());
+    EXPECT_EQ(history.updateMenu().text, "Undo Disable");
+    EXPECT_FALSE(history.available());
+
+    history.record("Delete Channel", {"a"}, false);
+    history.clear();
+    EXPECT_FALSE(history.available());
+    EXPECT_EQ(history.count(), 0);
+}
+
+TEST(EditorModel, UnsavedChangesFollowEditsUndoAndSave) {
+    test::RecordingUi ui;
+    EditorModel model(ui);
+    model.replaceTokens({"a"});
+    EXPECT_FALSE(model.hasUnsavedChanges());
+
+    // An edit without an undo entry (a satellite edit) still counts.
+    model.markModified();
+    model.tokens() = {"b"};
+    EXPECT_TRUE(model.hasUnsavedChanges());
+    model.markSaved();
+    EXPECT_FALSE(model.hasUnsavedChanges());
+
+    // Undoing back to the saved state leaves nothing unsaved; undoing an edit made on top of an
+    // unrecorded one does not.
+    model.recordUndo("Delete Channel");
+    model.markModified();
+    model.tokens() = {"c"};
+    ASSERT_TRUE(model.undo());
+    EXPECT_EQ(model.tokens(), TokenArray{"b"});
+    EXPECT_FALSE(model.hasUnsavedChanges());
+
+    model.markModified();
+    model.recordUndo("Delete Channel");
+    model.tokens() = {"d"};
+    ASSERT_TRUE(model.undo());
+    EXPECT_TRUE(model.hasUnsavedChanges());
+}
+
+}  // namespace
+}  // namespace sky
