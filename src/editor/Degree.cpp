@@ -10,14 +10,14 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The value of the digits at the start of a text, after white space; 0 when there are none. A
-// sign is not read: the letter or sign before the number gives the direction. The texts are
-// short enough (kDegreeTextLimit) that the value cannot overflow.
-long long leadingDigits(std::string_view text) {
+// The value, modulo `modulus`, of the digits at the start of a text after white space; 0 when
+// there are none. A sign is not read: the letter or sign before the number gives the direction.
+int leadingDigits(std::string_view text, int modulus) {
     text = trimmed(text);
-    long long value = 0;
-    for (size_t i = 0; i < text.size() && isDigit(text[i]); ++i)
-        value = value * 10 + (text[i] - '0');
+    int value = 0;
+    for (size_t i = 0; i < text.size() && isDigit(text[i]); ++i) {
+        value = (value * 10 + (text[i] - '0')) % modulus;
+    }
     return value;
 }
 
@@ -38,9 +38,9 @@ std::optional<std::string> degreeToDisplay(std::string_view stored) {
     } else if (!isDigit(text.front())) {
         return std::nullopt;
     }
-    const long long tenths = leadingDigits(text);
-    return format("%c%03d.%01d", letter, static_cast<int>((tenths / 10) % 365),
-                  static_cast<int>(tenths % 10));
+    // Whole degrees wrap at 365, so the tenths are needed modulo 3650.
+    const int tenths = leadingDigits(text, 3650);
+    return format("%c%03d.%01d", letter, tenths / 10, tenths % 10);
 }
 
 std::optional<std::string> degreeToStored(std::string_view display) {
@@ -55,7 +55,7 @@ std::optional<std::string> degreeToStored(std::string_view display) {
         return std::nullopt;
     }
     const size_t point = text.find('.');
-    const int whole = static_cast<int>(leadingDigits(text.substr(0, point)) % 360);
+    const int whole = leadingDigits(text.substr(0, point), 360);
     int tenths = 0;
     if (point != std::string_view::npos && point + 1 < text.size()) {
         const char digit = text[point + 1];
