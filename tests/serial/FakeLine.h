@@ -63,6 +63,8 @@ public:
 
     // Faults of the device itself.
     bool refuseOpen = false;
+    // Opens after this many succeed are refused (-1: no limit).
+    int opensAllowed = -1;
     bool refuseConfigure = false;
     // The device disappears after this many writes (-1: never).
     int vanishAfterWrites = -1;
@@ -72,11 +74,14 @@ public:
     std::vector<std::string> events;
     std::vector<Write> writes;
     std::vector<Read> reads;
+    // Every byte the program read, in order.
+    Bytes received;
     bool isOpen() const { return open_; }
 
     bool open(const std::string& device) override {
         events.push_back("open " + device);
-        if (refuseOpen) return false;
+        if (refuseOpen || opensAllowed == 0) return false;
+        if (opensAllowed > 0) --opensAllowed;
         open_ = true;
         failed_ = false;
         return true;
@@ -104,6 +109,7 @@ public:
         const int64_t start = nowUs_;
         const size_t got = open_ ? timedRead(source, profile_, buffer, count) : 0;
         reads.push_back({start, nowUs_, count, got, profile_});
+        received.insert(received.end(), buffer, buffer + got);
         return got;
     }
     size_t write(const uint8_t* data, size_t count) override {

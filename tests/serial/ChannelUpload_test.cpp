@@ -1,0 +1,233 @@
+// The channel-list upload against a scripted receiver console in virtual time, and the filter
+// that keeps the marked lines of a dump.
+
+#include "serial/ChannelUpload.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "FakeLine.h"
+#include "support/RecordingUi.h"
+#include "support/TempDir.h"
+
+namespace sky {
+namespace {
+
+using test::Bytes;
+using test::bytesOf;
+using test::operator+;
+
+const char* const kPowerMessage = "CHECK if Receiver's Power is turned ON\r\nAnd TRY AGIAN!!!";
+const char* const kNotComplete = "ERROR: Uploading is not complete. try again";
+
+// A receiver console: a line end wakes it with a prompt, typed keys are echoed, and "dumpch"
+// followed by a line end prints the dump.
+struct Console {
+    explicit Console(test::FakeLine& l) : line(l) {
+        line.onWrite = [this](const Bytes& w) { react(w); };
+    }
+
+    void react(const Bytes& w) {
+        if (w == bytesOf("\r\n")) {
+            line.arrive(bytesOf(typed == "dumpch" ? "\r\n" + dump : "\r\nSTB>"), 1);
+            typed.clear();
+        } else if (w.size() == 1) {
+            typed += static_cast<char>(w[0]);
+            line.arrive(w, 1);
+        }
+    }
+
+    test::FakeLine& line;
+    std::string dump;
+    std::string typed;
+};
+
+class ChannelUploadTest : public ::testing::Test {
+protected:
+    int upload() { return uploadChannelList(line, settings, ui, uploadPath); }
+    std::string uploaded() const { return test::readFile(uploadPath); }
+
+    test::TempDir dir;
+    std::string uploadPath = dir.file("SATupload.txt");
+    RuntimeSettings settings;
+    test::RecordingUi ui;
+    test::FakeLine line;
+    Console console{line};
+};
+
+TEST_F(ChannelUploadTest, WakesTheConsoleDumpsTheListAndResumesTheReceiver) {
+    console.dump = std::string("Channel list dump\r\n") +
+                   "||[SATELLITE_NAME_LIST]\r\n"
+                   "||  1  \"ASTRA 1\"\r\n"
+                   "\r\nSTB>" +
+                   std::string("||  2 \0 \"HOT BIRD\"\r\n", 22) +
+                   "||[END]\r\n"
+                   "\r\nSTB>";
+    ASSERT_EQ(upload(), 1);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Uploading SUCESS"});
+    EXPECT_EQ(uploaded(),
+              "[SATELLITE_NAME_LIST]\r\n  1  \"ASTRA 1\"\r\n  2   \"HOT BIRD\"\r\n[END]  ");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("SATuploadTemp.txt")));
+
+    // Everything the program did, with the 1-byte reads of the reception folded into one.
+    std::vector<std::string> events;
+    for (const std::string& e : line.events) {
+        if (e != "read" || events.empty() || events.back() != "read") events.push_back(e);
+    }
+    std::vector<std::string> expected{"open /dev/ttyS0", "configure", "idle", "queues 102400 4096",
+                                      "purge",           "pause 50",  "write"};
+    for (int i = 0; i < 3; ++i) {
+        for (const char* e : {"pause 50", "write", "pause 50", "write"}) expected.push_back(e);
+    }
+    for (const char* e : {"probe", "read", "purge", "idle", "pause 100"}) expected.push_back(e);
+    for (int i = 0; i < 8; ++i) {
+        for (const char* e : {"write", "pause 50"}) expected.push_back(e);
+    }
+    for (const char* e : {"read", "close", "open /dev/ttyS0", "configure", "idle",
+                          "queues 64000 4096", "purge", "write", "close"}) {
+        expected.push_back(e);
+    }
+    EXPECT_EQ(events, expected);
+
+    const Bytes escape{0x1B, 0x00};
+    const Bytes lineEnd = bytesOf("\r\n");
+    std::vector<Bytes> writes;
+    for (const auto& w : line.writes) writes.push_back(w.data);
+    EXPECT_EQ(writes, (std::vector<Bytes>{lineEnd, escape, lineEnd, escape, lineEnd, escape,
+                                          lineEnd, bytesOf("d"), bytesOf("u"), bytesOf("m"),
+                                          bytesOf("p"), bytesOf("c"), bytesOf("h"), lineEnd,
+                                          lineEnd, bytesOf("go\r\n")}));
+    // The fixed waits: 350 ms before the probe, which lasts 1 ms.
+    const auto& probe = line.reads.front();
+    EXPECT_EQ(probe.startUs, 350 * 1000);
+    EXPECT_EQ(probe.profile, TimeoutProfile::Probe);
+}
+
+TEST_F(ChannelUploadTest, AReceiverThatIsOffWritesNoFile) {
+    line.onWrite = nullptr;
+    EXPECT_EQ(upload(), 0);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{kPowerMessage});
+    EXPECT_FALSE(std::filesystem::exists(uploadPath));
+    EXPECT_EQ(line.reads.size(), 1u);
+    EXPECT_EQ(line.reads[0].endUs - line.reads[0].startUs, 1000);
+    EXPECT_EQ(std::count(line.events.begin(), line.events.end(), std::string("open /dev/ttyS0")),
+              1);
+    EXPECT_FALSE(line.isOpen());
+}
+
+TEST_F(ChannelUploadTest, ADumpThatStopsEndsAfterTheSilenceLimitWithWhatHasCome) {
+    // The dump stops at the prompt without "[END]": the end line is written over the last 18
+    // bytes of the list.
+    console.dump =
+        "||[SATELLITE_NAME_LIST]\r\n||  1  \"ASTRA 1\"\r\n||  2  \"HOT BIRD 13E\"\r\n\r\nSTB>";
+    EXPECT_EQ(upload(), 1);
+    EXPECT_EQ(uploaded(),
+              "[SATELLITE_NAME_LIST]\r\n  1  \"ASTRA 1\"\r\n  2 \r\n[END]\r\n\r\n13E\"\r\n");
+    // One empty read, after the silence limit, ended the reception.
+    const auto& last = line.reads.back();
+    EXPECT_EQ(last.got, 0u);
+    EXPECT_EQ(last.endUs - last.startUs, int64_t{kSilenceLimitMs} * 1000);
+    EXPECT_EQ(std::count_if(line.reads.begin(), line.reads.end(),
+                            [](const auto& r) { return r.got == 0; }),
+              1);
+}
+
+TEST_F(ChannelUploadTest, ReceivesAtMostTheLimit) {
+    std::string dump = "||[SATELLITE_NAME_LIST]\r\n";
+    while (dump.size() < kUploadLimit + 5000) dump += "||  1  \"A SATELLITE NAME\"\r\n";
+    console.dump = dump;
+    EXPECT_EQ(upload(), 1);
+    // The probe's byte, then exactly the limit.
+    ASSERT_EQ(line.received.size(), 1 + kUploadLimit);
+    const std::string received(line.received.begin() + 1, line.received.end());
+    EXPECT_TRUE(uploaded() == filterMarkedLines(received));
+}
+
+TEST_F(ChannelUploadTest, AListThatDoesNotStartRightIsKeptButNotAccepted) {
+    console.dump = "||[SATELLITE]\r\n" + std::string(2600, 'x') + "||[END]\r\n";
+    EXPECT_EQ(upload(), 0);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{kNotComplete});
+    EXPECT_EQ(uploaded(), "[SATELLITE]\r\n[END]  ");
+    EXPECT_EQ(line.writes.back().data, bytesOf("go\r\n"));
+    // The activity indicator blinks: half at each thousand bytes, full at each five hundred
+    // between.
+    EXPECT_EQ(ui.progressReports, (std::vector<std::pair<int, int>>{
+                                      {1000, 1}, {50, 1}, {1000, 1}, {50, 1}, {1000, 1}}));
+}
+
+TEST_F(ChannelUploadTest, PortProblems) {
+    for (int number : {0, 5}) {
+        test::RecordingUi u;
+        RuntimeSettings illegal{.comPort = number};
+        EXPECT_EQ(uploadChannelList(line, illegal, u, uploadPath), 0);
+        EXPECT_EQ(u.messages, std::vector<std::string>{
+                                  "Selected Com Port is illegal!!!, Select again at Option Menu"});
+    }
+    EXPECT_TRUE(line.events.empty());
+
+    // The port cannot be opened again to resume the receiver: the list is there, the upload
+    // has failed.
+    console.dump = "||[SATELLITE_NAME_LIST]\r\n||[END]\r\n";
+    line.opensAllowed = 1;
+    EXPECT_EQ(upload(), 0);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Serial Port Open FAILED!!!"});
+    EXPECT_EQ(uploaded(), "[SATELLITE_NAME_LIST]\r\n[END]  ");
+}
+
+TEST_F(ChannelUploadTest, ADeviceThatDisappearsEndsTheReceptionAtOnce) {
+    console.dump = "||[SATELLITE_NAME_LIST]\r\n||[END]\r\n";
+    line.vanishAfterWrites = 10;
+    EXPECT_EQ(upload(), 0);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{kNotComplete});
+    EXPECT_LT(line.nowMs(), 2000);
+}
+
+TEST_F(ChannelUploadTest, FilesAreCreatedWithoutFollowingLinks) {
+    console.dump = "||[SATELLITE_NAME_LIST]\r\n||[END]\r\n";
+    const std::string target = dir.file("elsewhere.txt");
+    test::writeFile(target, "keep me");
+    std::filesystem::create_symlink(target, uploadPath);
+    EXPECT_EQ(upload(), 0);
+    EXPECT_EQ(ui.messages,
+              std::vector<std::string>{"Fail to open output file " + uploadPath + "\n"});
+    EXPECT_EQ(test::readFile(target), "keep me");
+
+    // A link planted where the filtered list is written.
+    std::filesystem::remove(uploadPath);
+    std::filesystem::create_symlink(target, dir.file("SATuploadTemp.txt"));
+    test::RecordingUi u;
+    EXPECT_EQ(uploadChannelList(line, settings, u, uploadPath), 0);
+    EXPECT_EQ(u.messages, std::vector<std::string>{"Fail to open output file " +
+                                                   dir.file("SATuploadTemp.txt") + "\n"});
+    EXPECT_EQ(test::readFile(target), "keep me");
+}
+
+TEST(FilterMarkedLines, KeepsWhatFollowsEachMarkUpToItsLineEnd) {
+    // Text outside marked lines is dropped; a third bar belongs to the line.
+    EXPECT_EQ(filterMarkedLines("echo|x|\r\n|||a\r\nb||c\r\n"), "|a\r\nc\r\n");
+    // A CR not followed by LF stays inside the line, and so does the byte after it.
+    EXPECT_EQ(filterMarkedLines("||a\rb\r\nout||c\r\n"), "a\rb\r\nc\r\n");
+    EXPECT_EQ(filterMarkedLines("||a\r\r\nout\r\n"), "a\r\r\nout\r\n");
+    // NUL bytes become spaces, the one right after a CR too.
+    EXPECT_EQ(filterMarkedLines(std::string_view("||a\0b\r\0\r\n", 9)), "a b\r \r\n");
+    // A list cut off in its last line.
+    EXPECT_EQ(filterMarkedLines("||[SATELLITE_NAME_LIST]\r\n||  1"),
+              "[SATELLITE_NAME_LIST]\r\n  1");
+    EXPECT_EQ(filterMarkedLines(""), "");
+}
+
+TEST(FilterMarkedLines, ADumpEndingAtThePromptGetsItsEndLine) {
+    const std::string list = "[SATELLITE_NAME_LIST]\r\n  1  \"ASTRA 1\"\r\n";
+    const std::string repaired =
+        filterMarkedLines("||[SATELLITE_NAME_LIST]\r\n||  1  \"ASTRA 1\"\r\n>");
+    EXPECT_EQ(repaired.size(), list.size());
+    EXPECT_EQ(repaired, list.substr(0, list.size() - 18) + " \r\n[END]\r\n\r\n" +
+                            list.substr(list.size() - 6));
+    // Shorter than the 18 bytes it goes back: written from the start.
+    EXPECT_EQ(filterMarkedLines("||ab\r\n>"), " \r\n[END]\r\n\r\n");
+    EXPECT_EQ(filterMarkedLines(">"), " \r\n[END]\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace sky
