@@ -1,6 +1,9 @@
 #include "compiler/HexText.h"
 
+#include <algorithm>
 #include <array>
+
+#include "compiler/OutputFile.h"
 
 namespace sky {
 
@@ -39,6 +42,16 @@ std::string hexText(uint32_t address, std::span<const uint8_t> bytes) {
         address += kBytesPerLine;
     }
     return text;
+}
+
+bool writeHexText(OutputFile& file, uint32_t address, std::span<const uint8_t> bytes) {
+    constexpr size_t kBlock = 1024 * kBytesPerLine;
+    for (size_t at = 0; at < bytes.size(); at += kBlock) {
+        const std::span<const uint8_t> block =
+            bytes.subspan(at, std::min(kBlock, bytes.size() - at));
+        if (!file.write(hexText(address + static_cast<uint32_t>(at), block))) return false;
+    }
+    return true;
 }
 
 }  // namespace sky

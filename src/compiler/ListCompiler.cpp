@@ -159,7 +159,7 @@ int ListCompiler::finish() {
     if (checkOnly_) return 1;
     if (normal_) return finishNormal();
     image_.padTo(kHexLine);
-    if (!output_.write(hexText(kBasicAddress, image_.bytes())) || !output_.close()) {
+    if (!writeHexText(output_, kBasicAddress, image_.bytes()) || !output_.close()) {
         failWithPath(msg::kCantWriteOutput, outputPath_);
         return failAfterOpening();
     }
@@ -182,7 +182,7 @@ int ListCompiler::finishNormal() {
         failWithPath(msg::kCantOpenTemp, hexPath);
         return failAfterOpening();
     }
-    if (!hex.write(hexText(kNormalAddress, image_.bytes())) || !hex.close()) {
+    if (!writeHexText(hex, kNormalAddress, image_.bytes()) || !hex.close()) {
         failWithPath(msg::kCantWriteOutput, hexPath);
         std::remove(hexPath.c_str());
         return failAfterOpening();
