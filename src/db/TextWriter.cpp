@@ -98,6 +98,9 @@ std::array<FieldRange, 6> findSections(const TokenArray& tokens) {
     end.fill(SIZE_MAX);
     for (size_t i = 0; i < tokens.size(); ++i) {
         const std::string& token = tokens[i];
+        // Every marker ends in "START" or "END"; a quick look at the last letter passes over
+        // almost every field.
+        if (token.empty() || (token.back() != 'T' && token.back() != 'D')) continue;
         for (size_t s = 0; s < kSections.size(); ++s) {
             if (token == kSections[s].startMarker) start[s] = i;
             if (token == kSections[s].endMarker) end[s] = i;
@@ -144,7 +147,7 @@ void appendSection(std::string& out, const TokenArray& tokens, const SectionLayo
         const size_t width = static_cast<size_t>(layout.widths[static_cast<size_t>(column)]);
         const size_t length = out.size() - begin;
         out.append(length < width ? width - length + 1 : 1, ' ');
-        column = (column + 1) % rowLength;
+        if (++column == rowLength) column = 0;
     }
 }
 
