@@ -1,7 +1,7 @@
 #include "editor/DetailRows.h"
 
+#include <cstdint>
 #include <string_view>
-#include <unordered_map>
 
 #include "editor/ChannelRecords.h"
 #include "editor/FieldText.h"
@@ -13,25 +13,46 @@ namespace {
 constexpr int kSatelliteWidth = 7;
 constexpr int kTpWidth = 6;
 
-// Records of a section by the text of their Index cell; the first record of an Index wins.
+// Records of a section by the text of their Index cell; the first record of an Index wins. An
+// open-addressing table of cell numbers, built once per rebuild: a join is one or two probes.
 class IndexJoin {
 public:
     IndexJoin(const TokenArray& tokens, const SectionSpan& span, int width) : tokens_(tokens) {
-        firstByIndex_.reserve(span.records(width));
+        std::size_t size = 16;
+        while (size < span.records(width) * 2) size *= 2;
+        slots_.assign(size, kEmpty);
+        mask_ = size - 1;
         for (std::size_t cell = span.begin; cell + width <= span.end; cell += width) {
-            firstByIndex_.emplace(std::string_view(tokens[cell]), cell);
+            std::size_t slot = hash(tokens[cell]) & mask_;
+            while (slots_[slot] != kEmpty && tokens[slots_[slot]] != tokens[cell]) {
+                slot = (slot + 1) & mask_;
+            }
+            if (slots_[slot] == kEmpty) slots_[slot] = cell;
         }
     }
 
     // The first cell of the record with this Index, or nothing.
     const std::string* find(const std::string& index) const {
-        const auto it = firstByIndex_.find(std::string_view(index));
-        return it == firstByIndex_.end() ? nullptr : &tokens_[it->second];
+        for (std::size_t slot = hash(index) & mask_; slots_[slot] != kEmpty;
+             slot = (slot + 1) & mask_) {
+            if (tokens_[slots_[slot]] == index) return &tokens_[slots_[slot]];
+        }
+        return nullptr;
     }
 
 private:
+    static constexpr std::size_t kEmpty = static_cast<std::size_t>(-1);
+
+    // FNV-1a: Index cells are short.
+    static std::size_t hash(const std::string& text) {
+        std::uint64_t h = 14695981039346656037ull;
+        for (unsigned char c : text) h = (h ^ c) * 1099511628211ull;
+        return static_cast<std::size_t>(h ^ (h >> 29));
+    }
+
     const TokenArray& tokens_;
-    std::unordered_map<std::string_view, std::size_t> firstByIndex_;
+    std::vector<std::size_t> slots_;
+    std::size_t mask_ = 0;
 };
 
 void putTp(DetailRows& rows, const std::string* tp) {
