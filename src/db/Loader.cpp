@@ -43,6 +43,7 @@ int nameColumn(SectionState state) {
 bool isFieldSeparator(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
+
 // Takes up to `wanted` fields from the line; returns how many there were.
 size_t splitFields(std::string_view line, Fields& fields, size_t wanted) {
     size_t count = 0;

@@ -8,9 +8,6 @@ namespace sky {
 
 namespace {
 
-// Fields are held in 20-byte areas: 19 characters and the terminating NUL.
-constexpr size_t kFieldLimit = 19;
-
 constexpr int kHexFailure = 65535;
 
 bool isSpace(char c) {
@@ -38,7 +35,6 @@ int decimalValue(std::string_view text) {
 }  // namespace
 
 int StringToInt(std::string_view text, int radix, IUserInterface& ui) {
-    text = text.substr(0, kFieldLimit);
     if (radix == 10) return decimalValue(text);
     if (radix != 16) return 0;
     std::string upper(text);

@@ -34,14 +34,6 @@ TEST(StringToInt, HexAcceptsBothCasesAndOtherRadixesGiveZero) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST(StringToInt, OnlyTheFirstNineteenCharactersCount) {
-    test::RecordingUi ui;
-    // The twentieth character would make the text invalid; it is never looked at.
-    EXPECT_EQ(StringToInt(std::string(19, '0') + "x", 16, ui), 0);
-    EXPECT_EQ(StringToInt(std::string(18, ' ') + "12", 10, ui), 1);
-    EXPECT_TRUE(ui.messages.empty());
-}
-
 TEST(HexStringToInt, RefusesNonDigitsOnceWith65535) {
     test::RecordingUi ui;
     EXPECT_EQ(HexStringToInt("0x1A", ui), 65535);
