@@ -43,6 +43,12 @@ void appendf(std::string& out, const char* fmt, ...) {
     out.append(line, static_cast<size_t>(n));
 }
 
+// Channels use transponders 1 and up: a channel on transponder 0 would have the list saved again
+// straight after loading.
+int channelTransponder(int n, const Sizes& s) {
+    return s.transponders > 1 ? 1 + n % (s.transponders - 1) : 0;
+}
+
 std::string generate(const Sizes& s) {
     static const char* const kVideoBands[] = {"18MHz", "27MHz"};
     static const char* const kDecoders[] = {"CVBS", "DEEMP_CVBS", "BASEBAND", "CANAL"};
@@ -63,23 +69,22 @@ std::string generate(const Sizes& s) {
     }
     out += "\r\n[DIGITAL TP]\r\n";
     for (int i = 0; i < s.transponders; ++i) {
-        appendf(out, "%-6d %-6d %-8d %-8d %c \"Bouquet %d\"\r\n", i + 1, i % s.satellites,
+        appendf(out, "%-6d %-6d %-8d %-8d %c \"Bouquet %d\"\r\n", i, i % s.satellites,
                 10700 + (i * 7) % 2050, 22000 + (i % 8) * 1000, i % 2 ? 'V' : 'H', i % 1000);
     }
     out += "\r\n[DIGITAL CHANNEL]\r\n";
     for (int i = 0; i < s.channels; ++i) {
-        const int tp = i % s.transponders;
+        const int tp = channelTransponder(i, s);
         const bool null = i % 97 == 96;
-        appendf(out, "%-6d %-6d %-6d %04X %-6s \"%s %d\" %d %c\r\n", i, tp + 1, tp % s.satellites,
+        appendf(out, "%-6d %-6d %-6d %04X %-6s \"%s %d\" %d %c\r\n", i, tp, tp % s.satellites,
                 0x100 + i, i % 5 == 4 ? "RADIO" : "TV", null ? "Null" : "Channel", i, i % 3,
                 null ? 'Y' : 'N');
     }
     out += "\r\n[DIGITAL PID CHANNEL]\r\n";
     for (int i = 0; i < s.pidChannels; ++i) {
-        const int tp = (i * 13) % s.transponders;
-        appendf(out, "%-6d %-6d %-6d %-6s \"PID %d\" %d %d %d %d N\r\n", i, tp + 1,
-                tp % s.satellites, i % 4 == 3 ? "RADIO" : "TV", i, 256 + i, 257 + i, 256 + i,
-                i % 2);
+        const int tp = channelTransponder(i * 13, s);
+        appendf(out, "%-6d %-6d %-6d %-6s \"PID %d\" %d %d %d %d N\r\n", i, tp, tp % s.satellites,
+                i % 4 == 3 ? "RADIO" : "TV", i, 256 + i, 257 + i, 256 + i, i % 2);
     }
     out += "\r\n[ANALOG TP]\r\n";
     for (int i = 0; i < s.analogChannels; ++i) {
