@@ -1,0 +1,111 @@
+// The commands that talk to the receiver: download and upload.
+
+#include <sys/stat.h>
+
+#include <charconv>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "Arguments.h"
+#include "Commands.h"
+#include "ConsoleUi.h"
+#include "TransferProgress.h"
+#include "db/FileIo.h"
+#include "db/ListDB.h"
+#include "db/ReplacementFile.h"
+#include "serial/PrivateTempDir.h"
+
+namespace sky::cli {
+
+namespace {
+
+constexpr std::string_view kListStart = "[SATELLITE_NAME_LIST]";
+
+// Parses "COMMAND FILE (--device PATH | --port N)" into the file and the serial settings.
+std::optional<RuntimeSettings> transferArguments(const std::vector<std::string>& args,
+                                                 const char* fileKind, std::string& file) {
+    Arguments parsed;
+    if (!parsed.parse(args, {}, {"--device", "--port"})) {
+        usageError(parsed.error());
+        return std::nullopt;
+    }
+    if (parsed.positional().size() != 1) {
+        usageError(std::string("expected one ") + fileKind);
+        return std::nullopt;
+    }
+    const std::optional<std::string> device = parsed.value("--device");
+    const std::optional<std::string> port = parsed.value("--port");
+    if (device.has_value() == port.has_value()) {
+        usageError("give either --device PATH or --port N");
+        return std::nullopt;
+    }
+    RuntimeSettings settings;
+    if (device) {
+        settings.comPort = 1;
+        settings.portDevices[0] = *device;
+    } else {
+        const auto [end, error] =
+            std::from_chars(port->data(), port->data() + port->size(), settings.comPort);
+        if (error != std::errc() || end != port->data() + port->size()) {
+            usageError("--port needs a number");
+            return std::nullopt;
+        }
+    }
+    file = parsed.positional()[0];
+    return settings;
+}
+
+std::optional<uint64_t> fileSize(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    return static_cast<uint64_t>(info.st_size);
+}
+
+}  // namespace
+
+int runDownload(const std::vector<std::string>& args) {
+    std::string image;
+    const std::optional<RuntimeSettings> settings =
+        transferArguments(args, "download file (.bin)", image);
+    if (!settings) return kUsage;
+    ConsoleUi console;
+    int sent = 0;
+    {
+        TransferProgress ui(console, fileSize(image).value_or(0));
+        CListDB db(*settings, ui);
+        sent = db.DownloadFile(image);
+    }
+    return sent ? kSuccess : kFailure;
+}
+
+int runUpload(const std::vector<std::string>& args) {
+    std::string out;
+    const std::optional<RuntimeSettings> settings =
+        transferArguments(args, "output file (.txt)", out);
+    if (!settings) return kUsage;
+    ConsoleUi console;
+    int received = 0;
+    {
+        TransferProgress ui(console, std::nullopt);
+        CListDB db(*settings, ui);
+        received = db.UploadChannelList();
+    }
+
+    std::string problem;
+    const std::optional<std::string> uploadPath = uploadFilePath(problem);
+    const std::optional<std::string> list = uploadPath ? readWholeFile(*uploadPath) : std::nullopt;
+    if (!list || list->compare(0, kListStart.size(), kListStart) != 0) {
+        if (list) std::fprintf(stderr, "What was received is kept in %s\n", uploadPath->c_str());
+        return kFailure;
+    }
+    ReplacementFile target(out);
+    if (!target.create() || !target.write(*list) || !target.commit()) {
+        std::fprintf(stderr, "Cannot write %s; the received list is kept in %s\n", out.c_str(),
+                     uploadPath->c_str());
+        return kFailure;
+    }
+    return received ? kSuccess : kFailure;
+}
+
+}  // namespace sky::cli

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+
+#include "db/UserInterface.h"
+
+namespace sky::cli {
+
+// Passes boxes and message-window texts on to the console and turns the transfers' progress
+// reports into a progress line on standard error: bytes, rate and, for a download, time left.
+// Nothing is drawn unless standard error is a terminal.
+class TransferProgress : public IUserInterface {
+public:
+    // totalBytes: the download file's size; nothing for an upload, whose size is not known.
+    TransferProgress(IUserInterface& console, std::optional<uint64_t> totalBytes);
+    ~TransferProgress() override;
+
+    void message(const std::string& text, const std::string& caption) override;
+    Answer ask(const std::string& text, Buttons buttons, Icon icon,
+               const std::string& caption) override;
+    void writeMessage(const std::string& text) override;
+    void progress(int position, int mode) override;
+
+private:
+    using Clock = std::chrono::steady_clock;
+    void draw(bool force);
+    void clearLine();
+
+    IUserInterface& console_;
+    std::optional<uint64_t> total_;
+    bool enabled_;
+    bool shown_ = false;
+    uint64_t bytes_ = 0;
+    std::optional<Clock::time_point> firstReport_;
+    uint64_t bytesAtFirstReport_ = 0;
+    Clock::time_point lastDraw_{};
+};
+
+}  // namespace sky::cli

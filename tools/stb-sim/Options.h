@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace sky::sim {
+
+// A fault that strikes the acknowledgement of one packet's body a number of times.
+struct AckFault {
+    int packet = -1;
+    int times = 0;
+};
+
+struct Options {
+    // The channel list printed by "dumpch".
+    std::string dumpFile;
+    // Where the received download file is written.
+    std::string saveImage;
+    // A symbolic link to the device, made at start and removed at exit.
+    std::string link;
+    // Off until this long after a program first opens the device (-1: on from the start).
+    int powerCycleAfterMs = -1;
+    bool verbose = false;
+
+    // Faults.
+    bool silent = false;
+    int garbage = 0;
+    bool misalignedOffer = false;
+    AckFault lostAcks;
+    AckFault wrongAcks;
+    bool per = false;
+    bool endAtPrompt = false;
+    int stopDumpAfter = -1;
+    int nulInLine = -1;
+};
+
+// Parses the command line; nothing (after printing why) on a mistake. Sets help when --help was
+// asked for.
+std::optional<Options> parseOptions(int argc, char** argv, bool& help);
+
+const char* helpText();
+
+}  // namespace sky::sim
