@@ -26,6 +26,7 @@ class CListDB;
 // With the database's check-only flag the text is checked and no file is created.
 class ListCompiler {
 public:
+    // Mode 1 compiles Normal; any other mode compiles Basic.
     ListCompiler(CListDB& db, int mode);
 
     // Returns 1 on success, 0 after the failure's message has been shown.
