@@ -55,7 +55,7 @@ const char* helpText() {
            "                           bytes arrive); packets count from 0\n"
            "  --wrong-acks P:N         answer packet P's body N times with ERR instead of ACK\n"
            "  --per                    report PER at the end of every download\n"
-           "  --stop-dump-after N      fall silent after N lines of the dump\n"
+           "  --stop-dump-after N      hang (fall silent) after N lines of the dump\n"
            "  --nul-in-line N          send the first space of dump line N (from 1) as a NUL\n"
            "  --end-at-prompt          end the dump at the console prompt, without \"[END]\"\n";
 }

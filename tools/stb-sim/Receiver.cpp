@@ -154,8 +154,9 @@ void Receiver::tick(int64_t nowMs) {
            dumpBytes_ * 1000 / kLineBytesPerSecond <= static_cast<uint64_t>(nowMs - dumpStartMs_)) {
         if (options_.stopDumpAfter >= 0 &&
             dumpLine_ >= static_cast<size_t>(options_.stopDumpAfter)) {
-            log("dump stopped after %zu lines", dumpLine_);
-            state_ = State::Console;
+            // The console hangs: nothing more comes until the receiver is switched off and on.
+            log("dump stopped after %zu lines: hanging", dumpLine_);
+            state_ = State::Off;
             break;
         }
         if (dumpLine_ == dumpLines_.size()) {
