@@ -75,13 +75,10 @@ TEST_F(ViewTest, InsertNullCutAndPasteKeysWorkOnTheSelection) {
     list.select({7});
     view.onKey(ViewKey::F4);
     EXPECT_EQ(shownNames(), (Names{"D2", "_", "_", "_", "D3", "D4", "D5", "P2", "P1"}));
-    list.select({7});
-    view.onKey(ViewKey::F4);
-    EXPECT_EQ(shownNames().size(), 9u);
-    EXPECT_EQ(undoText(), "Undo (4 - Paste Channel)");
+    EXPECT_EQ(list.column(0)[8], "9");
+    EXPECT_EQ(undoText(), "Undo (3 - Paste Channel)");
     list.select({0});
     view.onKey(ViewKey::F4);
-    EXPECT_EQ(shownNames().front(), "D1");
     EXPECT_FALSE(view.commandState(ViewCommand::Paste).enabled);
 }
 

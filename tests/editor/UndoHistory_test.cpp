@@ -20,30 +20,6 @@ TEST(PackedTokens, KeepsEveryCellExactly) {
     EXPECT_EQ(restored, tokens);
 }
 
-TEST(UndoHistory, KeepsTheFiveNewestAndTakesThemBackNewestFirst) {
-    UndoHistory history;
-    TokenArray tokens = {"0"};
-    for (int edit = 1; edit <= 6; ++edit) {
-        history.record("Delete Channel", tokens, false);
-        tokens = {std::to_string(edit)};
-    }
-    EXPECT_EQ(history.count(), 5);
-    EXPECT_EQ(history.updateMenu().text, "Undo (5 - Delete Channel)");
-
-    bool modified = true;
-    for (const char* before : {"5", "4", "3", "2", "1"}) {
-        ASSERT_TRUE(history.undo(tokens, modified));
-        EXPECT_EQ(tokens, TokenArray{before});
-    }
-    // The state before the first delete was pushed out by the sixth.
-    EXPECT_FALSE(history.undo(tokens, modified));
-    EXPECT_EQ(tokens, TokenArray{"1"});
-    const UndoHistory::MenuItem item = history.updateMenu();
-    EXPECT_FALSE(item.enabled);
-    EXPECT_EQ(item.text, "Undo Disable");
-    EXPECT_FALSE(history.available());
-}
-
 TEST(UndoHistory, MenuNamesTheNewestEntryAndDiscardGoesBackOneStep) {
     UndoHistory history;
     EXPECT_EQ(history.updateMenu().text, "Undo Disable");
