@@ -39,12 +39,6 @@ const char* commandText(ViewCommand command) {
             return "&Insert Null";
         case ViewCommand::Delete:
             return "&Delete";
-        case ViewCommand::SortChannelName:
-            return "Channel Name";
-        case ViewCommand::SortFrequency:
-            return "Frequency";
-        case ViewCommand::SortBouquet:
-            return "Bouquet";
         default:
             return "";
     }
