@@ -1,7 +1,6 @@
 #include "editor/DetailRows.h"
 
 #include <cstdint>
-#include <string_view>
 
 #include "editor/ChannelRecords.h"
 #include "editor/FieldText.h"
@@ -55,14 +54,18 @@ private:
     std::size_t mask_ = 0;
 };
 
+const std::string kEmptyCell;
+// The transponder cells of a channel whose TP Index is 0.
+const std::string kNoTransponder[] = {"0000", "0000", "V", "___"};
+
 void putTp(DetailRows& rows, const std::string* tp) {
-    for (int c = 2; c <= 5; ++c) rows.put(tp ? std::string_view(tp[c]) : std::string_view());
+    for (int c = 2; c <= 5; ++c) rows.put(tp ? tp[c] : kEmptyCell);
 }
 
 // The satellite's name, LNB high, LNB low, position and stored degree.
 void putSatellite(DetailRows& rows, const std::string* sat) {
     if (!sat) {
-        for (int c = 0; c < 5; ++c) rows.put({});
+        for (int c = 0; c < 5; ++c) rows.put(kEmptyCell);
         return;
     }
     rows.put(sat[1]);
@@ -70,15 +73,6 @@ void putSatellite(DetailRows& rows, const std::string* sat) {
 }
 
 }  // namespace
-
-void DetailRows::put(std::string_view text) {
-    if (used_ < cells_.size()) {
-        cells_[used_].assign(text);
-    } else {
-        cells_.emplace_back(text);
-    }
-    ++used_;
-}
 
 void rebuildDetailRows(const TokenArray& tokens, const SectionMap& sections, DetailRows& digital,
                        DetailRows& analog) {
@@ -91,13 +85,13 @@ void rebuildDetailRows(const TokenArray& tokens, const SectionMap& sections, Det
          cell += kDigitalRecordWidth) {
         const std::string* ch = &tokens[cell];
         for (int c = 0; c < 6; ++c) digital.put(ch[c]);
-        for (int c = 0; c < 3; ++c) digital.put({});
+        for (int c = 0; c < 3; ++c) digital.put(kEmptyCell);
         digital.put(ch[6]);
         digital.put(ch[7]);
         if (decimalValue(ch[1]) != 0) {
             putTp(digital, transponders.find(ch[1]));
         } else {
-            for (const char* text : {"0000", "0000", "V", "___"}) digital.put(text);
+            for (const std::string& text : kNoTransponder) digital.put(text);
         }
         putSatellite(digital, satellites.find(ch[2]));
     }
@@ -106,7 +100,7 @@ void rebuildDetailRows(const TokenArray& tokens, const SectionMap& sections, Det
          cell += kPidRecordWidth) {
         const std::string* ch = &tokens[cell];
         for (int c = 0; c < 3; ++c) digital.put(ch[c]);
-        digital.put({});
+        digital.put(kEmptyCell);
         for (int c = 3; c < kPidRecordWidth; ++c) digital.put(ch[c]);
         putTp(digital, transponders.find(ch[1]));
         putSatellite(digital, satellites.find(ch[2]));

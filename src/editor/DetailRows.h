@@ -70,7 +70,14 @@ public:
     // Filling: start() then put() each cell, then finish(). The strings of the previous fill are
     // reused, so a rebuild allocates little.
     void start() { used_ = 0; }
-    void put(std::string_view text);
+    void put(const std::string& text) {
+        if (used_ < cells_.size()) {
+            cells_[used_] = text;
+        } else {
+            cells_.push_back(text);
+        }
+        ++used_;
+    }
     void finish() { cells_.resize(used_); }
 
 private:
