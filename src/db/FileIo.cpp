@@ -1,6 +1,7 @@
 #include "db/FileIo.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,19 +11,25 @@ namespace sky {
 std::optional<std::string> readWholeFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
-    std::string data;
-    char buffer[65536];
+    // A regular file is read straight into a buffer of its size; pipes and the like grow it.
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    std::string data(regular ? static_cast<size_t>(info.st_size) + 1 : 65536, '\0');
+    size_t used = 0;
+    bool ok = true;
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (used == data.size()) data.resize(2 * data.size());
+        const ssize_t n = ::read(fd, data.data() + used, data.size() - used);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            return std::nullopt;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
         }
-        if (n == 0) break;
-        data.append(buffer, static_cast<size_t>(n));
+        used += static_cast<size_t>(n);
     }
     ::close(fd);
+    if (!ok) return std::nullopt;
+    data.resize(used);
     return data;
 }
 

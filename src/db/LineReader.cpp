@@ -1,12 +1,8 @@
 #include "db/LineReader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 
+#include "db/FileIo.h"
 #include "db/TextFormat.h"
 
 namespace sky {
@@ -18,30 +14,12 @@ constexpr size_t kLastCrPosition = 498;
 }  // namespace
 
 bool LineReader::open(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    // Whole blocks straight into the buffer: a byte-by-byte copy costs as much as compiling
-    // the file. A regular file is read in one go; pipes and the like grow the buffer.
-    struct stat info {};
-    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    data_.assign(regular ? static_cast<size_t>(info.st_size) + 1 : kWindow, '\0');
-    size_t used = 0;
-    bool ok = true;
-    for (;;) {
-        if (used == data_.size()) data_.resize(2 * data_.size());
-        const ssize_t n = ::read(fd, data_.data() + used, data_.size() - used);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        used += static_cast<size_t>(n);
-    }
-    ::close(fd);
-    data_.resize(used);
+    std::optional<std::string> data = readWholeFile(path);
+    if (!data) return false;
+    data_ = std::move(*data);
     offset_ = 0;
     lineNumber_ = 0;
-    return ok;
+    return true;
 }
 
 bool prepareQuotes(char* line, size_t length) {
