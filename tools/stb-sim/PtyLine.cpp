@@ -1,8 +1,8 @@
 #include "PtyLine.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <stdlib.h>
+#include <sys/inotify.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -12,6 +12,7 @@
 namespace sky::sim {
 
 PtyLine::~PtyLine() {
+    if (watch_ >= 0) ::close(watch_);
     if (master_ >= 0) ::close(master_);
 }
 
@@ -22,32 +23,64 @@ bool PtyLine::create(std::string& error) {
         return false;
     }
     device_ = ::ptsname(master_);
-    // Opening and closing the device once makes the master report a hang-up while no program has
-    // it open; the raw settings also keep the line discipline from echoing or translating until
-    // the program applies its own.
+    watch_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (watch_ < 0 || ::inotify_add_watch(watch_, device_.c_str(),
+                                          IN_OPEN | IN_CLOSE_WRITE | IN_CLOSE_NOWRITE) < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    // Raw settings keep the line discipline from echoing or translating until the program
+    // applies its own.
     const int slave = ::open(device_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (slave < 0) {
         error = std::strerror(errno);
         return false;
     }
+    ++ownOpens_;
     termios raw{};
     ::tcgetattr(slave, &raw);
     ::cfmakeraw(&raw);
     ::tcsetattr(slave, TCSANOW, &raw);
     ::close(slave);
+    ++ownCloses_;
     return true;
 }
 
-bool PtyLine::programPresent() const {
-    pollfd p{master_, POLLIN, 0};
-    return ::poll(&p, 1, 0) == 0 || (p.revents & POLLHUP) == 0;
+std::string PtyLine::readEvents() {
+    std::string events;
+    alignas(inotify_event) char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(watch_, buffer, sizeof buffer);
+        if (n <= 0) break;
+        for (ssize_t at = 0; at < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            if (event->mask & IN_OPEN) {
+                if (ownOpens_ > 0) {
+                    --ownOpens_;
+                } else {
+                    events += '+';
+                }
+            }
+            if (event->mask & (IN_CLOSE_WRITE | IN_CLOSE_NOWRITE)) {
+                if (ownCloses_ > 0) {
+                    --ownCloses_;
+                } else {
+                    events += '-';
+                }
+            }
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    return events;
 }
 
-void PtyLine::discardUnread() const {
+void PtyLine::discardUnread() {
     const int slave = ::open(device_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (slave < 0) return;
+    ++ownOpens_;
     ::tcflush(slave, TCIFLUSH);
     ::close(slave);
+    ++ownCloses_;
 }
 
 }  // namespace sky::sim

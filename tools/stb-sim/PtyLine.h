@@ -5,7 +5,8 @@
 namespace sky::sim {
 
 // The receiver's end of the serial line: the master side of a pseudo-terminal whose slave device
-// the program opens as its serial port.
+// the program opens as its serial port. Every open and close of the device is watched, so that
+// a program that closes the port and opens it again at once still counts as two sessions.
 class PtyLine {
 public:
     ~PtyLine();
@@ -13,15 +14,35 @@ public:
     bool create(std::string& error);
     const std::string& device() const { return device_; }
     int fd() const { return master_; }
-    // Whether a program has the device open.
-    bool programPresent() const;
+    // Becomes readable when the device is opened or closed.
+    int watchFd() const { return watch_; }
+
+    // Reports the opens and closes of the device by programs since the last call, in order.
+    template <typename OnOpen, typename OnClose>
+    void takeEvents(OnOpen onOpen, OnClose onClose);
+
     // Drops what was sent to the device and never read. A real line loses what is sent while
     // nobody listens, and a program that opens the device later must not find it there.
-    void discardUnread() const;
+    void discardUnread();
 
 private:
+    // Reads the pending watch events: +1 for each open, -1 for each close, by programs.
+    std::string readEvents();
+
     int master_ = -1;
+    int watch_ = -1;
     std::string device_;
+    // Opens and closes of the device by this program itself, still to come as events.
+    int ownOpens_ = 0;
+    int ownCloses_ = 0;
 };
+
+template <typename OnOpen, typename OnClose>
+void PtyLine::takeEvents(OnOpen onOpen, OnClose onClose) {
+    for (const char event : readEvents()) {
+        if (event == '+') onOpen();
+        if (event == '-') onClose();
+    }
+}
 
 }  // namespace sky::sim

@@ -203,7 +203,7 @@ void Receiver::input(std::string_view bytes, int64_t nowMs) {
                 break;
             case State::Offering: {
                 const char c = input_.front();
-                if (c == '\r' || c == '\n' || c == '\x1b') {
+                if (c == '\r' || c == '\x1b') {
                     log("console woken");
                     state_ = State::Console;
                 } else if (c != '\x02') {
@@ -372,7 +372,7 @@ void Receiver::consoleByte(char c) {
         return;
     }
     if (state_ == State::Running) {
-        if (c != '\r' && c != '\n' && c != '\x1b') return;
+        if (c != '\r' && c != '\x1b') return;
         log("console woken");
         state_ = State::Console;
     }

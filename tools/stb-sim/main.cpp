@@ -5,11 +5,11 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <thread>
 
 #include "Options.h"
 #include "PtyLine.h"
@@ -44,44 +44,55 @@ int64_t nowMs() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+// Passes whatever the program has sent on to the receiver.
+void takeInput(const sky::sim::PtyLine& line, sky::sim::Receiver& receiver) {
+    char buffer[65536];
+    ssize_t n;
+    while ((n = ::read(line.fd(), buffer, sizeof buffer)) > 0) {
+        receiver.input(std::string_view(buffer, static_cast<size_t>(n)), nowMs());
+    }
+}
+
 // Serves the line until a stop is requested.
 void serve(sky::sim::PtyLine& line, sky::sim::Receiver& receiver) {
-    constexpr int kPresenceCheckMs = 2;
-    bool present = false;
-    char buffer[65536];
+    int programs = 0;
     while (!stopRequested) {
         if (powerCycleRequested) {
             powerCycleRequested = 0;
             receiver.powerCycle(nowMs());
         }
         receiver.tick(nowMs());
-        if (!present) {
-            if (line.programPresent()) {
-                present = true;
-                receiver.connected(nowMs());
-            } else {
-                std::this_thread::sleep_for(std::chrono::milliseconds(kPresenceCheckMs));
-            }
-            continue;
-        }
         std::string& output = receiver.output();
-        pollfd p{line.fd(), static_cast<short>(POLLIN | (output.empty() ? 0 : POLLOUT)), 0};
+        // Without a program on the device the master only reports a hang-up: leave it alone.
+        pollfd fds[2] = {
+            {programs > 0 ? line.fd() : -1,
+             static_cast<short>(POLLIN | (output.empty() ? 0 : POLLOUT)), 0},
+            {line.watchFd(), POLLIN, 0},
+        };
         const int64_t next = receiver.nextActionMs(nowMs());
-        if (::poll(&p, 1, next < 0 ? -1 : static_cast<int>(std::min<int64_t>(next, 60000))) < 0) {
+        if (::poll(fds, 2, next < 0 ? -1 : static_cast<int>(std::min<int64_t>(next, 60000))) < 0) {
             continue;  // interrupted by a signal
         }
-        if (p.revents & POLLIN) {
-            const ssize_t n = ::read(line.fd(), buffer, sizeof buffer);
-            if (n > 0) receiver.input(std::string_view(buffer, static_cast<size_t>(n)), nowMs());
-            continue;  // read everything before looking at a hang-up
-        }
-        if (p.revents & POLLHUP) {
-            present = false;
-            receiver.disconnected();
-            line.discardUnread();
+        if (fds[0].revents & POLLIN) {
+            takeInput(line, receiver);
             continue;
         }
-        if ((p.revents & POLLOUT) && !output.empty()) {
+        if (fds[1].revents & POLLIN) {
+            line.takeEvents(
+                [&] {
+                    if (programs++ == 0) receiver.connected(nowMs());
+                },
+                [&] {
+                    if (programs > 0 && --programs == 0) {
+                        // What the program sent before it closed belongs to its session.
+                        takeInput(line, receiver);
+                        receiver.disconnected();
+                        line.discardUnread();
+                    }
+                });
+            continue;
+        }
+        if (programs > 0 && (fds[0].revents & POLLOUT) && !output.empty()) {
             const ssize_t n = ::write(line.fd(), output.data(), output.size());
             if (n > 0) output.erase(0, static_cast<size_t>(n));
         }
