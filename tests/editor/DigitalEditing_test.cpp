@@ -243,6 +243,24 @@ TEST_F(DigitalEditingTest, DeleteAsksForTheChannelAndRefusesARenamedOne) {
     EXPECT_EQ(view.model().tokens().size(), before.size() - 8 - 10);
 }
 
+TEST_F(DigitalEditingTest, ANumberSharedByADigitalAndAPidChannelIsRefused) {
+    // A list shown without renumbering may give one number to a digital and a PID channel.
+    TestList sample = sampleList();
+    sample.channels[0][0] = "7";
+    view.model().replaceTokens(sample.tokens());
+    view.refresh(false);
+    before = view.model().tokens();
+    adjust(
+        0, [](Dig&) {}, DialogEnd::Delete);
+    adjust(
+        0, [](Dig&) {}, DialogEnd::InsertNull);
+    const std::string same =
+        "ERROR:Digital channel and Digital PID channel have a same svc index.\r\n It must be "
+        "defferenet!!";
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{same, same}));
+    EXPECT_EQ(view.model().tokens(), before);
+}
+
 TEST_F(DigitalEditingTest, InsertNullFollowsTheChannelWithANullOfItsKind) {
     adjust(
         1, [](Dig& d) { d.name = "IGNORED"; }, DialogEnd::InsertNull);
