@@ -7,17 +7,6 @@ namespace sky {
 
 namespace {
 
-// The white space that separates fields, as a table: rows are split at the speed of a scan.
-constexpr std::array<bool, 256> kSpace = [] {
-    std::array<bool, 256> table{};
-    for (const unsigned char c : {' ', '\t', '\r', '\n', '\v', '\f'}) table[c] = true;
-    return table;
-}();
-
-bool isSpace(char c) {
-    return kSpace[static_cast<unsigned char>(c)];
-}
-
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -26,19 +15,6 @@ int hexDigit(char c) {
 }
 
 }  // namespace
-
-size_t splitFields(std::string_view line, std::span<std::string_view> out) {
-    size_t count = 0;
-    size_t i = 0;
-    while (count < out.size()) {
-        while (i < line.size() && isSpace(line[i])) ++i;
-        if (i == line.size()) break;
-        const size_t start = i;
-        while (i < line.size() && !isSpace(line[i])) ++i;
-        out[count++] = line.substr(start, i - start);
-    }
-    return count;
-}
 
 std::optional<int32_t> decimalField(std::string_view field) {
     size_t i = 0;

@@ -4,14 +4,11 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
-#include <span>
 #include <string_view>
 
-namespace sky {
+#include "db/TextFormat.h"
 
-// Splits a row at runs of white space into at most out.size() fields, skipping leading white
-// space; text after the last field taken is ignored. Returns the number of fields found.
-size_t splitFields(std::string_view line, std::span<std::string_view> out);
+namespace sky {
 
 // A decimal field: optional sign and digits, nothing else. The value is taken as a 32-bit
 // integer; the caller keeps the low bits its record field has room for.

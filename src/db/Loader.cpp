@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -38,24 +39,6 @@ int nameColumn(SectionState state) {
         default:
             return 4;
     }
-}
-
-bool isFieldSeparator(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-// Takes up to `wanted` fields from the line; returns how many there were.
-size_t splitFields(std::string_view line, Fields& fields, size_t wanted) {
-    size_t count = 0;
-    size_t pos = 0;
-    while (count < wanted) {
-        while (pos < line.size() && isFieldSeparator(line[pos])) ++pos;
-        if (pos >= line.size()) break;
-        const size_t start = pos;
-        while (pos < line.size() && !isFieldSeparator(line[pos])) ++pos;
-        fields[count++] = line.substr(start, pos - start);
-    }
-    return count;
 }
 
 class ListLoader {
@@ -141,7 +124,7 @@ private:
         if (state_ == kSatelliteSection) return satelliteLine(line);
         const size_t wanted = static_cast<size_t>(sectionInfo(state_).rowLength);
         Fields fields;
-        if (splitFields(line, fields, wanted) != wanted) return false;
+        if (splitFields(line, std::span(fields).first(wanted)) != wanted) return false;
         const size_t name = static_cast<size_t>(nameColumn(state_));
         for (size_t i = 0; i < wanted; ++i) {
             tokens_.emplace_back(fields[i]);
@@ -157,7 +140,7 @@ private:
         line = line.substr(0, line.find('#'));
         Fields fields;
         constexpr size_t kRow = 7;
-        const size_t count = splitFields(line, fields, kRow);
+        const size_t count = splitFields(line, std::span(fields).first(kRow));
         const bool hasBlank = count >= 3 && (fields[2].front() == 'Y' || fields[2].front() == 'N');
         std::string positioner = "0";
         if (hasBlank) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,10 @@ std::optional<SectionState> matchHeader(std::string_view line);
 
 // A line is empty when no ASCII letter or digit stands before its end or its first "#".
 bool isEmptyLine(std::string_view line);
+
+// Splits a row at runs of white space into at most out.size() fields, skipping leading white
+// space; text after the last field taken is ignored. Returns the number of fields found.
+size_t splitFields(std::string_view line, std::span<std::string_view> out);
 
 // Turns the "~" marks of a prepared name field back into spaces, up to the field's first space.
 void restoreSpaces(std::string& field);

@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
+struct CliRun {
     int status;
     std::string out;
     std::string err;
@@ -22,7 +22,7 @@ struct Run {
 
 class CliTest : public ::testing::Test {
 protected:
-    Run cli(const std::string& arguments) {
+    CliRun cli(const std::string& arguments) {
         const std::string command = std::string(SKYLISTER_BINARY_DIR) + "/tools/skylister-cli " +
                                     arguments + " >" + dir.file("stdout") + " 2>" +
                                     dir.file("stderr");
@@ -41,7 +41,7 @@ protected:
 };
 
 TEST_F(CliTest, UsageAndHelp) {
-    const Run help = cli("--help");
+    const CliRun help = cli("--help");
     EXPECT_EQ(help.status, 0);
     for (const char* command : {"check", "compile", "convert", "format", "download", "upload"}) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
@@ -50,7 +50,7 @@ TEST_F(CliTest, UsageAndHelp) {
     EXPECT_EQ(cli("frobnicate x.txt").status, 2);
     EXPECT_EQ(cli("check").status, 2);
     EXPECT_EQ(cli("check a.txt --bogus").status, 2);
-    const Run badMode = cli("compile a.txt --mode fast");
+    const CliRun badMode = cli("compile a.txt --mode fast");
     EXPECT_EQ(badMode.status, 2);
     EXPECT_NE(badMode.err.find("--mode"), std::string::npos);
 }
@@ -65,7 +65,7 @@ TEST_F(CliTest, CheckReportsTheFirstErrorWithItsLine) {
     ASSERT_NE(type, std::string::npos);
     text[type + 1] = 'X';
     test::writeFile(list, text);
-    const Run bad = cli("check " + list);
+    const CliRun bad = cli("check " + list);
     EXPECT_EQ(bad.status, 1);
     EXPECT_NE(bad.err.find("SVC Type !!!  TV or RADIO is OK."), std::string::npos) << bad.err;
     EXPECT_FALSE(fs::exists(dir.file("list.lst")));
@@ -77,7 +77,7 @@ TEST_F(CliTest, CompileWritesImageAndDownloadFileOnly) {
     const std::string list = copyExample();
     const std::string before = test::readFile(list);
     for (const char* mode : {"basic", "normal", "preinstalled", "split"}) {
-        const Run run = cli("compile " + list + " --mode " + mode);
+        const CliRun run = cli("compile " + list + " --mode " + mode);
         EXPECT_EQ(run.status, 0) << mode << run.err;
         EXPECT_EQ(test::readFile(list), before) << mode;
         EXPECT_TRUE(fs::exists(dir.file("list.hex")));
@@ -93,7 +93,7 @@ TEST_F(CliTest, ConvertAndFormat) {
     ASSERT_EQ(cli("compile " + list + " --mode basic").status, 0);
     const std::string bin = test::readFile(dir.file("list.bin"));
     fs::remove(dir.file("list.bin"));
-    const Run convert = cli("convert " + dir.file("list.hex"));
+    const CliRun convert = cli("convert " + dir.file("list.hex"));
     EXPECT_EQ(convert.status, 0);
     EXPECT_NE(convert.err.find("Conversion is terminated successfully."), std::string::npos);
     EXPECT_EQ(test::readFile(dir.file("list.bin")), bin);
