@@ -17,6 +17,7 @@ namespace {
 using test::Bytes;
 using test::bytesOf;
 using test::operator+;
+using namespace std::string_literals;
 
 const char* const kPowerMessage = "CHECK if Receiver's Power is turned ON\r\nAnd TRY AGIAN!!!";
 const char* const kNotComplete = "ERROR: Uploading is not complete. try again";
@@ -61,7 +62,7 @@ TEST_F(ChannelUploadTest, WakesTheConsoleDumpsTheListAndResumesTheReceiver) {
                    "||[SATELLITE_NAME_LIST]\r\n"
                    "||  1  \"ASTRA 1\"\r\n"
                    "\r\nSTB>" +
-                   std::string("||  2 \0 \"HOT BIRD\"\r\n", 22) +
+                   "||  2 \0 \"HOT BIRD\"\r\n"s +
                    "||[END]\r\n"
                    "\r\nSTB>";
     ASSERT_EQ(upload(), 1);
