@@ -65,11 +65,5 @@ TEST(TimeoutProfile, ProbeTakesWhatIsThereWithinOneMillisecond) {
     EXPECT_EQ(readWith(TimeoutProfile::Probe, 1, {{2, Bytes(1, 9)}}).got, 0u);
 }
 
-TEST(TimeoutProfile, WriteLimits) {
-    EXPECT_EQ(writeLimitMs(TimeoutProfile::Idle, 8), 90);
-    EXPECT_EQ(writeLimitMs(TimeoutProfile::Connect, 4096), 40970);
-    EXPECT_EQ(writeLimitMs(TimeoutProfile::Probe, 8), kSilenceLimitMs);
-}
-
 }  // namespace
 }  // namespace sky
