@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -37,6 +38,18 @@ void appendCrc(std::string& out, size_t from) {
     const auto* bytes = reinterpret_cast<const uint8_t*>(out.data() + from);
     appendBigEndian(out, crc32(bytes, out.size() - from), 4);
 }
+
+// The value of each character as a hexadecimal digit, -1 for the others.
+constexpr std::array<int8_t, 256> kHexDigit = [] {
+    std::array<int8_t, 256> table{};
+    table.fill(-1);
+    for (int i = 0; i < 10; ++i) table['0' + i] = static_cast<int8_t>(i);
+    for (int i = 0; i < 6; ++i) {
+        table['A' + i] = static_cast<int8_t>(10 + i);
+        table['a' + i] = static_cast<int8_t>(10 + i);
+    }
+    return table;
+}();
 
 // Bytes of value 32 or less and of 128 and above stand between the fields of a line.
 bool isSeparator(char c) {
@@ -78,9 +91,8 @@ private:
     uint32_t nextDigit() {
         const char c = pos_ < text_.size() ? text_[pos_] : terminator_;
         ++pos_;
-        if (c >= '0' && c <= '9') return static_cast<uint32_t>(c - '0');
-        if (c >= 'A' && c <= 'F') return static_cast<uint32_t>(c - 'A' + 10);
-        if (c >= 'a' && c <= 'f') return static_cast<uint32_t>(c - 'a' + 10);
+        const int8_t value = kHexDigit[static_cast<unsigned char>(c)];
+        if (value >= 0) return static_cast<uint32_t>(value);
         const unsigned code = static_cast<unsigned char>(c);
         ui_.message(format("DNCONV: Unknown character on buffer:0x%02x\n", code));
         return code & 0x0F;
@@ -94,7 +106,9 @@ private:
 
 class PacketBuilder {
 public:
-    explicit PacketBuilder(IUserInterface& ui) : ui_(ui), out_(kFileHeaderSize, '\0') {
+    // The hex text takes about three characters a byte; the file is reserved for that at once.
+    PacketBuilder(IUserInterface& ui, size_t textSize) : ui_(ui), out_(kFileHeaderSize, '\0') {
+        out_.reserve(textSize / 3 + 4 * kPacketCloseSize);
         data_.reserve(2 * kPacketCloseSize);
     }
 
@@ -159,7 +173,7 @@ private:
 
 std::optional<std::string> buildDownloadFile(std::string_view hexText, IUserInterface& ui) {
     hexText = hexText.substr(0, hexText.find(kImageEnd));
-    PacketBuilder builder(ui);
+    PacketBuilder builder(ui, hexText.size());
     std::vector<uint8_t> bytes;
     size_t pos = 0;
     while (pos < hexText.size()) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <vector>
 
 namespace sky {
 namespace {
@@ -16,6 +16,21 @@ TEST(Crc, CheckValuesAndTableEntries) {
     EXPECT_EQ(crc16Table()[255], 0x4040);
     EXPECT_EQ(crc32(kDigits, 9), 0xCBF43926u);
     EXPECT_EQ(crc32Table()[1], 0x77073096u);
+}
+
+TEST(Crc, Crc32OfEveryLengthMatchesTheBytewiseDefinition) {
+    std::vector<uint8_t> data(100);
+    for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<uint8_t>(i * 37 + 11);
+    for (size_t length = 0; length <= data.size(); ++length) {
+        uint32_t expected = 0xFFFFFFFFu;
+        for (size_t i = 0; i < length; ++i) {
+            expected ^= data[i];
+            for (int bit = 0; bit < 8; ++bit) {
+                expected = (expected & 1) ? (expected >> 1) ^ 0xEDB88320u : expected >> 1;
+            }
+        }
+        EXPECT_EQ(crc32(data.data(), length), expected ^ 0xFFFFFFFFu) << length;
+    }
 }
 
 }  // namespace
