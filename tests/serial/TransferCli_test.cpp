@@ -56,6 +56,11 @@ TEST_F(TransferCliTest, DownloadsAndUploadsAgainstTheSimulatedReceiver) {
 
 TEST_F(TransferCliTest, FailuresExitNonZeroAndLeaveTheOutputAlone) {
     test::writeFile(dir.file("out.txt"), "mine");
+    // The list of an earlier upload is still in the upload file: it must not be taken for this
+    // upload's.
+    fs::create_directory(runtime.file("skylister"));
+    fs::permissions(runtime.file("skylister"), fs::perms::owner_all);
+    test::writeFile(runtime.file("skylister/SATupload.txt"), "[SATELLITE_NAME_LIST]\r\n[END]  ");
     test::StbSim sim({"--silent"});
     const CliRun up = cli("upload " + dir.file("out.txt") + " --device " + sim.device());
     EXPECT_EQ(up.status, 1);

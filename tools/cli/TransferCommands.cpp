@@ -1,6 +1,7 @@
 // The commands that talk to the receiver: download and upload.
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <charconv>
 #include <cstdio>
@@ -84,6 +85,10 @@ int runUpload(const std::vector<std::string>& args) {
     const std::optional<RuntimeSettings> settings =
         transferArguments(args, "output file (.txt)", out);
     if (!settings) return kUsage;
+    std::string problem;
+    const std::optional<std::string> uploadPath = uploadFilePath(problem);
+    // A list left by an earlier upload must not pass for this one's when this one fails early.
+    if (uploadPath) ::unlink(uploadPath->c_str());
     ConsoleUi console;
     int received = 0;
     {
@@ -92,8 +97,6 @@ int runUpload(const std::vector<std::string>& args) {
         received = db.UploadChannelList();
     }
 
-    std::string problem;
-    const std::optional<std::string> uploadPath = uploadFilePath(problem);
     const std::optional<std::string> list = uploadPath ? readWholeFile(*uploadPath) : std::nullopt;
     if (!list || list->compare(0, kListStart.size(), kListStart) != 0) {
         if (list) std::fprintf(stderr, "What was received is kept in %s\n", uploadPath->c_str());
