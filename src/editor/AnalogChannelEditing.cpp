@@ -25,7 +25,8 @@ std::string sameNameMessage(const std::string& name) {
 // The typed and chosen values that become columns of their own in the list file.
 bool typedValuesWritable(const AnalogChannelDialogData& data, IUserInterface& ui) {
     using Choice = AnalogChannelDialogData::Choice;
-    return columnsWritable({{"Frequency", data.frequency},
+    return nameWritable({"Name", data.name}, false, ui) &&
+           columnsWritable({{"Frequency", data.frequency},
                             {"Threshold", data.threshold},
                             {"Contrast", data.contrast},
                             {"Audio Freq LEFT", data.audioFreqLeft},

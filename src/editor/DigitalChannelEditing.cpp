@@ -99,6 +99,8 @@ std::optional<EditedChannel> readDialog(const DigitalChannelDialogData& data, bo
                {}};
 
     const bool written =
+        nameWritable({"Name", edit.name}, false, ui) &&
+        nameWritable({"Bouquet", edit.tp.bouquet}, false, ui) &&
         columnsWritable({{"Active Audio", edit.activeAudio},
                          {"Frequency", edit.tp.frequency},
                          {"Symbol Rate", edit.tp.symbolRate}},

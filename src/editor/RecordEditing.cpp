@@ -77,4 +77,13 @@ bool columnsWritable(std::initializer_list<ColumnValue> values, IUserInterface& 
     return true;
 }
 
+bool nameWritable(const ColumnValue& name, bool inSatelliteSection, IUserInterface& ui) {
+    const std::string_view refused = inSatelliteSection ? "\t\r\n\v\f#" : "\t\r\n\v\f";
+    if (name.text.find_first_of(refused) == std::string_view::npos) return true;
+    ui.message(format(inSatelliteSection ? "CANCELED : %s must not hold '#', tabs or line breaks!!!"
+                                         : "CANCELED : %s must not hold tabs or line breaks!!!",
+                      name.label));
+    return false;
+}
+
 }  // namespace sky

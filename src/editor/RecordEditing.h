@@ -57,4 +57,9 @@ struct ColumnValue {
 // is refused with a message naming its field; true when every value can be written.
 bool columnsWritable(std::initializer_list<ColumnValue> values, IUserInterface& ui);
 
+// A name is written between double quotes, which keep its spaces; but a tab or a line break in it
+// still splits the row, and in the satellite section a "#" starts a comment even between the
+// quotes. Such a name is refused with a message naming its field; true when it can be written.
+bool nameWritable(const ColumnValue& name, bool inSatelliteSection, IUserInterface& ui);
+
 }  // namespace sky

@@ -40,7 +40,8 @@ bool editSatelliteRecord(EditorModel& model, IDialogRunner& dialogs, std::size_t
     data.degree = *degree;
 
     if (dialogs.run(data) != DialogEnd::Ok) return false;
-    if (!columnsWritable({{"LNB_LO High", data.lnbHigh},
+    if (!nameWritable({"Name", data.name}, true, ui) ||
+        !columnsWritable({{"LNB_LO High", data.lnbHigh},
                           {"LNB_LO Low", data.lnbLow},
                           {"Position", data.position}},
                          ui)) {

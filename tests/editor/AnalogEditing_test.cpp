@@ -198,6 +198,8 @@ TEST_F(AnalogEditingTest, NewChannelNeedsAFrequency) {
 TEST_F(AnalogEditingTest, ValuesTheListFileCannotHoldAreRefused) {
     adjust(0, [](Ana& d) { d.threshold = ""; });
     EXPECT_EQ(lastMessage(), "CANCELED : Threshold must be filled in, without spaces!!!");
+    adjust(0, [](Ana& d) { d.name = "A\t1"; });
+    EXPECT_EQ(lastMessage(), "CANCELED : Name must not hold tabs or line breaks!!!");
     create([](Ana& d) {
         d.frequency = "11200";
         d.threshold = d.contrast = "1";

@@ -308,6 +308,11 @@ TEST_F(DigitalEditingTest, ValuesTheListFileCannotHoldAreRefused) {
     EXPECT_EQ(lastMessage(), "CANCELED : Symbol Rate must be filled in, without spaces!!!");
     adjust(6, [](Dig& d) { d.audioPid = " "; });
     EXPECT_EQ(lastMessage(), "CANCELED : Audio PID must be filled in, without spaces!!!");
+    // Quotes keep a name's spaces, but a tab or a line break would still split the row.
+    adjust(0, [](Dig& d) { d.name = "D\t1"; });
+    EXPECT_EQ(lastMessage(), "CANCELED : Name must not hold tabs or line breaks!!!");
+    adjust(1, [](Dig& d) { d.bouquet = "ZDF\r\nHD"; });
+    EXPECT_EQ(lastMessage(), "CANCELED : Bouquet must not hold tabs or line breaks!!!");
     EXPECT_EQ(view.model().tokens(), before);
 }
 

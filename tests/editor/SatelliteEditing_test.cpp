@@ -88,8 +88,11 @@ TEST_F(SatelliteEditingTest, NothingChangesWithoutAnEdit) {
         d.name = "REFUSED";
         d.lnbHigh = "";
     });
-    EXPECT_EQ(ui.messages, std::vector<std::string>{
-                               "CANCELED : LNB_LO High must be filled in, without spaces!!!"});
+    // A "#" starts a comment in a satellite row even between the quotes of its name.
+    edit(1, [](Sat& d) { d.name = "HOT#BIRD"; });
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{
+                               "CANCELED : LNB_LO High must be filled in, without spaces!!!",
+                               "CANCELED : Name must not hold '#', tabs or line breaks!!!"}));
     EXPECT_EQ(records(kSatelliteSection), sample.satellites);
     EXPECT_FALSE(view.model().hasUnsavedChanges());
 }
