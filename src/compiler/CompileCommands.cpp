@@ -47,9 +47,11 @@ bool takeTemporaryCopy(CListDB& db, const std::string& copyPath) {
 }
 
 // Puts the copy back over the text file. The copy is renamed into place, so the text file is never
-// left half written; when that fails the copy is kept and named in the message, so nothing is lost.
-void restoreTemporaryCopy(CListDB& db, const std::string& copyPath) {
-    if (::access(copyPath.c_str(), F_OK) != 0) {
+// left half written; when that fails the copy is kept, so nothing is lost. Without a copy of this
+// command (none could be taken) there is nothing to put back, and the text file keeps the list as
+// it was saved; a copy left by an earlier command is not used.
+void restoreTemporaryCopy(CListDB& db, const std::string& copyPath, bool copied) {
+    if (!copied || ::access(copyPath.c_str(), F_OK) != 0) {
         db.ui.message(format("Error On Save As Temp File: %s\n", copyPath.c_str()));
         return;
     }
@@ -78,7 +80,7 @@ int withTemporaryCopy(CListDB& db, const TokenArray& tokens, Body body) {
     saveList(db, tokens);
     const int result = body();
     db.path = path;
-    if (copied) restoreTemporaryCopy(db, *copyPath);
+    restoreTemporaryCopy(db, *copyPath, copied);
     return result;
 }
 

@@ -113,6 +113,27 @@ TEST_F(CompileCommandsTest, AFailedCompileLeavesTheFileAndNoMergeFile) {
     EXPECT_TRUE(leftovers().empty());
 }
 
+TEST_F(CompileCommandsTest, AListWhoseFileIsGoneIsCompiledAndBothCopyStepsSaySo) {
+    // A copy left behind by an earlier command must not be put back over the saved list.
+    fs::remove(listPath());
+    test::writeFile(sibling("list.cplsrc"), "stale");
+    CListDB db(settings, ui, listPath());
+    ASSERT_EQ(compileCommand(db, tokens, 0), 1);
+    const std::vector<std::string> expected{
+        "Error On Save As Temp File: " + listPath() + "\n",
+        "Conversion is terminated successfully.\n",
+        "Error On Save As Temp File: " + sibling("list.cplsrc") + "\n",
+    };
+    EXPECT_EQ(ui.messages, expected);
+    EXPECT_EQ(test::readFile(sibling("list.hex")), directImage(0));
+    // The file holds the list as it was saved for the compile.
+    CListDB reload(settings, ui, listPath());
+    TokenArray saved;
+    ASSERT_TRUE(reload.LoadChannelList(saved));
+    EXPECT_EQ(saved, tokens);
+    EXPECT_EQ(test::readFile(sibling("list.cplsrc")), "stale");
+}
+
 class UpperCaseListTest : public CompileCommandsTest {
     std::string listName() const override { return "LIST.TXT"; }
 };
