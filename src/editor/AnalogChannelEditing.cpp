@@ -26,9 +26,9 @@ std::string sameNameMessage(const std::string& name) {
 bool typedValuesWritable(const AnalogChannelDialogData& data, IUserInterface& ui) {
     using Choice = AnalogChannelDialogData::Choice;
     return nameWritable({"Name", data.name}, false, ui) &&
-           columnsWritable({{"Frequency", data.frequency},
-                            {"Threshold", data.threshold},
-                            {"Contrast", data.contrast},
+           columnsWritable({{"Frequency", data.frequency, ColumnForm::FourOrFiveDigits},
+                            {"Threshold", data.threshold, ColumnForm::Number},
+                            {"Contrast", data.contrast, ColumnForm::Number},
                             {"Audio Freq LEFT", data.audioFreqLeft},
                             {"Audio Freq RIGHT", data.audioFreqRight},
                             {"Video Band", data.chosenWord(Choice::VideoBand)},

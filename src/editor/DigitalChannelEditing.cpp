@@ -101,14 +101,14 @@ std::optional<EditedChannel> readDialog(const DigitalChannelDialogData& data, bo
     const bool written =
         nameWritable({"Name", edit.name}, false, ui) &&
         nameWritable({"Bouquet", edit.tp.bouquet}, false, ui) &&
-        columnsWritable({{"Active Audio", edit.activeAudio},
-                         {"Frequency", edit.tp.frequency},
-                         {"Symbol Rate", edit.tp.symbolRate}},
+        columnsWritable({{"Active Audio", edit.activeAudio, ColumnForm::Number},
+                         {"Frequency", edit.tp.frequency, ColumnForm::FourOrFiveDigits},
+                         {"Symbol Rate", edit.tp.symbolRate, ColumnForm::FourOrFiveDigits}},
                         ui) &&
-        (!edit.pid ||
-         columnsWritable(
-             {{"Video PID", edit.videoPid}, {"Audio PID", edit.audioPid}, {"PCR PID", edit.pcrPid}},
-             ui));
+        (!edit.pid || columnsWritable({{"Video PID", edit.videoPid, ColumnForm::Number},
+                                       {"Audio PID", edit.audioPid, ColumnForm::Number},
+                                       {"PCR PID", edit.pcrPid, ColumnForm::Number}},
+                                      ui));
     if (!written) return std::nullopt;
     return edit;
 }

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "compiler/RowFields.h"
 #include "db/Format.h"
+#include "db/TextFormat.h"
 #include "editor/Degree.h"
 #include "editor/FieldText.h"
 
@@ -71,6 +73,14 @@ bool columnsWritable(std::initializer_list<ColumnValue> values, IUserInterface& 
         const std::string_view text = trimmed(value.text);
         if (text.empty() || text.find_first_of(" \t\r\n\v\f\"#") != std::string_view::npos) {
             ui.message(format("CANCELED : %s must be filled in, without spaces!!!", value.label));
+            return false;
+        }
+        if (value.form == ColumnForm::Number && !decimalField(text)) {
+            ui.message(format("CANCELED : %s must be a number!!!", value.label));
+            return false;
+        }
+        if (value.form == ColumnForm::FourOrFiveDigits && !isDigitFieldLength(text)) {
+            ui.message(format("CANCELED : %s must have 4 or 5 digits!!!", value.label));
             return false;
         }
     }

@@ -45,16 +45,26 @@ void chooseFirstSatellite(ChannelDialogData& data);
 // satellite selected. A new channel needs one: it is refused with kNoSatelliteChosen.
 std::optional<std::string> chosenSatelliteIndex(const ChannelDialogData& data);
 
+// What the list file's reader demands of a column beyond being one word.
+enum class ColumnForm {
+    Word,              // any text
+    Number,            // a decimal number: an optional sign and digits
+    FourOrFiveDigits,  // a frequency or symbol rate: 4 or 5 characters
+};
+
 // A value typed into a dialog field that the list file keeps as one column.
 struct ColumnValue {
     const char* label;
     std::string_view text;
+    ColumnForm form = ColumnForm::Word;
 };
 
 // The list file separates its columns by white space and reads double quotes and "#" as quoting
 // and comment marks, so a value that is empty or holds any of them would shift the row's
-// columns when the list is saved, and the list could not be opened again. The first such value
-// is refused with a message naming its field; true when every value can be written.
+// columns when the list is saved; and a number or frequency column of another form fails the
+// check the list passes when it is opened. Either way the list could not be opened again. The
+// first such value is refused with a message naming its field; true when every value can be
+// written.
 bool columnsWritable(std::initializer_list<ColumnValue> values, IUserInterface& ui);
 
 // A name is written between double quotes, which keep its spaces; but a tab or a line break in it

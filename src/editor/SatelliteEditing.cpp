@@ -41,9 +41,9 @@ bool editSatelliteRecord(EditorModel& model, IDialogRunner& dialogs, std::size_t
 
     if (dialogs.run(data) != DialogEnd::Ok) return false;
     if (!nameWritable({"Name", data.name}, true, ui) ||
-        !columnsWritable({{"LNB_LO High", data.lnbHigh},
-                          {"LNB_LO Low", data.lnbLow},
-                          {"Position", data.position}},
+        !columnsWritable({{"LNB_LO High", data.lnbHigh, ColumnForm::FourOrFiveDigits},
+                          {"LNB_LO Low", data.lnbLow, ColumnForm::FourOrFiveDigits},
+                          {"Position", data.position, ColumnForm::Number}},
                          ui)) {
         return false;
     }

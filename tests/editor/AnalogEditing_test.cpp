@@ -200,6 +200,13 @@ TEST_F(AnalogEditingTest, ValuesTheListFileCannotHoldAreRefused) {
     EXPECT_EQ(lastMessage(), "CANCELED : Threshold must be filled in, without spaces!!!");
     adjust(0, [](Ana& d) { d.name = "A\t1"; });
     EXPECT_EQ(lastMessage(), "CANCELED : Name must not hold tabs or line breaks!!!");
+    adjust(0, [](Ana& d) { d.contrast = "7a"; });
+    EXPECT_EQ(lastMessage(), "CANCELED : Contrast must be a number!!!");
+    create([](Ana& d) {
+        d.frequency = "980";
+        d.threshold = d.contrast = d.audioFreqLeft = d.audioFreqRight = "1";
+    });
+    EXPECT_EQ(lastMessage(), "CANCELED : Frequency must have 4 or 5 digits!!!");
     create([](Ana& d) {
         d.frequency = "11200";
         d.threshold = d.contrast = "1";

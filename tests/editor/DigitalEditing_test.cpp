@@ -313,6 +313,13 @@ TEST_F(DigitalEditingTest, ValuesTheListFileCannotHoldAreRefused) {
     EXPECT_EQ(lastMessage(), "CANCELED : Name must not hold tabs or line breaks!!!");
     adjust(1, [](Dig& d) { d.bouquet = "ZDF\r\nHD"; });
     EXPECT_EQ(lastMessage(), "CANCELED : Bouquet must not hold tabs or line breaks!!!");
+    // Numbers and frequencies of another form would fail the check when the list is opened.
+    adjust(0, [](Dig& d) { d.frequency = "999"; });
+    EXPECT_EQ(lastMessage(), "CANCELED : Frequency must have 4 or 5 digits!!!");
+    adjust(6, [](Dig& d) { d.pcrPid = "1O2"; });
+    EXPECT_EQ(lastMessage(), "CANCELED : PCR PID must be a number!!!");
+    adjust(0, [](Dig& d) { d.activeAudio = "+"; });
+    EXPECT_EQ(lastMessage(), "CANCELED : Active Audio must be a number!!!");
     EXPECT_EQ(view.model().tokens(), before);
 }
 

@@ -90,9 +90,13 @@ TEST_F(SatelliteEditingTest, NothingChangesWithoutAnEdit) {
     });
     // A "#" starts a comment in a satellite row even between the quotes of its name.
     edit(1, [](Sat& d) { d.name = "HOT#BIRD"; });
+    edit(1, [](Sat& d) { d.lnbLow = "975"; });
+    edit(1, [](Sat& d) { d.position = "2nd"; });
     EXPECT_EQ(ui.messages, (std::vector<std::string>{
                                "CANCELED : LNB_LO High must be filled in, without spaces!!!",
-                               "CANCELED : Name must not hold '#', tabs or line breaks!!!"}));
+                               "CANCELED : Name must not hold '#', tabs or line breaks!!!",
+                               "CANCELED : LNB_LO Low must have 4 or 5 digits!!!",
+                               "CANCELED : Position must be a number!!!"}));
     EXPECT_EQ(records(kSatelliteSection), sample.satellites);
     EXPECT_FALSE(view.model().hasUnsavedChanges());
 }
