@@ -50,6 +50,8 @@ bool CSkylistListView::save() {
     CListDB* db = host_.database();
     if (!db || !db->SaveText(model_.tokens())) {
         ui_.message(kSaveFailed);
+        // The file does not hold the list: closing must still offer to save it.
+        model_.markModified();
         return false;
     }
     return true;

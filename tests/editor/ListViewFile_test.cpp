@@ -106,11 +106,17 @@ TEST_F(ViewFileTest, ClosingAsksOnlyWhenTheListDiffersFromItsFile) {
     EXPECT_EQ(ui.questions.size(), 2u);
 }
 
-TEST_F(ViewFileTest, FailedWriteIsReported) {
+TEST_F(ViewFileTest, FailedWriteIsReportedAndTheListStaysUnsaved) {
     open();
+    list.select({0});
+    view.onKey(ViewKey::Delete);
     host.db.path = dir.file("missing-folder/channels.txt");
     EXPECT_FALSE(view.save());
     EXPECT_EQ(ui.messages.back(), "ERROR!!! Saving not Complete");
+    EXPECT_EQ(undoText(), "Undo Disable");
+    ui.answer({Answer::No});
+    view.onClose();
+    EXPECT_EQ(ui.questions.size(), 1u);
 }
 
 }  // namespace
