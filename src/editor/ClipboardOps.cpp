@@ -100,7 +100,7 @@ MoveResult moveRows(TokenArray& tokens, bool digitalView, std::size_t first, std
     const auto target = recordOfRow(sections, digitalView, drop);
     if (!head || !tail || !target || first > last) return MoveResult::Unchanged;
     if (head->kind != tail->kind || head->kind != target->kind) return MoveResult::CrossesSections;
-    if (drop >= first && drop <= last) return MoveResult::Unchanged;
+    if (drop >= first && drop <= last + 1) return MoveResult::Unchanged;
 
     const auto at = [&](std::size_t cell) {
         return tokens.begin() + static_cast<std::ptrdiff_t>(cell);

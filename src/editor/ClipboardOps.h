@@ -57,9 +57,9 @@ inline constexpr const char* kDragSectionMessage =
 
 // Moves the block of rows first..last (one row when first == last) to the drop row: moving down,
 // the block ends just above the record that was at the drop row; moving up, it begins at the drop
-// row. A drop row inside the block changes nothing. In the Digital Channel view the block and the
-// drop row must all be digital channels or all PID channels, else nothing moves and the result
-// is CrossesSections.
+// row. A drop row inside the block, or just below it where the block already ends, changes
+// nothing. In the Digital Channel view the block and the drop row must all be digital channels or
+// all PID channels, else nothing moves and the result is CrossesSections.
 MoveResult moveRows(TokenArray& tokens, bool digitalView, std::size_t first, std::size_t last,
                     std::size_t drop);
 

@@ -93,6 +93,7 @@ TEST(MoveRows, BlocksLandAboveTheDropRowGoingDownAndAtItGoingUp) {
 
     const TokenArray before = tokens;
     EXPECT_EQ(moveRows(tokens, true, 2, 4, 3), MoveResult::Unchanged);
+    EXPECT_EQ(moveRows(tokens, true, 2, 4, 5), MoveResult::Unchanged);
     EXPECT_EQ(moveRows(tokens, true, 2, 4, 40), MoveResult::Unchanged);
     EXPECT_EQ(tokens, before);
 }

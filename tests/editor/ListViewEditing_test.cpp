@@ -178,10 +178,12 @@ TEST_F(DragTest, MovesBetweenDigitalAndPidChannelsAreRefusedOnce) {
     EXPECT_FALSE(view.model().hasUnsavedChanges());
 }
 
-TEST_F(DragTest, NothingMovesWithEditingOffOrOntoTheSameRow) {
+TEST_F(DragTest, NothingMovesWithEditingOffOrOntoTheSameOrNextRow) {
     show(sampleList(5, 0, 0));
     const TokenArray before = view.model().tokens();
     drag(2, 2);
+    drag(2, 3);  // the row already stands just above the drop row
+    EXPECT_FALSE(view.model().hasUnsavedChanges());
     view.run(ViewCommand::ToggleEdit);
     drag(0, 4);
     EXPECT_EQ(view.model().tokens(), before);
