@@ -54,10 +54,6 @@ public:
                                       [](int64_t t, const Pending& p) { return t < p.atUs; });
         for (uint8_t b : data) place = std::next(pending_.insert(place, {at, b}));
     }
-    // Forgets what is still on its way.
-    void dropInFlight() {
-        std::erase_if(pending_, [this](const Pending& p) { return p.atUs > nowUs_; });
-    }
     int64_t nowMs() const { return nowUs_ / 1000; }
     int64_t nowUs() const { return nowUs_; }
 
