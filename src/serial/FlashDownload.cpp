@@ -144,11 +144,17 @@ int FlashDownload::run(const RuntimeSettings& settings, const std::string& image
     return finish();
 }
 
+// Offers whose ACK gets no NXT that are retried without counting a failure.
+constexpr int kFreeOffers = 3;
+
 bool FlashDownload::connect(int& completeReads) {
     // Room for a DN_OPER_REQ behind the largest offset.
     uint8_t buffer[16];
     size_t offset = 0;
     int failures = 0;
+    // A receiver that keeps offering but never answers the ACK with NXT would hold the program
+    // for ever: after a few such offers, each further one counts as a failed attempt.
+    int unansweredOffers = 0;
     do {
         ui_.writeMessage("Waitiing Message from Satellite Receiver\r\n");
         const size_t wanted = offset + 8;
@@ -163,6 +169,7 @@ bool FlashDownload::connect(int& completeReads) {
             const size_t got = port_.read(reply, sizeof reply);
             if (got == sizeof reply && matches(reply, kNxt)) return true;
             if (got == sizeof reply) send(kErr);
+            if (++unansweredOffers > kFreeOffers) ++failures;
             continue;
         }
         // Realign on the first message start among the first 8 bytes: an STX followed by "H",

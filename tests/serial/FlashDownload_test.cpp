@@ -233,6 +233,23 @@ TEST_F(FlashDownloadTest, AWrongAnswerToAckKeepsConnectingWithoutCountingAFailur
             "times\r\n"));
 }
 
+TEST_F(FlashDownloadTest, AReceiverThatNeverTakesTheAckEndsConnecting) {
+    // Every ACK is answered with another offer: three are let pass, the next two count as failures.
+    int acks = 0;
+    line.onWrite = [&](const Bytes& w) {
+        if (w == kAckBytes) {
+            ++acks;
+            line.arrive(kOffer);
+            line.arrive(kOffer, 100);
+        }
+    };
+    line.arrive(kOffer);
+    EXPECT_EQ(download(test::downloadImage({test::packetData(32)})), 0);
+    EXPECT_EQ(acks, 5);
+    EXPECT_EQ(ui.messages.back(), "Connetion fail with STB.\n");
+    EXPECT_FALSE(line.isOpen());
+}
+
 TEST_F(FlashDownloadTest, AHeaderOnlyImageGoesFromTheHeaderStraightToTheEnd) {
     line.arrive(kOffer);
     ASSERT_EQ(download(test::downloadImage({})), 1);
