@@ -36,7 +36,6 @@ bool prepareQuotes(char* line, size_t length) {
         last = at;
         ++quotes;
     }
-    if (quotes == 0) return true;
     if (quotes == 1) return false;
     for (char* at = first + 1; at < last; ++at) {
         if (*at == '"') {
