@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "db/Format.h"
 #include "db/LineReader.h"
@@ -43,7 +46,7 @@ int nameColumn(SectionState state) {
 
 class ListLoader {
 public:
-    ListLoader(CListDB& db, TokenArray& tokens) : db_(db), tokens_(tokens) {}
+    ListLoader(CListDB& db, TokenArray& tokens) : db_(db), tokens_(tokens), first_(tokens.size()) {}
 
     bool load(const std::string& file) {
         LineReader reader;
@@ -74,6 +77,48 @@ public:
         // The file ended without "[END]": close the section as "[END]" would.
         closeSection();
         return true;
+    }
+
+    // The views and the writer take one pair of markers for each section, so the rows of a section
+    // whose header came more than once are gathered under its first header; otherwise saving
+    // would drop all but one of its blocks. A satellite row takes the place of an earlier row of
+    // the same slot, since a later satellite section redefines its satellites.
+    void mergeRepeatedSections() {
+        if (!repeated_) return;
+        std::array<std::vector<std::string>, 7> rows;
+        std::vector<SectionState> order;
+        size_t at = first_;
+        while (at < tokens_.size()) {
+            const SectionInfo* info = sectionOfStartMarker(tokens_[at]);
+            if (info == nullptr) break;
+            if (std::find(order.begin(), order.end(), info->state) == order.end()) {
+                order.push_back(info->state);
+            }
+            std::vector<std::string>& section = rows[info->state];
+            const auto width = static_cast<size_t>(info->rowLength);
+            for (++at; at < tokens_.size() && tokens_[at] != info->endMarker; at += width) {
+                const auto row = tokens_.begin() + static_cast<std::ptrdiff_t>(at);
+                const size_t slot = info->state == kSatelliteSection
+                                        ? findSatelliteRow(section, tokens_[at])
+                                        : section.size();
+                if (slot < section.size()) {
+                    std::move(row, row + static_cast<std::ptrdiff_t>(width),
+                              section.begin() + static_cast<std::ptrdiff_t>(slot));
+                } else {
+                    section.insert(
+                        section.end(), std::make_move_iterator(row),
+                        std::make_move_iterator(row + static_cast<std::ptrdiff_t>(width)));
+                }
+            }
+            ++at;
+        }
+        tokens_.resize(first_);
+        for (const SectionState state : order) {
+            const SectionInfo& info = sectionInfo(state);
+            tokens_.emplace_back(info.startMarker);
+            std::move(rows[state].begin(), rows[state].end(), std::back_inserter(tokens_));
+            tokens_.emplace_back(info.endMarker);
+        }
     }
 
     // Adds the empty sections the list views rely on when the file had none.
@@ -112,6 +157,8 @@ private:
         closeSection();
         if (*section == kNoSection) return false;
         state_ = *section;
+        if (seen_[state_]) repeated_ = true;
+        seen_[state_] = true;
         tokens_.emplace_back(sectionInfo(state_).startMarker);
         if (state_ == kChannelPidSection) sawPidSection_ = true;
         if (state_ == kAnalogTpSection) sawAnalogSection_ = true;
@@ -187,8 +234,28 @@ private:
         return true;
     }
 
+    static const SectionInfo* sectionOfStartMarker(const std::string& token) {
+        for (const SectionInfo& info : kSections) {
+            if (token == info.startMarker) return &info;
+        }
+        return nullptr;
+    }
+
+    // The position of the satellite row of the same slot in the gathered rows, or their size.
+    static size_t findSatelliteRow(const std::vector<std::string>& rows, const std::string& index) {
+        const long slot = std::strtol(index.c_str(), nullptr, 10);
+        const size_t width = static_cast<size_t>(sectionInfo(kSatelliteSection).rowLength);
+        for (size_t at = 0; at < rows.size(); at += width) {
+            if (std::strtol(rows[at].c_str(), nullptr, 10) == slot) return at;
+        }
+        return rows.size();
+    }
+
     CListDB& db_;
     TokenArray& tokens_;
+    const size_t first_;
+    std::array<bool, 7> seen_{};
+    bool repeated_ = false;
     SectionState state_ = kNoSection;
     bool sawPidSection_ = false;
     bool sawAnalogSection_ = false;
@@ -212,6 +279,7 @@ int CListDB::LoadChannelList(TokenArray& tokens) {
     }
     ListLoader loader(*this, tokens);
     if (!loader.load(file)) return 0;
+    loader.mergeRepeatedSections();
     loader.repairSections();
     return 1;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -162,6 +163,35 @@ TEST(LoadChannelList, GivesEachSectionInFileOrderBetweenItsMarkers) {
 
     // Upper-case extension: the file is read and the path is left as it was.
     EXPECT_EQ(load(kFullList, "LIST.TXT").tokens, kFullTokens);
+}
+
+TEST(LoadChannelList, GathersTheBlocksOfARepeatedSectionUnderItsFirstHeader) {
+    // A second transponder block after the channels, and a second satellite block that
+    // redefines slot 2 and adds slot 5.
+    const std::string text = nameList() + kSatellites + kTransponders + kChannels +
+                             lines({"[DIGITAL TP]", "7  0  12188  27500  H  RTL"}) +
+                             lines({"[SATELLITE]", "2  Thor2  N  10700  09750  3  40",
+                                    "5  New  N  10600  09750  6  0"}) +
+                             "[END]\r\n";
+    const Loaded loaded = load(text);
+    ASSERT_EQ(loaded.result, 1);
+    TokenArray satellites = kSatelliteTokens;
+    satellites.pop_back();
+    const auto thor = std::find(satellites.begin(), satellites.end(), "Thor");
+    ASSERT_NE(thor, satellites.end());
+    std::copy_n(TokenArray{"Thor2", "N", "10700", "09750", "3", "40"}.begin(), 6, thor);
+    satellites.insert(satellites.end(),
+                      {"5", "New", "N", "10600", "09750", "6", "0", "SATELLITE END"});
+    TokenArray transponders = kTransponderTokens;
+    transponders.pop_back();
+    transponders.insert(transponders.end(),
+                        {"7", "0", "12188", "27500", "H", "RTL", "DIGITAL END"});
+    EXPECT_EQ(loaded.tokens,
+              concat({nameTokens(),
+                      satellites,
+                      transponders,
+                      kChannelTokens,
+                      {"CHANNEL_PID START", "CHANNEL_PID END", "ANALOG START", "ANALOG END"}}));
 }
 
 TEST(LoadChannelList, EndsAtEndHeaderOrAtTheEndOfTheFile) {
