@@ -34,7 +34,10 @@ public:
 
 private:
     static constexpr size_t kSatelliteSlots = 50;
-    static constexpr size_t kMapSize = 20000;
+    // A section holds at most 20,000 rows, but its indexes are 16-bit numbers in the records and
+    // the editor numbers the PID channels on from the digital ones (up to 21,000): every index
+    // the records can carry has its place in the maps.
+    static constexpr size_t kMapSize = 65536;
     static constexpr size_t kNameSize = 14;
     static constexpr size_t kMaxNameLength = 13;
 

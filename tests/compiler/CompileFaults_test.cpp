@@ -59,22 +59,22 @@ TEST_F(CompileFaults, IndexesOutsideTheTablesAreRefused) {
     refused("satellite slot", satellite, satRange);
     refused("satellite of a channel", smallList("2 1 -1 00A1 TV X 0 N"), satRange);
     ListText tp = smallList();
-    tp.header("DIGITAL TP").line("20000 1 12345 27500 H X");
+    tp.header("DIGITAL TP").line("65536 1 12345 27500 H X");
     refused("transponder", tp, tpRange);
-    refused("transponder of a channel", smallList("2 20000 1 00A1 TV X 0 N"), tpRange);
-    refused("channel", smallList("20000 1 1 00A1 TV X 0 N"), svcRange);
+    refused("transponder of a channel", smallList("2 65536 1 00A1 TV X 0 N"), tpRange);
+    refused("channel", smallList("65536 1 1 00A1 TV X 0 N"), svcRange);
     refused("channel, huge", smallList("4294967297 1 1 00A1 TV X 0 N"), svcRange);
     ListText pid = smallList();
-    pid.header("DIGITAL PID CHANNEL").line("20000 1 1 TV X 1 2 3 0 N");
+    pid.header("DIGITAL PID CHANNEL").line("65536 1 1 TV X 1 2 3 0 N");
     refused("PID channel", pid, svcRange);
     ListText analog = smallList();
     analog.header("ANALOG TP")
-        .line("20000 1 1149 C A 18MHz H 8 10 CVBS STEREO 6.50 6.50 130 N NO_DEEMP TV N");
+        .line("65536 1 1149 C A 18MHz H 8 10 CVBS STEREO 6.50 6.50 130 N NO_DEEMP TV N");
     refused("analog channel", analog, analogRange);
 
-    // PID channels numbered on from many digital channels fit the PID map.
-    ListText bigPid = smallList();
-    bigPid.header("DIGITAL PID CHANNEL").line("19999 1 1 TV X 1 2 3 0 N").header("END");
+    // Channels numbered on from a full list of digital channels fit the maps.
+    ListText bigPid = smallList("20000 1 1 00A1 TV X 0 N");
+    bigPid.header("DIGITAL PID CHANNEL").line("20999 1 1 TV X 1 2 3 0 N").header("END");
     EXPECT_EQ(compile(bigPid, 0), 1);
     EXPECT_EQ(compile(bigPid, 1), 1);
 }
