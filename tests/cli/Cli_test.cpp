@@ -2,11 +2,10 @@
 // written.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 namespace sky {
@@ -14,21 +13,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 class CliTest : public ::testing::Test {
 protected:
     CliRun cli(const std::string& arguments) {
-        const std::string command = std::string(SKYLISTER_BINARY_DIR) + "/tools/skylister-cli " +
-                                    arguments + " >" + dir.file("stdout") + " 2>" +
-                                    dir.file("stderr");
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::readFile(dir.file("stdout")),
-                test::readFile(dir.file("stderr"))};
+        return test::runCli(arguments, dir.path().string());
     }
 
     std::string copyExample() {

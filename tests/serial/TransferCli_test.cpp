@@ -1,12 +1,11 @@
 // skylister-cli download and upload against stb-sim, as a user runs them.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "StbSim.h"
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 namespace sky {
@@ -14,21 +13,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 class TransferCliTest : public ::testing::Test {
 protected:
     CliRun cli(const std::string& arguments) {
-        const std::string command = "XDG_RUNTIME_DIR=" + runtime.path().string() + " " +
-                                    SKYLISTER_BINARY_DIR + "/tools/skylister-cli " + arguments +
-                                    " >" + dir.file("stdout") + " 2>" + dir.file("stderr");
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::readFile(dir.file("stdout")),
-                test::readFile(dir.file("stderr"))};
+        return test::runCli(arguments, dir.path().string(),
+                            "XDG_RUNTIME_DIR=" + runtime.path().string());
     }
 
     test::TempDir dir;
