@@ -28,6 +28,39 @@ uint8_t normalFlags(bool blank, int type) {
 
 }  // namespace
 
+bool ListCompiler::readChannelRow(std::string_view line, bool pid, ChannelRow& row, bool& use) {
+    std::array<std::string_view, 10> f;
+    if (!takeFields(line, std::span(f).first(pid ? 10 : 8))) return false;
+    bool ok = true;
+    row.index = decimal(f[0], ok);
+    row.tpIndex = decimal(f[1], ok);
+    row.slot = decimal(f[2], ok);
+    if (pid) {
+        row.type = f[3];
+        row.name = f[4];
+        row.videoPid = decimal(f[5], ok);
+        row.audioPid = decimal(f[6], ok);
+        row.pcrPid = decimal(f[7], ok);
+        row.activeAudio = decimal(f[8], ok);
+        row.blank = firstChar(f[9]);
+    } else {
+        const std::optional<uint32_t> serviceId = hexField(f[3]);
+        ok = ok && serviceId.has_value();
+        row.serviceId = serviceId.value_or(0);
+        row.type = f[4];
+        row.name = f[5];
+        row.activeAudio = decimal(f[6], ok);
+        row.blank = firstChar(f[7]);
+    }
+    if (!ok) return fail(msg::kCheckLine);
+    return checkSatellite(row.slot, use);
+}
+
+bool ListCompiler::usedTransponder(int32_t index, const char* missingText, uint16_t& position) {
+    if (!tpPosition(index, position)) return false;
+    return position != 0 || fail(missingText);
+}
+
 int ListCompiler::countChannelType(std::string_view field) {
     const int type = keywordIndex(field, {"TV", "RADIO"});
     if (type == 0) {
@@ -41,89 +74,67 @@ int ListCompiler::countChannelType(std::string_view field) {
 }
 
 bool ListCompiler::channelRowBasic(std::string_view line) {
-    std::array<std::string_view, 8> f;
-    if (!takeFields(line, f)) return false;
-    bool ok = true;
-    const int32_t index = decimal(f[0], ok);
-    const int32_t tpIndex = decimal(f[1], ok);
-    const int32_t slot = decimal(f[2], ok);
-    const std::optional<uint32_t> serviceId = hexField(f[3]);
-    const int32_t activeAudio = decimal(f[6], ok);
-    if (!ok || !serviceId) return fail(msg::kCheckLine);
-    const std::string_view name = f[5];
+    ChannelRow row;
     bool use = false;
-    if (!checkSatellite(slot, use)) return false;
+    if (!readChannelRow(line, false, row, use)) return false;
     if (!use) return true;
 
     ++serviceCount_;
-    if (!enterIndex(serviceMap_, index, serviceCount_, msg::kSvcIndexRange, msg::kSameSvcIndex)) {
+    if (!enterIndex(serviceMap_, row.index, serviceCount_, msg::kSvcIndexRange,
+                    msg::kSameSvcIndex)) {
         return false;
     }
-    const char blank = firstChar(f[7]);
-    if (blank != 'Y' && blank != 'N') return fail(msg::kBlank);
-    if (blank == 'N') {
-        uint16_t position = 0;
-        if (!tpPosition(tpIndex, position)) return false;
-        if (position == 0) return fail(msg::kTpIndex);
-    }
-    const int type = keywordIndex(f[4], {"TV", "RADIO"});
+    if (row.blank != 'Y' && row.blank != 'N') return fail(msg::kBlank);
+    uint16_t position = 0;
+    if (row.blank == 'N' && !usedTransponder(row.tpIndex, msg::kTpIndex, position)) return false;
+    const int type = keywordIndex(row.type, {"TV", "RADIO"});
     if (type < 0) return fail(msg::kSvcTypeBasic);
-    if (name.size() > kMaxNameLength) return fail(msg::kNameExceeds, kMaxNameLength);
+    if (row.name.size() > kMaxNameLength) return fail(msg::kNameExceeds, kMaxNameLength);
 
     std::array<uint8_t, 24> record{};
-    put16(record, 0, *serviceId);
-    put16(record, 2, static_cast<uint32_t>(index));
-    put16(record, 4, static_cast<uint32_t>(tpIndex));
-    record[6] = static_cast<uint8_t>(slot);
+    put16(record, 0, row.serviceId);
+    put16(record, 2, static_cast<uint32_t>(row.index));
+    put16(record, 4, static_cast<uint32_t>(row.tpIndex));
+    record[6] = static_cast<uint8_t>(row.slot);
     record[7] = static_cast<uint8_t>(type + 1);
-    record[8] = static_cast<uint8_t>(name.size());
-    putName(record, 9, name, kMaxNameLength);
-    record[23] = audioByte(activeAudio, blank == 'Y');
+    record[8] = static_cast<uint8_t>(row.name.size());
+    putName(record, 9, row.name, kMaxNameLength);
+    record[23] = audioByte(row.activeAudio, row.blank == 'Y');
     writeRecord(record, RecordType::Channel);
     return true;
 }
 
 bool ListCompiler::channelRowNormal(std::string_view line) {
-    std::array<std::string_view, 8> f;
-    if (!takeFields(line, f)) return false;
-    bool ok = true;
-    const int32_t index = decimal(f[0], ok);
-    const int32_t tpIndex = decimal(f[1], ok);
-    const int32_t slot = decimal(f[2], ok);
-    const std::optional<uint32_t> serviceId = hexField(f[3]);
-    const int32_t activeAudio = decimal(f[6], ok);
-    if (!ok || !serviceId) return fail(msg::kCheckLine);
-    const std::string_view name = f[5];
+    ChannelRow row;
     bool use = false;
-    if (!checkSatellite(slot, use)) return false;
+    if (!readChannelRow(line, false, row, use)) return false;
     if (!use) return true;
 
-    const int type = countChannelType(f[4]);
+    const int type = countChannelType(row.type);
     if (type < 0) return fail(msg::kSvcType);
-    const char blank = firstChar(f[7]);
-    if (blank != 'Y' && blank != 'N') return fail(msg::kBlank);
+    if (row.blank != 'Y' && row.blank != 'N') return fail(msg::kBlank);
     ++serviceCount_;
-    if (!enterIndex(serviceMap_, index, serviceCount_, msg::kSvcIndexRange, msg::kSameSvcIndex)) {
+    if (!enterIndex(serviceMap_, row.index, serviceCount_, msg::kSvcIndexRange,
+                    msg::kSameSvcIndex)) {
         return false;
     }
     // A null channel keeps its D_TP Index as written and names no transponder.
-    uint32_t transponder = static_cast<uint32_t>(tpIndex);
-    if (blank == 'N') {
+    uint32_t transponder = static_cast<uint32_t>(row.tpIndex);
+    if (row.blank == 'N') {
         uint16_t position = 0;
-        if (!tpPosition(tpIndex, position)) return false;
-        if (position == 0) return fail(msg::kTpIndex);
+        if (!usedTransponder(row.tpIndex, msg::kTpIndex, position)) return false;
         transponder = position;
     }
-    if (name.size() > kMaxNameLength) return fail(msg::kNameExceeds, kMaxNameLength);
+    if (row.name.size() > kMaxNameLength) return fail(msg::kNameExceeds, kMaxNameLength);
 
     const uint16_t program = programNumber(type);
     std::array<uint8_t, 26> record{};
-    put16(record, 0, *serviceId);
+    put16(record, 0, row.serviceId);
     put16(record, 2, transponderWord(transponder, program));
-    record[4] = normalFlags(blank == 'Y', type);
+    record[4] = normalFlags(row.blank == 'Y', type);
     // A null channel carries its satellite slot where the audio track would be.
-    record[5] = static_cast<uint8_t>(blank == 'Y' ? slot : activeAudio);
-    putName(record, 6, name, kMaxNameLength);
+    record[5] = static_cast<uint8_t>(row.blank == 'Y' ? row.slot : row.activeAudio);
+    putName(record, 6, row.name, kMaxNameLength);
     record[19] = static_cast<uint8_t>(program);
     put16(record, 20, 0xFFFF);
     put16(record, 22, 0xFFFF);
@@ -133,99 +144,71 @@ bool ListCompiler::channelRowNormal(std::string_view line) {
 }
 
 bool ListCompiler::pidRowBasic(std::string_view line) {
-    std::array<std::string_view, 10> f;
-    if (!takeFields(line, f)) return false;
-    bool ok = true;
-    const int32_t index = decimal(f[0], ok);
-    const int32_t tpIndex = decimal(f[1], ok);
-    const int32_t slot = decimal(f[2], ok);
-    const int32_t videoPid = decimal(f[5], ok);
-    const int32_t audioPid = decimal(f[6], ok);
-    const int32_t pcrPid = decimal(f[7], ok);
-    const int32_t activeAudio = decimal(f[8], ok);
-    if (!ok) return fail(msg::kCheckLine);
-    const std::string_view name = f[4];
+    ChannelRow row;
     bool use = false;
-    if (!checkSatellite(slot, use)) return false;
+    if (!readChannelRow(line, true, row, use)) return false;
     if (!use) return true;
 
     ++serviceCount_;
-    if (!enterIndex(pidServiceMap_, index, serviceCount_, msg::kSvcIndexRange,
+    if (!enterIndex(pidServiceMap_, row.index, serviceCount_, msg::kSvcIndexRange,
                     msg::kSameSvcIndex)) {
         return false;
     }
-    const char blank = firstChar(f[9]);
-    if (blank != 'Y' && blank != 'N') return fail(msg::kChannelBlank);
-    if (blank == 'N') {
-        uint16_t position = 0;
-        if (!tpPosition(tpIndex, position)) return false;
-        if (position == 0) return fail(msg::kTpIndex);
-    }
-    const int type = keywordIndex(f[3], {"TV", "RADIO"});
+    if (row.blank != 'Y' && row.blank != 'N') return fail(msg::kChannelBlank);
+    uint16_t position = 0;
+    if (row.blank == 'N' && !usedTransponder(row.tpIndex, msg::kTpIndex, position)) return false;
+    const int type = keywordIndex(row.type, {"TV", "RADIO"});
     if (type < 0) return fail(msg::kSvcType);
-    if (name.size() > kMaxNameLength) return fail(msg::kPidNameExceedsBasic, kMaxNameLength);
+    if (row.name.size() > kMaxNameLength) return fail(msg::kPidNameExceedsBasic, kMaxNameLength);
 
     std::array<uint8_t, 28> record{};
-    put16(record, 0, static_cast<uint32_t>(index));
-    put16(record, 2, static_cast<uint32_t>(tpIndex));
-    record[4] = static_cast<uint8_t>(slot);
+    put16(record, 0, static_cast<uint32_t>(row.index));
+    put16(record, 2, static_cast<uint32_t>(row.tpIndex));
+    record[4] = static_cast<uint8_t>(row.slot);
     record[5] = static_cast<uint8_t>(type + 1);
-    put16(record, 6, static_cast<uint32_t>(videoPid));
-    put16(record, 8, static_cast<uint32_t>(audioPid));
-    put16(record, 10, static_cast<uint32_t>(pcrPid));
-    record[12] = static_cast<uint8_t>(name.size());
-    putName(record, 13, name, kMaxNameLength);
-    record[27] = audioByte(activeAudio, blank == 'Y');
+    put16(record, 6, static_cast<uint32_t>(row.videoPid));
+    put16(record, 8, static_cast<uint32_t>(row.audioPid));
+    put16(record, 10, static_cast<uint32_t>(row.pcrPid));
+    record[12] = static_cast<uint8_t>(row.name.size());
+    putName(record, 13, row.name, kMaxNameLength);
+    record[27] = audioByte(row.activeAudio, row.blank == 'Y');
     writeRecord(record, RecordType::PidChannel);
     return true;
 }
 
 bool ListCompiler::pidRowNormal(std::string_view line) {
-    std::array<std::string_view, 10> f;
-    if (!takeFields(line, f)) return false;
-    bool ok = true;
-    const int32_t index = decimal(f[0], ok);
-    const int32_t tpIndex = decimal(f[1], ok);
-    const int32_t slot = decimal(f[2], ok);
-    const int32_t videoPid = decimal(f[5], ok);
-    const int32_t audioPid = decimal(f[6], ok);
-    const int32_t pcrPid = decimal(f[7], ok);
-    const int32_t activeAudio = decimal(f[8], ok);
-    if (!ok) return fail(msg::kCheckLine);
-    const std::string_view name = f[4];
+    ChannelRow row;
     bool use = false;
-    if (!checkSatellite(slot, use)) return false;
+    if (!readChannelRow(line, true, row, use)) return false;
     if (!use) return true;
 
-    const int type = countChannelType(f[3]);
+    const int type = countChannelType(row.type);
     if (type < 0) return fail(msg::kSvcType);
-    const char blank = firstChar(f[9]);
-    if (blank != 'Y' && blank != 'N') return fail(msg::kPidBlankNormal);
-    uint32_t transponder = static_cast<uint32_t>(tpIndex);
-    if (blank == 'N') {
+    if (row.blank != 'Y' && row.blank != 'N') return fail(msg::kPidBlankNormal);
+    uint32_t transponder = static_cast<uint32_t>(row.tpIndex);
+    if (row.blank == 'N') {
         uint16_t position = 0;
-        if (!tpPosition(tpIndex, position)) return false;
-        if (position == 0) return fail(msg::kPidTpIndexNormal);
+        if (!usedTransponder(row.tpIndex, msg::kPidTpIndexNormal, position)) return false;
         transponder = position;
     }
     ++serviceCount_;
-    if (!enterIndex(pidServiceMap_, index, serviceCount_, msg::kSvcIndexRange,
+    if (!enterIndex(pidServiceMap_, row.index, serviceCount_, msg::kSvcIndexRange,
                     msg::kSameSvcIndex)) {
         return false;
     }
-    if (name.size() > kMaxNameLength) return fail(msg::kNameExceeds, kMaxNameLength);
+    if (row.name.size() > kMaxNameLength) return fail(msg::kNameExceeds, kMaxNameLength);
 
     const uint16_t program = programNumber(type);
     std::array<uint8_t, 26> record{};
     // PID channels name no service: their service-ID word stays 0.
     put16(record, 2, transponderWord(transponder, program));
-    record[4] = normalFlags(blank == 'Y', type);
-    record[5] = static_cast<uint8_t>(activeAudio);
-    putName(record, 6, name, kMaxNameLength);
+    record[4] = normalFlags(row.blank == 'Y', type);
+    record[5] = static_cast<uint8_t>(row.activeAudio);
+    putName(record, 6, row.name, kMaxNameLength);
     record[19] = static_cast<uint8_t>(program);
-    put16(record, 20, static_cast<uint32_t>(videoPid));
-    put16(record, 22, static_cast<uint32_t>(audioPid));
-    put16(record, 24, static_cast<uint32_t>(pcrPid));
+    put16(record, 20, static_cast<uint32_t>(row.videoPid));
+    put16(record, 22, static_cast<uint32_t>(row.audioPid));
+    put16(record, 24, static_cast<uint32_t>(row.pcrPid));
     writeRecord(record, RecordType::PidChannel);
     return true;
 }

@@ -79,6 +79,27 @@ private:
                     const char* rangeText, const char* duplicateText);
     // The position of a compiled transponder (0: none); false for an index outside the map.
     bool tpPosition(int32_t index, uint16_t& position);
+    // The position of the compiled transponder a channel uses; false (after its message) for an
+    // index outside the map or one that names no compiled transponder (missingText).
+    bool usedTransponder(int32_t index, const char* missingText, uint16_t& position);
+
+    // The fields of a digital channel or PID channel row, numbers read.
+    struct ChannelRow {
+        int32_t index = 0;
+        int32_t tpIndex = 0;
+        int32_t slot = 0;
+        uint32_t serviceId = 0;  // digital channels; PID channels name no service
+        int32_t videoPid = 0;
+        int32_t audioPid = 0;
+        int32_t pcrPid = 0;
+        int32_t activeAudio = 0;
+        std::string_view type;
+        std::string_view name;
+        char blank = '\0';
+    };
+    // Reads a channel row (pid: of the PID section) and runs the satellite check; false after a
+    // message, `use` cleared for a row that is left out silently.
+    bool readChannelRow(std::string_view line, bool pid, ChannelRow& row, bool& use);
     // The type of a Normal digital or PID channel row: 0 TV or 1 RADIO, counted and given the
     // next program number of its kind; -1 for neither.
     int countChannelType(std::string_view field);
