@@ -1,9 +1,9 @@
 #include "compiler/CompileCommands.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "db/FileIo.h"
 #include "db/Format.h"
@@ -31,18 +31,20 @@ private:
 // Copies the text file to base.cplsrc before the shown list is saved over it. Returns false when no
 // complete copy exists afterwards.
 bool takeTemporaryCopy(CListDB& db, const std::string& copyPath) {
-    const std::optional<std::string> text = readWholeFile(db.path);
-    if (!text) {
+    if (::access(db.path.c_str(), R_OK) != 0) {
         db.ui.message(format("Error On Save As Temp File: %s\n", db.path.c_str()));
         return false;
     }
-    if (!writeWholeFile(copyPath, *text)) {
+    // The copy is made by the kernel, with the file's permissions, so that putting it back later
+    // restores them too.
+    std::error_code error;
+    std::filesystem::copy_file(db.path, copyPath, std::filesystem::copy_options::overwrite_existing,
+                               error);
+    if (error) {
         db.ui.message(format("Error On Save As Temp File : %s\n", copyPath.c_str()));
         std::remove(copyPath.c_str());
         return false;
     }
-    struct stat status {};
-    if (::stat(db.path.c_str(), &status) == 0) ::chmod(copyPath.c_str(), status.st_mode & 07777);
     return true;
 }
 
