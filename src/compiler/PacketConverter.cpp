@@ -197,8 +197,8 @@ int CListDB::ConvertImage() {
         ui.message(notTextPathMessage(path));
         return 0;
     }
-    const std::optional<std::string> hexText = readWholeFile(*hexPath);
-    if (!hexText) {
+    FileView hexText;
+    if (!hexText.open(*hexPath)) {
         ui.message(format("Can't open  %s file \n", hexPath->c_str()));
         return 0;
     }
@@ -208,7 +208,7 @@ int CListDB::ConvertImage() {
         return 0;
     }
     // After a failure no download file is left, neither a partial one nor one of an older image.
-    const std::optional<std::string> image = buildDownloadFile(*hexText, ui);
+    const std::optional<std::string> image = buildDownloadFile(hexText.bytes(), ui);
     if (!image) {
         ::unlink(binPath->c_str());
         return 0;

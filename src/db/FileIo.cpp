@@ -1,6 +1,7 @@
 #include "db/FileIo.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,6 +32,42 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     if (!ok) return std::nullopt;
     data.resize(used);
     return data;
+}
+
+FileView::~FileView() {
+    release();
+}
+
+void FileView::release() {
+    if (mapping_ != nullptr) ::munmap(mapping_, mappedSize_);
+    mapping_ = nullptr;
+    mappedSize_ = 0;
+    buffer_.clear();
+    bytes_ = {};
+}
+
+bool FileView::open(const std::string& path) {
+    release();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        const auto size = static_cast<size_t>(info.st_size);
+        void* mapping = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+        if (mapping != MAP_FAILED) {
+            ::close(fd);
+            mapping_ = mapping;
+            mappedSize_ = size;
+            bytes_ = std::string_view(static_cast<const char*>(mapping), size);
+            return true;
+        }
+    }
+    ::close(fd);
+    std::optional<std::string> data = readWholeFile(path);
+    if (!data) return false;
+    buffer_ = std::move(*data);
+    bytes_ = buffer_;
+    return true;
 }
 
 bool writeWholeFile(const std::string& path, std::string_view data, bool append) {

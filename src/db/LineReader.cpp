@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "db/FileIo.h"
 #include "db/TextFormat.h"
 
 namespace sky {
@@ -15,9 +14,8 @@ constexpr size_t kLastCrPosition = 498;
 }  // namespace
 
 bool LineReader::open(const std::string& path) {
-    std::optional<std::string> data = readWholeFile(path);
-    if (!data) return false;
-    data_ = std::move(*data);
+    if (!file_.open(path)) return false;
+    data_ = file_.bytes();
     offset_ = 0;
     lineNumber_ = 0;
     return true;
@@ -53,7 +51,7 @@ bool prepareQuotes(char* line, size_t length) {
 LineReader::Result LineReader::next(std::string_view& line) {
     if (offset_ >= data_.size()) return Result::EndOfFile;
     ++lineNumber_;
-    char* start = data_.data() + offset_;
+    const char* start = data_.data() + offset_;
     const size_t window = std::min(kWindow, data_.size() - offset_);
 
     size_t length = window;
@@ -79,10 +77,11 @@ LineReader::Result LineReader::next(std::string_view& line) {
         }
         length = window;
     }
-    if (!prepareQuotes(start, length)) return Result::Unreadable;
+    line_.assign(start, length);
+    if (!prepareQuotes(line_.data(), length)) return Result::Unreadable;
 
     offset_ = ended ? offset_ + length + 2 : data_.size();
-    std::string_view text(start, length);
+    std::string_view text(line_);
     if (const size_t nul = text.find('\0'); nul != std::string_view::npos)
         text = text.substr(0, nul);
     line = text;

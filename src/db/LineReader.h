@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "db/FileIo.h"
+
 namespace sky {
 
 // Reads a channel-list text file line by line, as the compiler and the loader both do: every line
@@ -16,20 +18,22 @@ public:
         Unreadable,  // a single double quote, no CR LF within the line's first 499 bytes
     };
 
-    // Reads the whole file into memory; false when it cannot be opened or read.
+    // Opens the file for reading; false when it cannot be opened or read.
     bool open(const std::string& path);
 
     // The next line, prepared, without its CR LF and cut at a NUL byte. A last line without CR LF
     // is returned only when it is the "[END]" header (it ends every reader); otherwise it, and a
-    // line too long for the reader, are Unreadable. The view stays valid until the reader is
-    // destroyed or opened again.
+    // line too long for the reader, are Unreadable. The view stays valid until the next call.
     Result next(std::string_view& line);
 
     // The 1-based number of the line last returned (or refused).
     int lineNumber() const { return lineNumber_; }
 
 private:
-    std::string data_;
+    FileView file_;
+    std::string_view data_;
+    // The line last returned, prepared: the file itself is only read.
+    std::string line_;
     size_t offset_ = 0;
     int lineNumber_ = 0;
 };
