@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("fields %zu, token array %zu bytes, %.1f bytes per field, peak RSS %ld KiB\n",
-                tokens.size(), bytes, static_cast<double>(bytes) / static_cast<double>(tokens.size()),
-                usage.ru_maxrss);
+                tokens.size(), bytes,
+                static_cast<double>(bytes) / static_cast<double>(tokens.size()), usage.ru_maxrss);
     return 0;
 }
