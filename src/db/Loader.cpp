@@ -22,6 +22,8 @@ namespace {
 
 constexpr const char* kUnreadableLine =
     "\n  ERROR : check the following line!!   \n ==> line number %d ";
+constexpr const char* kMarkerName =
+    "\n ERROR : NAME \"%s\" is kept for the list's sections !!!\n           line number %d ";
 constexpr const char* kSatelliteIllegal = "Satellite Section's information is illegal!!!";
 constexpr const char* kMissingSection =
     "CHANNEL PID SECTION not foundD!!!\r\nDisplaying infomation may be disodered!!";
@@ -69,8 +71,9 @@ public:
                 continue;
             }
             if (state_ == kNoSection) continue;
+            lineNumber_ = reader.lineNumber();
             if (!dataLine(line)) {
-                if (!reported_) db_.ui.message(format(kUnreadableLine, reader.lineNumber()));
+                if (!reported_) db_.ui.message(format(kUnreadableLine, lineNumber_));
                 return false;
             }
         }
@@ -175,7 +178,7 @@ private:
         const size_t name = static_cast<size_t>(nameColumn(state_));
         for (size_t i = 0; i < wanted; ++i) {
             tokens_.emplace_back(fields[i]);
-            if (i == name) restoreSpaces(tokens_.back());
+            if (i == name && !takeName(tokens_.back())) return false;
         }
         if (state_ == kChannelSection) checkChannelNumbers(fields);
         return true;
@@ -207,8 +210,17 @@ private:
         }
         for (size_t i = 0; i + 1 < kRow; ++i) tokens_.emplace_back(fields[i]);
         tokens_.push_back(std::move(positioner));
-        restoreSpaces(tokens_[tokens_.size() - kRow + 1]);
-        return true;
+        return takeName(tokens_[tokens_.size() - kRow + 1]);
+    }
+
+    // Restores the spaces of a name. A name that reads as a section marker is refused: the views
+    // would take it for the edge of its section and the list would be saved scrambled.
+    bool takeName(std::string& name) {
+        restoreSpaces(name);
+        if (!isSectionMarker(name)) return true;
+        db_.ui.message(format(kMarkerName, name.c_str(), lineNumber_));
+        reported_ = true;
+        return false;
     }
 
     bool refuseSatellite() {
@@ -260,6 +272,7 @@ private:
     bool sawPidSection_ = false;
     bool sawAnalogSection_ = false;
     bool reported_ = false;
+    int lineNumber_ = 0;
 };
 
 }  // namespace

@@ -48,6 +48,13 @@ std::optional<SectionState> matchHeader(std::string_view line) {
     return std::nullopt;
 }
 
+bool isSectionMarker(std::string_view text) {
+    for (const SectionInfo& info : kSections) {
+        if (text == info.startMarker || text == info.endMarker) return true;
+    }
+    return false;
+}
+
 bool isEmptyLine(std::string_view line) {
     for (const char c : line) {
         if (c == '#' || c == '\n') return true;

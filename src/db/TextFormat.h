@@ -45,6 +45,10 @@ const SectionInfo& sectionInfo(SectionState state);
 // line that is no header or names no section.
 std::optional<SectionState> matchHeader(std::string_view line);
 
+// True for the text of a section's start or end marker. The views find sections by these texts,
+// so no field may read as one.
+bool isSectionMarker(std::string_view text);
+
 // A line is empty when no ASCII letter or digit stands before its end or its first "#".
 bool isEmptyLine(std::string_view line);
 

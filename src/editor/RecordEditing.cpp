@@ -88,6 +88,12 @@ bool columnsWritable(std::initializer_list<ColumnValue> values, IUserInterface& 
 }
 
 bool nameWritable(const ColumnValue& name, bool inSatelliteSection, IUserInterface& ui) {
+    // The views find sections by their marker texts: a name that reads as one would scramble the
+    // list.
+    if (isSectionMarker(name.text)) {
+        ui.message(format("CANCELED : %s must not read as a section marker!!!", name.label));
+        return false;
+    }
     const std::string_view refused = inSatelliteSection ? "\t\r\n\v\f#" : "\t\r\n\v\f";
     if (name.text.find_first_of(refused) == std::string_view::npos) return true;
     ui.message(format(inSatelliteSection ? "CANCELED : %s must not hold '#', tabs or line breaks!!!"

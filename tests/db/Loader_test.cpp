@@ -279,6 +279,20 @@ TEST(LoadChannelList, RefusesWhatTheCheckRefuses) {
     EXPECT_EQ(ui.messages.back(), kNotCorrect);
 }
 
+TEST(LoadChannelList, RefusesANameThatReadsAsASectionMarker) {
+    // The check takes it, but the views would take it for the edge of the channel section.
+    const std::string text =
+        nameList() + kSatellites + kTransponders +
+        lines({"[DIGITAL CHANNEL]", "1  1  0  6FEE  TV  \"CHANNEL START\"  0  N"});
+    const Loaded loaded = load(text);
+    EXPECT_EQ(loaded.result, 0);
+    EXPECT_EQ(loaded.messages,
+              std::vector<std::string>{format(
+                  "\n ERROR : NAME \"%s\" is kept for the list's sections !!!\n           line "
+                  "number %d ",
+                  "CHANNEL START", 45)});
+}
+
 // Loads the list, saves it, and loads the saved file: the token array must come back the same.
 void expectRoundTrip(const std::string& content) {
     test::TempDir dir;

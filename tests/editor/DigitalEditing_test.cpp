@@ -313,6 +313,9 @@ TEST_F(DigitalEditingTest, ValuesTheListFileCannotHoldAreRefused) {
     EXPECT_EQ(lastMessage(), "CANCELED : Name must not hold tabs or line breaks!!!");
     adjust(1, [](Dig& d) { d.bouquet = "ZDF\r\nHD"; });
     EXPECT_EQ(lastMessage(), "CANCELED : Bouquet must not hold tabs or line breaks!!!");
+    // A name that reads as a section marker would be taken for the edge of its section.
+    adjust(0, [](Dig& d) { d.name = "CHANNEL START"; });
+    EXPECT_EQ(lastMessage(), "CANCELED : Name must not read as a section marker!!!");
     // Numbers and frequencies of another form would fail the check when the list is opened.
     adjust(0, [](Dig& d) { d.frequency = "999"; });
     EXPECT_EQ(lastMessage(), "CANCELED : Frequency must have 4 or 5 digits!!!");
