@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include "db/FileIo.h"
 
 namespace sky {
 
@@ -18,14 +18,7 @@ bool OutputFile::create(const std::string& path) {
 }
 
 bool OutputFile::write(std::string_view data) {
-    if (fd_ < 0) return false;
-    while (!data.empty()) {
-        const ssize_t written = ::write(fd_, data.data(), data.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
+    return fd_ >= 0 && writeAll(fd_, data);
 }
 
 bool OutputFile::close() {

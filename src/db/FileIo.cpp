@@ -70,21 +70,22 @@ bool FileView::open(const std::string& path) {
     return true;
 }
 
+bool writeAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
 bool writeWholeFile(const std::string& path, std::string_view data, bool append) {
     const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
     const int fd = ::open(path.c_str(), flags, 0666);
     if (fd < 0) return false;
-    size_t written = 0;
-    while (written < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + written, data.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ::close(fd);
-            return false;
-        }
-        written += static_cast<size_t>(n);
-    }
-    return ::close(fd) == 0;
+    const bool written = writeAll(fd, data);
+    return ::close(fd) == 0 && written;
 }
 
 }  // namespace sky

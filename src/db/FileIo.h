@@ -33,6 +33,10 @@ private:
     std::string_view bytes_;
 };
 
+// Writes all of data to an open file descriptor, going on after interruptions; false when any
+// write fails (a full disk, a vanished device).
+bool writeAll(int fd, std::string_view data);
+
 // Writes a whole file (creating or truncating it) and checks every write and the close.
 bool writeWholeFile(const std::string& path, std::string_view data, bool append = false);
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "db/FileIo.h"
 #include "db/Format.h"
 
 namespace sky {
@@ -41,17 +42,7 @@ bool ReplacementFile::create() {
 
 bool ReplacementFile::write(std::string_view data) {
     if (fd_ < 0) return false;
-    size_t written = 0;
-    bool ok = true;
-    while (written < data.size()) {
-        const ssize_t n = ::write(fd_, data.data() + written, data.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = false;
-            break;
-        }
-        written += static_cast<size_t>(n);
-    }
+    bool ok = writeAll(fd_, data);
     if (::close(fd_) != 0) ok = false;
     fd_ = -1;
     if (!ok) discard();
