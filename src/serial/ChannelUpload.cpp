@@ -4,12 +4,12 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <new>
 #include <vector>
 
+#include "db/FileIo.h"
 #include "db/Format.h"
 #include "db/SiblingPath.h"
 #include "serial/PortSelection.h"
@@ -54,16 +54,6 @@ private:
 // Creates (or truncates) a file for writing without following a symbolic link at its place.
 int createFile(const std::string& path) {
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
-}
-
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
 }
 
 // Writes and closes the file; false if any of it failed.
