@@ -4,15 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
-#include "editor/ViewFixture.h"
+#include "editor/EditingFixture.h"
 #include "support/TempDir.h"
 
 namespace sky::test {
 namespace {
 
-class RandomEditingTest : public ViewTest {
+class RandomEditingTest : public EditingTest {
 protected:
     void SetUp() override {
         list.perPage = 1000;
@@ -30,7 +31,25 @@ protected:
         TokenArray loaded;
         ASSERT_EQ(db.LoadChannelList(loaded), 1)
             << step << ": " << (quiet.messages.empty() ? "" : quiet.messages.front());
-        ASSERT_EQ(loaded, view.model().tokens()) << step;
+        // Numbers may come back in their plain form ("0192" or "   0" as "192" or "0") and an empty
+        // name as "--", as the file gives them; nothing else changes.
+        const TokenArray& shown = view.model().tokens();
+        const auto sameValue = [](const std::string& loadedCell, const std::string& shownCell) {
+            const auto plain = [](std::string text) {
+                text.erase(0, text.find_first_not_of(' '));
+                const bool number =
+                    !text.empty() && text.find_first_not_of("+-0123456789") == std::string::npos;
+                return number ? std::to_string(std::stol(text)) : text;
+            };
+            return loadedCell == shownCell || (loadedCell == "--" && shownCell.empty()) ||
+                   plain(loadedCell) == plain(shownCell);
+        };
+        const auto difference =
+            std::mismatch(loaded.begin(), loaded.end(), shown.begin(), shown.end(), sameValue);
+        ASSERT_TRUE(difference.first == loaded.end() && difference.second == shown.end())
+            << step << ": cell " << (difference.first - loaded.begin()) << " loads as \""
+            << (difference.first == loaded.end() ? "(end)" : *difference.first) << "\", was \""
+            << (difference.second == shown.end() ? "(end)" : *difference.second) << "\"";
     }
 
     TempDir dir;
@@ -97,6 +116,103 @@ TEST_F(RandomEditingTest, EveryStepLeavesAListThatSavesAndLoadsBack) {
                 view.run(ViewCommand::Undo);
                 view.run(ViewCommand::Undo);
         }
+        ui.scriptedAnswers.clear();
+        expectSavesAndLoadsBack(std::to_string(step) + " " + action);
+        if (HasFatalFailure()) return;
+    }
+}
+
+TEST_F(RandomEditingTest, RandomDialogInputLeavesAListThatSavesAndLoadsBack) {
+    std::mt19937 random(71207);
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const auto any = [&](std::initializer_list<const char*> values) {
+        return std::string(*(values.begin() + pick(static_cast<int>(values.size()))));
+    };
+    const auto button = [&] {
+        const int roll = pick(20);
+        return roll < 12   ? DialogEnd::Ok
+               : roll < 15 ? DialogEnd::Delete
+               : roll < 18 ? DialogEnd::InsertNull
+                           : DialogEnd::Cancel;
+    };
+    const auto names = {"Das Erste", "",          "A B",           "X", "Thirteen Char", "--",
+                        "Ch#1",      "Tab\tName", "Fourteen Chars"};
+    const auto frequencies = {"11778", "9750", "999", "123456", "12a45", "", "11836"};
+    const auto numbers = {"0", "1", "128", "512", "x", "", "65535"};
+    for (int step = 0; step < 1000; ++step) {
+        for (int i = 0; i < 4; ++i) {
+            ui.answer({pick(3) == 0 ? Answer::No : (pick(5) == 0 ? Answer::Cancel : Answer::Yes)});
+        }
+        dialogs.onDigital([&](DigitalChannelDialogData& d) {
+            if (pick(4) == 0 && d.satelliteCount() > 0)
+                d.pickSatellite(pick(d.satelliteCount()), ui);
+            if (pick(2) == 0) d.name = any(names);
+            if (pick(3) == 0) d.frequency = any(frequencies);
+            if (pick(3) == 0) d.symbolRate = any({"27500", "2750", "27 50", "22000"});
+            if (pick(3) == 0) d.serviceId = any({"", "0", "1A2B", "zz", "6FEE", "ffff"});
+            if (pick(4) == 0) d.videoPid = any(numbers);
+            if (pick(4) == 0) d.audioPid = any(numbers);
+            if (pick(4) == 0) d.pcrPid = any(numbers);
+            if (pick(4) == 0) d.activeAudio = any(numbers);
+            if (pick(3) == 0) d.bouquet = any({"ARD", "New Bouquet", "", "RAI"});
+            if (pick(4) == 0) d.horizontal = !d.horizontal;
+            if (pick(4) == 0) d.tv = !d.tv;
+            return button();
+        });
+        dialogs.onAnalog([&](AnalogChannelDialogData& d) {
+            if (pick(4) == 0 && d.satelliteCount() > 0)
+                d.pickSatellite(pick(d.satelliteCount()), ui);
+            if (pick(2) == 0) d.name = any(names);
+            if (pick(3) == 0) d.frequency = any(frequencies);
+            if (pick(4) == 0) d.threshold = any(numbers);
+            if (pick(4) == 0) d.contrast = any(numbers);
+            if (pick(4) == 0) d.audioFreqLeft = any({"6.50", "7.02", "x", ""});
+            if (pick(4) == 0) d.audioFreqRight = any({"6.65", "7.20", "7 2"});
+            using Choice = AnalogChannelDialogData::Choice;
+            for (Choice c : {Choice::DeEmphasis, Choice::BandWidth, Choice::AudioMode,
+                             Choice::DecoderOutput, Choice::VideoBand}) {
+                if (pick(4) == 0) d.choose(c, pick(6) - 1);
+            }
+            if (pick(4) == 0) d.tv = !d.tv;
+            if (pick(4) == 0) d.dnr = !d.dnr;
+            if (pick(4) == 0) d.ku = !d.ku;
+            return button();
+        });
+        dialogs.onSatellite([&](SatelliteDialogData& d) {
+            if (pick(2) == 0) d.name = any(names);
+            if (pick(3) == 0) d.lnbLow = any(frequencies);
+            if (pick(3) == 0) d.lnbHigh = any(frequencies);
+            if (pick(3) == 0) d.position = any(numbers);
+            if (pick(2) == 0) d.degree = any({"E019.2", "W005.0", "bad", "E1234.5", "", "W180.0"});
+            if (pick(4) == 0) d.blank = !d.blank;
+            return pick(5) == 0 ? DialogEnd::Cancel : DialogEnd::Ok;
+        });
+        std::string action;
+        switch (pick(5)) {
+            case 0:
+                action = "digital";
+                view.run(ViewCommand::DigitalChannel);
+                break;
+            case 1:
+                action = "analog";
+                view.run(ViewCommand::AnalogChannel);
+                break;
+            case 2:
+                action = "satellites";
+                view.run(ViewCommand::SatelliteList);
+                break;
+            case 3:
+                action = "new";
+                view.onKey(ViewKey::F2);
+                break;
+            default:
+                action = "double-click";
+                list.selection.clear();
+                if (list.itemCount() > 0) list.selection.insert(pick(list.itemCount()));
+                view.onDoubleClick();
+        }
+        // Whatever the dialogs did not use is dropped, so each step starts afresh.
+        dialogs.clear();
         ui.scriptedAnswers.clear();
         expectSavesAndLoadsBack(std::to_string(step) + " " + action);
         if (HasFatalFailure()) return;

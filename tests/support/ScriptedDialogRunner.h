@@ -31,6 +31,13 @@ public:
     DialogEnd run(AnalogChannelDialogData& data) override;
     DialogEnd run(SatelliteDialogData& data) override;
 
+    // Drops the steps not played yet.
+    void clear() {
+        digitalSteps_.clear();
+        analogSteps_.clear();
+        satelliteSteps_.clear();
+    }
+
     // Every scripted step has been played.
     bool finished() const {
         return digitalSteps_.empty() && analogSteps_.empty() && satelliteSteps_.empty();
