@@ -169,6 +169,35 @@ private:
     uint32_t packets_ = 0;
 };
 
+// The hex text the compiler writes has one layout: "%08X ", then sixteen bytes as " %02X", the
+// ninth as "   %02X", then a line feed. Such a line is read here directly; any other line goes to
+// the general reader, which gives the same result for this one.
+bool readCompilerLine(std::string_view line, uint32_t& address, std::vector<uint8_t>& bytes) {
+    constexpr size_t kLength = 60;
+    if (line.size() != kLength || line[8] != ' ' || line[kLength - 1] != '\n') return false;
+    const auto digit = [&](size_t at) { return kHexDigit[static_cast<unsigned char>(line[at])]; };
+    address = 0;
+    for (size_t i = 0; i < kAddressDigits; ++i) {
+        const int8_t value = digit(i);
+        if (value < 0) return false;
+        address = address << 4 | static_cast<uint32_t>(value);
+    }
+    bytes.resize(16);
+    for (size_t k = 0; k < 16; ++k) {
+        // Where the byte's digits stand, and where the spaces before them start.
+        const size_t at = k < 8 ? 10 + 3 * k : 36 + 3 * (k - 8);
+        const size_t start = at - (k == 8 ? 3 : 1);
+        for (size_t space = start; space < at; ++space) {
+            if (line[space] != ' ') return false;
+        }
+        const int8_t high = digit(at);
+        const int8_t low = digit(at + 1);
+        if (high < 0 || low < 0) return false;
+        bytes[k] = static_cast<uint8_t>(high << 4 | low);
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<std::string> buildDownloadFile(std::string_view hexText, IUserInterface& ui) {
@@ -184,7 +213,9 @@ std::optional<std::string> buildDownloadFile(std::string_view hexText, IUserInte
         pos += line.size();
         uint32_t address = 0;
         // Blank lines carry nothing and are passed over.
-        if (!HexLine(line, ui).parse(address, bytes)) continue;
+        if (!readCompilerLine(line, address, bytes) && !HexLine(line, ui).parse(address, bytes)) {
+            continue;
+        }
         if (!builder.addLine(address, bytes)) return std::nullopt;
     }
     return builder.finish();
