@@ -97,6 +97,10 @@ private:
         std::string_view name;
         char blank = '\0';
     };
+    // Reads a transponder row's fields, its index and satellite slot, and runs the satellite
+    // check; false after a message, `use` cleared for a row that is left out silently.
+    bool readTransponderRow(std::string_view line, std::span<std::string_view, 6> f, int32_t& index,
+                            int32_t& slot, bool& use);
     // Reads a channel row (pid: of the PID section) and runs the satellite check; false after a
     // message, `use` cleared for a row that is left out silently.
     bool readChannelRow(std::string_view line, bool pid, ChannelRow& row, bool& use);

@@ -7,16 +7,23 @@
 
 namespace sky {
 
+bool ListCompiler::readTransponderRow(std::string_view line, std::span<std::string_view, 6> f,
+                                      int32_t& index, int32_t& slot, bool& use) {
+    if (!takeFields(line, f)) return false;
+    bool ok = true;
+    index = decimal(f[0], ok);
+    slot = decimal(f[1], ok);
+    if (!ok) return fail(msg::kCheckLine);
+    return checkSatellite(slot, use);
+}
+
 // Basic keeps the D_TP Index as written and packs the polarization into the satellite byte.
 bool ListCompiler::tpRowBasic(std::string_view line) {
     std::array<std::string_view, 6> f;
-    if (!takeFields(line, f)) return false;
-    bool ok = true;
-    const int32_t index = decimal(f[0], ok);
-    const int32_t slot = decimal(f[1], ok);
-    if (!ok) return fail(msg::kCheckLine);
+    int32_t index = 0;
+    int32_t slot = 0;
     bool use = false;
-    if (!checkSatellite(slot, use)) return false;
+    if (!readTransponderRow(line, f, index, slot, use)) return false;
     if (!use) return true;
 
     std::array<uint8_t, 22> record{};
@@ -39,13 +46,10 @@ bool ListCompiler::tpRowBasic(std::string_view line) {
 // Normal records carry the transponder's position among the compiled ones instead of its index.
 bool ListCompiler::tpRowNormal(std::string_view line) {
     std::array<std::string_view, 6> f;
-    if (!takeFields(line, f)) return false;
-    bool ok = true;
-    const int32_t index = decimal(f[0], ok);
-    const int32_t slot = decimal(f[1], ok);
-    if (!ok) return fail(msg::kCheckLine);
+    int32_t index = 0;
+    int32_t slot = 0;
     bool use = false;
-    if (!checkSatellite(slot, use)) return false;
+    if (!readTransponderRow(line, f, index, slot, use)) return false;
     if (!use) return true;
 
     std::array<uint8_t, 34> record{};
