@@ -13,24 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "db/ListDB.h"
-#include "editor/ListView.h"
+#include "QuietUi.h"
+#include "document/ListDB.h"
+#include "editor/view/SkylistListView.h"
 
 namespace {
 
 using namespace sky;
-
-class QuietUi : public IUserInterface {
-public:
-    void message(const std::string& text, const std::string&) override {
-        std::fprintf(stderr, "message: %s\n", text.c_str());
-    }
-    Answer ask(const std::string&, Buttons, Icon, const std::string&) override {
-        return Answer::No;
-    }
-    void writeMessage(const std::string&) override {}
-    void progress(int, int) override {}
-};
 
 // Keeps every cell it is given, as a list widget's model would.
 class StoringList : public IListControl {
@@ -134,7 +123,7 @@ int main(int argc, char** argv) {
     }
     RuntimeSettings settings;
     settings.maxSatellite40 = true;
-    QuietUi ui;
+    QuietUi ui(sky::Answer::No);
     CListDB db(settings, ui, argv[1]);
     Host host(db);
     StoringList list;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "QuietUi.h"
 #include "db/FileIo.h"
 #include "serial/Comm.h"
 #include "serial/FlashDownload.h"
@@ -31,17 +32,6 @@ public:
         return got;
     }
     double waiting = 0;
-};
-
-class SilentUi : public sky::IUserInterface {
-public:
-    void message(const std::string& text, const std::string&) override { last = text; }
-    sky::Answer ask(const std::string&, sky::Buttons, sky::Icon, const std::string&) override {
-        return sky::Answer::Yes;
-    }
-    void writeMessage(const std::string&) override {}
-    void progress(int, int) override {}
-    std::string last;
 };
 
 }  // namespace
@@ -69,7 +59,7 @@ int main(int argc, char** argv) {
     std::vector<double> shares;
     for (int run = 0; run < runs; ++run) {
         WaitTimingPort port;
-        SilentUi ui;
+        QuietUi ui(sky::Answer::Yes, false);
         const Clock::time_point start = Clock::now();
         if (!sky::flashDownload(port, settings, ui, image)) {
             std::fprintf(stderr, "download failed: %s", ui.last.c_str());

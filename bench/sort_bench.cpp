@@ -12,7 +12,7 @@
 #include <string>
 
 #include "db/TokenArray.h"
-#include "editor/Sort.h"
+#include "editor/sort/ChannelSorter.h"
 
 namespace {
 

@@ -5,23 +5,10 @@
 
 #include <cstdio>
 
-#include "db/ListDB.h"
+#include "QuietUi.h"
+#include "document/ListDB.h"
 
-namespace {
-
-class QuietUi : public sky::IUserInterface {
-public:
-    void message(const std::string& text, const std::string&) override {
-        std::fprintf(stderr, "%s\n", text.c_str());
-    }
-    sky::Answer ask(const std::string&, sky::Buttons, sky::Icon, const std::string&) override {
-        return sky::Answer::Yes;
-    }
-    void writeMessage(const std::string&) override {}
-    void progress(int, int) override {}
-};
-
-}  // namespace
+namespace {}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -30,10 +17,10 @@ int main(int argc, char** argv) {
     }
     sky::RuntimeSettings settings;
     settings.maxSatellite40 = true;
-    QuietUi ui;
+    QuietUi ui(sky::Answer::Yes);
     sky::CListDB db(settings, ui, argv[1]);
     sky::TokenArray tokens;
-    if (!db.LoadChannelList(tokens)) return 1;
+    if (db.LoadChannelList(tokens) == sky::LoadResult::Failed) return 1;
 
     size_t bytes = tokens.capacity() * sizeof(std::string);
     for (const std::string& field : tokens) {

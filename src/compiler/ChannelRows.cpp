@@ -4,7 +4,7 @@
 #include "compiler/CompileMessages.h"
 #include "compiler/ListCompiler.h"
 #include "compiler/RecordFields.h"
-#include "compiler/RowFields.h"
+#include "db/RowFields.h"
 
 namespace sky {
 

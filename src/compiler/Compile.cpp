@@ -1,12 +1,11 @@
+#include "compiler/Compile.h"
+
 #include "compiler/ListCompiler.h"
-#include "db/ListDB.h"
 
 namespace sky {
 
-int CListDB::Compile(int mode) {
-    Reset();
-    compileMode = mode;
-    return ListCompiler(*this, mode).run();
+bool compileList(const CompileJob& job, IUserInterface& ui) {
+    return ListCompiler(job, ui).run();
 }
 
 }  // namespace sky

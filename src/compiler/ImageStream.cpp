@@ -1,6 +1,6 @@
 #include "compiler/ImageStream.h"
 
-#include "compiler/Crc.h"
+#include "common/Crc.h"
 
 namespace sky {
 

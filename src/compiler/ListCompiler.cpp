@@ -3,11 +3,10 @@
 #include <cstdio>
 #include <string_view>
 
+#include "common/Format.h"
 #include "compiler/CompileMessages.h"
 #include "compiler/HexText.h"
-#include "compiler/RowFields.h"
-#include "db/Format.h"
-#include "db/ListDB.h"
+#include "db/RowFields.h"
 #include "db/SiblingPath.h"
 
 namespace sky {
@@ -24,10 +23,10 @@ std::string_view asText(std::span<const uint8_t> bytes) {
 
 }  // namespace
 
-ListCompiler::ListCompiler(CListDB& db, int mode)
-    : db_(db),
-      normal_(mode == 1),
-      checkOnly_(db.checkOnly != 0),
+ListCompiler::ListCompiler(const CompileJob& job, IUserInterface& ui)
+    : job_(job),
+      ui_(ui),
+      normal_(job.mode == CompileMode::Normal),
       image_(normal_),
       tpMap_(kMapSize, 0),
       serviceMap_(kMapSize, 0),
@@ -36,8 +35,8 @@ ListCompiler::ListCompiler(CListDB& db, int mode)
     satBlank_.fill(1);
 }
 
-int ListCompiler::run() {
-    if (!openFiles()) return 0;
+bool ListCompiler::run() {
+    if (!openFiles()) return false;
     if (!compileLines()) return failAfterOpening();
     return finish();
 }
@@ -45,17 +44,16 @@ int ListCompiler::run() {
 bool ListCompiler::openFiles() {
     // The input and every file beside it are named by replacing the final ".txt"; a path
     // without one would make the output overwrite the list itself.
-    const std::optional<std::string> textPath = siblingPath(db_.path, ".txt");
+    const std::optional<std::string> textPath = siblingPath(job_.path, ".txt");
     if (!textPath) {
-        db_.ui.message(notTextPathMessage(db_.path));
+        ui_.message(notTextPathMessage(job_.path));
         return false;
     }
-    const std::string inputPath = db_.path;
-    db_.path = *textPath;
-    if (!reader_.open(inputPath)) return failWithPath(msg::kCantOpenInput, inputPath);
-    if (checkOnly_) return true;
+    textPath_ = *textPath;
+    if (!reader_.open(job_.path)) return failWithPath(msg::kCantOpenInput, job_.path);
+    if (job_.checkOnly) return true;
 
-    outputPath_ = *siblingPath(db_.path, normal_ ? ".tmp" : ".hex");
+    outputPath_ = *siblingPath(textPath_, normal_ ? ".tmp" : ".hex");
     if (!output_.create(outputPath_)) {
         failWithPath(msg::kCantOpenOutput, outputPath_);
         outputPath_.clear();
@@ -88,8 +86,7 @@ bool ListCompiler::compileLines() {
 bool ListCompiler::header(std::string_view line) {
     const std::optional<SectionState> state = matchHeader(line);
     if (!state) {
-        db_.ui.message(
-            format(msg::kUnknownHeader, std::string(line).c_str(), reader_.lineNumber()));
+        ui_.message(format(msg::kUnknownHeader, std::string(line).c_str(), reader_.lineNumber()));
         return false;
     }
     state_ = *state;
@@ -102,15 +99,14 @@ bool ListCompiler::header(std::string_view line) {
             satMap_.fill(0);
             satBlank_.fill(1);
             startMarker();
-            db_.satNameCount = db_.settings.maxSatellite40 ? 40 : 32;
-            if (nameRows_ != db_.satNameCount) return fail(msg::kSatNameCount, db_.satNameCount);
+            if (nameRows_ != job_.satNameCount) return fail(msg::kSatNameCount, job_.satNameCount);
             break;
         case kDigitalTpSection:
             endMarker();
             startMarker();
             break;
         case kAnalogTpSection:
-            if (db_.splitList) {
+            if (job_.splitList) {
                 tvProgram_ = 0;
                 radioProgram_ = 0;
             }
@@ -154,19 +150,19 @@ bool ListCompiler::row(std::string_view line) {
     return false;
 }
 
-int ListCompiler::finish() {
+bool ListCompiler::finish() {
     endMarker();
-    if (checkOnly_) return 1;
+    if (job_.checkOnly) return true;
     if (normal_) return finishNormal();
     image_.padTo(kHexLine);
     if (!writeHexText(output_, kBasicAddress, image_.bytes()) || !output_.close()) {
         failWithPath(msg::kCantWriteOutput, outputPath_);
         return failAfterOpening();
     }
-    return 1;
+    return true;
 }
 
-int ListCompiler::finishNormal() {
+bool ListCompiler::finishNormal() {
     if (!output_.write(asText(image_.body())) || !output_.close()) {
         failWithPath(msg::kCantWriteOutput, outputPath_);
         return failAfterOpening();
@@ -176,7 +172,7 @@ int ListCompiler::finishNormal() {
     // Normal images always fill an even number of hex lines.
     image_.padTo(2 * kHexLine);
 
-    const std::string hexPath = *siblingPath(db_.path, ".hex");
+    const std::string hexPath = *siblingPath(textPath_, ".hex");
     OutputFile hex;
     if (!hex.create(hexPath)) {
         failWithPath(msg::kCantOpenTemp, hexPath);
@@ -188,30 +184,30 @@ int ListCompiler::finishNormal() {
         return failAfterOpening();
     }
     std::remove(outputPath_.c_str());
-    return 1;
+    return true;
 }
 
-int ListCompiler::failAfterOpening() {
+bool ListCompiler::failAfterOpening() {
     // A failed compile leaves no output behind that could pass for an image.
     if (!outputPath_.empty()) {
         output_.close();
         std::remove(outputPath_.c_str());
     }
-    return 0;
+    return false;
 }
 
 bool ListCompiler::fail(const char* text) {
-    db_.ui.message(format(text, reader_.lineNumber()));
+    ui_.message(format(text, reader_.lineNumber()));
     return false;
 }
 
 bool ListCompiler::fail(const char* text, int value) {
-    db_.ui.message(format(text, value, reader_.lineNumber()));
+    ui_.message(format(text, value, reader_.lineNumber()));
     return false;
 }
 
 bool ListCompiler::failWithPath(const char* text, const std::string& path) {
-    db_.ui.message(format(text, path.c_str()));
+    ui_.message(format(text, path.c_str()));
     return false;
 }
 
@@ -249,15 +245,15 @@ bool ListCompiler::tpPosition(int32_t index, uint16_t& position) {
 }
 
 void ListCompiler::writeRecord(std::span<const uint8_t> bytes, RecordType type) {
-    if (!checkOnly_) image_.record(bytes, type);
+    if (!job_.checkOnly) image_.record(bytes, type);
 }
 
 void ListCompiler::startMarker() {
-    if (!checkOnly_) image_.startMarker();
+    if (!job_.checkOnly) image_.startMarker();
 }
 
 void ListCompiler::endMarker() {
-    if (!checkOnly_) image_.endMarker();
+    if (!job_.checkOnly) image_.endMarker();
 }
 
 }  // namespace sky

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/UserInterface.h"
+#include "compiler/Compile.h"
 #include "compiler/ImageStream.h"
 #include "compiler/OutputFile.h"
 #include "db/LineReader.h"
@@ -14,23 +16,20 @@
 
 namespace sky {
 
-class CListDB;
-
 // One compile of a channel-list text file into the receiver image, with all of its working
 // state: the line reader, the section state, the counters, program numbers and index maps, the
-// satellite-name table and the image being built. Created for one call of CListDB::Compile.
+// satellite-name table and the image being built. Created for one call of compileList().
 //
-// Basic (mode 0) writes base.hex, keeping the file's own indexes and a satellite-name table.
-// Normal (mode 1) builds base.tmp, then base.hex with a counts header: transponders are
-// referred to by position, digital and PID channels form one table, and channels are numbered.
-// With the database's check-only flag the text is checked and no file is created.
+// Basic writes base.hex, keeping the file's own indexes and a satellite-name table. Normal
+// builds base.tmp, then base.hex with a counts header: transponders are referred to by position,
+// digital and PID channels form one table, and channels are numbered. A check-only job checks
+// the text and creates no file.
 class ListCompiler {
 public:
-    // Mode 1 compiles Normal; any other mode compiles Basic.
-    ListCompiler(CListDB& db, int mode);
+    ListCompiler(const CompileJob& job, IUserInterface& ui);
 
-    // Returns 1 on success, 0 after the failure's message has been shown.
-    int run();
+    // Returns true on success, false after the failure's message has been shown.
+    bool run();
 
 private:
     static constexpr size_t kSatelliteSlots = 50;
@@ -45,9 +44,9 @@ private:
     bool compileLines();
     bool header(std::string_view line);
     bool row(std::string_view line);
-    int finish();
-    int finishNormal();
-    int failAfterOpening();
+    bool finish();
+    bool finishNormal();
+    bool failAfterOpening();
 
     // Rows of each section; each returns false after its message.
     bool nameRow(std::string_view line);
@@ -113,10 +112,12 @@ private:
     void startMarker();
     void endMarker();
 
-    CListDB& db_;
+    const CompileJob& job_;
+    IUserInterface& ui_;
     const bool normal_;
-    const bool checkOnly_;
     LineReader reader_;
+    // The list's path ending in lower-case ".txt": the files beside it are named from it.
+    std::string textPath_;
     std::string outputPath_;
     OutputFile output_;
     ImageStream image_;

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "compiler/Crc.h"
+#include "common/Crc.h"
+#include "common/DownloadFileLayout.h"
+#include "common/Format.h"
 #include "db/FileIo.h"
-#include "db/Format.h"
-#include "db/ListDB.h"
 #include "db/ReplacementFile.h"
 #include "db/SiblingPath.h"
 
@@ -17,8 +17,6 @@ namespace sky {
 
 namespace {
 
-constexpr size_t kFileHeaderSize = 14;
-constexpr size_t kPacketHeaderSize = 12;
 // A packet is closed as soon as it holds more than this many bytes, after a whole line, so the
 // compiler's 16-byte lines fill a packet with 4080 bytes.
 constexpr size_t kPacketCloseSize = 4064;
@@ -221,36 +219,36 @@ std::optional<std::string> buildDownloadFile(std::string_view hexText, IUserInte
     return builder.finish();
 }
 
-int CListDB::ConvertImage() {
-    const std::optional<std::string> hexPath = siblingPath(path, ".hex");
-    const std::optional<std::string> binPath = siblingPath(path, ".bin");
+bool convertImage(const std::string& listPath, IUserInterface& ui) {
+    const std::optional<std::string> hexPath = siblingPath(listPath, ".hex");
+    const std::optional<std::string> binPath = siblingPath(listPath, ".bin");
     if (!hexPath || !binPath) {
-        ui.message(notTextPathMessage(path));
-        return 0;
+        ui.message(notTextPathMessage(listPath));
+        return false;
     }
     FileView hexText;
     if (!hexText.open(*hexPath)) {
         ui.message(format("Can't open  %s file \n", hexPath->c_str()));
-        return 0;
+        return false;
     }
     ReplacementFile binFile(*binPath);
     if (!binFile.create()) {
         ui.message(format("Can't open  %s file \n", binPath->c_str()));
-        return 0;
+        return false;
     }
     // After a failure no download file is left, neither a partial one nor one of an older image.
     const std::optional<std::string> image = buildDownloadFile(hexText.bytes(), ui);
     if (!image) {
         ::unlink(binPath->c_str());
-        return 0;
+        return false;
     }
     if (!binFile.write(*image) || !binFile.commit()) {
         ::unlink(binPath->c_str());
         ui.message(format("Can't write  %s file \n", binPath->c_str()));
-        return 0;
+        return false;
     }
     ui.message("Conversion is terminated successfully.\n");
-    return 1;
+    return true;
 }
 
 }  // namespace sky

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "db/UserInterface.h"
+#include "common/UserInterface.h"
 
 namespace sky {
 
@@ -13,5 +13,9 @@ namespace sky {
 // each with its load address, length and CRC-32. A packet never spans a gap in the addresses.
 // Returns the file's bytes, or nothing after showing why the image cannot be converted.
 std::optional<std::string> buildDownloadFile(std::string_view hexText, IUserInterface& ui);
+
+// Turns base.hex beside the channel list at listPath into the download file base.bin. After a
+// failure, shown with its message, no base.bin is left.
+bool convertImage(const std::string& listPath, IUserInterface& ui);
 
 }  // namespace sky

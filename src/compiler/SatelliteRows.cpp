@@ -6,8 +6,7 @@
 #include "compiler/CompileMessages.h"
 #include "compiler/ListCompiler.h"
 #include "compiler/RecordFields.h"
-#include "compiler/RowFields.h"
-#include "db/ListDB.h"
+#include "db/RowFields.h"
 
 namespace sky {
 
@@ -27,12 +26,11 @@ bool ListCompiler::nameRow(std::string_view line) {
         return true;
     }
     // Rows beyond the table are counted only; the SATELLITE header refuses their number.
-    const int tableSize = db_.settings.maxSatellite40 ? 40 : 32;
+    const int tableSize = job_.satNameCount;
     if (nameRows_ < tableSize) {
         putName(nameTable_, static_cast<size_t>(nameRows_) * kNameSize, name, kMaxNameLength);
     }
     ++nameRows_;
-    db_.satNameCount = tableSize;
     if (nameRows_ == tableSize) {
         writeRecord(std::span(nameTable_).first(static_cast<size_t>(tableSize) * kNameSize),
                     RecordType::NameTable);
@@ -56,7 +54,7 @@ bool ListCompiler::satelliteRow(std::string_view line) {
     };
 
     const auto illegal = [this] {
-        db_.ui.message(msg::kSatelliteIllegal);
+        ui_.message(msg::kSatelliteIllegal);
         return false;
     };
 

@@ -1,5 +1,7 @@
 // Loading a channel-list text file into the token array.
 
+#include "db/Loader.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -10,9 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "db/Format.h"
+#include "common/Format.h"
 #include "db/LineReader.h"
-#include "db/ListDB.h"
 #include "db/NumberParse.h"
 #include "db/TextFormat.h"
 
@@ -48,12 +49,16 @@ int nameColumn(SectionState state) {
 
 class ListLoader {
 public:
-    ListLoader(CListDB& db, TokenArray& tokens) : db_(db), tokens_(tokens), first_(tokens.size()) {}
+    ListLoader(IUserInterface& ui, TokenArray& tokens)
+        : ui_(ui), tokens_(tokens), first_(tokens.size()) {}
+
+    // Set when a row must be saved again straight after loading.
+    bool mustResave() const { return mustResave_; }
 
     bool load(const std::string& file) {
         LineReader reader;
         if (!reader.open(file)) {
-            db_.ui.message(format("Can't open Input file : %s\n", file.c_str()));
+            ui_.message(format("Can't open Input file : %s\n", file.c_str()));
             return false;
         }
         reserveFor(file);
@@ -62,7 +67,7 @@ public:
             const LineReader::Result result = reader.next(line);
             if (result == LineReader::Result::EndOfFile) break;
             if (result == LineReader::Result::Unreadable) {
-                db_.ui.message(format(kUnreadableLine, reader.lineNumber()));
+                ui_.message(format(kUnreadableLine, reader.lineNumber()));
                 return false;
             }
             if (isEmptyLine(line)) continue;
@@ -73,7 +78,7 @@ public:
             if (state_ == kNoSection) continue;
             lineNumber_ = reader.lineNumber();
             if (!dataLine(line)) {
-                if (!reported_) db_.ui.message(format(kUnreadableLine, lineNumber_));
+                if (!reported_) ui_.message(format(kUnreadableLine, lineNumber_));
                 return false;
             }
         }
@@ -127,10 +132,10 @@ public:
     // Adds the empty sections the list views rely on when the file had none.
     void repairSections() {
         if (!sawPidSection_ && !insertEmptySectionAfter("CHANNEL END", kChannelPidSection)) {
-            db_.ui.message(kMissingSection);
+            ui_.message(kMissingSection);
         }
         if (!sawAnalogSection_ && !insertEmptySectionAfter("CHANNEL_PID END", kAnalogTpSection)) {
-            db_.ui.message(kMissingSection);
+            ui_.message(kMissingSection);
         }
     }
 
@@ -196,7 +201,7 @@ private:
         if (hasBlank) {
             if (count != kRow && count != kRow - 1) return refuseSatellite();
             if (count == kRow) {
-                int value = StringToInt(fields[6], 10, db_.ui);
+                int value = StringToInt(fields[6], 10, ui_);
                 if (value > 32767) value -= 65536;
                 positioner = std::to_string(value);
             }
@@ -218,13 +223,13 @@ private:
     bool takeName(std::string& name) {
         restoreSpaces(name);
         if (!isSectionMarker(name)) return true;
-        db_.ui.message(format(kMarkerName, name.c_str(), lineNumber_));
+        ui_.message(format(kMarkerName, name.c_str(), lineNumber_));
         reported_ = true;
         return false;
     }
 
     bool refuseSatellite() {
-        db_.ui.message(kSatelliteIllegal);
+        ui_.message(kSatelliteIllegal);
         reported_ = true;
         return false;
     }
@@ -232,8 +237,8 @@ private:
     // A channel without a service ID, or without a transponder, is saved again straight after
     // loading.
     void checkChannelNumbers(const Fields& fields) {
-        if (StringToInt(fields[3], 16, db_.ui) == 0 || StringToInt(fields[1], 16, db_.ui) == 0) {
-            db_.resave = 1;
+        if (StringToInt(fields[3], 16, ui_) == 0 || StringToInt(fields[1], 16, ui_) == 0) {
+            mustResave_ = true;
         }
     }
 
@@ -263,7 +268,7 @@ private:
         return rows.size();
     }
 
-    CListDB& db_;
+    IUserInterface& ui_;
     TokenArray& tokens_;
     const size_t first_;
     std::array<bool, 7> seen_{};
@@ -272,29 +277,18 @@ private:
     bool sawPidSection_ = false;
     bool sawAnalogSection_ = false;
     bool reported_ = false;
+    bool mustResave_ = false;
     int lineNumber_ = 0;
 };
 
 }  // namespace
 
-int CListDB::LoadChannelList(TokenArray& tokens) {
-    resave = 0;
-    // The check leaves the path ending in ".txt"; the file read, and later saved, is the one the
-    // list was opened from.
-    const std::string file = path;
-    checkOnly = 1;
-    const int valid = Compile(0);
-    checkOnly = 0;
-    path = file;
-    if (!valid) {
-        ui.message("The Text Format is not correct");
-        return 0;
-    }
-    ListLoader loader(*this, tokens);
-    if (!loader.load(file)) return 0;
+LoadResult readChannelList(const std::string& file, TokenArray& tokens, IUserInterface& ui) {
+    ListLoader loader(ui, tokens);
+    if (!loader.load(file)) return LoadResult::Failed;
     loader.mergeRepeatedSections();
     loader.repairSections();
-    return 1;
+    return loader.mustResave() ? LoadResult::MustResave : LoadResult::Loaded;
 }
 
 }  // namespace sky

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "db/UserInterface.h"
+#include "common/UserInterface.h"
 
 namespace sky {
 

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "common/Format.h"
 #include "db/FileIo.h"
-#include "db/Format.h"
 
 namespace sky {
 

@@ -1,6 +1,6 @@
 #include "db/SiblingPath.h"
 
-#include "db/Format.h"
+#include "common/Format.h"
 
 namespace sky {
 

@@ -1,13 +1,14 @@
 // Writing the token array back as a channel-list text file.
 
+#include "db/TextWriter.h"
+
 #include <array>
 #include <cstdio>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "db/Format.h"
-#include "db/ListDB.h"
+#include "common/Format.h"
 #include "db/ReplacementFile.h"
 #include "db/SiblingPath.h"
 #include "db/TextFormat.h"
@@ -153,11 +154,11 @@ void appendSection(std::string& out, const TokenArray& tokens, const SectionLayo
 
 }  // namespace
 
-int CListDB::SaveText(const TokenArray& tokens) {
+bool writeChannelList(const std::string& path, const TokenArray& tokens, IUserInterface& ui) {
     const std::optional<std::string> backupPath = siblingPath(path, ".bak");
     if (!backupPath) {
         ui.message(notTextPathMessage(path));
-        return 0;
+        return false;
     }
 
     const std::array<FieldRange, 6> ranges = findSections(tokens);
@@ -176,12 +177,12 @@ int CListDB::SaveText(const TokenArray& tokens) {
     ReplacementFile file(path);
     if (!file.create()) {
         ui.message(format("Can't open .temp file : %s\n", path.c_str()));
-        return 0;
+        return false;
     }
     if (!file.write(text)) {
         ui.message(format("Can't write the channel list file : %s\nThe previous file is kept.\n",
                           path.c_str()));
-        return 0;
+        return false;
     }
     // The previous version becomes the backup; a missing file or old backup is no error.
     std::remove(backupPath->c_str());
@@ -190,9 +191,9 @@ int CListDB::SaveText(const TokenArray& tokens) {
         if (backedUp) std::rename(backupPath->c_str(), path.c_str());
         ui.message(format("Can't write the channel list file : %s\nThe previous file is kept.\n",
                           path.c_str()));
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 }  // namespace sky

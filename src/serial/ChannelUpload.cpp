@@ -9,8 +9,8 @@
 #include <new>
 #include <vector>
 
+#include "common/Format.h"
 #include "db/FileIo.h"
-#include "db/Format.h"
 #include "db/SiblingPath.h"
 #include "serial/PortSelection.h"
 
@@ -34,7 +34,7 @@ public:
     Upload(SerialPort& port, const RuntimeSettings& settings, IUserInterface& ui)
         : port_(port), settings_(settings), ui_(ui) {}
 
-    int run(const std::string& uploadPath);
+    bool run(const std::string& uploadPath);
 
 private:
     void send(std::string_view bytes) {
@@ -62,8 +62,8 @@ bool writeAndClose(int fd, std::string_view data) {
     return ::close(fd) == 0 && written;
 }
 
-int Upload::run(const std::string& uploadPath) {
-    if (!openConfiguredPort(port_, settings_, ui_)) return 0;
+bool Upload::run(const std::string& uploadPath) {
+    if (!openConfiguredPort(port_, settings_, ui_)) return false;
     configureLine(port_, ui_);
     port_.setTimeouts(TimeoutProfile::Idle);
     port_.setQueueSizes(102400, 4096);
@@ -73,7 +73,7 @@ int Upload::run(const std::string& uploadPath) {
     if (!probe()) {
         port_.close();
         ui_.message("CHECK if Receiver's Power is turned ON\r\nAnd TRY AGIAN!!!");
-        return 0;
+        return false;
     }
     port_.setTimeouts(TimeoutProfile::Idle);
     std::vector<uint8_t> buffer;
@@ -83,7 +83,7 @@ int Upload::run(const std::string& uploadPath) {
     } catch (const std::bad_alloc&) {
         port_.close();
         ui_.message("Fail to Memory Allocation for Upload");
-        return 0;
+        return false;
     }
     typeDumpCommand();
     const size_t length = receive(buffer);
@@ -93,7 +93,7 @@ int Upload::run(const std::string& uploadPath) {
     const int uploadFd = createFile(uploadPath);
     if (uploadFd < 0) {
         ui_.message(format("Fail to open output file %s\n", uploadPath.c_str()));
-        return 0;
+        return false;
     }
     const bool dumpWritten = writeAndClose(uploadFd, dump);
     const std::string filterPath =
@@ -101,7 +101,7 @@ int Upload::run(const std::string& uploadPath) {
     const int filterFd = createFile(filterPath);
     if (filterFd < 0) {
         ui_.message(format("Fail to open output file %s\n", filterPath.c_str()));
-        return 0;
+        return false;
     }
     const std::string list = filterMarkedLines(dump);
     buffer = {};
@@ -114,13 +114,13 @@ int Upload::run(const std::string& uploadPath) {
         complete = false;
     }
 
-    if (!resume()) return 0;
+    if (!resume()) return false;
     if (!complete) {
         ui_.message("ERROR: Uploading is not complete. try again");
-        return 0;
+        return false;
     }
     ui_.message("Uploading SUCESS");
-    return 1;
+    return true;
 }
 
 void Upload::wakeConsole() {
@@ -162,8 +162,8 @@ size_t Upload::receive(std::vector<uint8_t>& buffer) {
         if (port_.read(&buffer[length], 1) != 1) break;
         const uint8_t byte = buffer[length++];
         // The indicator blinks between half and full while data arrives.
-        if (length % 1000 == 0) ui_.progress(50, 1);
-        if (length % 1000 == 500) ui_.progress(1000, 1);
+        if (length % 1000 == 0) ui_.setProgress(50);
+        if (length % 1000 == 500) ui_.setProgress(1000);
         if (byte == ']' && length >= kEndMark.size() &&
             std::memcmp(&buffer[length - kEndMark.size()], kEndMark.data(), kEndMark.size()) == 0) {
             buffer[length] = buffer[length + 1] = buffer[length + 2] = ' ';
@@ -186,8 +186,8 @@ bool Upload::resume() {
 
 }  // namespace
 
-int uploadChannelList(SerialPort& port, const RuntimeSettings& settings, IUserInterface& ui,
-                      const std::string& uploadPath) {
+bool uploadChannelList(SerialPort& port, const RuntimeSettings& settings, IUserInterface& ui,
+                       const std::string& uploadPath) {
     return Upload(port, settings, ui).run(uploadPath);
 }
 

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/DownloadFileLayout.h"
+
 namespace sky {
 
 // The 8-byte control messages of the flash download: STX, three upper-case letters, the same
@@ -31,10 +33,6 @@ inline constexpr ControlMessage kDis = controlMessage("DIS");
 inline constexpr ControlMessage kPok = controlMessage("POK");
 inline constexpr ControlMessage kPer = controlMessage("PER");
 
-// The download file's header and packet layout.
-inline constexpr size_t kImageHeaderSize = 14;
-inline constexpr size_t kPacketHeadSize = 12;
-inline constexpr size_t kPacketCrcSize = 4;
 // The DN_HEADER sent before the image and before each packet.
 inline constexpr size_t kDnHeaderSize = 14;
 // The largest packet data length the transfer handles: a packet body of 16 + L bytes must fit a

@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "compiler/Crc.h"
-#include "db/Format.h"
+#include "common/Crc.h"
+#include "common/Format.h"
 #include "serial/ControlMessages.h"
 #include "serial/PortSelection.h"
 
@@ -70,7 +70,7 @@ class FlashDownload {
 public:
     FlashDownload(SerialPort& port, IUserInterface& ui) : port_(port), ui_(ui) {}
 
-    int run(const RuntimeSettings& settings, const std::string& imagePath);
+    bool run(const RuntimeSettings& settings, const std::string& imagePath);
 
 private:
     bool connect(int& completeReads);
@@ -79,7 +79,7 @@ private:
     bool sendPackets();
     bool sendBody(const std::vector<uint8_t>& body);
     bool finish();
-    int fail(const char* message);
+    bool fail(const char* message);
 
     void send(const ControlMessage& message) { port_.write(message.data(), message.size()); }
     // Reads 8 bytes; true when they are the given message.
@@ -96,51 +96,51 @@ private:
     uint8_t dnHeader_[kDnHeaderSize]{};
 };
 
-int FlashDownload::fail(const char* message) {
+bool FlashDownload::fail(const char* message) {
     image_.close();
     port_.close();
     ui_.message(message);
-    return 0;
+    return false;
 }
 
-int FlashDownload::run(const RuntimeSettings& settings, const std::string& imagePath) {
-    ui_.writeMessage("CLEAR ALL MESSAGE");
+bool FlashDownload::run(const RuntimeSettings& settings, const std::string& imagePath) {
+    ui_.clearMessages();
     if (!image_.open(imagePath)) {
         ui_.message(
             format("Fail to open input file %swr\nRetry after compile!!", imagePath.c_str()));
-        return 0;
+        return false;
     }
     if (!openConfiguredPort(port_, settings, ui_)) {
         image_.close();
-        return 0;
+        return false;
     }
-    ui_.writeMessage("serial initialize\r\n");
+    ui_.appendMessage("serial initialize\r\n");
     configureLine(port_, ui_);
     port_.setTimeouts(TimeoutProfile::Idle);
-    ui_.writeMessage("Try to make connection...\r\n");
+    ui_.appendMessage("Try to make connection...\r\n");
     port_.setTimeouts(TimeoutProfile::Connect);
 
     int completeReads = 0;
     const bool connected = connect(completeReads);
     port_.setTimeouts(TimeoutProfile::Idle);
     if (!connected) return fail("Connetion fail with STB.\n");
-    ui_.writeMessage(
+    ui_.appendMessage(
         format("CONNECTING \r\n=> 1.Waiting DN_OPER_REQ from STB \r\n=>COMPLETE "
                "while read %d times\r\n",
                completeReads));
-    ui_.writeMessage("\r\nConnetion established...\r\n");
+    ui_.appendMessage("\r\nConnetion established...\r\n");
 
-    if (image_.read(dnHeader_, kImageHeaderSize) < kImageHeaderSize) {
+    if (image_.read(dnHeader_, kFileHeaderSize) < kFileHeaderSize) {
         return fail("ERRER in reading file header.\n");
     }
-    image_.advance(kImageHeaderSize);
+    image_.advance(kFileHeaderSize);
     if (dnHeader_[0] != 0x55 || dnHeader_[1] != 0xAA) {
         return fail("File header format is not correct.\n");
     }
     if (!exchangeHeader(true)) return fail("\nSTB doesn't ack.\n");
 
-    ui_.writeMessage("\r\nNow, we start to send data packet\r\n");
-    if (!sendPackets()) return 0;
+    ui_.appendMessage("\r\nNow, we start to send data packet\r\n");
+    if (!sendPackets()) return false;
     return finish();
 }
 
@@ -156,7 +156,7 @@ bool FlashDownload::connect(int& completeReads) {
     // for ever: after a few such offers, each further one counts as a failed attempt.
     int unansweredOffers = 0;
     do {
-        ui_.writeMessage("Waitiing Message from Satellite Receiver\r\n");
+        ui_.appendMessage("Waitiing Message from Satellite Receiver\r\n");
         const size_t wanted = offset + 8;
         if (port_.read(buffer, wanted) != wanted) {
             ++failures;
@@ -188,7 +188,7 @@ bool FlashDownload::connect(int& completeReads) {
 
 bool FlashDownload::exchangeHeader(bool announce) {
     for (int attempt = 1; attempt <= kHeaderAttempts && !port_.failed(); ++attempt) {
-        if (announce) ui_.writeMessage(format("send DN_HEADER => %d times\r\n", attempt));
+        if (announce) ui_.appendMessage(format("send DN_HEADER => %d times\r\n", attempt));
         port_.write(dnHeader_, kDnHeaderSize);
         if (receive(kAck)) return true;
     }
@@ -199,14 +199,14 @@ bool FlashDownload::sendPackets() {
     std::vector<uint8_t> body;
     for (;;) {
         send(kNxt);
-        uint8_t head[kPacketHeadSize];
-        const size_t got = image_.read(head, kPacketHeadSize);
+        uint8_t head[kPacketHeaderSize];
+        const size_t got = image_.read(head, kPacketHeaderSize);
         if (got == 0) return true;
-        if (got < kPacketHeadSize) {
+        if (got < kPacketHeaderSize) {
             fail("\nERROR in reading File read error.\n");
             return false;
         }
-        image_.advance(kPacketHeadSize);
+        image_.advance(kPacketHeaderSize);
         const uint32_t length = bigEndian32(head + 8);
         // A length beyond what a packet can carry means a damaged file: refuse it rather than
         // read and send a wrong amount.
@@ -227,14 +227,14 @@ bool FlashDownload::sendPackets() {
         send(kNxt);
         port_.pause(kBriefPauseMs);
         const size_t rest = length + kPacketCrcSize;
-        body.assign(head, head + kPacketHeadSize);
-        body.resize(kPacketHeadSize + rest);
-        if (image_.read(body.data() + kPacketHeadSize, rest) < rest) {
+        body.assign(head, head + kPacketHeaderSize);
+        body.resize(kPacketHeaderSize + rest);
+        if (image_.read(body.data() + kPacketHeaderSize, rest) < rest) {
             fail("\nFile read error.\n");
             return false;
         }
         image_.advance(rest);
-        ui_.progress(static_cast<int>(image_.position() * 100 / image_.length()), 1);
+        ui_.setProgress(static_cast<int>(image_.position() * 100 / image_.length()));
         if (!sendBody(body)) {
             fail("\nAborting to send data due to communication problems!\n");
             return false;
@@ -260,7 +260,7 @@ bool FlashDownload::finish() {
         const size_t got = port_.read(reply, sizeof reply);
         if ((got == sizeof reply && matches(reply, kAck)) || got == 0) break;
     }
-    ui_.writeMessage("\r\nWaiting termination message from STB.\r\n");
+    ui_.appendMessage("\r\nWaiting termination message from STB.\r\n");
     bool written = false;
     for (int attempt = 0; attempt < kTerminationReads; ++attempt) {
         const size_t got = port_.read(reply, sizeof reply);
@@ -272,7 +272,7 @@ bool FlashDownload::finish() {
         }
         if (matches(reply, kPer)) break;
     }
-    ui_.writeMessage("\r\nDisconnecting serial port\r\n");
+    ui_.appendMessage("\r\nDisconnecting serial port\r\n");
     image_.close();
     port_.close();
     ui_.message(written ? "Flash download is terminated successfully.\n"
@@ -282,8 +282,8 @@ bool FlashDownload::finish() {
 
 }  // namespace
 
-int flashDownload(SerialPort& port, const RuntimeSettings& settings, IUserInterface& ui,
-                  const std::string& imagePath) {
+bool flashDownload(SerialPort& port, const RuntimeSettings& settings, IUserInterface& ui,
+                   const std::string& imagePath) {
     return FlashDownload(port, ui).run(settings, imagePath);
 }
 

@@ -1,6 +1,6 @@
 #include "serial/PortSelection.h"
 
-#include "db/Format.h"
+#include "common/Format.h"
 
 namespace sky {
 
@@ -18,13 +18,13 @@ bool openConfiguredPort(SerialPort& port, const RuntimeSettings& settings, IUser
     const std::string& device = settings.portDevices[static_cast<size_t>(settings.comPort - 1)];
     if (port.open(device)) return true;
     const std::string where = *name + " = " + device;
-    ui.writeMessage(format("Fail to open serial port [%s]\n", where.c_str()) +
-                    "Please, check your communication port with following parameters.\n"
-                    "   Baudrate   :  115200 bps\n"
-                    "   Parity     :  no\n"
-                    "   Databyte   :  8 bit/data\n"
-                    "   Stop bit   :  1\n" +
-                    format("   Reason     :  %s\n", port.openError().c_str()));
+    ui.appendMessage(format("Fail to open serial port [%s]\n", where.c_str()) +
+                     "Please, check your communication port with following parameters.\n"
+                     "   Baudrate   :  115200 bps\n"
+                     "   Parity     :  no\n"
+                     "   Databyte   :  8 bit/data\n"
+                     "   Stop bit   :  1\n" +
+                     format("   Reason     :  %s\n", port.openError().c_str()));
     ui.message(kPortOpenFailedMessage);
     return false;
 }

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "db/Settings.h"
-#include "db/UserInterface.h"
+#include "common/RuntimeSettings.h"
+#include "common/UserInterface.h"
 #include "serial/SerialPort.h"
 
 namespace sky {

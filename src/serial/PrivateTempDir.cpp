@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "db/Format.h"
+#include "common/Format.h"
 
 namespace sky {
 

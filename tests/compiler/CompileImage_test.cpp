@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "CompileFixture.h"
-#include "compiler/Crc.h"
+#include "common/Crc.h"
 
 namespace sky {
 namespace {
@@ -83,7 +83,7 @@ TEST_F(CompileImage, BasicNameTableAloneFillsThirtyOneLines) {
                                 "ANALOG TP", "END"}) {
         list.header(section);
     }
-    ASSERT_EQ(compile(list, 0), 1);
+    ASSERT_EQ(compile(list, kBasic), 1);
     const HexImage hex = image();
 
     Expected e;
@@ -98,7 +98,7 @@ TEST_F(CompileImage, BasicNameTableAloneFillsThirtyOneLines) {
 }
 
 TEST_F(CompileImage, BasicRecordsOfOneSatelliteTransponderAndChannel) {
-    ASSERT_EQ(compile(closedSmallList(), 0), 1);
+    ASSERT_EQ(compile(closedSmallList(), kBasic), 1);
 
     Expected e;
     nameTable(e, 32).start();
@@ -115,7 +115,7 @@ TEST_F(CompileImage, BasicRecordsOfOneSatelliteTransponderAndChannel) {
 }
 
 TEST_F(CompileImage, NormalHeaderLineAndEvenLineCount) {
-    ASSERT_EQ(compile(closedSmallList(), 1), 1);
+    ASSERT_EQ(compile(closedSmallList(), kNormal), 1);
     const std::string text = test::readFile(dir.file("list.hex"));
     EXPECT_EQ(text.substr(0, 60), "7FF10000  01 00 01 00 01 00 00 00   01 00 00 00 DD CC BB AA\n");
 
@@ -141,7 +141,7 @@ TEST_F(CompileImage, PidAndAnalogRecordsInBothModes) {
         .header("ANALOG TP")
         .line("7 1 11495 KU \"Test TV\" 27MHz V 8 10 BASEBAND MONO_LEFT 6.50 7.02 280 Y U50 TV N")
         .header("END");
-    ASSERT_EQ(compile(list, 0), 1);
+    ASSERT_EQ(compile(list, kBasic), 1);
     const std::vector<uint8_t> basic = image().bytes;
 
     // After the name table, satellite, transponder and channel with their markers.
@@ -161,7 +161,7 @@ TEST_F(CompileImage, PidAndAnalogRecordsInBothModes) {
     EXPECT_EQ(std::vector<uint8_t>(basic.begin() + analogAt, basic.begin() + analogAt + 28),
               analog.data);
 
-    ASSERT_EQ(compile(list, 1), 1);
+    ASSERT_EQ(compile(list, kNormal), 1);
     const std::vector<uint8_t> normal = image().bytes;
     // Counts: 1 satellite, 1 transponder, 2 channels, 1 analog, 2 TV, 1 radio.
     EXPECT_EQ(std::vector<uint8_t>(normal.begin(), normal.begin() + 12),
@@ -184,7 +184,7 @@ TEST_F(CompileImage, ProgramNumbersAboveTwoFiftyFiveUseTheTopOfTheTransponderWor
     ListText list = smallList();
     for (int i = 2; i <= 300; ++i) list.line(std::to_string(i) + " 1 1 00A0 TV Ch 0 N");
     list.header("END");
-    ASSERT_EQ(compile(list, 1), 1);
+    ASSERT_EQ(compile(list, kNormal), 1);
     const std::vector<uint8_t> bytes = image().bytes;
     const size_t channel300 = 12 + 4 + 28 + 8 + 36 + 8 + 299 * 28;
     EXPECT_EQ(bytes[channel300 + 2], 0x01);  // transponder position 1
@@ -201,9 +201,9 @@ TEST_F(CompileImage, SplitListNumbersAnalogChannelsFromOne) {
         .header("END");
     const size_t analogAt = 12 + 4 + 28 + 8 + 36 + 8 + 28 + 28 + 8;
 
-    ASSERT_EQ(compile(list, 1), 1);
+    ASSERT_EQ(compile(list, kNormal), 1);
     EXPECT_EQ(image().bytes[analogAt + 19], 3);
-    ASSERT_EQ(compile(list, 1, false, true), 1);
+    ASSERT_EQ(compile(list, kNormal, false, true), 1);
     EXPECT_EQ(image().bytes[analogAt + 19], 1);
 }
 
@@ -229,13 +229,13 @@ TEST_F(CompileImage, RowsOfBlankOrUndeclaredSatellitesAreLeftOut) {
     std::string skippingText = withBlankSatellite(skipping);
     skippingText.insert(skippingText.find("[DIGITAL CHANNEL]"), "2 2 12000 27500 V Skipped\r\n");
 
-    for (const int mode : {0, 1}) {
+    for (const CompileMode mode : {kBasic, kNormal}) {
         test::writeFile(listPath(), withBlankSatellite(plain));
         ASSERT_EQ(compilePath(listPath(), mode), 1);
         const std::vector<uint8_t> expected = image().bytes;
         test::writeFile(listPath(), skippingText);
-        ASSERT_EQ(compilePath(listPath(), mode), 1) << mode;
-        EXPECT_EQ(image().bytes, expected) << mode;
+        ASSERT_EQ(compilePath(listPath(), mode), 1) << static_cast<int>(mode);
+        EXPECT_EQ(image().bytes, expected) << static_cast<int>(mode);
     }
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -244,7 +244,7 @@ TEST_F(CompileImage, NullChannelsNeedNoTransponder) {
     ListText list = smallList("1 77 1 00A0 TV Null 3 Y");
     list.header("DIGITAL PID CHANNEL").line("2 88 1 RADIO Null 0 0 0 4 Y").header("END");
 
-    ASSERT_EQ(compile(list, 0), 1) << ::testing::PrintToString(ui.messages);
+    ASSERT_EQ(compile(list, kBasic), 1) << ::testing::PrintToString(ui.messages);
     const std::vector<uint8_t> basic = image().bytes;
     const size_t channelAt = 452 + 4 + 28 + 8 + 24 + 8;
     EXPECT_EQ(basic[channelAt + 4], 77);         // D_TP Index as written
@@ -253,7 +253,7 @@ TEST_F(CompileImage, NullChannelsNeedNoTransponder) {
     EXPECT_EQ(basic[pidAt + 2], 88);
     EXPECT_EQ(basic[pidAt + 27], 0x80 | 4);
 
-    ASSERT_EQ(compile(list, 1), 1) << ::testing::PrintToString(ui.messages);
+    ASSERT_EQ(compile(list, kNormal), 1) << ::testing::PrintToString(ui.messages);
     const std::vector<uint8_t> normal = image().bytes;
     const size_t normalAt = 12 + 4 + 28 + 8 + 36 + 8;
     EXPECT_EQ(normal[normalAt + 2], 77);
@@ -265,10 +265,10 @@ TEST_F(CompileImage, NullChannelsNeedNoTransponder) {
 }
 
 TEST_F(CompileImage, FortyNamesWithTheMaxSatelliteFlag) {
-    settings.maxSatellite40 = true;
+    satNameCount = 40;
     ListText list;
     list.names(40).header("SATELLITE").header("END");
-    ASSERT_EQ(compile(list, 0), 1);
+    ASSERT_EQ(compile(list, kBasic), 1);
     Expected e;
     nameTable(e, 40).start().end().padTo(16);
     EXPECT_EQ(image().bytes, e.data);

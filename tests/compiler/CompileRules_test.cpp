@@ -11,13 +11,10 @@ namespace {
 using test::ListText;
 using test::smallList;
 
-constexpr int kBasic = 0;
-constexpr int kNormal = 1;
-
 // A list that ends with a refused line: smallList() followed by `lines`; the last is refused.
 struct Refusal {
     const char* what;
-    int mode;
+    CompileMode mode;
     std::vector<std::string> lines;
     const char* message;  // with %d for the line number
 };
@@ -255,7 +252,7 @@ TEST_F(CompileRules, KeywordsByPrefixAndFlagsByFirstCharacter) {
 TEST_F(CompileRules, CheckOnlyWritesNothing) {
     ListText list = smallList();
     list.header("END");
-    for (const int mode : {kBasic, kNormal}) {
+    for (const CompileMode mode : {kBasic, kNormal}) {
         EXPECT_EQ(compile(list, mode, true), 1);
         EXPECT_EQ(test::filesIn(dir.path()), std::vector<std::string>{"list.txt"});
     }

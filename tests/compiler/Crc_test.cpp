@@ -1,4 +1,4 @@
-#include "compiler/Crc.h"
+#include "common/Crc.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "db/Format.h"
+#include "common/Format.h"
 
 namespace sky::test {
 

@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "db/Format.h"
-#include "db/ListDB.h"
+#include "common/Format.h"
 #include "db/SiblingPath.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
@@ -199,11 +198,17 @@ TEST(PacketConverter, ReportsUnknownCharactersAndGoesOn) {
     EXPECT_EQ(cutPackets[0].data, std::string("\x1D\x22"));
 }
 
+// The converter reaches base.hex and base.bin from the channel list's path.
+struct ListFile {
+    test::RecordingUi& ui;
+    std::string path;
+    bool ConvertImage() { return convertImage(path, ui); }
+};
+
 struct Files {
     test::TempDir dir;
     test::RecordingUi ui;
-    RuntimeSettings settings;
-    CListDB db{settings, ui, dir.file("list.txt")};
+    ListFile db{ui, dir.file("list.txt")};
 };
 
 TEST(ConvertImage, WritesBaseBinBesideTheList) {

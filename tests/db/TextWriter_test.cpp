@@ -1,3 +1,5 @@
+#include "db/TextWriter.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -8,13 +10,19 @@
 #include <string>
 #include <vector>
 
-#include "db/ListDB.h"
 #include "db/SiblingPath.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 
 namespace sky {
 namespace {
+
+// A channel-list file written through the writer, as its callers do.
+struct ListFile {
+    test::RecordingUi& ui;
+    std::string path;
+    bool SaveText(const TokenArray& tokens) { return writeChannelList(path, tokens, ui); }
+};
 
 // The header blocks of the six sections and the end of the file, as the receiver's tools expect
 // them byte for byte.
@@ -85,8 +93,7 @@ struct Saved {
 Saved save(const TokenArray& tokens) {
     test::TempDir dir;
     test::RecordingUi ui;
-    RuntimeSettings settings;
-    CListDB db(settings, ui, dir.file("list.txt"));
+    ListFile db{ui, dir.file("list.txt")};
     const int result = db.SaveText(tokens);
     return {result, test::readFile(dir.file("list.txt")), ui.messages};
 }
@@ -165,8 +172,7 @@ TEST(SaveText, WritesTheSectionsInItsOwnOrder) {
 TEST(SaveText, KeepsOnlyThePreviousVersionAsBackup) {
     test::TempDir dir;
     test::RecordingUi ui;
-    RuntimeSettings settings;
-    CListDB db(settings, ui, dir.file("list.txt"));
+    ListFile db{ui, dir.file("list.txt")};
     TokenArray tokens = emptyList();
 
     ASSERT_EQ(db.SaveText(tokens), 1);
@@ -198,8 +204,7 @@ TEST(SaveText, KeepsOnlyThePreviousVersionAsBackup) {
 TEST(SaveText, RefusesAPathWithoutTxtBeforeWritingAnything) {
     test::TempDir dir;
     test::RecordingUi ui;
-    RuntimeSettings settings;
-    CListDB db(settings, ui, dir.file("list.txt.orig"));
+    ListFile db{ui, dir.file("list.txt.orig")};
     EXPECT_EQ(db.SaveText(emptyList()), 0);
     EXPECT_EQ(ui.messages, std::vector<std::string>{notTextPathMessage(db.path)});
     EXPECT_TRUE(filesIn(dir).empty());
@@ -228,8 +233,7 @@ private:
 TEST(SaveText, AFailedWriteIsAFailureAndKeepsTheFiles) {
     test::TempDir dir;
     test::RecordingUi ui;
-    RuntimeSettings settings;
-    CListDB db(settings, ui, dir.file("list.txt"));
+    ListFile db{ui, dir.file("list.txt")};
     TokenArray tokens = emptyList();
     ASSERT_EQ(db.SaveText(tokens), 1);
     ASSERT_EQ(db.SaveText(tokens), 1);
@@ -252,8 +256,7 @@ TEST(SaveText, AFailedWriteIsAFailureAndKeepsTheFiles) {
 TEST(SaveText, AFolderThatTakesNoFileIsReported) {
     test::TempDir dir;
     test::RecordingUi ui;
-    RuntimeSettings settings;
-    CListDB db(settings, ui, dir.file("missing/list.txt"));
+    ListFile db{ui, dir.file("missing/list.txt")};
     EXPECT_EQ(db.SaveText(emptyList()), 0);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Can't open .temp file : " + db.path + "\n"});
 }
@@ -262,8 +265,7 @@ TEST(SaveText, AReadOnlyFolderKeepsThePreviousFile) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     test::TempDir dir;
     test::RecordingUi ui;
-    RuntimeSettings settings;
-    CListDB db(settings, ui, dir.file("list.txt"));
+    ListFile db{ui, dir.file("list.txt")};
     ASSERT_EQ(db.SaveText(emptyList()), 1);
     const std::string previous = test::readFile(db.path);
     ::chmod(dir.path().c_str(), 0555);

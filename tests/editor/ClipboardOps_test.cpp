@@ -1,8 +1,7 @@
-#include "editor/ClipboardOps.h"
-
 #include <gtest/gtest.h>
 
 #include "editor/ListFixture.h"
+#include "editor/editing/ChannelClipboard.h"
 
 namespace sky {
 namespace {

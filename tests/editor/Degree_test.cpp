@@ -1,4 +1,4 @@
-#include "editor/Degree.h"
+#include "editor/model/Degree.h"
 
 #include <gtest/gtest.h>
 

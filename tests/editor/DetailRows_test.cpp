@@ -1,12 +1,12 @@
-#include "editor/DetailRows.h"
+#include "editor/model/DetailRows.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "editor/ChannelRecords.h"
 #include "editor/ListFixture.h"
-#include "editor/Renumber.h"
+#include "editor/editing/Renumber.h"
+#include "editor/model/ChannelRecords.h"
 
 namespace sky {
 namespace {

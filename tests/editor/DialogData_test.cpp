@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editor/DialogRunner.h"
+#include "editor/dialogs/DialogRunner.h"
 #include "support/RecordingUi.h"
 #include "support/ScriptedDialogRunner.h"
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/ChannelEditing.h"
-#include "editor/SectionMap.h"
 #include "editor/ViewFixture.h"
+#include "editor/editing/ChannelEditing.h"
+#include "editor/model/SectionMap.h"
 #include "support/ScriptedDialogRunner.h"
 
 namespace sky::test {

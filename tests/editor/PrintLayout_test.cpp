@@ -1,4 +1,4 @@
-#include "editor/PrintLayout.h"
+#include "editor/print/PrintLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,14 @@
-#include "editor/Sort.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <numeric>
 #include <random>
 
-#include "editor/DetailRows.h"
-#include "editor/FieldText.h"
-#include "editor/SectionMap.h"
-#include "editor/SortOrder.h"
+#include "editor/model/DetailRows.h"
+#include "editor/model/FieldText.h"
+#include "editor/model/SectionMap.h"
+#include "editor/sort/ChannelSorter.h"
+#include "editor/sort/SortOrder.h"
 
 namespace sky {
 namespace {

@@ -1,10 +1,10 @@
-#include "editor/UndoHistory.h"
+#include "editor/model/UndoHistory.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "editor/EditorModel.h"
+#include "editor/model/EditorModel.h"
 #include "support/RecordingUi.h"
 
 namespace sky {

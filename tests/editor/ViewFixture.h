@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "db/ListDB.h"
+#include "document/ListDB.h"
 #include "editor/ListFixture.h"
-#include "editor/ListView.h"
+#include "editor/view/SkylistListView.h"
 #include "support/ListControlDouble.h"
 #include "support/RecordingUi.h"
 

@@ -106,7 +106,7 @@ TEST_F(FlashDownloadTest, SendsEveryPacketWithItsHeaderAndReportsSuccess) {
     EXPECT_EQ(
         ui.windowTexts,
         (std::vector<std::string>{
-            "CLEAR ALL MESSAGE", "serial initialize\r\n", "Try to make connection...\r\n",
+            test::RecordingUi::kCleared, "serial initialize\r\n", "Try to make connection...\r\n",
             "Waitiing Message from Satellite Receiver\r\n",
             "CONNECTING \r\n=> 1.Waiting DN_OPER_REQ from STB \r\n=>COMPLETE while read 1 "
             "times\r\n",
@@ -150,8 +150,7 @@ TEST_F(FlashDownloadTest, SendsEveryPacketWithItsHeaderAndReportsSuccess) {
     EXPECT_EQ(line.events.back(), "close");
     // Progress rises with the file read, to 100.
     EXPECT_EQ(ui.progressReports,
-              (std::vector<std::pair<int, int>>{
-                  {static_cast<int>(firstBody * 100 / image.size()), 1}, {100, 1}}));
+              (std::vector<int>{static_cast<int>(firstBody * 100 / image.size()), 100}));
 }
 
 TEST_F(FlashDownloadTest, RealignsOnAnStxFollowedByHInTheFirstEightBytes) {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "compiler/Crc.h"
+#include "common/Crc.h"
 
 namespace sky::test {
 

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "StbSim.h"
 #include "support/CliRunner.h"
+#include "support/StbSim.h"
 #include "support/TempDir.h"
 
 namespace sky {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/ListControl.h"
+#include "editor/view/ListControl.h"
 
 namespace sky::test {
 

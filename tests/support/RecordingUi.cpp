@@ -16,14 +16,6 @@ Answer RecordingUi::ask(const std::string& text, Buttons buttons, Icon icon,
     return next;
 }
 
-void RecordingUi::writeMessage(const std::string& text) {
-    windowTexts.push_back(text);
-}
-
-void RecordingUi::progress(int position, int mode) {
-    progressReports.emplace_back(position, mode);
-}
-
 void RecordingUi::answer(std::initializer_list<Answer> answers) {
     scriptedAnswers.insert(scriptedAnswers.end(), answers);
 }

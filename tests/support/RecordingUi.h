@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "db/UserInterface.h"
+#include "common/UserInterface.h"
 
 namespace sky::test {
 
-// Records every message box, question, message-window text and progress report, and answers
+// Records every message box, question, message-window call and progress report, and answers
 // questions from a script (Yes when the script is empty).
 class RecordingUi : public IUserInterface {
 public:
@@ -22,8 +22,18 @@ public:
     void message(const std::string& text, const std::string& caption) override;
     Answer ask(const std::string& text, Buttons buttons, Icon icon,
                const std::string& caption) override;
-    void writeMessage(const std::string& text) override;
-    void progress(int position, int mode) override;
+    void clearMessages() override { windowTexts.emplace_back(kCleared); }
+    void appendMessage(const std::string& text) override { windowTexts.push_back(text); }
+    void showMessageWindow() override { windowTexts.emplace_back(kShown); }
+    void hideMessageWindow() override { windowTexts.emplace_back(kHidden); }
+    void setProgress(int position) override { progressReports.push_back(position); }
+    void endProgress() override { progressReports.push_back(kProgressEnded); }
+
+    // What the message-window log holds for each command, and the progress log for its end.
+    static constexpr const char* kCleared = "<cleared>";
+    static constexpr const char* kShown = "<shown>";
+    static constexpr const char* kHidden = "<hidden>";
+    static constexpr int kProgressEnded = -1;
 
     // Queues the answers of the next questions.
     void answer(std::initializer_list<Answer> answers);
@@ -31,8 +41,10 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> captions;
     std::vector<Question> questions;
+    // The message window's texts and commands in order.
     std::vector<std::string> windowTexts;
-    std::vector<std::pair<int, int>> progressReports;
+    // The progress positions in order.
+    std::vector<int> progressReports;
     std::deque<Answer> scriptedAnswers;
 };
 

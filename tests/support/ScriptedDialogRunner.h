@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "db/UserInterface.h"
-#include "editor/DialogRunner.h"
+#include "common/UserInterface.h"
+#include "editor/dialogs/DialogRunner.h"
 
 namespace sky::test {
 

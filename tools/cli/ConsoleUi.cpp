@@ -23,15 +23,9 @@ Answer ConsoleUi::ask(const std::string& text, Buttons /*buttons*/, Icon /*icon*
     return Answer::Yes;
 }
 
-void ConsoleUi::writeMessage(const std::string& text) {
-    if (text == "CLEAR ALL MESSAGE" || text == "HIDE MESSAGE WINDOW" ||
-        text == "SHOW MESSAGE WINDOW") {
-        return;
-    }
+void ConsoleUi::appendMessage(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fflush(stdout);
 }
-
-void ConsoleUi::progress(int /*position*/, int /*mode*/) {}
 
 }  // namespace sky::cli

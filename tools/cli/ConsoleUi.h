@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/UserInterface.h"
+#include "common/UserInterface.h"
 
 namespace sky::cli {
 
@@ -12,8 +12,12 @@ public:
     void message(const std::string& text, const std::string& caption = kAppName) override;
     Answer ask(const std::string& text, Buttons buttons, Icon icon = Icon::Question,
                const std::string& caption = kAppName) override;
-    void writeMessage(const std::string& text) override;
-    void progress(int position, int mode) override;
+    void clearMessages() override {}
+    void appendMessage(const std::string& text) override;
+    void showMessageWindow() override {}
+    void hideMessageWindow() override {}
+    void setProgress(int /*position*/) override {}
+    void endProgress() override {}
 
     // Number of message boxes shown so far.
     int messageCount() const { return messageCount_; }

@@ -6,8 +6,8 @@
 #include "Arguments.h"
 #include "Commands.h"
 #include "ConsoleUi.h"
-#include "compiler/CompileCommands.h"
-#include "db/ListDB.h"
+#include "document/CompileCommands.h"
+#include "document/ListDB.h"
 
 namespace sky::cli {
 
@@ -42,10 +42,7 @@ int runCheck(const std::vector<std::string>& args) {
     const RuntimeSettings settings = settingsFrom(*parsed);
     ConsoleUi ui;
     CListDB db(settings, ui, parsed->positional()[0]);
-    db.checkOnly = 1;
-    const int valid = db.Compile(0);
-    db.checkOnly = 0;
-    return valid ? kSuccess : kFailure;
+    return db.Check() ? kSuccess : kFailure;
 }
 
 int runCompile(const std::vector<std::string>& args) {
@@ -59,11 +56,12 @@ int runCompile(const std::vector<std::string>& args) {
     ConsoleUi ui;
     CListDB db(settings, ui, parsed->positional()[0]);
     TokenArray tokens;
-    if (!db.LoadChannelList(tokens)) return kFailure;
+    if (db.LoadChannelList(tokens) == LoadResult::Failed) return kFailure;
 
-    int made = 0;
+    bool made = false;
     if (mode == "basic" || mode == "normal") {
-        made = compileCommand(db, tokens, mode == "normal" ? 1 : 0);
+        made =
+            compileCommand(db, tokens, mode == "normal" ? CompileMode::Normal : CompileMode::Basic);
     } else {
         made = preInstalledCompileCommand(db, tokens, mode == "split");
     }
@@ -94,7 +92,7 @@ int runFormat(const std::vector<std::string>& args) {
     ConsoleUi ui;
     CListDB db(settings, ui, parsed->positional()[0]);
     TokenArray tokens;
-    if (!db.LoadChannelList(tokens)) return kFailure;
+    if (db.LoadChannelList(tokens) == LoadResult::Failed) return kFailure;
     return saveList(db, tokens) ? kSuccess : kFailure;
 }
 

@@ -13,8 +13,8 @@
 #include "ConsoleUi.h"
 #include "TransferProgress.h"
 #include "db/FileIo.h"
-#include "db/ListDB.h"
 #include "db/ReplacementFile.h"
+#include "document/ListDB.h"
 #include "serial/PrivateTempDir.h"
 
 namespace sky::cli {
@@ -71,7 +71,7 @@ int runDownload(const std::vector<std::string>& args) {
         transferArguments(args, "download file (.bin)", image);
     if (!settings) return kUsage;
     ConsoleUi console;
-    int sent = 0;
+    bool sent = false;
     {
         TransferProgress ui(console, fileSize(image).value_or(0));
         CListDB db(*settings, ui);
@@ -90,7 +90,7 @@ int runUpload(const std::vector<std::string>& args) {
     // A list left by an earlier upload must not pass for this one's when this one fails early.
     if (uploadPath) ::unlink(uploadPath->c_str());
     ConsoleUi console;
-    int received = 0;
+    bool received = false;
     {
         TransferProgress ui(console, std::nullopt);
         CListDB db(*settings, ui);

@@ -34,15 +34,14 @@ Answer TransferProgress::ask(const std::string& text, Buttons buttons, Icon icon
     return console_.ask(text, buttons, icon, caption);
 }
 
-void TransferProgress::writeMessage(const std::string& text) {
+void TransferProgress::appendMessage(const std::string& text) {
     clearLine();
-    console_.writeMessage(text);
+    console_.appendMessage(text);
     std::fflush(stdout);
     if (shown_) draw(true);
 }
 
-void TransferProgress::progress(int position, int mode) {
-    if (mode != 1) return;
+void TransferProgress::setProgress(int position) {
     if (total_) {
         bytes_ = static_cast<uint64_t>(std::min(position, 100)) * *total_ / 100;
     } else {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "db/UserInterface.h"
+#include "common/UserInterface.h"
 
 namespace sky::cli {
 
@@ -20,8 +20,12 @@ public:
     void message(const std::string& text, const std::string& caption) override;
     Answer ask(const std::string& text, Buttons buttons, Icon icon,
                const std::string& caption) override;
-    void writeMessage(const std::string& text) override;
-    void progress(int position, int mode) override;
+    void clearMessages() override { console_.clearMessages(); }
+    void appendMessage(const std::string& text) override;
+    void showMessageWindow() override { console_.showMessageWindow(); }
+    void hideMessageWindow() override { console_.hideMessageWindow(); }
+    void setProgress(int position) override;
+    void endProgress() override {}
 
 private:
     using Clock = std::chrono::steady_clock;

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "compiler/Crc.h"
+#include "common/Crc.h"
 #include "serial/ControlMessages.h"
 
 namespace sky::sim {
@@ -238,7 +238,7 @@ bool Receiver::takeDownloadMessage() {
     };
     const uint8_t first = static_cast<uint8_t>(in[0]);
     if (first == 0x55) {
-        if (!need(kImageHeaderSize)) return false;
+        if (!need(kFileHeaderSize)) return false;
         imageHeader(in.substr(0, size));
     } else if (first == 0x02) {
         if (!need(2)) return false;
@@ -250,10 +250,10 @@ bool Receiver::takeDownloadMessage() {
             control(in.substr(0, size));
         }
     } else if (first == 0x5A) {
-        if (!need(kPacketHeadSize)) return false;
+        if (!need(kPacketHeaderSize)) return false;
         const uint32_t length = bigEndian(in, 8, 4);
         if (length <= kMaxPacketData) {
-            if (!need(kPacketHeadSize + length + kPacketCrcSize)) return false;
+            if (!need(kPacketHeaderSize + length + kPacketCrcSize)) return false;
             body(in.substr(0, size));
         } else {
             size = 1;
@@ -317,7 +317,7 @@ void Receiver::packetHeader(std::string_view header) {
 void Receiver::body(std::string_view packet) {
     const uint32_t number = bigEndian(packet, 2, 2);
     const uint32_t length = bigEndian(packet, 8, 4);
-    const size_t crcAt = kPacketHeadSize + length;
+    const size_t crcAt = kPacketHeaderSize + length;
     const bool repeated = number + 1 == nextPacket_ && packet == lastPacket_;
     const bool sound = state_ == State::Downloading && packet[1] == 0x5A &&
                        static_cast<int64_t>(length) == announcedLength_ &&

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+namespace sky {
+
+// The program's name, the caption of message boxes unless another is given.
+inline constexpr const char* kAppName = "Skylister";
+
+enum class Answer { Ok, Yes, No, Cancel };
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Icon { None, Exclamation, Question, Information };
+
+// What the core needs of a window system: message boxes, questions, the message window and the
+// progress indicator. The Qt program shows them, the command-line tool prints them and tests
+// record them.
+class IUserInterface {
+public:
+    virtual ~IUserInterface() = default;
+
+    // A modal box with an OK button and the exclamation icon.
+    virtual void message(const std::string& text, const std::string& caption = kAppName) = 0;
+
+    // A modal question; returns the button pressed.
+    virtual Answer ask(const std::string& text, Buttons buttons, Icon icon = Icon::Question,
+                       const std::string& caption = kAppName) = 0;
+
+    // The message window, in which a transfer reports what it does.
+    virtual void clearMessages() = 0;
+    virtual void appendMessage(const std::string& text) = 0;
+    virtual void showMessageWindow() = 0;
+    virtual void hideMessageWindow() = 0;
+
+    // The progress indicator: sets its position from 0 to 100 (a larger value shows it full),
+    // creating it on first use; endProgress() removes it.
+    virtual void setProgress(int position) = 0;
+    virtual void endProgress() = 0;
+};
+
+}  // namespace sky

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "common/UserInterface.h"
+
+namespace sky {
+
+enum class CompileMode { Basic, Normal };
+
+// One compile of a channel-list text file.
+struct CompileJob {
+    // The text file; it must end in ".txt" or ".TXT". The image and the files made on the way
+    // are named by replacing that ending.
+    std::string path;
+    // Basic writes base.hex with the file's own indexes and a satellite-name table; Normal builds
+    // base.tmp, then base.hex with a counts header and numbered channels.
+    CompileMode mode = CompileMode::Basic;
+    // Check the text only and write nothing.
+    bool checkOnly = false;
+    // Analog channels get a program numbering of their own (the split list).
+    bool splitList = false;
+    // The number of satellite names the list must have: 32 or 40.
+    int satNameCount = 32;
+};
+
+// Runs the job. Returns true on success; a failure has shown its message, naming the line.
+bool compileList(const CompileJob& job, IUserInterface& ui);
+
+}  // namespace sky

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+
+#include "common/RuntimeSettings.h"
+#include "common/UserInterface.h"
+#include "compiler/Compile.h"
+#include "db/Loader.h"
+#include "db/TokenArray.h"
+
+namespace sky {
+
+// The channel database of one open channel list: bound to the path of its text file, it carries
+// every file-level operation on the list, over the text format, the compiler and the serial
+// transfers. Each operation keeps its working tables to itself for the length of the call; what
+// stays here is what callers read and set. A failed operation has shown its message.
+class CListDB {
+public:
+    CListDB(const RuntimeSettings& settings, IUserInterface& ui, std::string path = {});
+
+    // Compiles the text file at the path into base.hex (Normal: by way of base.tmp). The path
+    // ends in lower-case ".txt" afterwards.
+    bool Compile(CompileMode mode);
+
+    // Checks the text file at the path as the compile does, writing nothing.
+    bool Check();
+
+    // Checks the file at the path, then appends its sections to the token array.
+    LoadResult LoadChannelList(TokenArray& tokens);
+
+    // Writes the token array to the path, keeping the previous file as base.bak.
+    bool SaveText(const TokenArray& tokens);
+
+    // Turns base.hex into the download file base.bin.
+    bool ConvertImage();
+
+    // Sends base.bin, or the given file, to the receiver; receives the receiver's list into the
+    // upload file.
+    bool DownloadCurrent();
+    bool DownloadFile(const std::string& file);
+    bool UploadChannelList();
+
+    // Full path of the channel-list text file.
+    std::string path;
+    // Set by the split-list compile: analog channels get their own program numbering.
+    bool splitList = false;
+    // The mode of the last compile.
+    CompileMode compileMode = CompileMode::Basic;
+
+    const RuntimeSettings& settings;
+    IUserInterface& ui;
+
+private:
+    CompileJob job(CompileMode mode, bool checkOnly) const;
+};
+
+}  // namespace sky

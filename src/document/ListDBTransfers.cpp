@@ -1,0 +1,39 @@
+// The channel database's serial transfers, each on the program's own serial port.
+
+#include <optional>
+
+#include "db/SiblingPath.h"
+#include "document/ListDB.h"
+#include "serial/ChannelUpload.h"
+#include "serial/Comm.h"
+#include "serial/FlashDownload.h"
+#include "serial/PrivateTempDir.h"
+
+namespace sky {
+
+bool CListDB::DownloadCurrent() {
+    const std::optional<std::string> image = siblingPath(path, ".bin");
+    if (!image) {
+        ui.message(notTextPathMessage(path));
+        return false;
+    }
+    return DownloadFile(*image);
+}
+
+bool CListDB::DownloadFile(const std::string& file) {
+    CComm port;
+    return flashDownload(port, settings, ui, file);
+}
+
+bool CListDB::UploadChannelList() {
+    std::string problem;
+    const std::optional<std::string> uploadPath = uploadFilePath(problem);
+    if (!uploadPath) {
+        ui.message(problem);
+        return false;
+    }
+    CComm port;
+    return uploadChannelList(port, settings, ui, *uploadPath);
+}
+
+}  // namespace sky

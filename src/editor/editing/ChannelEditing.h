@@ -1,0 +1,21 @@
+#pragma once
+
+#include "editor/dialogs/DialogRunner.h"
+#include "editor/editing/ChannelEditor.h"
+
+namespace sky {
+
+// Edits channels and satellites through the setting dialogs that `dialogs` shows.
+class ChannelEditing : public IChannelEditor {
+public:
+    explicit ChannelEditing(IDialogRunner& dialogs) : dialogs_(dialogs) {}
+
+    bool adjustChannel(EditorModel& model, bool digital, std::size_t row) override;
+    bool newChannel(EditorModel& model, bool digital) override;
+    bool editSatellite(EditorModel& model, std::size_t row) override;
+
+private:
+    IDialogRunner& dialogs_;
+};
+
+}  // namespace sky

@@ -1,0 +1,31 @@
+#include "editor/model/EditorModel.h"
+
+#include <utility>
+
+#include "editor/editing/Renumber.h"
+
+namespace sky {
+
+void EditorModel::replaceTokens(TokenArray tokens) {
+    tokens_ = std::move(tokens);
+    modified_ = false;
+}
+
+void EditorModel::renumber() {
+    renumberChannels(tokens_, sections());
+}
+
+void EditorModel::rebuildDetails() {
+    rebuildDetailRows(tokens_, sections(), digitalRows_, analogRows_);
+}
+
+bool EditorModel::undo() {
+    return undo_.undo(tokens_, modified_);
+}
+
+void EditorModel::markSaved() {
+    undo_.reset();
+    modified_ = false;
+}
+
+}  // namespace sky

@@ -1,0 +1,220 @@
+#include "editor/sort/ChannelSorter.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+#include "editor/editing/Renumber.h"
+#include "editor/model/ChannelRecords.h"
+#include "editor/model/DetailRows.h"
+#include "editor/model/FieldText.h"
+#include "editor/model/SectionMap.h"
+#include "editor/sort/SortOrder.h"
+
+namespace sky {
+namespace {
+
+// A record's keys, read once. Keys a mode does not use stay equal for every record.
+struct SortKey {
+    long long satellite = 0;
+    std::string type;
+    long long frequency = 0;
+    std::string bouquet;
+    std::string name;
+};
+
+bool comesBefore(const SortKey& a, const SortKey& b, bool descendingNames) {
+    if (a.satellite != b.satellite) return a.satellite < b.satellite;
+    if (a.type != b.type) return a.type > b.type;
+    if (a.frequency != b.frequency) return a.frequency < b.frequency;
+    if (a.bouquet != b.bouquet) return a.bouquet < b.bouquet;
+    if (a.name != b.name) return descendingNames ? a.name > b.name : a.name < b.name;
+    return false;
+}
+
+// Dense ranks: equal keys share a rank, and a smaller rank comes first.
+std::vector<int> rankKeys(const std::vector<SortKey>& keys, bool descendingNames) {
+    std::vector<std::size_t> sorted(keys.size());
+    std::iota(sorted.begin(), sorted.end(), 0);
+    const auto before = [&](std::size_t a, std::size_t b) {
+        return comesBefore(keys[a], keys[b], descendingNames);
+    };
+    std::sort(sorted.begin(), sorted.end(), before);
+    std::vector<int> ranks(keys.size());
+    int rank = 0;
+    for (std::size_t k = 0; k < sorted.size(); ++k) {
+        if (k > 0 && before(sorted[k - 1], sorted[k])) ++rank;
+        ranks[sorted[k]] = rank;
+    }
+    return ranks;
+}
+
+// Where the keys stand in a record of each kind.
+struct KeyCells {
+    int satellite;
+    int type;
+    int name;
+};
+
+constexpr KeyCells keyCells(RecordKind kind) {
+    return kind == RecordKind::Digital ? KeyCells{2, 4, 5}
+           : kind == RecordKind::Pid   ? KeyCells{2, 3, 4}
+                                       : KeyCells{1, 16, 4};
+}
+
+constexpr int kAnalogFrequencyCell = 2;
+
+// The transponder keys of the digital and PID channels: their rows of the Digital Channel view.
+struct TransponderKeys {
+    const DetailRows& rows;
+    std::size_t firstRow;  // the row of the section's first record
+};
+
+void sortSection(TokenArray& tokens, const SectionSpan& span, RecordKind kind, SortMode mode,
+                 bool descendingNames, const TransponderKeys* transponders) {
+    const int width = recordWidth(kind);
+    const std::size_t count = span.records(width);
+    if (count < 2) return;
+
+    const KeyCells cells = keyCells(kind);
+    std::vector<SortKey> keys(count);
+    for (std::size_t r = 0; r < count; ++r) {
+        const std::string* record = &tokens[span.begin + r * static_cast<std::size_t>(width)];
+        SortKey& key = keys[r];
+        if (mode != SortMode::NameOnly) key.satellite = decimalValue(record[cells.satellite]);
+        key.type = trimmedUpper(record[cells.type]);
+        key.name = trimmedUpper(record[cells.name]);
+        if (mode == SortMode::Frequency || mode == SortMode::Bouquet) {
+            if (!transponders) {
+                key.frequency = decimalValue(record[kAnalogFrequencyCell]);
+            } else if (mode == SortMode::Frequency) {
+                key.frequency = decimalValue(
+                    transponders->rows.cell(transponders->firstRow + r, kDigFrequency));
+            } else {
+                key.bouquet =
+                    trimmedUpper(transponders->rows.cell(transponders->firstRow + r, kDigBouquet));
+            }
+        }
+    }
+
+    const std::vector<std::size_t> order = exchangeSortOrder(rankKeys(keys, descendingNames));
+    std::vector<std::string> sorted;
+    sorted.reserve(count * static_cast<std::size_t>(width));
+    for (const std::size_t r : order) {
+        const auto first = tokens.begin() + static_cast<std::ptrdiff_t>(span.begin + r * width);
+        std::move(first, first + width, std::back_inserter(sorted));
+    }
+    std::move(sorted.begin(), sorted.end(),
+              tokens.begin() + static_cast<std::ptrdiff_t>(span.begin));
+}
+
+// Adds the nulls that fill each run of digital channels of one satellite and type up to a whole
+// number of blocks of 100; each run's nulls follow its last channel.
+void fillBlocks(TokenArray& tokens, const SectionSpan& span) {
+    constexpr std::size_t kBlock = 100;
+    const std::size_t width = kDigitalRecordWidth;
+    const KeyCells cells = keyCells(RecordKind::Digital);
+    const std::size_t count = span.records(kDigitalRecordWidth);
+    const auto sameRun = [&](const std::string* a, const std::string* b) {
+        return decimalValue(a[cells.satellite]) == decimalValue(b[cells.satellite]) &&
+               trimmedUpper(a[cells.type]) == trimmedUpper(b[cells.type]);
+    };
+
+    std::vector<std::string> filled;
+    std::size_t runLength = 0;
+    for (std::size_t r = 0; r < count; ++r) {
+        const std::string* record = &tokens[span.begin + r * width];
+        std::move(record, record + width, std::back_inserter(filled));
+        ++runLength;
+        const std::string* last = &filled[filled.size() - width];
+        if (r + 1 < count && sameRun(last, &tokens[span.begin + (r + 1) * width])) continue;
+        const std::vector<std::string> null = nullRecord(RecordKind::Digital, last);
+        for (std::size_t n = runLength % kBlock; n < kBlock; ++n) {
+            filled.insert(filled.end(), null.begin(), null.end());
+        }
+        runLength = 0;
+    }
+    const auto first = tokens.begin() + static_cast<std::ptrdiff_t>(span.begin);
+    const auto wholeRecords = first + static_cast<std::ptrdiff_t>(count * width);
+    tokens.erase(first, wholeRecords);
+    tokens.insert(tokens.begin() + static_cast<std::ptrdiff_t>(span.begin),
+                  std::make_move_iterator(filled.begin()), std::make_move_iterator(filled.end()));
+}
+
+}  // namespace
+
+std::string sortMenuText(SortMode mode) {
+    switch (mode) {
+        case SortMode::ChannelName:
+            return "Channel Name";
+        case SortMode::Frequency:
+            return "Frequency";
+        case SortMode::Bouquet:
+            return "Bouquet";
+        case SortMode::NameOnly:
+            break;
+    }
+    return {};
+}
+
+std::string sortStatusText(SortMode mode) {
+    switch (mode) {
+        case SortMode::ChannelName:
+            return "Sort by Satellite >> Type >> Channel Name";
+        case SortMode::Frequency:
+            return "Sort by Satellite >> Type >> Frequency >> Channel Name";
+        case SortMode::Bouquet:
+            return "Sort by Satellite >> Type >> Bouquet >> Channel Name";
+        case SortMode::NameOnly:
+            break;
+    }
+    return "Sort by  Channel Name";
+}
+
+void sortChannels(TokenArray& tokens, SortMode mode, const SortFlags& flags) {
+    const SectionMap sections = locateSections(tokens);
+    const bool descendingNames = !flags.ascendingNames;
+    const bool byTransponder = mode == SortMode::Frequency || mode == SortMode::Bouquet;
+
+    if (byTransponder) {
+        DetailRows digital(kDigitalDetailWidth);
+        DetailRows analog(kAnalogDetailWidth);
+        rebuildDetailRows(tokens, sections, digital, analog);
+        const TransponderKeys channelKeys{digital, 0};
+        const TransponderKeys pidKeys{digital, digitalChannelCount(sections)};
+        sortSection(tokens, sections[kChannelSection], RecordKind::Digital, mode, false,
+                    &channelKeys);
+        sortSection(tokens, sections[kChannelPidSection], RecordKind::Pid, mode, false, &pidKeys);
+    } else {
+        sortSection(tokens, sections[kChannelSection], RecordKind::Digital, mode, descendingNames,
+                    nullptr);
+        sortSection(tokens, sections[kChannelPidSection], RecordKind::Pid, mode, descendingNames,
+                    nullptr);
+    }
+    sortSection(tokens, sections[kAnalogTpSection], RecordKind::Analog, mode, descendingNames,
+                nullptr);
+
+    if (flags.renumberAfterSort) renumberChannels(tokens, sections);
+}
+
+void ChannelSorter::sort(TokenArray& tokens, SortMode mode) {
+    mode_ = mode;
+    sortChannels(tokens, mode, flags);
+}
+
+void ChannelSorter::arrangeBlocks(TokenArray& tokens) {
+    revertCopy_ = tokens;
+    sortChannels(tokens, SortMode::ChannelName, flags);
+    fillBlocks(tokens, locateSections(tokens)[kChannelSection]);
+    sortChannels(tokens, SortMode::ChannelName, flags);
+    renumberChannels(tokens, locateSections(tokens));
+}
+
+bool ChannelSorter::revertBlocks(TokenArray& tokens) {
+    if (!revertCopy_) return false;
+    tokens = std::move(*revertCopy_);
+    revertCopy_.reset();
+    return true;
+}
+
+}  // namespace sky

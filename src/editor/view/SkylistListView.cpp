@@ -1,0 +1,325 @@
+#include "editor/view/SkylistListView.h"
+
+#include <algorithm>
+
+#include "common/Format.h"
+#include "editor/model/Degree.h"
+
+namespace sky {
+
+namespace {
+
+const char* commandText(ViewCommand command) {
+    switch (command) {
+        case ViewCommand::DigitalChannel:
+            return "Digital Channel";
+        case ViewCommand::AnalogChannel:
+            return "Analog Channel";
+        case ViewCommand::SatelliteList:
+            return "Satellite List";
+        case ViewCommand::SatelliteNameList:
+            return "Satellite Name List";
+        case ViewCommand::DigitalTpList:
+            return "Digital TP List";
+        case ViewCommand::DigitalChannelList:
+            return "Digital Channel List";
+        case ViewCommand::DigitalPidChannelList:
+            return "Digital Channel Pid List";
+        case ViewCommand::AnalogChannelList:
+            return "Analog Channel List";
+        case ViewCommand::ViewDetail:
+            return "View Detail";
+        case ViewCommand::New:
+            return "&New (F2)";
+        case ViewCommand::Cut:
+            return "&Cut (F3)";
+        case ViewCommand::Paste:
+            return "&Paste (F4)";
+        case ViewCommand::InsertNull:
+            return "&Insert Null";
+        case ViewCommand::Delete:
+            return "&Delete";
+        default:
+            return "";
+    }
+}
+
+// The mode a sort command sorts by, if it is one.
+std::optional<SortMode> sortModeOf(ViewCommand command) {
+    switch (command) {
+        case ViewCommand::SortChannelName:
+            return SortMode::ChannelName;
+        case ViewCommand::SortFrequency:
+            return SortMode::Frequency;
+        case ViewCommand::SortBouquet:
+            return SortMode::Bouquet;
+        case ViewCommand::SortNameOnly:
+            return SortMode::NameOnly;
+        default:
+            return std::nullopt;
+    }
+}
+
+// The section list a command shows, if it shows one.
+std::optional<ViewKind> sectionListOf(ViewCommand command) {
+    switch (command) {
+        case ViewCommand::SatelliteList:
+            return ViewKind::SatelliteList;
+        case ViewCommand::SatelliteNameList:
+            return ViewKind::SatelliteNameList;
+        case ViewCommand::DigitalTpList:
+            return ViewKind::DigitalTpList;
+        case ViewCommand::DigitalChannelList:
+            return ViewKind::DigitalChannelList;
+        case ViewCommand::DigitalPidChannelList:
+            return ViewKind::DigitalPidChannelList;
+        case ViewCommand::AnalogChannelList:
+            return ViewKind::AnalogChannelList;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+CSkylistListView::CSkylistListView(IListControl& list, IUserInterface& ui, IViewHost& host)
+    : list_(list), ui_(ui), host_(host), model_(ui) {
+    list_.attachImageLists();
+    refill();
+}
+
+CommandState CSkylistListView::commandState(ViewCommand command) {
+    CommandState state;
+    state.enabled = loaded();
+    state.text = commandText(command);
+    if (const auto kind = sectionListOf(command)) {
+        state.checked = viewKind_ == *kind;
+        return state;
+    }
+    if (const auto mode = sortModeOf(command)) {
+        state.text = sortMenuText(*mode);
+        return state;
+    }
+    switch (command) {
+        case ViewCommand::DigitalChannel:
+            state.checked = inDetail() && digital_;
+            break;
+        case ViewCommand::AnalogChannel:
+            state.checked = inDetail() && !digital_;
+            break;
+        case ViewCommand::ToggleDigitalAnalog:
+            state.text = digital_ ? "View Analog Channel" : "View Digital Channel";
+            break;
+        case ViewCommand::ViewDetail:
+            state.checked = detailColumns_;
+            break;
+        case ViewCommand::ToggleEdit:
+            state.checked = editEnabled_;
+            break;
+        case ViewCommand::New:
+            state.enabled = state.enabled && inDetail();
+            break;
+        case ViewCommand::Paste:
+            state.enabled = state.enabled && inDetail() && pasteAvailable();
+            break;
+        case ViewCommand::Undo: {
+            const UndoHistory::MenuItem item = model_.undoHistory().updateMenu();
+            state.enabled = state.enabled && item.enabled;
+            state.text = item.text;
+            break;
+        }
+        case ViewCommand::ToggleAscendingNames:
+            state.checked = sorter_.flags.ascendingNames;
+            break;
+        case ViewCommand::ToggleRenumberAfterSort:
+            state.checked = sorter_.flags.renumberAfterSort;
+            break;
+        case ViewCommand::RevertArrangement:
+            state.enabled = state.enabled && sorter_.canRevertBlocks();
+            break;
+        default:
+            break;
+    }
+    return state;
+}
+
+void CSkylistListView::run(ViewCommand command) {
+    if (!commandState(command).enabled) return;
+    if (const auto kind = sectionListOf(command)) {
+        show(*kind, digital_);
+        return;
+    }
+    if (const auto mode = sortModeOf(command)) {
+        sort(*mode);
+        return;
+    }
+    switch (command) {
+        case ViewCommand::DigitalChannel:
+            show(ViewKind::Detail, true);
+            break;
+        case ViewCommand::AnalogChannel:
+            show(ViewKind::Detail, false);
+            break;
+        case ViewCommand::ToggleDigitalAnalog:
+            show(ViewKind::Detail, !digital_);
+            break;
+        case ViewCommand::ViewDetail:
+            if (!inDetail()) break;
+            detailColumns_ = !detailColumns_;
+            widths_ = detailColumns_ ? DetailWidths::On : DetailWidths::Off;
+            refill();
+            break;
+        case ViewCommand::ToggleEdit:
+            editEnabled_ = !editEnabled_;
+            break;
+        case ViewCommand::New:
+            onKey(ViewKey::F2);
+            break;
+        case ViewCommand::Cut:
+            onKey(ViewKey::F3);
+            break;
+        case ViewCommand::Paste:
+            onKey(ViewKey::F4);
+            break;
+        case ViewCommand::InsertNull:
+            onKey(ViewKey::Insert);
+            break;
+        case ViewCommand::Delete:
+            onKey(ViewKey::Delete);
+            break;
+        case ViewCommand::Undo:
+            undo();
+            break;
+        case ViewCommand::ToggleAscendingNames:
+            sorter_.flags.ascendingNames = !sorter_.flags.ascendingNames;
+            break;
+        case ViewCommand::ToggleRenumberAfterSort:
+            sorter_.flags.renumberAfterSort = !sorter_.flags.renumberAfterSort;
+            break;
+        case ViewCommand::ArrangeBlocks:
+            changeWithoutUndo([this](TokenArray& tokens) {
+                sorter_.arrangeBlocks(tokens);
+                return true;
+            });
+            break;
+        case ViewCommand::RevertArrangement:
+            changeWithoutUndo([this](TokenArray& tokens) { return sorter_.revertBlocks(tokens); });
+            break;
+        case ViewCommand::Reload:
+            onReload();
+            break;
+        default:
+            break;
+    }
+}
+
+void CSkylistListView::sort(SortMode mode) {
+    changeWithoutUndo([this, mode](TokenArray& tokens) {
+        sorter_.sort(tokens, mode);
+        return true;
+    });
+}
+
+void CSkylistListView::changeWithoutUndo(const std::function<bool(TokenArray&)>& edit) {
+    if (!edit(model_.tokens())) return;
+    model_.markModified();
+    refresh(false);
+}
+
+void CSkylistListView::show(ViewKind kind, bool digital) {
+    viewKind_ = kind;
+    digital_ = digital;
+    refill();
+}
+
+void CSkylistListView::refresh(bool renumber) {
+    if (renumber) model_.renumber();
+    model_.rebuildDetails();
+    refill();
+}
+
+void CSkylistListView::undo() {
+    if (model_.undo()) refresh(false);
+}
+
+void CSkylistListView::refill() {
+    const std::vector<Column> columns = viewColumns(viewKind_, digital_, widths_);
+    list_.deleteAllItems();
+    for (int c = shownColumns_ - 1; c >= 0; --c) list_.deleteColumn(c);
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        list_.insertColumn(static_cast<int>(c), columns[c].header, columns[c].width);
+    }
+    shownColumns_ = static_cast<int>(columns.size());
+    if (inDetail()) {
+        fillDetailRows();
+    } else {
+        fillSectionRows();
+    }
+}
+
+void CSkylistListView::fillDetailRows() {
+    const DetailRows& rows = digital_ ? model_.digitalRows() : model_.analogRows();
+    const int typeColumn = digital_ ? int{kDigType} : int{kAnaType};
+    for (std::size_t r = 0; r < rows.rowCount(); ++r) {
+        const std::string* cells = rows.row(r);
+        const int row = static_cast<int>(r);
+        list_.insertItem(row, cells[0], cells[typeColumn] == "TV" ? kImageTv : kImageOther);
+        for (int c = 1; c < rows.width(); ++c) list_.setItemText(row, c, cells[c]);
+    }
+}
+
+void CSkylistListView::fillSectionRows() {
+    const SectionInfo& info = sectionInfo(sectionOfView(viewKind_));
+    const TokenArray& tokens = model_.tokens();
+    const auto start = std::find(tokens.begin(), tokens.end(), info.startMarker);
+    const auto end = std::find(tokens.begin(), tokens.end(), info.endMarker);
+    for (const auto& [found, marker] :
+         {std::pair{start, info.startMarker}, {end, info.endMarker}}) {
+        if (found == tokens.end()) {
+            ui_.message(format("Can't find \" %s \" ", std::string(marker).c_str()));
+            return;
+        }
+    }
+    const bool degreeColumn = viewKind_ == ViewKind::SatelliteList;
+    constexpr int kDegreeColumn = 6;
+    std::size_t k = 0;
+    for (auto cell = start + 1; cell < end; ++cell, ++k) {
+        const int row = static_cast<int>(k / static_cast<std::size_t>(info.rowLength));
+        const int column = static_cast<int>(k % static_cast<std::size_t>(info.rowLength));
+        if (column == 0) {
+            list_.insertItem(row, *cell, kImagePlain);
+        } else if (degreeColumn && column == kDegreeColumn) {
+            // A degree that cannot be converted is shown as it is stored.
+            list_.setItemText(row, column, degreeToDisplay(*cell).value_or(*cell));
+        } else {
+            list_.setItemText(row, column, *cell);
+        }
+    }
+}
+
+std::vector<std::size_t> CSkylistListView::selectedRows() const {
+    std::vector<std::size_t> rows;
+    const int wanted = list_.selectedCount();
+    const int count = list_.itemCount();
+    for (int row = 0; row < count && static_cast<int>(rows.size()) < wanted; ++row) {
+        if (list_.isSelected(row)) rows.push_back(static_cast<std::size_t>(row));
+    }
+    return rows;
+}
+
+int CSkylistListView::lastVisibleRow() const {
+    return std::min(list_.topIndex() + list_.countPerPage(), list_.itemCount()) - 1;
+}
+
+void CSkylistListView::selectRow(std::size_t row) {
+    const int last = lastVisibleRow();
+    if (last >= 0) list_.ensureVisible(last);
+    if (static_cast<int>(row) < list_.itemCount()) list_.selectAndFocus(static_cast<int>(row));
+}
+
+bool CSkylistListView::pasteAvailable() const {
+    if (!digital_) return !clipboard_.empty(RecordKind::Analog);
+    return !clipboard_.empty(RecordKind::Digital) || !clipboard_.empty(RecordKind::Pid);
+}
+
+}  // namespace sky

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/UserInterface.h"
+#include "db/TokenArray.h"
+#include "editor/editing/ChannelClipboard.h"
+#include "editor/editing/ChannelEditor.h"
+#include "editor/model/EditorModel.h"
+#include "editor/sort/ChannelSorter.h"
+#include "editor/view/ListControl.h"
+#include "editor/view/ViewColumns.h"
+#include "editor/view/ViewCommands.h"
+#include "editor/view/ViewHost.h"
+
+namespace sky {
+
+// Keys the view acts on.
+enum class ViewKey { F2, F3, F4, Insert, Delete };
+
+// The list view's logic, apart from any window system: it owns the channel list being edited
+// (the model), shows one of its lists in a report-style list control, and carries out the view
+// and editing commands, the keys, the double-click and drag-and-drop.
+//
+// Single channels and satellites are edited by an IChannelEditor plugged in with
+// setChannelEditor(): the double-click and F2 call it (see ChannelEditor.h for who records
+// which undo entry); without one those gestures do nothing. Every command works only while the
+// host reports a loaded document.
+class CSkylistListView {
+public:
+    CSkylistListView(IListControl& list, IUserInterface& ui, IViewHost& host);
+
+    void setChannelEditor(IChannelEditor* editor) { editor_ = editor; }
+
+    EditorModel& model() { return model_; }
+    const EditorModel& model() const { return model_; }
+    const ChannelClipboard& clipboard() const { return clipboard_; }
+    // The sort mode and flags; its status text describes the last sort.
+    const ChannelSorter& sorter() const { return sorter_; }
+
+    ViewKind viewKind() const { return viewKind_; }
+    bool digitalFlag() const { return digital_; }
+    bool editEnabled() const { return editEnabled_; }
+    bool detailColumns() const { return detailColumns_; }
+    std::size_t currentRow() const { return currentRow_; }
+
+    // Whether a command is enabled and checked, and its text where it has one (the menu's
+    // update). Asking about Undo switches the history's "available" off when nothing is left.
+    CommandState commandState(ViewCommand command);
+    // Carries out a command when it is enabled.
+    void run(ViewCommand command);
+
+    // Renumbers the channels when asked, rebuilds the detail rows and refills the list control.
+    void refresh(bool renumber);
+
+    // The document's notifications and requests.
+    // After Open, Save and Save As: the list equals its file; no undo entries.
+    void onReset();
+    // After Open and Save As: the undo history is emptied completely.
+    void clearUndoHistory();
+    // The load command: reads the document's file into the list.
+    void onReload();
+    // The document's Save: the reset notification, then the list is written to the document's
+    // file; "ERROR!!! Saving not Complete" when that fails. Returns whether it was written.
+    bool save();
+    // The view is closing: unsaved changes are offered for saving.
+    void onClose();
+
+    // Input from the list control.
+    void onKey(ViewKey key);
+    void onDoubleClick();
+    void onLeftButtonDown(ListPoint point);
+    void onBeginDrag();
+    // While a drag is under way the pointer shows the arrow with the hourglass.
+    bool dragging() const { return dragging_; }
+    void onLeftButtonUp(ListPoint point);
+
+private:
+    bool loaded() const { return host_.isLoaded(); }
+    bool inDetail() const { return viewKind_ == ViewKind::Detail; }
+    void show(ViewKind kind, bool digital);
+    void refill();
+    void fillDetailRows();
+    void fillSectionRows();
+
+    // Every selected row, in ascending order.
+    std::vector<std::size_t> selectedRows() const;
+    int lastVisibleRow() const;
+    void selectRow(std::size_t row);
+    bool pasteAvailable() const;
+
+    void editRows(ViewKey key);
+    void newChannel();
+    void undo();
+    void sort(SortMode mode);
+    // Runs an edit that keeps no undo entry and shows its result without renumbering.
+    void changeWithoutUndo(const std::function<bool(TokenArray&)>& edit);
+    void dropRows(std::size_t drop);
+
+    IListControl& list_;
+    IUserInterface& ui_;
+    IViewHost& host_;
+    IChannelEditor* editor_ = nullptr;
+    EditorModel model_;
+    ChannelClipboard clipboard_;
+    ChannelSorter sorter_;
+
+    ViewKind viewKind_ = ViewKind::Detail;
+    bool digital_ = true;
+    bool editEnabled_ = true;
+    bool detailColumns_ = false;
+    DetailWidths widths_ = DetailWidths::Start;
+    std::size_t currentRow_ = 0;
+    int dragSourceRow_ = -1;
+    int dropRow_ = 0;
+    bool dragging_ = false;
+    int shownColumns_ = 0;
+};
+
+}  // namespace sky

@@ -1,0 +1,71 @@
+// The list view's side of the document's file commands: loading, saving and the question when
+// the view closes.
+
+#include <utility>
+
+#include "document/ListDB.h"
+#include "editor/model/FieldText.h"
+#include "editor/view/SkylistListView.h"
+
+namespace sky {
+
+namespace {
+
+constexpr const char* kSaveFailed = "ERROR!!! Saving not Complete";
+
+}  // namespace
+
+void CSkylistListView::onReset() {
+    model_.markSaved();
+    sorter_.discardRevertCopy();
+}
+
+void CSkylistListView::clearUndoHistory() {
+    model_.undoHistory().clear();
+}
+
+void CSkylistListView::onReload() {
+    CListDB* db = host_.database();
+    if (!loaded() || !db) return;
+    // The file is read into a list of its own: when it cannot be loaded, the list shown so far
+    // stays whole, matching the path the document goes back to.
+    TokenArray tokens;
+    const LoadResult result = db->LoadChannelList(tokens);
+    if (result == LoadResult::Failed) {
+        host_.loadFailed();
+        return;
+    }
+    model_.replaceTokens(std::move(tokens));
+    if (result == LoadResult::MustResave) save();
+    const bool uploadFile = trimmedUpper(db->path) == trimmedUpper(host_.uploadFilePath());
+    host_.setTitle(uploadFile ? std::string("Skylister : Untitled") : "Skylister : " + db->path);
+    refresh(true);
+}
+
+bool CSkylistListView::save() {
+    onReset();
+    CListDB* db = host_.database();
+    if (!db || !db->SaveText(model_.tokens())) {
+        ui_.message(kSaveFailed);
+        // The file does not hold the list: closing must still offer to save it.
+        model_.markModified();
+        return false;
+    }
+    return true;
+}
+
+void CSkylistListView::onClose() {
+    if (!model_.hasUnsavedChanges()) return;
+    if (ui_.ask("Saveing  Modified Data!!!", Buttons::YesNo, Icon::Question, "Saving") !=
+        Answer::Yes) {
+        return;
+    }
+    CListDB* db = host_.database();
+    if (db && db->SaveText(model_.tokens())) {
+        model_.markSaved();
+    } else {
+        ui_.message(kSaveFailed);
+    }
+}
+
+}  // namespace sky

@@ -1,0 +1,169 @@
+// The transfers end to end over a pseudo-terminal, against the simulated receiver stb-sim: a
+// compiled list goes down, a receiver's list comes back and loads, faults are survived or fail
+// within their bounds.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+
+#include "document/CompileCommands.h"
+#include "document/ListDB.h"
+#include "serial/PrivateTempDir.h"
+#include "support/RecordingUi.h"
+#include "support/StbSim.h"
+#include "support/TempDir.h"
+
+namespace sky {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kSuccess = "Flash download is terminated successfully.\n";
+
+class TransferEndToEndTest : public ::testing::Test {
+protected:
+    TransferEndToEndTest() {
+        // Each test gets its own upload file, so that tests may run side by side.
+        if (const char* old = std::getenv("XDG_RUNTIME_DIR")) savedRuntimeDir_ = old;
+        ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+        fs::copy_file(test::exampleFile("channels.txt"), listPath);
+    }
+    ~TransferEndToEndTest() override {
+        if (savedRuntimeDir_) {
+            ::setenv("XDG_RUNTIME_DIR", savedRuntimeDir_->c_str(), 1);
+        } else {
+            ::unsetenv("XDG_RUNTIME_DIR");
+        }
+    }
+
+    // The example list compiled as a pre-installed image (Normal and Basic: several packets).
+    std::string compiledImage() {
+        CListDB db(settings, ui, listPath);
+        EXPECT_EQ(buildPreInstalledImage(db), 1);
+        ui.messages.clear();
+        const std::string image = dir.file("channels.bin");
+        const std::string bytes = test::readFile(image);
+        EXPECT_GE(bytes.size() > 9 ? static_cast<uint8_t>(bytes[9]) : 0, 2) << "packets";
+        return image;
+    }
+    void useDevice(const test::StbSim& sim) { settings.portDevices[0] = sim.device(); }
+
+    static TokenArray load(const RuntimeSettings& settings, const std::string& path) {
+        test::RecordingUi quiet;
+        CListDB db(settings, quiet, path);
+        TokenArray tokens;
+        EXPECT_NE(db.LoadChannelList(tokens), LoadResult::Failed) << path;
+        return tokens;
+    }
+
+    test::TempDir dir;
+    test::TempDir runtime;
+    std::string listPath = dir.file("channels.txt");
+    RuntimeSettings settings;
+    test::RecordingUi ui;
+
+private:
+    std::optional<std::string> savedRuntimeDir_;
+};
+
+TEST_F(TransferEndToEndTest, ACompiledListDownloadsAndTheReceiverStoresItWhole) {
+    const std::string image = compiledImage();
+    const std::string stored = dir.file("stored.bin");
+    test::StbSim sim({"--save-image", stored});
+    useDevice(sim);
+    CListDB db(settings, ui, listPath);
+    ASSERT_EQ(db.DownloadCurrent(), 1);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{kSuccess});
+    EXPECT_EQ(db.path, listPath);
+    const std::string sent = test::readFile(image);
+    EXPECT_GT(sent.size(), 14u + 2 * 16u);
+    EXPECT_TRUE(test::readFile(stored) == sent);
+    EXPECT_EQ(ui.progressReports.back(), 100);
+}
+
+TEST_F(TransferEndToEndTest, LostAndWrongAcknowledgementsAreRetried) {
+    const std::string image = compiledImage();
+    for (const char* fault : {"--lose-acks", "--wrong-acks"}) {
+        const std::string stored = dir.file("stored.bin");
+        fs::remove(stored);
+        test::StbSim sim({fault, "1:2", "--save-image", stored});
+        useDevice(sim);
+        test::RecordingUi u;
+        CListDB db(settings, u, listPath);
+        EXPECT_EQ(db.DownloadFile(image), 1) << fault;
+        EXPECT_EQ(u.messages, std::vector<std::string>{kSuccess});
+        EXPECT_TRUE(test::readFile(stored) == test::readFile(image)) << fault;
+    }
+}
+
+TEST_F(TransferEndToEndTest, ARealignedConnectionStillDownloads) {
+    const std::string image = compiledImage();
+    test::StbSim sim({"--misaligned-offer"});
+    useDevice(sim);
+    CListDB db(settings, ui, listPath);
+    EXPECT_EQ(db.DownloadFile(image), 1);
+    EXPECT_NE(std::find(ui.windowTexts.begin(), ui.windowTexts.end(),
+                        "CONNECTING \r\n=> 1.Waiting DN_OPER_REQ from STB \r\n=>COMPLETE while "
+                        "read 2 times\r\n"),
+              ui.windowTexts.end());
+}
+
+TEST_F(TransferEndToEndTest, AReceiversListComesBackAndLoadsAsTheOriginal) {
+    test::StbSim sim({"--dump", listPath, "--nul-in-line", "3"});
+    useDevice(sim);
+    CListDB db(settings, ui);
+    ASSERT_EQ(db.UploadChannelList(), 1);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Uploading SUCESS"});
+
+    std::string problem;
+    const std::optional<std::string> uploaded = uploadFilePath(problem);
+    ASSERT_TRUE(uploaded);
+    EXPECT_EQ(*uploaded, runtime.file("skylister/SATupload.txt"));
+    const TokenArray original = load(settings, listPath);
+    const TokenArray received = load(settings, *uploaded);
+    EXPECT_EQ(received, original);
+
+    // Saved back and loaded again, it is still the same list.
+    const std::string saved = dir.file("saved.txt");
+    fs::copy_file(*uploaded, saved);
+    test::RecordingUi u;
+    CListDB writer(settings, u, saved);
+    ASSERT_EQ(writer.SaveText(received), 1);
+    EXPECT_EQ(load(settings, saved), original);
+}
+
+TEST_F(TransferEndToEndTest, ASilentReceiverFailsWithinItsBound) {
+    const std::string image = compiledImage();
+    test::StbSim sim({"--silent"});
+    useDevice(sim);
+    const auto start = std::chrono::steady_clock::now();
+    CListDB db(settings, ui, listPath);
+    EXPECT_EQ(db.DownloadFile(image), 0);
+    const auto seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Connetion fail with STB.\n"});
+    // Two connect reads of 5.1 s each.
+    EXPECT_GE(seconds, 10.0);
+    EXPECT_LT(seconds, 20.0);
+
+    test::RecordingUi u;
+    CListDB uploader(settings, u);
+    EXPECT_EQ(uploader.UploadChannelList(), 0);
+    EXPECT_EQ(u.messages, std::vector<std::string>{
+                              "CHECK if Receiver's Power is turned ON\r\nAnd TRY AGIAN!!!"});
+}
+
+TEST_F(TransferEndToEndTest, AMissingDeviceIsRefused) {
+    const std::string image = compiledImage();
+    settings.portDevices[0] = dir.file("no-such-device");
+    CListDB db(settings, ui, listPath);
+    EXPECT_EQ(db.DownloadFile(image), 0);
+    EXPECT_EQ(db.UploadChannelList(), 0);
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Serial Port Open FAILED!!!",
+                                                     "Serial Port Open FAILED!!!"}));
+}
+
+}  // namespace
+}  // namespace sky
