@@ -21,45 +21,36 @@ namespace {
 
 using namespace sky;
 
-// Keeps every cell it is given, as a list widget's model would.
-class StoringList : public IListControl {
+// Reads what the view shows as a table does after each reset: the row count and the cells of
+// one page.
+class PageReader : public IListControl {
 public:
-    void deleteAllItems() override {
-        rows_.clear();
-        selected_.clear();
-    }
-    void deleteColumn(int) override { --columns_; }
-    void insertColumn(int, const std::string&, int) override { ++columns_; }
-    void insertItem(int row, const std::string& text, int) override {
-        rows_.resize(static_cast<std::size_t>(row) + 1);
-        rows_.back().resize(static_cast<std::size_t>(columns_));
-        rows_.back()[0] = text;
-        selected_.resize(rows_.size());
-    }
-    void setItemText(int row, int column, const std::string& text) override {
-        rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
-    }
-    int itemCount() const override { return static_cast<int>(rows_.size()); }
-    int selectedCount() const override { return selectedCount_; }
-    bool isSelected(int row) const override { return selected_[static_cast<std::size_t>(row)]; }
-    void selectAndFocus(int row) override { select({row}); }
-    void ensureVisible(int) override {}
-    int topIndex() const override { return 0; }
-    int countPerPage() const override { return 30; }
-    ListHit hitTest(ListPoint point) const override { return {point.y, 0}; }
-    void attachImageLists() override {}
+    static constexpr std::size_t kPage = 30;
 
-    void select(const std::vector<int>& rows) {
-        selected_.assign(rows_.size(), false);
-        for (int row : rows) selected_[static_cast<std::size_t>(row)] = true;
-        selectedCount_ = static_cast<int>(rows.size());
+    void attach(const ShownList& shown) { shown_ = &shown; }
+    void beginReset() override {}
+    void endReset() override {
+        selected_.clear();
+        if (!shown_) return;
+        const std::size_t columns = shown_->columns().size();
+        for (std::size_t row = 0; row < std::min(kPage, shown_->rowCount()); ++row) {
+            for (std::size_t column = 0; column < columns; ++column) {
+                bytesRead_ += shown_->cell(row, column).size();
+            }
+        }
     }
+    std::vector<std::size_t> selectedRows() const override { return selected_; }
+    void selectAndFocus(std::size_t row) override { selected_ = {row}; }
+    void ensureVisible(std::size_t) override {}
+    std::optional<std::size_t> lastVisibleRow() const override { return kPage - 1; }
+
+    void select(std::vector<std::size_t> rows) { selected_ = std::move(rows); }
+    std::size_t bytesRead() const { return bytesRead_; }
 
 private:
-    int columns_ = 0;
-    std::vector<std::vector<std::string>> rows_;
-    std::vector<bool> selected_;
-    int selectedCount_ = 0;
+    const ShownList* shown_ = nullptr;
+    std::vector<std::size_t> selected_;
+    std::size_t bytesRead_ = 0;
 };
 
 class Host : public IViewHost {
@@ -126,39 +117,35 @@ int main(int argc, char** argv) {
     QuietUi ui(sky::Answer::No);
     CListDB db(settings, ui, argv[1]);
     Host host(db);
-    StoringList list;
+    PageReader list;
     CSkylistListView view(list, ui, host);
+    list.attach(view.shownList());
     RenamingEditor editor;
     view.setChannelEditor(&editor);
 
     const auto nothing = [] {};
     report("load command (load, rebuild, refill)",
            timeRuns(3, nothing, [&] { view.run(ViewCommand::Reload); }));
-    const int rows = list.itemCount();
+    const auto rows = static_cast<int>(view.shownList().rowCount());
     std::printf("digital view rows %d, cells %zu\n", rows, view.model().tokens().size());
     if (rows < 200) return 1;
 
     report("refresh with renumbering", timeRuns(kRuns, nothing, [&] { view.refresh(true); }));
     report("edit of one channel name (double-click)",
            timeRuns(
-               kRuns, [&] { list.select({rows / 2}); }, [&] { view.onDoubleClick(); }));
-    std::vector<int> spread;
-    for (int i = 0; i < 100; ++i) spread.push_back(i * (rows / 100));
+               kRuns, [&] { list.select({static_cast<std::size_t>(rows / 2)}); },
+               [&] { view.onDoubleClick(); }));
+    std::vector<std::size_t> spread;
+    for (int i = 0; i < 100; ++i) spread.push_back(static_cast<std::size_t>(i * (rows / 100)));
     report("delete of 100 selected rows",
            timeRuns(
                kRuns, [&] { list.select(spread); }, [&] { view.onKey(ViewKey::Delete); }));
-    std::vector<int> block;
-    for (int i = 0; i < 50; ++i) block.push_back(100 + i);
-    report("group move of 50 rows", timeRuns(
-                                        kRuns,
-                                        [&] {
-                                            list.select(block);
-                                            view.onLeftButtonDown({0, 100});
-                                            view.onBeginDrag();
-                                        },
-                                        [&] {
-                                            view.onLeftButtonUp({0, rows / 2});
-                                        }));
+    std::vector<std::size_t> block;
+    for (std::size_t i = 0; i < 50; ++i) block.push_back(100 + i);
+    report("group move of 50 rows",
+           timeRuns(
+               kRuns, [&] { list.select(block); },
+               [&] { view.dropSelectedRows(static_cast<std::size_t>(rows / 2)); }));
     report("undo", timeRuns(
                        kRuns,
                        [&] {
@@ -167,7 +154,7 @@ int main(int argc, char** argv) {
                        },
                        [&] { view.run(ViewCommand::Undo); }));
     for (int i = 0; i < 5; ++i) {
-        list.select({i});
+        list.select({static_cast<std::size_t>(i)});
         view.onKey(ViewKey::Insert);
     }
     std::printf("undo history: %d snapshots, %.1f MB\n", view.model().undoHistory().count(),
@@ -183,6 +170,7 @@ int main(int argc, char** argv) {
         report(what, timeRuns(3, nothing, [&, command = command] { view.run(command); }));
     }
 
+    std::printf("text read through the list seam: %zu bytes\n", list.bytesRead());
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak resident set size %.1f MB\n", static_cast<double>(usage.ru_maxrss) / 1024.0);

@@ -91,9 +91,8 @@ TEST_F(ViewTest, KeysAndDragsDoNothingOutsideTheDetailViewsOrWithoutSelection) {
     for (ViewKey key : {ViewKey::F2, ViewKey::F3, ViewKey::F4, ViewKey::Insert, ViewKey::Delete}) {
         view.onKey(key);
     }
-    view.onLeftButtonDown(list.pointOfRow(0));
-    view.onBeginDrag();
-    EXPECT_FALSE(view.dragging());
+    EXPECT_FALSE(view.canDrag());
+    view.dropSelectedRows(1);
     EXPECT_EQ(view.model().tokens(), before);
     EXPECT_EQ(undoText(), "Undo Disable");
 }
@@ -126,12 +125,11 @@ TEST_F(ViewTest, SortsAndTheBlockArrangementKeepNoUndoEntryButCountAsUnsaved) {
 
 class DragTest : public ViewTest {
 protected:
+    // A drag starts on a row, which the press selects unless it is part of the selection.
     void drag(int from, int to) {
-        view.onLeftButtonDown(list.pointOfRow(from));
-        view.onBeginDrag();
-        EXPECT_TRUE(view.dragging());
-        view.onLeftButtonUp(list.pointOfRow(to));
-        EXPECT_FALSE(view.dragging());
+        if (list.selection.count(from) == 0) list.selection = {from};
+        EXPECT_TRUE(view.canDrag());
+        view.dropSelectedRows(static_cast<std::size_t>(to));
     }
 };
 

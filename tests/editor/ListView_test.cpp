@@ -11,7 +11,6 @@ using Widths = std::vector<int>;
 
 TEST_F(ViewTest, DetailColumnsStartNarrowAndViewDetailKeepsTypeVisibleAfterwards) {
     show(sampleList());
-    EXPECT_TRUE(list.imageListsAttached);
     ASSERT_EQ(list.columns.size(), 20u);
     EXPECT_EQ(list.widths(),
               (Widths{100, 0, 0, 50, 0, 120, 0, 0, 0, 0, 0, 70, 70, 50, 100, 120, 0, 0, 0, 0}));
@@ -44,14 +43,14 @@ TEST_F(ViewTest, DetailRowsShowEveryCellWholeWithTheirTypeIcon) {
     sample.channels[1][5] = "A name well beyond twenty bytes";
     show(sample);
     EXPECT_EQ(shownNames(), (Names{"D1", "A name well beyond twenty bytes", "P1"}));
-    EXPECT_EQ(list.rows[0].image, kImageTv);
-    EXPECT_EQ(list.rows[1].image, kImageOther);
+    EXPECT_EQ(list.rows[0].icon, RowIcon::Tv);
+    EXPECT_EQ(list.rows[1].icon, RowIcon::Other);
     EXPECT_EQ(list.rows[2].cells[15], "ASTRA");
 
     view.run(ViewCommand::ToggleDigitalAnalog);
     EXPECT_FALSE(view.digitalFlag());
     EXPECT_EQ(shownNames(), (Names{"A1", "A2"}));
-    EXPECT_EQ(list.rows[1].image, kImageOther);
+    EXPECT_EQ(list.rows[1].icon, RowIcon::Other);
     EXPECT_EQ(view.commandState(ViewCommand::ToggleDigitalAnalog).text, "View Digital Channel");
 }
 
@@ -59,7 +58,7 @@ TEST_F(ViewTest, SectionListsShowTheirCellsAsTheyStandWithDegreesInDisplayForm) 
     show(sampleList(3, 0, 0));
     view.run(ViewCommand::SatelliteList);
     ASSERT_EQ(list.rows.size(), 2u);
-    EXPECT_EQ(list.rows[0].image, kImagePlain);
+    EXPECT_EQ(list.rows[0].icon, RowIcon::Plain);
     EXPECT_EQ(list.column(6), (Names{"E019.2", "W013.0"}));
 
     view.run(ViewCommand::DigitalChannelList);
@@ -72,6 +71,19 @@ TEST_F(ViewTest, SectionListsShowTheirCellsAsTheyStandWithDegreesInDisplayForm) 
     EXPECT_EQ(list.columns.size(), 10u);
     EXPECT_TRUE(list.rows.empty());
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ViewTest, EachChangeOfTheShownListIsOneResetAndCellsOutsideItAreEmpty) {
+    show(sampleList(3, 0, 0));
+    const int resets = list.resets;
+    view.run(ViewCommand::SatelliteList);
+    view.run(ViewCommand::DigitalChannel);
+    list.select({0});
+    view.onKey(ViewKey::Insert);
+    EXPECT_EQ(list.resets, resets + 3);
+    const ShownList& shown = view.shownList();
+    EXPECT_TRUE(shown.cell(shown.rowCount(), 0).empty());
+    EXPECT_TRUE(shown.cell(0, shown.columns().size() + 5).empty());
 }
 
 TEST_F(ViewTest, SectionListWithAMissingMarkerSaysSoAndShowsNoRows) {

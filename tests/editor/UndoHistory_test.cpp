@@ -22,14 +22,14 @@ TEST(PackedTokens, KeepsEveryCellExactly) {
 
 TEST(UndoHistory, MenuNamesTheNewestEntryAndDiscardGoesBackOneStep) {
     UndoHistory history;
-    EXPECT_EQ(history.updateMenu().text, "Undo Disable");
+    EXPECT_EQ(history.menuItem().text, "Undo Disable");
     const TokenArray tokens = {"a"};
     history.record("Cut Channel", tokens, false);
     history.record("Paste Channel", tokens, false);
-    EXPECT_EQ(history.updateMenu().text, "Undo (2 - Paste Channel)");
+    EXPECT_EQ(history.menuItem().text, "Undo (2 - Paste Channel)");
     history.record("Setting channel", tokens, false);
     history.discardNewest();
-    EXPECT_EQ(history.updateMenu().text, "Undo (2 - Paste Channel)");
+    EXPECT_EQ(history.menuItem().text, "Undo (2 - Paste Channel)");
     history.discardNewest();
     history.discardNewest();
     EXPECT_FALSE(history.available());
@@ -37,19 +37,13 @@ TEST(UndoHistory, MenuNamesTheNewestEntryAndDiscardGoesBackOneStep) {
     EXPECT_EQ(history.count(), 0);
 }
 
-TEST(UndoHistory, ResetEmptiesTheEntriesAndTheMenuThenSwitchesAvailableOff) {
+TEST(UndoHistory, ClearEmptiesTheEntriesAndTheMenu) {
     UndoHistory history;
     history.record("Delete Channel", {"a"}, false);
-    history.reset();
-    EXPECT_EQ(history.count(), 0);
-    EXPECT_TRUE(history.available());
-    EXPECT_EQ(history.updateMenu().text, "Undo Disable");
-    EXPECT_FALSE(history.available());
-
-    history.record("Delete Channel", {"a"}, false);
     history.clear();
-    EXPECT_FALSE(history.available());
     EXPECT_EQ(history.count(), 0);
+    EXPECT_FALSE(history.available());
+    EXPECT_EQ(history.menuItem().text, "Undo Disable");
 }
 
 TEST(EditorModel, UnsavedChangesFollowEditsUndoAndSave) {

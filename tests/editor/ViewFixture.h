@@ -1,7 +1,7 @@
 #pragma once
 
-// A list view wired to test doubles: a recording list control, a recording user interface, a
-// host with a real database, and a scripted channel editor.
+// A list view wired to test doubles: a list widget double reading what the view shows, a recording
+// user interface, a host with a real database, and a scripted channel editor.
 
 #include <gtest/gtest.h>
 
@@ -59,6 +59,8 @@ public:
 
 class ViewTest : public ::testing::Test {
 protected:
+    ViewTest() { list.attach(view.shownList()); }
+
     void show(const TestList& list) {
         view.model().replaceTokens(list.tokens());
         view.refresh(true);

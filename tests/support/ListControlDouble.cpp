@@ -7,71 +7,68 @@ namespace sky::test {
 namespace {
 
 void check(bool condition, const char* what) {
-    if (!condition) throw std::out_of_range(what);
+    if (!condition) throw std::logic_error(what);
 }
 
 }  // namespace
 
-void ListControlDouble::deleteAllItems() {
-    rows.clear();
+void ListControlDouble::attach(const ShownList& shown) {
+    shown_ = &shown;
+    read();
+}
+
+void ListControlDouble::beginReset() {
+    check(!inReset_, "beginReset inside a reset");
+    inReset_ = true;
+}
+
+void ListControlDouble::endReset() {
+    check(inReset_, "endReset without beginReset");
+    inReset_ = false;
+    ++resets;
     selection.clear();
     focused = -1;
+    read();
 }
 
-void ListControlDouble::deleteColumn(int column) {
-    check(column >= 0 && column < static_cast<int>(columns.size()), "deleteColumn");
-    columns.erase(columns.begin() + column);
-    for (Row& row : rows) {
-        if (column < static_cast<int>(row.cells.size()))
-            row.cells.erase(row.cells.begin() + column);
+void ListControlDouble::read() {
+    columns.clear();
+    rows.clear();
+    if (!shown_) return;
+    for (const Column& c : shown_->columns()) columns.push_back({c.header, c.width});
+    for (std::size_t r = 0; r < shown_->rowCount(); ++r) {
+        Row row{{}, shown_->icon(r)};
+        for (std::size_t c = 0; c < columns.size(); ++c) row.cells.emplace_back(shown_->cell(r, c));
+        rows.push_back(std::move(row));
     }
 }
 
-void ListControlDouble::insertColumn(int column, const std::string& header, int width) {
-    check(column >= 0 && column <= static_cast<int>(columns.size()), "insertColumn");
-    columns.insert(columns.begin() + column, ColumnInfo{header, width});
-}
-
-void ListControlDouble::insertItem(int row, const std::string& text, int image) {
-    check(row >= 0 && row <= itemCount(), "insertItem");
-    Row added{std::vector<std::string>(columns.size()), image};
-    check(!added.cells.empty(), "insertItem without columns");
-    added.cells[0] = text;
-    rows.insert(rows.begin() + row, std::move(added));
-}
-
-void ListControlDouble::setItemText(int row, int column, const std::string& text) {
-    check(row >= 0 && row < itemCount(), "setItemText row");
-    check(column >= 0 && column < static_cast<int>(columns.size()), "setItemText column");
-    rows[row].cells[column] = text;
-}
-
-void ListControlDouble::selectAndFocus(int row) {
-    check(row >= 0 && row < itemCount(), "selectAndFocus");
-    selection.insert(row);
-    focused = row;
-}
-
-ListHit ListControlDouble::hitTest(ListPoint point) const {
-    ListHit hit;
-    if (point.y < 0 || point.x < 0) return hit;
-    const int row = top + point.y / kRowHeight;
-    if (row >= itemCount() || row >= top + perPage) return hit;
-    hit.row = row;
-    int left = 0;
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-        left += columns[c].width;
-        if (point.x < left) {
-            hit.column = static_cast<int>(c);
-            break;
+std::vector<std::size_t> ListControlDouble::selectedRows() const {
+    check(!inReset_, "selection read inside a reset");
+    std::vector<std::size_t> result;
+    for (const int row : selection) {
+        if (row >= 0 && row < static_cast<int>(rows.size())) {
+            result.push_back(static_cast<std::size_t>(row));
         }
     }
-    return hit;
+    return result;
+}
+
+void ListControlDouble::selectAndFocus(std::size_t row) {
+    check(!inReset_ && row < rows.size(), "selectAndFocus");
+    selection.insert(static_cast<int>(row));
+    focused = static_cast<int>(row);
+}
+
+std::optional<std::size_t> ListControlDouble::lastVisibleRow() const {
+    const int last = std::min(top + perPage, static_cast<int>(rows.size())) - 1;
+    if (last < 0) return std::nullopt;
+    return static_cast<std::size_t>(last);
 }
 
 std::vector<std::string> ListControlDouble::column(int column) const {
     std::vector<std::string> cells;
-    for (const Row& row : rows) cells.push_back(row.cells.at(column));
+    for (const Row& row : rows) cells.push_back(row.cells.at(static_cast<std::size_t>(column)));
     return cells;
 }
 

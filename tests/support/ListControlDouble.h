@@ -5,43 +5,38 @@
 #include <vector>
 
 #include "editor/view/ListControl.h"
+#include "editor/view/ShownList.h"
 
 namespace sky::test {
 
-// A list control that keeps what it is given: columns, rows with their cells and icons, and a
-// selection the test sets. Rows are kRowHeight pixels high from the top visible row, columns
-// as wide as their width.
+// A list widget that reads the view's shown list at every reset, as a table would, and keeps a
+// copy of it for the tests to look at, with a selection the test sets. The page shows perPage rows
+// from the top row on.
 class ListControlDouble : public IListControl {
 public:
-    static constexpr int kRowHeight = 16;
-
     struct ColumnInfo {
         std::string header;
         int width;
     };
     struct Row {
         std::vector<std::string> cells;
-        int image;
+        RowIcon icon;
     };
 
-    void deleteAllItems() override;
-    void deleteColumn(int column) override;
-    void insertColumn(int column, const std::string& header, int width) override;
-    void insertItem(int row, const std::string& text, int image) override;
-    void setItemText(int row, int column, const std::string& text) override;
-    int itemCount() const override { return static_cast<int>(rows.size()); }
-    int selectedCount() const override { return static_cast<int>(selection.size()); }
-    bool isSelected(int row) const override { return selection.count(row) != 0; }
-    void selectAndFocus(int row) override;
-    void ensureVisible(int row) override { ensuredVisible.push_back(row); }
-    int topIndex() const override { return top; }
-    int countPerPage() const override { return perPage; }
-    ListHit hitTest(ListPoint point) const override;
-    void attachImageLists() override { imageListsAttached = true; }
+    // Reads the list from now on.
+    void attach(const ShownList& shown);
 
-    // The point in the middle of a visible row.
-    ListPoint pointOfRow(int row) const { return {10, (row - top) * kRowHeight + kRowHeight / 2}; }
+    void beginReset() override;
+    void endReset() override;
+    std::vector<std::size_t> selectedRows() const override;
+    void selectAndFocus(std::size_t row) override;
+    void ensureVisible(std::size_t row) override {
+        ensuredVisible.push_back(static_cast<int>(row));
+    }
+    std::optional<std::size_t> lastVisibleRow() const override;
+
     void select(std::initializer_list<int> rowsToSelect) { selection = rowsToSelect; }
+    int itemCount() const { return static_cast<int>(rows.size()); }
     // One column of every row.
     std::vector<std::string> column(int column) const;
     std::vector<std::string> headers() const;
@@ -54,7 +49,13 @@ public:
     std::vector<int> ensuredVisible;
     int top = 0;
     int perPage = 20;
-    bool imageListsAttached = false;
+    int resets = 0;
+
+private:
+    void read();
+
+    const ShownList* shown_ = nullptr;
+    bool inReset_ = false;
 };
 
 }  // namespace sky::test

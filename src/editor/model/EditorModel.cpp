@@ -24,7 +24,7 @@ bool EditorModel::undo() {
 }
 
 void EditorModel::markSaved() {
-    undo_.reset();
+    undo_.clear();
     modified_ = false;
 }
 

@@ -65,7 +65,7 @@ public:
     void markModified() { modified_ = true; }
     bool modified() const { return modified_; }
     // The list differs from its file: the modified flag or the undo history says so.
-    bool hasUnsavedChanges() const { return modified_ || (undo_.available() && undo_.count() > 0); }
+    bool hasUnsavedChanges() const { return modified_ || undo_.available(); }
     // The list now equals its file (after Open, Save and Save As): no undo entries, not modified.
     void markSaved();
 

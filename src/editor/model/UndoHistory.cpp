@@ -29,7 +29,6 @@ std::size_t PackedTokens::bytes() const {
 }
 
 void UndoHistory::record(const std::string& label, const TokenArray& tokens, bool modified) {
-    available_ = true;
     if (count() == kDepth) entries_.erase(entries_.begin());
     entries_.push_back(Entry{label, PackedTokens(tokens), modified});
 }
@@ -37,36 +36,23 @@ void UndoHistory::record(const std::string& label, const TokenArray& tokens, boo
 void UndoHistory::discardNewest() {
     if (entries_.empty()) return;
     entries_.pop_back();
-    if (entries_.empty()) available_ = false;
 }
 
 bool UndoHistory::undo(TokenArray& tokens, bool& modified) {
-    if (entries_.empty()) {
-        available_ = false;
-        return false;
-    }
+    if (entries_.empty()) return false;
     entries_.back().tokens.unpackInto(tokens);
     modified = entries_.back().modified;
     entries_.pop_back();
-    if (entries_.empty()) available_ = false;
     return true;
 }
 
-UndoHistory::MenuItem UndoHistory::updateMenu() {
-    if (available_ && !entries_.empty()) {
-        return {true, format("Undo (%d - %s)", count(), entries_.back().label.c_str())};
-    }
-    available_ = false;
-    return {false, "Undo Disable"};
-}
-
-void UndoHistory::reset() {
-    entries_.clear();
+UndoHistory::MenuItem UndoHistory::menuItem() const {
+    if (!available()) return {false, "Undo Disable"};
+    return {true, format("Undo (%d - %s)", count(), entries_.back().label.c_str())};
 }
 
 void UndoHistory::clear() {
     entries_.clear();
-    available_ = false;
 }
 
 std::size_t UndoHistory::bytes() const {

@@ -39,19 +39,17 @@ public:
     void record(const std::string& label, const TokenArray& tokens, bool modified);
     // Drops the newest entry again: the operation that recorded it changed nothing.
     void discardNewest();
-    // Puts the newest snapshot back into `tokens` and drops it; returns false (and switches
-    // "available" off) when there is nothing to undo. `modified` receives the stored flag.
+    // Puts the newest snapshot back into `tokens` and drops it; returns false when there is
+    // nothing to undo. `modified` receives the stored flag.
     bool undo(TokenArray& tokens, bool& modified);
-    // The state of the "&Undo" menu item; with nothing to undo it also switches "available" off.
-    MenuItem updateMenu();
+    // The state of the "&Undo" menu item.
+    MenuItem menuItem() const;
     // After Open, Save and Save As: no entries.
-    void reset();
-    // Full clear: no entries, nothing available.
     void clear();
 
     int count() const { return static_cast<int>(entries_.size()); }
     // On while there is something to undo; also read as the sign of unsaved changes.
-    bool available() const { return available_; }
+    bool available() const { return !entries_.empty(); }
     std::size_t bytes() const;
 
 private:
@@ -62,7 +60,6 @@ private:
     };
 
     std::vector<Entry> entries_;  // oldest first
-    bool available_ = false;
 };
 
 }  // namespace sky

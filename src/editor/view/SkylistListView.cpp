@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/Format.h"
-#include "editor/model/Degree.h"
 
 namespace sky {
 
@@ -84,11 +83,10 @@ std::optional<ViewKind> sectionListOf(ViewCommand command) {
 
 CSkylistListView::CSkylistListView(IListControl& list, IUserInterface& ui, IViewHost& host)
     : list_(list), ui_(ui), host_(host), model_(ui) {
-    list_.attachImageLists();
     refill();
 }
 
-CommandState CSkylistListView::commandState(ViewCommand command) {
+CommandState CSkylistListView::commandState(ViewCommand command) const {
     CommandState state;
     state.enabled = loaded();
     state.text = commandText(command);
@@ -123,7 +121,7 @@ CommandState CSkylistListView::commandState(ViewCommand command) {
             state.enabled = state.enabled && inDetail() && pasteAvailable();
             break;
         case ViewCommand::Undo: {
-            const UndoHistory::MenuItem item = model_.undoHistory().updateMenu();
+            const UndoHistory::MenuItem item = model_.undoHistory().menuItem();
             state.enabled = state.enabled && item.enabled;
             state.text = item.text;
             break;
@@ -233,9 +231,11 @@ void CSkylistListView::show(ViewKind kind, bool digital) {
 }
 
 void CSkylistListView::refresh(bool renumber) {
+    list_.beginReset();
     if (renumber) model_.renumber();
     model_.rebuildDetails();
-    refill();
+    updateShownList();
+    list_.endReset();
 }
 
 void CSkylistListView::undo() {
@@ -243,32 +243,18 @@ void CSkylistListView::undo() {
 }
 
 void CSkylistListView::refill() {
-    const std::vector<Column> columns = viewColumns(viewKind_, digital_, widths_);
-    list_.deleteAllItems();
-    for (int c = shownColumns_ - 1; c >= 0; --c) list_.deleteColumn(c);
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-        list_.insertColumn(static_cast<int>(c), columns[c].header, columns[c].width);
-    }
-    shownColumns_ = static_cast<int>(columns.size());
+    list_.beginReset();
+    updateShownList();
+    list_.endReset();
+}
+
+void CSkylistListView::updateShownList() {
+    std::vector<Column> columns = viewColumns(viewKind_, digital_, widths_);
     if (inDetail()) {
-        fillDetailRows();
-    } else {
-        fillSectionRows();
+        shown_.showDetail(std::move(columns), digital_ ? model_.digitalRows() : model_.analogRows(),
+                          digital_ ? int{kDigType} : int{kAnaType});
+        return;
     }
-}
-
-void CSkylistListView::fillDetailRows() {
-    const DetailRows& rows = digital_ ? model_.digitalRows() : model_.analogRows();
-    const int typeColumn = digital_ ? int{kDigType} : int{kAnaType};
-    for (std::size_t r = 0; r < rows.rowCount(); ++r) {
-        const std::string* cells = rows.row(r);
-        const int row = static_cast<int>(r);
-        list_.insertItem(row, cells[0], cells[typeColumn] == "TV" ? kImageTv : kImageOther);
-        for (int c = 1; c < rows.width(); ++c) list_.setItemText(row, c, cells[c]);
-    }
-}
-
-void CSkylistListView::fillSectionRows() {
     const SectionInfo& info = sectionInfo(sectionOfView(viewKind_));
     const TokenArray& tokens = model_.tokens();
     const auto start = std::find(tokens.begin(), tokens.end(), info.startMarker);
@@ -276,45 +262,24 @@ void CSkylistListView::fillSectionRows() {
     for (const auto& [found, marker] :
          {std::pair{start, info.startMarker}, {end, info.endMarker}}) {
         if (found == tokens.end()) {
+            shown_.showEmpty(std::move(columns));
             ui_.message(format("Can't find \" %s \" ", std::string(marker).c_str()));
             return;
         }
     }
-    const bool degreeColumn = viewKind_ == ViewKind::SatelliteList;
+    const auto first = static_cast<std::size_t>(start - tokens.begin()) + 1;
+    const auto cells = end > start ? static_cast<std::size_t>(end - start) - 1 : 0;
+    const auto rowLength = static_cast<std::size_t>(info.rowLength);
+    // The satellite list shows each position in the degree form.
     constexpr int kDegreeColumn = 6;
-    std::size_t k = 0;
-    for (auto cell = start + 1; cell < end; ++cell, ++k) {
-        const int row = static_cast<int>(k / static_cast<std::size_t>(info.rowLength));
-        const int column = static_cast<int>(k % static_cast<std::size_t>(info.rowLength));
-        if (column == 0) {
-            list_.insertItem(row, *cell, kImagePlain);
-        } else if (degreeColumn && column == kDegreeColumn) {
-            // A degree that cannot be converted is shown as it is stored.
-            list_.setItemText(row, column, degreeToDisplay(*cell).value_or(*cell));
-        } else {
-            list_.setItemText(row, column, *cell);
-        }
-    }
-}
-
-std::vector<std::size_t> CSkylistListView::selectedRows() const {
-    std::vector<std::size_t> rows;
-    const int wanted = list_.selectedCount();
-    const int count = list_.itemCount();
-    for (int row = 0; row < count && static_cast<int>(rows.size()) < wanted; ++row) {
-        if (list_.isSelected(row)) rows.push_back(static_cast<std::size_t>(row));
-    }
-    return rows;
-}
-
-int CSkylistListView::lastVisibleRow() const {
-    return std::min(list_.topIndex() + list_.countPerPage(), list_.itemCount()) - 1;
+    shown_.showSection(
+        std::move(columns), tokens, first, cells / rowLength, info.rowLength,
+        viewKind_ == ViewKind::SatelliteList ? std::optional<int>(kDegreeColumn) : std::nullopt);
 }
 
 void CSkylistListView::selectRow(std::size_t row) {
-    const int last = lastVisibleRow();
-    if (last >= 0) list_.ensureVisible(last);
-    if (static_cast<int>(row) < list_.itemCount()) list_.selectAndFocus(static_cast<int>(row));
+    if (const std::optional<std::size_t> last = list_.lastVisibleRow()) list_.ensureVisible(*last);
+    if (row < shown_.rowCount()) list_.selectAndFocus(row);
 }
 
 bool CSkylistListView::pasteAvailable() const {

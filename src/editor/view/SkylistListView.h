@@ -13,6 +13,7 @@
 #include "editor/model/EditorModel.h"
 #include "editor/sort/ChannelSorter.h"
 #include "editor/view/ListControl.h"
+#include "editor/view/ShownList.h"
 #include "editor/view/ViewColumns.h"
 #include "editor/view/ViewCommands.h"
 #include "editor/view/ViewHost.h"
@@ -23,8 +24,9 @@ namespace sky {
 enum class ViewKey { F2, F3, F4, Insert, Delete };
 
 // The list view's logic, apart from any window system: it owns the channel list being edited
-// (the model), shows one of its lists in a report-style list control, and carries out the view
-// and editing commands, the keys, the double-click and drag-and-drop.
+// (the model), shows one of its lists (shownList(), read by the widget on demand, with a reset
+// notification through the IListControl whenever it changes), and carries out the view and
+// editing commands, the keys, the double-click and drag-and-drop.
 //
 // Single channels and satellites are edited by an IChannelEditor plugged in with
 // setChannelEditor(): the double-click and F2 call it (see ChannelEditor.h for who records
@@ -47,14 +49,16 @@ public:
     bool editEnabled() const { return editEnabled_; }
     bool detailColumns() const { return detailColumns_; }
     std::size_t currentRow() const { return currentRow_; }
+    // What the list shows now.
+    const ShownList& shownList() const { return shown_; }
 
     // Whether a command is enabled and checked, and its text where it has one (the menu's
-    // update). Asking about Undo switches the history's "available" off when nothing is left.
-    CommandState commandState(ViewCommand command);
+    // update).
+    CommandState commandState(ViewCommand command) const;
     // Carries out a command when it is enabled.
     void run(ViewCommand command);
 
-    // Renumbers the channels when asked, rebuilds the detail rows and refills the list control.
+    // Renumbers the channels when asked, rebuilds the detail rows and shows them anew.
     void refresh(bool renumber);
 
     // The document's notifications and requests.
@@ -70,26 +74,23 @@ public:
     // The view is closing: unsaved changes are offered for saving.
     void onClose();
 
-    // Input from the list control.
+    // Input from the list widget.
     void onKey(ViewKey key);
     void onDoubleClick();
-    void onLeftButtonDown(ListPoint point);
-    void onBeginDrag();
-    // While a drag is under way the pointer shows the arrow with the hourglass.
-    bool dragging() const { return dragging_; }
-    void onLeftButtonUp(ListPoint point);
+    // Rows can be dragged: in the detail views of an open list.
+    bool canDrag() const { return loaded() && inDetail(); }
+    // The selected rows were dropped on the target row: a contiguous block moves there as a group
+    // (with its undo entry), a single row on its own, while editing is on. A drop on the dragged
+    // rows moves nothing.
+    void dropSelectedRows(std::size_t target);
 
 private:
     bool loaded() const { return host_.isLoaded(); }
     bool inDetail() const { return viewKind_ == ViewKind::Detail; }
     void show(ViewKind kind, bool digital);
+    // Shows the list anew between the reset notifications.
     void refill();
-    void fillDetailRows();
-    void fillSectionRows();
-
-    // Every selected row, in ascending order.
-    std::vector<std::size_t> selectedRows() const;
-    int lastVisibleRow() const;
+    void updateShownList();
     void selectRow(std::size_t row);
     bool pasteAvailable() const;
 
@@ -99,7 +100,6 @@ private:
     void sort(SortMode mode);
     // Runs an edit that keeps no undo entry and shows its result without renumbering.
     void changeWithoutUndo(const std::function<bool(TokenArray&)>& edit);
-    void dropRows(std::size_t drop);
 
     IListControl& list_;
     IUserInterface& ui_;
@@ -108,6 +108,7 @@ private:
     EditorModel model_;
     ChannelClipboard clipboard_;
     ChannelSorter sorter_;
+    ShownList shown_;
 
     ViewKind viewKind_ = ViewKind::Detail;
     bool digital_ = true;
@@ -115,10 +116,6 @@ private:
     bool detailColumns_ = false;
     DetailWidths widths_ = DetailWidths::Start;
     std::size_t currentRow_ = 0;
-    int dragSourceRow_ = -1;
-    int dropRow_ = 0;
-    bool dragging_ = false;
-    int shownColumns_ = 0;
 };
 
 }  // namespace sky

@@ -14,7 +14,7 @@ void CSkylistListView::onKey(ViewKey key) {
 }
 
 void CSkylistListView::editRows(ViewKey key) {
-    const std::vector<std::size_t> rows = selectedRows();
+    const std::vector<std::size_t> rows = list_.selectedRows();
     if (rows.empty()) return;
     TokenArray& tokens = model_.tokens();
     bool changed = false;
@@ -52,8 +52,8 @@ void CSkylistListView::newChannel() {
 
 void CSkylistListView::onDoubleClick() {
     if (!loaded()) return;
-    const std::vector<std::size_t> rows = selectedRows();
-    const bool hasRows = list_.itemCount() > 0;
+    const std::vector<std::size_t> rows = list_.selectedRows();
+    const bool hasRows = shown_.rowCount() > 0;
     if (rows.size() == 1) {
         currentRow_ = rows.front();
         if (inDetail() && editEnabled_ && hasRows && editor_) {
@@ -77,37 +77,18 @@ void CSkylistListView::onDoubleClick() {
     selectRow(currentRow_);
 }
 
-void CSkylistListView::onLeftButtonDown(ListPoint point) {
-    if (loaded()) dragSourceRow_ = list_.hitTest(point).row;
-}
-
-void CSkylistListView::onBeginDrag() {
-    if (inDetail()) dragging_ = true;
-}
-
-void CSkylistListView::onLeftButtonUp(ListPoint point) {
-    if (!dragging_) return;
-    dragging_ = false;
-    if (!editEnabled_) return;
-    const int hitRow = list_.hitTest(point).row;
-    if (hitRow >= 0) dropRow_ = hitRow;
-    if (dropRow_ == dragSourceRow_ || dragSourceRow_ < 0) return;
-    dropRows(static_cast<std::size_t>(dropRow_));
-}
-
-void CSkylistListView::dropRows(std::size_t drop) {
-    const std::vector<std::size_t> rows = selectedRows();
-    std::size_t first = static_cast<std::size_t>(dragSourceRow_);
-    std::size_t last = first;
+void CSkylistListView::dropSelectedRows(std::size_t target) {
+    if (!canDrag() || !editEnabled_) return;
+    const std::vector<std::size_t> rows = list_.selectedRows();
+    if (rows.empty()) return;
+    const std::size_t first = rows.front();
+    const std::size_t last = rows.back();
     const bool group = rows.size() > 1;
-    if (group) {
-        // Only a contiguous block moves as a group.
-        if (rows.back() - rows.front() != rows.size() - 1) return;
-        first = rows.front();
-        last = rows.back();
-        model_.recordUndo("Group Move");
-    }
-    const MoveResult result = moveRows(model_.tokens(), digital_, first, last, drop);
+    // Only a contiguous block moves as a group.
+    if (group && last - first != rows.size() - 1) return;
+    if (target >= first && target <= last) return;
+    if (group) model_.recordUndo("Group Move");
+    const MoveResult result = moveRows(model_.tokens(), digital_, first, last, target);
     if (result != MoveResult::Moved) {
         if (group) model_.discardNewestUndo();
         if (result == MoveResult::CrossesSections) ui_.message(kDragSectionMessage);
@@ -115,7 +96,7 @@ void CSkylistListView::dropRows(std::size_t drop) {
     }
     model_.markModified();
     refresh(true);
-    selectRow(drop > last ? drop - 1 : drop);
+    selectRow(target > last ? target - 1 : target);
 }
 
 }  // namespace sky
