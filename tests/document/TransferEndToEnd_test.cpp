@@ -134,6 +134,22 @@ TEST_F(TransferEndToEndTest, AReceiversListComesBackAndLoadsAsTheOriginal) {
     EXPECT_EQ(load(settings, saved), original);
 }
 
+TEST_F(TransferEndToEndTest, TransfersInARowOnOnePortAllSucceed) {
+    const std::string image = compiledImage();
+    const std::string stored = dir.file("stored.bin");
+    test::StbSim sim({"--dump", listPath, "--save-image", stored});
+    useDevice(sim);
+    CListDB db(settings, ui, listPath);
+    ASSERT_EQ(db.UploadChannelList(), 1);
+    // After "go" the receiver runs until it is switched off and on, as a user does to download.
+    sim.powerCycle();
+    for (int run = 0; run < 5; ++run) {
+        fs::remove(stored);
+        ASSERT_EQ(db.DownloadFile(image), 1) << "download " << run + 1;
+        EXPECT_TRUE(test::readFile(stored) == test::readFile(image));
+    }
+}
+
 TEST_F(TransferEndToEndTest, ASilentReceiverFailsWithinItsBound) {
     const std::string image = compiledImage();
     test::StbSim sim({"--silent"});

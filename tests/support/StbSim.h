@@ -53,6 +53,8 @@ public:
     StbSim& operator=(const StbSim&) = delete;
 
     const std::string& device() const { return device_; }
+    // Switches the receiver off and on again.
+    void powerCycle() const { ::kill(pid_, SIGUSR1); }
 
 private:
     pid_t pid_ = -1;

@@ -13,6 +13,7 @@ namespace sky::sim {
 
 PtyLine::~PtyLine() {
     if (watch_ >= 0) ::close(watch_);
+    if (slave_ >= 0) ::close(slave_);
     if (master_ >= 0) ::close(master_);
 }
 
@@ -23,26 +24,24 @@ bool PtyLine::create(std::string& error) {
         return false;
     }
     device_ = ::ptsname(master_);
+    slave_ = ::open(device_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (slave_ < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    // Raw settings keep the line discipline from echoing or translating until the program
+    // applies its own.
+    termios raw{};
+    ::tcgetattr(slave_, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(slave_, TCSANOW, &raw);
+    // Watched only now, so that the simulator's own open is not among the events.
     watch_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (watch_ < 0 || ::inotify_add_watch(watch_, device_.c_str(),
                                           IN_OPEN | IN_CLOSE_WRITE | IN_CLOSE_NOWRITE) < 0) {
         error = std::strerror(errno);
         return false;
     }
-    // Raw settings keep the line discipline from echoing or translating until the program
-    // applies its own.
-    const int slave = ::open(device_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (slave < 0) {
-        error = std::strerror(errno);
-        return false;
-    }
-    ++ownOpens_;
-    termios raw{};
-    ::tcgetattr(slave, &raw);
-    ::cfmakeraw(&raw);
-    ::tcsetattr(slave, TCSANOW, &raw);
-    ::close(slave);
-    ++ownCloses_;
     return true;
 }
 
@@ -54,20 +53,8 @@ std::string PtyLine::readEvents() {
         if (n <= 0) break;
         for (ssize_t at = 0; at < n;) {
             const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            if (event->mask & IN_OPEN) {
-                if (ownOpens_ > 0) {
-                    --ownOpens_;
-                } else {
-                    events += '+';
-                }
-            }
-            if (event->mask & (IN_CLOSE_WRITE | IN_CLOSE_NOWRITE)) {
-                if (ownCloses_ > 0) {
-                    --ownCloses_;
-                } else {
-                    events += '-';
-                }
-            }
+            if (event->mask & IN_OPEN) events += '+';
+            if (event->mask & (IN_CLOSE_WRITE | IN_CLOSE_NOWRITE)) events += '-';
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
     }
@@ -75,12 +62,7 @@ std::string PtyLine::readEvents() {
 }
 
 void PtyLine::discardUnread() {
-    const int slave = ::open(device_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (slave < 0) return;
-    ++ownOpens_;
-    ::tcflush(slave, TCIFLUSH);
-    ::close(slave);
-    ++ownCloses_;
+    ::tcflush(slave_, TCIFLUSH);
 }
 
 }  // namespace sky::sim

@@ -6,7 +6,10 @@ namespace sky::sim {
 
 // The receiver's end of the serial line: the master side of a pseudo-terminal whose slave device
 // the program opens as its serial port. Every open and close of the device is watched, so that
-// a program that closes the port and opens it again at once still counts as two sessions.
+// a program that closes the port and opens it again at once still counts as two sessions. The
+// simulator keeps a slave descriptor of its own open from the start: it never opens or closes
+// the device again, so every watched event is a program's (the kernel merges an identical event
+// that follows an unread one, and an own open next to a program's would swallow it).
 class PtyLine {
 public:
     ~PtyLine();
@@ -26,15 +29,13 @@ public:
     void discardUnread();
 
 private:
-    // Reads the pending watch events: +1 for each open, -1 for each close, by programs.
+    // Reads the pending watch events: '+' for each open, '-' for each close.
     std::string readEvents();
 
     int master_ = -1;
+    int slave_ = -1;
     int watch_ = -1;
     std::string device_;
-    // Opens and closes of the device by this program itself, still to come as events.
-    int ownOpens_ = 0;
-    int ownCloses_ = 0;
 };
 
 template <typename OnOpen, typename OnClose>

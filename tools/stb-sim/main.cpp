@@ -63,7 +63,7 @@ void serve(sky::sim::PtyLine& line, sky::sim::Receiver& receiver) {
         }
         receiver.tick(nowMs());
         std::string& output = receiver.output();
-        // Without a program on the device the master only reports a hang-up: leave it alone.
+        // Without a program on the device the line is left alone.
         pollfd fds[2] = {
             {programs > 0 ? line.fd() : -1,
              static_cast<short>(POLLIN | (output.empty() ? 0 : POLLOUT)), 0},
