@@ -35,6 +35,10 @@ public:
     // creating it on first use; endProgress() removes it.
     virtual void setProgress(int position) = 0;
     virtual void endProgress() = 0;
+
+    // Whether the user has asked to stop the transfer under way. A transfer asks before each
+    // packet and read, and ends there, leaving the receiver as a line that falls silent does.
+    virtual bool transferCancelled() const { return false; }
 };
 
 }  // namespace sky

@@ -13,6 +13,7 @@
 #include "db/FileIo.h"
 #include "db/SiblingPath.h"
 #include "serial/PortSelection.h"
+#include "serial/TransferCancel.h"
 
 namespace sky {
 
@@ -49,6 +50,7 @@ private:
     SerialPort& port_;
     const RuntimeSettings& settings_;
     IUserInterface& ui_;
+    bool cancelled_ = false;
 };
 
 // Creates (or truncates) a file for writing without following a symbolic link at its place.
@@ -85,9 +87,11 @@ bool Upload::run(const std::string& uploadPath) {
         ui_.message("Fail to Memory Allocation for Upload");
         return false;
     }
+    if (stopIfCancelled(ui_, port_)) return false;
     typeDumpCommand();
     const size_t length = receive(buffer);
     port_.close();
+    if (cancelled_) return false;
 
     const std::string_view dump(reinterpret_cast<const char*>(buffer.data()), length);
     const int uploadFd = createFile(uploadPath);
@@ -157,6 +161,10 @@ void Upload::typeDumpCommand() {
 size_t Upload::receive(std::vector<uint8_t>& buffer) {
     size_t length = 0;
     while (length < kUploadLimit) {
+        if (stopIfCancelled(ui_, port_)) {
+            cancelled_ = true;
+            return length;
+        }
         // An idle read comes back empty only after the silence limit or when the device has
         // failed, so the first empty read ends the reception with what has come.
         if (port_.read(&buffer[length], 1) != 1) break;

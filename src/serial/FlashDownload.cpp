@@ -11,6 +11,7 @@
 #include "common/Format.h"
 #include "serial/ControlMessages.h"
 #include "serial/PortSelection.h"
+#include "serial/TransferCancel.h"
 
 namespace sky {
 
@@ -80,6 +81,8 @@ private:
     bool sendBody(const std::vector<uint8_t>& body);
     bool finish();
     bool fail(const char* message);
+    // True, with the image closed, once the user has cancelled.
+    bool cancelled();
 
     void send(const ControlMessage& message) { port_.write(message.data(), message.size()); }
     // Reads 8 bytes; true when they are the given message.
@@ -94,7 +97,16 @@ private:
     // The DN_HEADER being sent: the image header first, then each packet's, built over it so that
     // byte 9 of every packet header is byte 9 of the image header.
     uint8_t dnHeader_[kDnHeaderSize]{};
+    bool cancelled_ = false;
 };
+
+bool FlashDownload::cancelled() {
+    if (!cancelled_ && stopIfCancelled(ui_, port_)) {
+        image_.close();
+        cancelled_ = true;
+    }
+    return cancelled_;
+}
 
 bool FlashDownload::fail(const char* message) {
     image_.close();
@@ -123,7 +135,7 @@ bool FlashDownload::run(const RuntimeSettings& settings, const std::string& imag
     int completeReads = 0;
     const bool connected = connect(completeReads);
     port_.setTimeouts(TimeoutProfile::Idle);
-    if (!connected) return fail("Connetion fail with STB.\n");
+    if (!connected) return cancelled_ ? false : fail("Connetion fail with STB.\n");
     ui_.appendMessage(
         format("CONNECTING \r\n=> 1.Waiting DN_OPER_REQ from STB \r\n=>COMPLETE "
                "while read %d times\r\n",
@@ -156,6 +168,7 @@ bool FlashDownload::connect(int& completeReads) {
     // for ever: after a few such offers, each further one counts as a failed attempt.
     int unansweredOffers = 0;
     do {
+        if (cancelled()) return false;
         ui_.appendMessage("Waitiing Message from Satellite Receiver\r\n");
         const size_t wanted = offset + 8;
         if (port_.read(buffer, wanted) != wanted) {
@@ -198,6 +211,7 @@ bool FlashDownload::exchangeHeader(bool announce) {
 bool FlashDownload::sendPackets() {
     std::vector<uint8_t> body;
     for (;;) {
+        if (cancelled()) return false;
         send(kNxt);
         uint8_t head[kPacketHeaderSize];
         const size_t got = image_.read(head, kPacketHeaderSize);

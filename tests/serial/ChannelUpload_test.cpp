@@ -105,6 +105,17 @@ TEST_F(ChannelUploadTest, WakesTheConsoleDumpsTheListAndResumesTheReceiver) {
     EXPECT_EQ(probe.profile, TimeoutProfile::Probe);
 }
 
+TEST_F(ChannelUploadTest, ACancelDuringTheDumpWritesNoFileAndLeavesTheConsoleAlone) {
+    console.dump = "||[SATELLITE_NAME_LIST]\r\n" + std::string(3000, 'x') + "\r\n||[END]\r\n";
+    ui.cancelWhen = [&] { return !ui.progressReports.empty(); };
+    EXPECT_EQ(upload(), 0);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.windowTexts.back(), "Transfer cancelled by the user.\r\n");
+    EXPECT_FALSE(std::filesystem::exists(uploadPath));
+    EXPECT_NE(line.writes.back().data, bytesOf("go\r\n"));
+    EXPECT_EQ(line.events.back(), "close");
+}
+
 TEST_F(ChannelUploadTest, AReceiverThatIsOffWritesNoFile) {
     line.onWrite = nullptr;
     EXPECT_EQ(upload(), 0);

@@ -153,6 +153,19 @@ TEST_F(FlashDownloadTest, SendsEveryPacketWithItsHeaderAndReportsSuccess) {
               (std::vector<int>{static_cast<int>(firstBody * 100 / image.size()), 100}));
 }
 
+TEST_F(FlashDownloadTest, ACancelEndsTheTransferAtTheNextPacketWithoutABox) {
+    const Bytes image = test::downloadImage({test::packetData(4080, 1), test::packetData(720, 7)});
+    line.arrive(kOffer);
+    ui.cancelWhen = [&] { return !ui.progressReports.empty(); };
+    EXPECT_EQ(download(image), 0);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.windowTexts.back(), "Transfer cancelled by the user.\r\n");
+    EXPECT_EQ(line.events.back(), "close");
+    // The first packet went out whole; nothing of the second, and no DIS.
+    ASSERT_EQ(line.writes.size(), 6u);
+    EXPECT_EQ(line.writes.back().data.size(), 12u + 4080u + 4u);
+}
+
 TEST_F(FlashDownloadTest, RealignsOnAnStxFollowedByHInTheFirstEightBytes) {
     // The line was opened in the middle of an offer: its last 3 bytes come first.
     line.arrive(Bytes{0x65, 0x69, 0x03} + kOffer);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ public:
     void hideMessageWindow() override { windowTexts.emplace_back(kHidden); }
     void setProgress(int position) override { progressReports.push_back(position); }
     void endProgress() override { progressReports.push_back(kProgressEnded); }
+    bool transferCancelled() const override { return cancelWhen && cancelWhen(); }
 
     // What the message-window log holds for each command, and the progress log for its end.
     static constexpr const char* kCleared = "<cleared>";
@@ -46,6 +48,8 @@ public:
     // The progress positions in order.
     std::vector<int> progressReports;
     std::deque<Answer> scriptedAnswers;
+    // Asked whenever a transfer checks for the user's cancel.
+    std::function<bool()> cancelWhen;
 };
 
 }  // namespace sky::test
