@@ -14,13 +14,29 @@ namespace {
 constexpr uint64_t kUploadReportBytes = 500;
 constexpr int kBarWidth = 30;
 
+volatile sig_atomic_t interrupted = 0;
+
+void onInterrupt(int) {
+    interrupted = 1;
+}
+
 }  // namespace
 
 TransferProgress::TransferProgress(IUserInterface& console, std::optional<uint64_t> totalBytes)
-    : console_(console), total_(totalBytes), enabled_(::isatty(STDERR_FILENO) != 0) {}
+    : console_(console), total_(totalBytes), enabled_(::isatty(STDERR_FILENO) != 0) {
+    interrupted = 0;
+    struct sigaction action {};
+    action.sa_handler = onInterrupt;
+    ::sigaction(SIGINT, &action, &previousInterrupt_);
+}
 
 TransferProgress::~TransferProgress() {
+    ::sigaction(SIGINT, &previousInterrupt_, nullptr);
     if (shown_) std::fputc('\n', stderr);
+}
+
+bool TransferProgress::transferCancelled() const {
+    return interrupted != 0;
 }
 
 void TransferProgress::message(const std::string& text, const std::string& caption) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <optional>
 
@@ -10,7 +11,8 @@ namespace sky::cli {
 
 // Passes boxes and message-window texts on to the console and turns the transfers' progress
 // reports into a progress line on standard error: bytes, rate and, for a download, time left.
-// Nothing is drawn unless standard error is a terminal.
+// Nothing is drawn unless standard error is a terminal. While it exists, Ctrl+C cancels the
+// transfer instead of killing the program, so the port is closed and the files are left whole.
 class TransferProgress : public IUserInterface {
 public:
     // totalBytes: the download file's size; nothing for an upload, whose size is not known.
@@ -26,6 +28,7 @@ public:
     void hideMessageWindow() override { console_.hideMessageWindow(); }
     void setProgress(int position) override;
     void endProgress() override {}
+    bool transferCancelled() const override;
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -40,6 +43,7 @@ private:
     std::optional<Clock::time_point> firstReport_;
     uint64_t bytesAtFirstReport_ = 0;
     Clock::time_point lastDraw_{};
+    struct sigaction previousInterrupt_ {};
 };
 
 }  // namespace sky::cli
