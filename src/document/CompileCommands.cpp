@@ -58,7 +58,8 @@ void restoreTemporaryCopy(CListDB& db, const std::string& copyPath, bool copied)
         return;
     }
     if (std::rename(copyPath.c_str(), db.path.c_str()) != 0) {
-        db.ui.message(format("Error On Save As Temp File : %s\n", db.path.c_str()));
+        db.ui.message(format("Error On Save As Temp File : %s\nThe list as it was is kept in %s\n",
+                             db.path.c_str(), copyPath.c_str()));
     }
 }
 
