@@ -219,11 +219,12 @@ bool writeAdjusted(EditorModel& model, const std::vector<std::string>& shown,
     IUserInterface& ui = model.ui();
     std::optional<EditedChannel> edit = readDialog(data, true, ui);
     if (!edit) return false;
-    if (!degreeToStored(data.degree, ui)) {
+    // Without a chosen satellite (the channel's own is undeclared) there is no degree to check.
+    const std::optional<std::string> chosen = chosenSatelliteIndex(data);
+    if (chosen && !degreeToStored(data.degree, ui)) {
         ui.message(kDegreeFormatError);
         return false;
     }
-    const std::optional<std::string> chosen = chosenSatelliteIndex(data);
     const bool satelliteChanged = chosen && *chosen != shown[kDigSatIndex];
     edit->tp.satelliteIndex = satelliteChanged ? *chosen : shown[kDigSatIndex];
 
@@ -323,12 +324,15 @@ bool adjustDigitalChannel(EditorModel& model, IDialogRunner& dialogs, std::size_
     data.lnbHigh = shown[kDigLnbHigh];
     data.lnbLow = shown[kDigLnbLow];
     data.position = shown[kDigPosition];
-    const std::optional<std::string> degree = degreeToDisplay(shown[kDigDegree], ui);
-    if (!degree) {
-        ui.message(kDegreeFormatError);
-        return false;
+    // A channel on an undeclared satellite has no degree to show.
+    if (data.satelliteDeclared()) {
+        const std::optional<std::string> degree = degreeToDisplay(shown[kDigDegree], ui);
+        if (!degree) {
+            ui.message(kDegreeFormatError);
+            return false;
+        }
+        data.degree = *degree;
     }
-    data.degree = *degree;
 
     switch (dialogs.run(data)) {
         case DialogEnd::Cancel:
