@@ -50,6 +50,14 @@ Widget& control(QDialog& dialog, const char* name) {
     return *widget;
 }
 
+// The control the Tab key goes to from `widget`.
+QWidget* nextTabStop(QWidget* widget) {
+    do {
+        widget = widget->nextInFocusChain();
+    } while (!(widget->focusPolicy() & Qt::TabFocus));
+    return widget;
+}
+
 void retype(QLineEdit& edit, const QString& text) {
     edit.selectAll();
     QTest::keyClicks(&edit, text);
@@ -141,6 +149,9 @@ private slots:
             QCOMPARE(control<QComboBox>(dialog, "bandWidth").count(), 5);
             QVERIFY(control<QComboBox>(dialog, "satellite").isEditable());
             QVERIFY(control<QRadioButton>(dialog, "dnrYes").isChecked());
+            // Tab goes through the channel's fields before the satellite's.
+            QCOMPARE(nextTabStop(&control<QRadioButton>(dialog, "radio")),
+                     &control<QComboBox>(dialog, "satellite"));
             audioMode.setCurrentIndex(0);
             control<QRadioButton>(dialog, "dnrNo").click();
             control<QRadioButton>(dialog, "ku").click();

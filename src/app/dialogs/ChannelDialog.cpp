@@ -2,12 +2,11 @@
 
 #include <QFormLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/dialogs/DialogWidgets.h"
-#include "app/dialogs/ShownText.h"
+#include "app/dialogs/TabOrder.h"
 
 namespace sky::app {
 
@@ -26,12 +25,17 @@ ChannelDialog::ChannelDialog(ChannelDialogData& data, const QString& insertNullT
     position_ = named<QLineEdit>("position");
     degree_ = named<QLineEdit>("degree");
 
-    auto* satelliteForm = new QFormLayout(satelliteGroup_);
-    satelliteForm->addRow("Name", picker_);
-    satelliteForm->addRow("LNB_LO High[MHz]", lnbHigh_);
-    satelliteForm->addRow("LNB_LO Low[MHz]", lnbLow_);
-    satelliteForm->addRow("Position", position_);
-    satelliteForm->addRow(shownText("Degree\r\n\r\n(E180.0 ~ W180.0) , East(+), West(-)"), degree_);
+    auto* picked = new QFormLayout;
+    picked->addRow("Name", picker_);
+    picked->addRow("LNB_LO High[MHz]", lnbHigh_);
+    picked->addRow("LNB_LO Low[MHz]", lnbLow_);
+    auto* place = new QFormLayout;
+    place->addRow("Position", position_);
+    place->addRow(degreeLabel(), degree_);
+    auto* columns = new QHBoxLayout(satelliteGroup_);
+    columns->addLayout(picked);
+    columns->addSpacing(12);
+    columns->addLayout(place);
 
     ok_ = named<QPushButton>("ok", "&Ok");
     ok_->setDefault(true);
@@ -59,6 +63,7 @@ void ChannelDialog::arrange(QLayout* fields) {
     dialog->addLayout(buttons);
     // The dialog keeps the size its controls need.
     dialog->setSizeConstraint(QLayout::SetFixedSize);
+    tabInLayoutOrder(this);
 }
 
 void ChannelDialog::start() {

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "app/dialogs/DialogWidgets.h"
-#include "app/dialogs/ShownText.h"
 
 namespace sky::app {
 
@@ -35,7 +34,7 @@ SatelliteDialog::SatelliteDialog(SatelliteDialogData& data, QWidget* parent)
     form->addRow("LNB_LO Low[MHz]", lnbLow);
     form->addRow("LNB_LO High[MHz]", lnbHigh);
     form->addRow("Position", position);
-    form->addRow(shownText("Degree\r\n\r\n(E180.0 ~ W180.0) , East(+), West(-)"), degree);
+    form->addRow(degreeLabel(), degree);
     form->addRow("Blank", sideBySide({blankYes, blankNo}));
     form->addRow(buttons);
     // The dialog keeps the size its controls need.
