@@ -97,6 +97,14 @@ TEST_F(DigitalEditingTest, ChangingNameAndBouquetKeepsTheTransponder) {
     EXPECT_EQ(transponders()[1][5], "ZDF");
 }
 
+TEST_F(DigitalEditingTest, OkKeepsATypeTheFileReaderTakesAsTv) {
+    TestList sample = sampleList();
+    sample.channels[0][4] = "TVX";
+    start(sample);
+    adjust(0, [](Dig&) {});
+    EXPECT_EQ(channel(0)[4], "TV");
+}
+
 TEST_F(DigitalEditingTest, AFrequencyOffByAtMostFourKeepsTheTransponderUnchanged) {
     adjust(0, [](Dig& d) {
         d.frequency = "11781";

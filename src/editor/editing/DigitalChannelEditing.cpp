@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "db/NumberParse.h"
+#include "db/RowFields.h"
 #include "editor/editing/RecordEditing.h"
 #include "editor/editing/TransponderMatch.h"
 #include "editor/model/ChannelRecords.h"
@@ -311,7 +312,8 @@ bool adjustDigitalChannel(EditorModel& model, IDialogRunner& dialogs, std::size_
     data.name = shown[kDigName];
     data.serviceId = trimmed(shown[kDigServiceId]);
     data.activeAudio = shown[kDigActiveAudio];
-    data.tv = shown[kDigType] == "TV";
+    // Read as the list file's reader reads it, so that OK keeps a type such as "TVX".
+    data.tv = keywordIndex(shown[kDigType], {"TV", "RADIO"}) == 0;
     data.frequency = shown[kDigFrequency];
     data.symbolRate = shown[kDigSymbolRate];
     data.horizontal = shown[kDigPolarization] == "H";
