@@ -114,6 +114,38 @@ TEST_F(AnalogEditingTest, WordsOutsideTheVocabularyAreReportedAndMostRefuseTheEd
     EXPECT_EQ(channel(2)[16], "TV");
 }
 
+TEST_F(AnalogEditingTest, OkKeepsWhatTheFileReaderMakesOfAnUnusualWord) {
+    TestList sample = sampleList();
+    sample.analogs[2][3] = "KUX";
+    sample.analogs[2][14] = "NO";
+    sample.analogs[2][16] = "RADIOX";
+    start(sample);
+    ui.messages.clear();
+    adjust(2, [](Ana&) {});
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Signal Band Must Be 'C' or 'Ku' Band",
+                                                     "Panda Must Be 'Y'(Yes) or 'N'(No) ",
+                                                     "TV/Radio Type Must Be 'TV' or 'Radio' "}));
+    EXPECT_EQ(channel(2)[3], "KU");
+    EXPECT_EQ(channel(2)[14], "N");
+    EXPECT_EQ(channel(2)[16], "RADIO");
+}
+
+TEST_F(AnalogEditingTest, AChannelOnAnUndeclaredSatelliteCanBeEditedAndDeleted) {
+    TestList sample = sampleList();
+    sample.analogs[1][1] = "9";
+    start(sample);
+    adjust(1, [](Ana& d) { d.threshold = "6"; });
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(dialogs.shownAnalog.at(0).pickerSelection(), -1);
+    EXPECT_EQ(channel(1)[1], "9");
+    EXPECT_EQ(channel(1)[7], "6");
+
+    ui.answer({Answer::Yes});
+    adjust(
+        1, [](Ana&) {}, DialogEnd::Delete);
+    EXPECT_EQ(channel(1)[4], "A3");
+}
+
 TEST_F(AnalogEditingTest, RenamingChecksTheOtherNames) {
     adjust(0, [](Ana& d) { d.name = " a3 "; });
     EXPECT_EQ(lastMessage(), "Same analog channel Name exist!!!\r\nName is \"a3 \" ");

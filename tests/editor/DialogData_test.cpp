@@ -256,7 +256,8 @@ TEST(AnalogChannelDialogData, UnknownWordsAreReportedOrRefused) {
     data.ku = true;
     EXPECT_EQ(data.record("1", "1")[3], "KU");
 
-    // The satellite's degree must convert.
+    // The degree of a declared satellite must convert.
+    data.satelliteRows = kSatelliteRows;
     row = analogRow();
     row[22] = "W12";
     ui.messages.clear();

@@ -97,6 +97,14 @@ TEST_F(DigitalEditingTest, ChangingNameAndBouquetKeepsTheTransponder) {
     EXPECT_EQ(transponders()[1][5], "ZDF");
 }
 
+TEST_F(DigitalEditingTest, OkKeepsATypeTheFileReaderTakesAsTv) {
+    TestList sample = sampleList();
+    sample.channels[0][4] = "TVX";
+    start(sample);
+    adjust(0, [](Dig&) {});
+    EXPECT_EQ(channel(0)[4], "TV");
+}
+
 TEST_F(DigitalEditingTest, AFrequencyOffByAtMostFourKeepsTheTransponderUnchanged) {
     adjust(0, [](Dig& d) {
         d.frequency = "11781";
@@ -301,6 +309,25 @@ TEST_F(DigitalEditingTest, AnotherSatelliteNeedsATransponderOfThatSatellite) {
     adjust(3, [&](Dig& d) { d.pickSatellite(1, ui); });
     EXPECT_EQ(transponders().back(), (Record{"4", "2", "11778", "27500", "H", "ARD"}));
     EXPECT_EQ(channel(3), (Record{"4", "4", "2", "00A4", "RADIO", "D4", "1", "N"}));
+}
+
+TEST_F(DigitalEditingTest, AChannelOnAnUndeclaredSatelliteOpensWithNoSatelliteChosen) {
+    TestList sample = sampleList();
+    sample.channels[0][2] = "9";
+    start(sample);
+    adjust(0, [](Dig& d) { d.name = "D1 NEW"; });
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(dialogs.shownDigital.at(0).pickerSelection(), -1);
+    EXPECT_EQ(dialogs.shownDigital.at(0).degree, "");
+    // OK keeps the satellite it names.
+    EXPECT_EQ(channel(0), (Record{"1", "1", "9", "00A1", "TV", "D1 NEW", "1", "N"}));
+
+    // Picking a declared satellite moves the channel there.
+    adjust(0, [&](Dig& d) {
+        d.pickSatellite(1, ui);
+        d.frequency = "10971";
+    });
+    EXPECT_EQ(channel(0), (Record{"1", "3", "2", "00A1", "TV", "D1 NEW", "1", "N"}));
 }
 
 TEST_F(DigitalEditingTest, ValuesTheListFileCannotHoldAreRefused) {

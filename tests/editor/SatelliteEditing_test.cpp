@@ -57,6 +57,16 @@ TEST_F(SatelliteEditingTest, OkWritesTheFieldsAndTheDegreeInStoredForm) {
     EXPECT_EQ(list.rows[2].cells[15], "HOTBIRD 13");
 }
 
+TEST_F(SatelliteEditingTest, OkKeepsABlankFlagTheFileReaderTakesAsYes) {
+    TestList sample = sampleList();
+    sample.satellites[1][2] = "YES";
+    show(sample);
+    view.run(ViewCommand::SatelliteList);
+    edit(1, [](Sat&) {});
+    EXPECT_TRUE(dialogs.shownSatellite.at(0).blank);
+    EXPECT_EQ(satellite(1)[2], "Y");
+}
+
 TEST_F(SatelliteEditingTest, ABadDegreeKeepsItsOldValueButTheOtherFieldsAreWritten) {
     edit(0, [](Sat& d) {
         d.name = "ASTRA 1";

@@ -1,7 +1,10 @@
 #include "editor/dialogs/AnalogChannelDialogData.h"
 
+#include <initializer_list>
+#include <optional>
 #include <utility>
 
+#include "db/RowFields.h"
 #include "editor/model/Degree.h"
 #include "editor/model/FieldText.h"
 
@@ -44,6 +47,33 @@ bool matchPair(const std::string& cell, std::string_view on, std::string_view of
     if (cell != on && cell != off) return false;
     flag = cell == on;
     return true;
+}
+
+// How the list file's reader takes a column of two keywords: by the keyword the cell begins
+// with. True when it reads the `index`-th of `keywords`; nothing when it reads neither.
+std::optional<bool> readsAsKeyword(std::string_view cell,
+                                   std::initializer_list<std::string_view> keywords, int index) {
+    const int read = keywordIndex(cell, keywords);
+    if (read < 0) return std::nullopt;
+    return read == index;
+}
+
+// ... and a Y/N column by its first character.
+std::optional<bool> readsAsYes(std::string_view cell) {
+    const char first = firstChar(cell);
+    if (first != 'Y' && first != 'N') return std::nullopt;
+    return first == 'Y';
+}
+
+// Sets `flag` from a cell of two words that may hold another word. The receiver takes such a
+// cell as `reading` says ("KUX" as KU, "NO" as N), so the dialog starts from that choice and OK
+// keeps the meaning; a cell that is not exactly one of the words is still reported. When the
+// reader makes nothing of the cell the choice stays as it was.
+void readPair(const std::string& cell, std::string_view on, std::string_view off,
+              std::optional<bool> reading, bool& flag, const char* unusual, IUserInterface& ui) {
+    if (matchPair(cell, on, off, flag)) return;
+    ui.message(unusual);
+    if (reading) flag = *reading;
 }
 
 }  // namespace
@@ -169,9 +199,8 @@ bool AnalogChannelDialogData::loadDetailRow(std::span<const std::string> row, IU
         return false;
     };
 
-    if (!matchPair(row[kSignalBand], "KU", "C", ku)) {
-        ui.message("Signal Band Must Be 'C' or 'Ku' Band");
-    }
+    readPair(row[kSignalBand], "KU", "C", readsAsKeyword(row[kSignalBand], {"C", "KU"}, 1), ku,
+             "Signal Band Must Be 'C' or 'Ku' Band", ui);
     if (!matchWord(Choice::VideoBand, kVideoBand, "Video Band must be '18MHz' or '27MHz' ")) {
         return false;
     }
@@ -188,15 +217,17 @@ bool AnalogChannelDialogData::loadDetailRow(std::span<const std::string> row, IU
                    "Band Width type must be '130' or '180' or '280' or '300' or '400' ")) {
         return false;
     }
-    if (!matchPair(row[kDnr], "Y", "N", dnr)) ui.message("Panda Must Be 'Y'(Yes) or 'N'(No) ");
+    readPair(row[kDnr], "Y", "N", readsAsYes(row[kDnr]), dnr, "Panda Must Be 'Y'(Yes) or 'N'(No) ",
+             ui);
     if (!matchWord(Choice::DeEmphasis, kDeEmphasis,
                    "De-empasis type must be 'NO_DEEMP' or 'U50' or 'U75' or 'J17' ")) {
         return false;
     }
-    if (!matchPair(row[kType], "TV", "RADIO", tv)) {
-        ui.message("TV/Radio Type Must Be 'TV' or 'Radio' ");
-    }
+    readPair(row[kType], "TV", "RADIO", readsAsKeyword(row[kType], {"TV", "RADIO"}, 0), tv,
+             "TV/Radio Type Must Be 'TV' or 'Radio' ", ui);
 
+    // A channel on an undeclared satellite has no degree to show.
+    if (!satelliteDeclared()) return true;
     const std::optional<std::string> display = degreeToDisplay(row[kDegree], ui);
     if (!display) {
         ui.message(kDegreeFormatError);

@@ -73,8 +73,11 @@ public:
     // Fills the dialog from a row of the analog detail list (the 18 cells of the record, then
     // the satellite's name, LNB_LO high, LNB_LO low, position and stored degree). Each fixed word
     // is matched in the order of the record's cells: a signal band, DNR flag or type of another
-    // word is reported and left at its current choice; any other unknown word is reported and
-    // refuses the row, as does a degree that cannot be converted. False when refused.
+    // word is reported and chosen as the list file's reader takes it (by the word it begins
+    // with, a DNR flag by its first character), or left at its current choice when the reader
+    // takes it as neither; any other unknown word is reported and refuses the row, as does a
+    // degree that cannot be converted. A satellite the list does not declare leaves the degree
+    // empty. False when refused.
     bool loadDetailRow(std::span<const std::string> row, IUserInterface& ui);
 
     // The 18 cells of the record the dialog describes, with the given Index and satellite Index;

@@ -20,6 +20,13 @@ std::vector<std::string> ChannelDialogData::satelliteNames() const {
     return names;
 }
 
+bool ChannelDialogData::satelliteDeclared() const {
+    for (int row = 0; row < satelliteCount(); ++row) {
+        if (*satelliteCell(row, 0) == satelliteIndexHint) return true;
+    }
+    return false;
+}
+
 int ChannelDialogData::preselectedSatellite() const {
     if (satelliteName.empty()) return -1;
     // A name alone can be ambiguous: several blank slots may share one, and one name may begin

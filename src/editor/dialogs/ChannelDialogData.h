@@ -51,6 +51,11 @@ public:
     std::vector<std::string> satelliteNames() const;
     int satelliteCount() const;
 
+    // Whether a satellite record carries the Index satelliteIndexHint. A channel may name a
+    // satellite the list does not declare (the receiver leaves it out); its dialog then opens
+    // with no satellite chosen and empty satellite fields.
+    bool satelliteDeclared() const;
+
     // The picker's selection while the dialog is shown; -1 for none.
     int pickerSelection() const { return pickerSelection_; }
 

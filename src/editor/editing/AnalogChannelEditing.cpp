@@ -51,11 +51,13 @@ bool nameTaken(const TokenArray& tokens, const SectionSpan& span, const std::str
 bool writeAdjusted(EditorModel& model, const std::vector<std::string>& shown,
                    const AnalogChannelDialogData& data, bool deleting) {
     IUserInterface& ui = model.ui();
-    if (!degreeToStored(data.degree, ui)) {
+    // Without a chosen satellite (the channel's own is undeclared) there is no degree to check.
+    const std::optional<std::string> chosen = chosenSatelliteIndex(data);
+    if (chosen && !degreeToStored(data.degree, ui)) {
         ui.message(kDegreeFormatError);
         return false;
     }
-    const std::string satelliteIndex = chosenSatelliteIndex(data).value_or(shown[kAnaSatIndex]);
+    const std::string satelliteIndex = chosen.value_or(shown[kAnaSatIndex]);
     const std::vector<std::string> edited = data.record(shown[kAnaNumber], satelliteIndex);
 
     TokenArray& tokens = model.tokens();

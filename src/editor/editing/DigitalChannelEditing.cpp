@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "db/NumberParse.h"
+#include "db/RowFields.h"
 #include "editor/editing/RecordEditing.h"
 #include "editor/editing/TransponderMatch.h"
 #include "editor/model/ChannelRecords.h"
@@ -219,11 +220,12 @@ bool writeAdjusted(EditorModel& model, const std::vector<std::string>& shown,
     IUserInterface& ui = model.ui();
     std::optional<EditedChannel> edit = readDialog(data, true, ui);
     if (!edit) return false;
-    if (!degreeToStored(data.degree, ui)) {
+    // Without a chosen satellite (the channel's own is undeclared) there is no degree to check.
+    const std::optional<std::string> chosen = chosenSatelliteIndex(data);
+    if (chosen && !degreeToStored(data.degree, ui)) {
         ui.message(kDegreeFormatError);
         return false;
     }
-    const std::optional<std::string> chosen = chosenSatelliteIndex(data);
     const bool satelliteChanged = chosen && *chosen != shown[kDigSatIndex];
     edit->tp.satelliteIndex = satelliteChanged ? *chosen : shown[kDigSatIndex];
 
@@ -310,7 +312,8 @@ bool adjustDigitalChannel(EditorModel& model, IDialogRunner& dialogs, std::size_
     data.name = shown[kDigName];
     data.serviceId = trimmed(shown[kDigServiceId]);
     data.activeAudio = shown[kDigActiveAudio];
-    data.tv = shown[kDigType] == "TV";
+    // Read as the list file's reader reads it, so that OK keeps a type such as "TVX".
+    data.tv = keywordIndex(shown[kDigType], {"TV", "RADIO"}) == 0;
     data.frequency = shown[kDigFrequency];
     data.symbolRate = shown[kDigSymbolRate];
     data.horizontal = shown[kDigPolarization] == "H";
@@ -323,12 +326,15 @@ bool adjustDigitalChannel(EditorModel& model, IDialogRunner& dialogs, std::size_
     data.lnbHigh = shown[kDigLnbHigh];
     data.lnbLow = shown[kDigLnbLow];
     data.position = shown[kDigPosition];
-    const std::optional<std::string> degree = degreeToDisplay(shown[kDigDegree], ui);
-    if (!degree) {
-        ui.message(kDegreeFormatError);
-        return false;
+    // A channel on an undeclared satellite has no degree to show.
+    if (data.satelliteDeclared()) {
+        const std::optional<std::string> degree = degreeToDisplay(shown[kDigDegree], ui);
+        if (!degree) {
+            ui.message(kDegreeFormatError);
+            return false;
+        }
+        data.degree = *degree;
     }
-    data.degree = *degree;
 
     switch (dialogs.run(data)) {
         case DialogEnd::Cancel:

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "db/RowFields.h"
 #include "editor/dialogs/ChannelDialogData.h"
 #include "editor/editing/RecordEditing.h"
 #include "editor/model/Degree.h"
@@ -28,7 +29,8 @@ bool editSatelliteRecord(EditorModel& model, IDialogRunner& dialogs, std::size_t
 
     SatelliteDialogData data;
     data.name = cell(kName);
-    data.blank = cell(kBlank) == "Y";
+    // Read as the list file's reader reads it, so that OK keeps a blank flag such as "YES".
+    data.blank = firstChar(cell(kBlank)) == 'Y';
     data.lnbHigh = cell(kLnbHigh);
     data.lnbLow = cell(kLnbLow);
     data.position = cell(kPosition);

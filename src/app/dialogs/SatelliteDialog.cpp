@@ -1,0 +1,79 @@
+#include "app/dialogs/SatelliteDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QPushButton>
+#include <utility>
+
+#include "app/dialogs/DialogWidgets.h"
+
+namespace sky::app {
+
+SatelliteDialog::SatelliteDialog(SatelliteDialogData& data, QWidget* parent)
+    : QDialog(parent), data_(data) {
+    using Field = SatelliteDialogData::Field;
+    setWindowTitle(SatelliteDialogData::kCaption);
+    QLineEdit* name = named<QLineEdit>("name");
+    QLineEdit* lnbLow = named<QLineEdit>("lnbLow");
+    QLineEdit* lnbHigh = named<QLineEdit>("lnbHigh");
+    QLineEdit* position = named<QLineEdit>("position");
+    QLineEdit* degree = named<QLineEdit>("degree");
+    QRadioButton* blankYes = named<QRadioButton>("blankYes", "Yes");
+    QRadioButton* blankNo = named<QRadioButton>("blankNo", "No");
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    ok->setObjectName("ok");
+    ok->setDefault(true);
+    buttons->addButton("Cancel", QDialogButtonBox::RejectRole)->setObjectName("cancel");
+    connect(buttons, &QDialogButtonBox::accepted, this, &SatelliteDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &SatelliteDialog::reject);
+
+    auto* form = new QFormLayout(this);
+    form->addRow("Name", name);
+    form->addRow("LNB_LO Low[MHz]", lnbLow);
+    form->addRow("LNB_LO High[MHz]", lnbHigh);
+    form->addRow("Position", position);
+    form->addRow(degreeLabel(), degree);
+    form->addRow("Blank", sideBySide({blankYes, blankNo}));
+    form->addRow(buttons);
+    // The dialog keeps the size its controls need.
+    form->setSizeConstraint(QLayout::SetFixedSize);
+
+    const std::pair<Field, QLineEdit*> edits[] = {
+        {Field::Name, name},         {Field::LnbLow, lnbLow}, {Field::LnbHigh, lnbHigh},
+        {Field::Position, position}, {Field::Degree, degree},
+    };
+    for (const auto& [field, edit] : edits) {
+        binding_.edit(edit, data.text(field), SatelliteDialogData::editLimit(field), false);
+    }
+    binding_.radios(blankYes, blankNo, data.blank);
+    binding_.show();
+}
+
+DialogEnd SatelliteDialog::run() {
+    exec();
+    return end_;
+}
+
+void SatelliteDialog::accept() {
+    press(DialogEnd::Ok);
+}
+
+void SatelliteDialog::reject() {
+    press(DialogEnd::Cancel);
+}
+
+void SatelliteDialog::press(DialogEnd button) {
+    const std::optional<DialogEnd> end = data_.finish(button, messages_);
+    if (!end) {
+        if (const std::optional<SatelliteDialogData::Field> field = data_.tooLongField()) {
+            binding_.editOf(data_.text(*field))->setFocus();
+        }
+        return;
+    }
+    end_ = *end;
+    done(end_ == DialogEnd::Ok ? Accepted : Rejected);
+}
+
+}  // namespace sky::app
