@@ -50,6 +50,7 @@ AboutBox::AboutBox(QWidget* parent)
 
     auto* ok = new QPushButton("O  K", this);
     ok->setDefault(true);
+    ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
