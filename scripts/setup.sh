@@ -4,7 +4,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev)
+packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev libqt6svg6)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,10 +1,54 @@
+// The Skylister desktop program: `skylister [LIST.txt]`.
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/frame/MainFrame.h"
+
+namespace {
+
+// Qt would abort without a display; say so in one line instead.
+bool displayAvailable() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform) return true;
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    if (!displayAvailable()) {
+        std::fprintf(stderr, "skylister: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
+                             "start it in a desktop session\n");
+        return 1;
+    }
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Skylister : Untitled");
-    window.showMaximized();
+    QApplication::setOrganizationName("Orvel");
+    QApplication::setApplicationName("Skylister");
+    QApplication::setApplicationDisplayName("Skylister");
+    QApplication::setApplicationVersion("1.2.1");
+    QGuiApplication::setDesktopFileName("skylister");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Edits the channel list of a satellite receiver.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument("LIST.txt", "The channel list to open.", "[LIST.txt]");
+    parser.process(app);
+
+    sky::app::CMainFrame frame;
+    frame.showMaximized();
+    const QStringList lists = parser.positionalArguments();
+    if (!lists.isEmpty()) {
+        const QString path = QFileInfo(lists.front()).absoluteFilePath();
+        // Opened once the window is up, so its messages have their owner on screen.
+        QTimer::singleShot(0, &frame, [&frame, path] { frame.openFile(path); });
+    }
     return QApplication::exec();
 }

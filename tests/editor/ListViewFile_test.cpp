@@ -16,11 +16,7 @@ protected:
         host.db.path = path;
     }
     // What the document does on Open.
-    void open() {
-        view.onReset();
-        view.run(ViewCommand::Reload);
-        view.clearUndoHistory();
-    }
+    void open() { view.onOpen(); }
 
     TempDir dir;
     std::string path;
@@ -58,6 +54,46 @@ TEST_F(ViewFileTest, FailedReloadKeepsTheListShownSoFar) {
     EXPECT_EQ(host.loadFailures, 1);
     EXPECT_EQ(view.model().tokens(), before);
     EXPECT_EQ(list.rows.size(), 9u);
+}
+
+TEST_F(ViewFileTest, FailedOpenKeepsTheEditsTheirModifiedStateAndTheirUndoHistory) {
+    open();
+    list.select({0});
+    view.onKey(ViewKey::Delete);
+    list.select({1});
+    view.onKey(ViewKey::Insert);
+    view.run(ViewCommand::SortChannelName);
+    const TokenArray edited = view.model().tokens();
+    const std::string undoBefore = undoText();
+    ASSERT_EQ(undoBefore, "Undo (2 - Insert Null Channel)");
+
+    const std::string broken = dir.file("broken.txt");
+    writeFile(broken, "[SATELLITE]\r\n0 \"broken\r\n");
+    host.db.path = broken;
+    EXPECT_FALSE(view.onOpen());
+    EXPECT_EQ(host.loadFailures, 1);
+    EXPECT_EQ(view.model().tokens(), edited);
+    EXPECT_TRUE(view.model().modified());
+    EXPECT_TRUE(view.model().hasUnsavedChanges());
+    EXPECT_EQ(undoText(), undoBefore);
+
+    // Closing still offers the edits for saving, and both undo steps still work.
+    host.db.path = path;
+    ui.answer({Answer::No});
+    view.onClose();
+    EXPECT_EQ(ui.questions.size(), 1u);
+    view.run(ViewCommand::Undo);
+    view.run(ViewCommand::Undo);
+    EXPECT_EQ(undoText(), "Undo Disable");
+    EXPECT_EQ(list.rows[0].cells[5], "Das Erste");
+
+    // A successful Open then starts afresh.
+    list.select({0});
+    view.onKey(ViewKey::Delete);
+    EXPECT_TRUE(view.onOpen());
+    EXPECT_EQ(undoText(), "Undo Disable");
+    EXPECT_FALSE(view.model().hasUnsavedChanges());
+    EXPECT_EQ(list.rows[0].cells[5], "Das Erste");
 }
 
 TEST_F(ViewFileTest, SaveWritesTheListAndEmptiesTheUndoHistory) {

@@ -68,6 +68,12 @@ public:
     void clearUndoHistory();
     // The load command: reads the document's file into the list.
     void onReload();
+    // The document's Open, once the database is bound to the chosen file: the reset
+    // notification, the load command and the full clear of the undo history, in one step that
+    // takes effect only when the file loads. A failed load leaves the list, its modified state
+    // and its undo history exactly as they were (the host puts the previous path back). Returns
+    // whether the file was loaded.
+    bool onOpen();
     // The document's Save: the reset notification, then the list is written to the document's
     // file; "ERROR!!! Saving not Complete" when that fails. Returns whether it was written.
     bool save();
@@ -93,6 +99,9 @@ private:
     void updateShownList();
     void selectRow(std::size_t row);
     bool pasteAvailable() const;
+    // Reads the document's file into the list; on success, `opening` first empties the undo
+    // history and the revert copy, as Open's reset does.
+    bool load(bool opening);
 
     void editRows(ViewKey key);
     void newChannel();

@@ -25,21 +25,35 @@ void CSkylistListView::clearUndoHistory() {
 }
 
 void CSkylistListView::onReload() {
+    load(false);
+}
+
+bool CSkylistListView::onOpen() {
+    return load(true);
+}
+
+bool CSkylistListView::load(bool opening) {
     CListDB* db = host_.database();
-    if (!loaded() || !db) return;
+    if (!loaded() || !db) return false;
     // The file is read into a list of its own: when it cannot be loaded, the list shown so far
     // stays whole, matching the path the document goes back to.
     TokenArray tokens;
     const LoadResult result = db->LoadChannelList(tokens);
     if (result == LoadResult::Failed) {
         host_.loadFailed();
-        return;
+        return false;
+    }
+    if (opening) {
+        // Only now that the file replaces the list may its edits and history go.
+        onReset();
+        clearUndoHistory();
     }
     model_.replaceTokens(std::move(tokens));
     if (result == LoadResult::MustResave) save();
     const bool uploadFile = trimmedUpper(db->path) == trimmedUpper(host_.uploadFilePath());
     host_.setTitle(uploadFile ? std::string("Skylister : Untitled") : "Skylister : " + db->path);
     refresh(true);
+    return true;
 }
 
 bool CSkylistListView::save() {

@@ -1,0 +1,218 @@
+// Times the real main window, offscreen, on a channel list (the largest one, written by
+// skylister-listgen): start-up to a shown window, Open, one channel edited through its dialog
+// with the refresh, delete of 100 selected rows, undo, each sort, scrolling from the top to the
+// last row and switching between the digital and the analog view, each up to the repainted
+// window; then the memory of the running program with the list open.
+// Usage: QT_QPA_PLATFORM=offscreen window_bench LIST.txt
+// The dialog is answered by a scripted runner over the dialog's data (the drawn dialog's own
+// time is not included).
+
+#include <QApplication>
+#include <QFile>
+#include <QScrollBar>
+#include <cstring>
+#include <QItemSelection>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/frame/Commands.h"
+#include "app/frame/MainFrame.h"
+#include "app/frame/QtDocumentWindow.h"
+#include "app/frame/QtUserInterface.h"
+#include "app/list/ChannelTableView.h"
+#include "editor/dialogs/DialogRunner.h"
+#include "editor/editing/ChannelEditing.h"
+#include "editor/view/SkylistListView.h"
+
+namespace {
+
+using namespace sky;
+using namespace sky::app;
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The channel dialog answered at once: the name changed, OK.
+class RenamingRunner : public IDialogRunner {
+public:
+    explicit RenamingRunner(IUserInterface& ui) : ui_(ui) {}
+    DialogEnd run(DigitalChannelDialogData& data) override {
+        data.open();
+        data.name = "Renamed" + std::to_string(++count_ % 100);
+        return data.finish(DialogEnd::Ok, ui_).value_or(DialogEnd::Cancel);
+    }
+    DialogEnd run(AnalogChannelDialogData&) override { return DialogEnd::Cancel; }
+    DialogEnd run(SatelliteDialogData&) override { return DialogEnd::Cancel; }
+
+private:
+    IUserInterface& ui_;
+    int count_ = 0;
+};
+
+struct Timing {
+    double best;
+    double median;
+};
+
+Timing timeRuns(int runs, const std::function<void()>& prepare, const std::function<void()>& step,
+                QWidget& window) {
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        QApplication::processEvents();
+        const auto start = Clock::now();
+        step();
+        // Up to the window drawn anew.
+        QApplication::processEvents();
+        window.repaint();
+        ms.push_back(msSince(start));
+    }
+    std::sort(ms.begin(), ms.end());
+    return {ms.front(), ms[ms.size() / 2]};
+}
+
+void report(const char* what, Timing t) {
+    std::printf("%-44s best %8.1f ms   median %8.1f ms\n", what, t.best, t.median);
+}
+
+double statusMb(const char* key) {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(key)) {
+            return line.mid(static_cast<int>(std::strlen(key))).trimmed().split(' ').front().toDouble() /
+                   1024.0;
+        }
+    }
+    return 0;
+}
+
+constexpr int kRuns = 7;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto processStart = Clock::now();
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: QT_QPA_PLATFORM=offscreen window_bench LIST.txt\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    CMainFrame frame;
+    frame.resize(1280, 900);
+    frame.show();
+    if (!QTest::qWaitForWindowExposed(&frame)) return 1;
+    frame.repaint();
+    std::printf("%-44s %8.1f ms\n", "start-up to a shown window", msSince(processStart));
+
+    frame.userInterface().answerBoxes = [](const BoxRequest& box) {
+        std::fprintf(stderr, "box: %s\n", box.text.toUtf8().constData());
+        return Answer::No;
+    };
+    // Settings at 40 satellites: the largest list has them.
+    frame.runtime().maxSatellite40 = true;
+    RenamingRunner runner(frame.userInterface());
+    ChannelEditing editing(runner);
+    frame.listView().setChannelEditor(&editing);
+    ChannelTableView* table = frame.table();
+    const QString path = QString::fromLocal8Bit(argv[1]);
+
+    report("Open (check, load, show)",
+           timeRuns(3, [] {}, [&] { frame.openFile(path); }, frame));
+    const int rows = table->model()->rowCount();
+    std::printf("digital view rows %d\n", rows);
+    if (rows < 200) return 1;
+
+    report("edit of one channel through its dialog",
+           timeRuns(
+               kRuns,
+               [&] {
+                   table->clearSelection();
+                   table->scrollTo(table->model()->index(rows / 2, 0), QAbstractItemView::PositionAtCenter);
+               },
+               [&] {
+                   const QPoint at = table->visualRect(table->model()->index(rows / 2, 0)).center();
+                   QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+               },
+               frame));
+    report("delete of 100 selected rows",
+           timeRuns(
+               kRuns,
+               [&] {
+                   QItemSelection selection;
+                   for (int i = 0; i < 100; ++i) {
+                       const int row = i * (rows / 100);
+                       selection.select(table->model()->index(row, 0), table->model()->index(row, 0));
+                   }
+                   table->selectionModel()->select(
+                       selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+               },
+               [&] { QTest::keyClick(table, Qt::Key_Delete); }, frame));
+    report("undo", timeRuns(
+                       kRuns,
+                       [&] {
+                           table->clearSelection();
+                           table->selectAndFocus(7);
+                           QTest::keyClick(table, Qt::Key_Insert);
+                       },
+                       [&] { frame.action(cmd::kUndo)->trigger(); }, frame));
+    const std::pair<const char*, int> sorts[] = {
+        {"sort by satellite, type, name", cmd::kSortChannelName},
+        {"sort by satellite, type, frequency, name", cmd::kSortFrequency},
+        {"sort by satellite, type, bouquet, name", cmd::kSortBouquet},
+        {"sort by type, name", cmd::kSortNameOnly},
+    };
+    for (const auto& [what, id] : sorts) {
+        report(what, timeRuns(3, [] {}, [&, id = id] { frame.action(id)->trigger(); }, frame));
+    }
+    report("scroll from the top to the last row (Ctrl+End)",
+           timeRuns(
+               kRuns,
+               [&] {
+                   table->scrollToTop();
+                   table->setCurrentIndex(table->model()->index(0, 0));
+               },
+               [&] { QTest::keyClick(table, Qt::Key_End, Qt::ControlModifier); }, frame));
+    {
+        // Page Down from the top to the last row, each page drawn.
+        table->scrollToTop();
+        frame.repaint();
+        QScrollBar* bar = table->verticalScrollBar();
+        int pages = 0;
+        const auto start = Clock::now();
+        while (bar->value() < bar->maximum()) {
+            bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            table->viewport()->repaint();
+            ++pages;
+        }
+        const double ms = msSince(start);
+        std::printf("%-44s %d pages, %.1f ms a page\n", "scroll page by page to the last row", pages,
+                    ms / std::max(pages, 1));
+    }
+    report("switch to the analog view",
+           timeRuns(
+               kRuns, [&] { frame.action(cmd::kDigitalChannel)->trigger(); },
+               [&] { frame.action(cmd::kAnalogChannel)->trigger(); }, frame));
+    report("switch to the digital view",
+           timeRuns(
+               kRuns, [&] { frame.action(cmd::kAnalogChannel)->trigger(); },
+               [&] { frame.action(cmd::kDigitalChannel)->trigger(); }, frame));
+
+    std::printf("resident set size with the list open %.1f MB (peak %.1f MB)\n", statusMb("VmRSS:"),
+                statusMb("VmHWM:"));
+    frame.listView().setChannelEditor(nullptr);
+    // No question on the way out.
+    frame.listView().model().markSaved();
+    return 0;
+}

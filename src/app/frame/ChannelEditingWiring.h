@@ -1,0 +1,25 @@
+#pragma once
+
+#include <memory>
+
+class QWidget;
+
+namespace sky {
+class CSkylistListView;
+}
+
+namespace sky::app {
+
+// The one place where the list view gets its channel editor: the setting dialogs shown by
+// QtDialogRunner over the main window, through sky::ChannelEditing.
+class ChannelEditingWiring {
+public:
+    ChannelEditingWiring(QWidget* mainWindow, CSkylistListView& view);
+    ~ChannelEditingWiring();
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
+
+}  // namespace sky::app

@@ -1,0 +1,437 @@
+#include "app/frame/MainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWhatsThis>
+
+#include "editor/view/SkylistListView.h"
+#include "app/frame/AboutBox.h"
+#include "app/frame/ChannelEditingWiring.h"
+#include "app/frame/Commands.h"
+#include "app/frame/HelpWindow.h"
+#include "app/frame/Icons.h"
+#include "app/frame/MessageWindow.h"
+#include "app/frame/QtDocumentWindow.h"
+#include "app/frame/QtUserInterface.h"
+#include "app/list/ChannelTableView.h"
+#include "app/settings/OptionDialog.h"
+#include "app/settings/QtSettingsStore.h"
+#include "shell/OptionDialogData.h"
+#include "shell/SerialDevices.h"
+
+namespace sky::app {
+
+namespace {
+
+// The status prompt (before "\n") and the tooltip (after it) of a command prompt.
+std::pair<QString, QString> splitPrompt(const char* prompt) {
+    const QString text = QString::fromUtf8(prompt);
+    const qsizetype newline = text.indexOf('\n');
+    if (newline < 0) return {text, QString()};
+    return {text.left(newline), text.mid(newline + 1)};
+}
+
+// The command that shows the list the view shows now (after new colours).
+int commandShowing(const CSkylistListView& view) {
+    switch (view.viewKind()) {
+        case ViewKind::Detail:
+            return view.digitalFlag() ? cmd::kDigitalChannel : cmd::kAnalogChannel;
+        case ViewKind::SatelliteNameList:
+            return cmd::kSatelliteNameList;
+        case ViewKind::SatelliteList:
+            return cmd::kSatelliteList;
+        case ViewKind::DigitalTpList:
+            return cmd::kDigitalTpList;
+        case ViewKind::AnalogChannelList:
+            return cmd::kAnalogChannelList;
+        case ViewKind::DigitalChannelList:
+            return cmd::kDigitalChannelList;
+        case ViewKind::DigitalPidChannelList:
+            return cmd::kDigitalPidChannelList;
+    }
+    return cmd::kDigitalChannel;
+}
+
+bool isSort(int id) {
+    return id == cmd::kSortChannelName || id == cmd::kSortFrequency || id == cmd::kSortBouquet ||
+           id == cmd::kSortNameOnly || id == cmd::kArrangeBlocks;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
+    : QMainWindow(parent), store_(std::move(store)) {
+    initSkylisterResources();
+    if (!store_) store_ = std::make_unique<QtSettingsStore>();
+    settings_ = std::make_unique<Settings>(*store_);
+    setObjectName("MainFrame");
+    setWindowIcon(programIcon());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize size = screen->availableSize();
+        setGeometry(0, 0, std::max(640, size.width() - 100), std::max(480, size.height() - 50));
+    }
+
+    messages_ = new MessageWindow(this);
+    ui_ = std::make_unique<QtUserInterface>(*this, *messages_);
+    window_ = std::make_unique<QtDocumentWindow>(*this);
+    doc_ = std::make_unique<CSkylisterDoc>(*ui_, *window_, *settings_, runtime_,
+                                           CSkylisterDoc::systemTemporaryDirectory());
+    table_ = new ChannelTableView(this);
+    table_->setObjectName("ChannelList");
+    table_->setWhatsThis(
+        "The channel list. Double-click a channel to edit it; F2 new, F3 cut, F4 paste, Insert "
+        "null channels, Delete; drag rows to move them.");
+    view_ = std::make_unique<CSkylistListView>(*table_, *ui_, *doc_);
+    doc_->attachView(*view_);
+    table_->attachView(*view_);
+    editing_ = std::make_unique<ChannelEditingWiring>(this, *view_);
+    setCentralWidget(table_);
+
+    createActions();
+    createMenus();
+    createToolBar();
+    createCommandBar();
+    createStatusBar();
+
+    addDockWidget(Qt::LeftDockWidgetArea, messages_);
+    messages_->hide();
+    connect(messages_, &QDockWidget::visibilityChanged, this, [this] { updateCommands(); });
+    connect(table_, &ChannelTableView::listChanged, this, [this] { updateCommands(); });
+    connect(table_, &ChannelTableView::contextMenuRequested, this,
+            [this](const QPoint& at) { editMenu_->exec(at); });
+    connect(table_->tableModel(), &QAbstractItemModel::modelReset, this,
+            [this] { updateCommands(); });
+
+    // The frame reads the port and the devices from the settings when it is created.
+    settings_->loadInto(runtime_);
+    applyListColours();
+    setWindowTitle("Skylister : Untitled");
+    updateCommands();
+}
+
+CMainFrame::~CMainFrame() {
+    // The view goes before the widget it reads from: the widget lets go of it first.
+    disconnect(messages_, nullptr, this, nullptr);
+    table_->detachView();
+    editing_.reset();
+    view_.reset();
+}
+
+QAction* CMainFrame::action(int id) const {
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+QPushButton* CMainFrame::commandButton(int id) const {
+    const auto found = buttons_.find(id);
+    return found == buttons_.end() ? nullptr : found->second;
+}
+
+void CMainFrame::createActions() {
+    int count = 0;
+    const CommandInfo* commands = allCommands(count);
+    for (int i = 0; i < count; ++i) {
+        const CommandInfo& info = commands[i];
+        QString text = QString::fromUtf8(info.text);
+        // The shortcut is the action's own; the text shows it.
+        if (const qsizetype tab = text.indexOf('\t'); tab >= 0) text = text.left(tab);
+        auto* action = new QAction(text, this);
+        action->setObjectName(QString("command%1").arg(info.id));
+        const auto [status, tip] = splitPrompt(info.prompt);
+        action->setStatusTip(status);
+        if (!tip.isEmpty()) action->setToolTip(tip);
+        action->setWhatsThis(status);
+        if (*info.ownIcon || *info.themeIcon) {
+            action->setIcon(*info.themeIcon ? themedIcon(info.themeIcon, info.ownIcon)
+                                            : ownIcon(info.ownIcon));
+        }
+        if (*info.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(info.shortcut)));
+        action->setCheckable(info.checkable);
+        action->setIconVisibleInMenu(false);
+        const int id = info.id;
+        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        actions_[id] = action;
+    }
+}
+
+void CMainFrame::createMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu("&File     ");
+    file->addAction(action(cmd::kOpen));
+    recentMenu_ = file->addMenu("Open &Recent");
+    recentMenu_->setObjectName("RecentFilesMenu");
+    connect(recentMenu_, &QMenu::aboutToShow, this, &CMainFrame::rebuildRecentFiles);
+    file->addAction(action(cmd::kSave));
+    file->addAction(action(cmd::kSaveAs));
+    file->addSeparator();
+    file->addAction(action(cmd::kExit));
+
+    editMenu_ = bar->addMenu("&Edit Channel");
+    editMenu_->setObjectName("EditChannelMenu");
+    editMenu_->addAction(action(cmd::kNew));
+    editMenu_->addAction(action(cmd::kCut));
+    editMenu_->addAction(action(cmd::kPaste));
+    editMenu_->addSeparator();
+    editMenu_->addAction(action(cmd::kInsertNull));
+    editMenu_->addAction(action(cmd::kDelete));
+    editMenu_->addSeparator();
+    editMenu_->addAction(action(cmd::kUndo));
+    editMenu_->addSeparator();
+    editMenu_->addAction(action(cmd::kToggleEdit));
+
+    QMenu* sort = bar->addMenu("&Sort ");
+    sort->addAction(action(cmd::kSortChannelName));
+    sort->addAction(action(cmd::kSortFrequency));
+    sort->addAction(action(cmd::kSortBouquet));
+    sort->addSeparator();
+    sort->addAction(action(cmd::kSortNameOnly));
+    sort->addAction(action(cmd::kToggleAscendingNames));
+    sort->addAction(action(cmd::kToggleRenumberAfterSort));
+    sort->addSeparator();
+    sort->addAction(action(cmd::kArrangeBlocks));
+    sort->addAction(action(cmd::kRevertArrangement));
+
+    QMenu* view = bar->addMenu("&View         ");
+    view->addAction(action(cmd::kToolbar));
+    view->addAction(action(cmd::kStatusBar));
+    view->addAction(action(cmd::kViewDialogBar));
+    view->addSeparator();
+    view->addAction(action(cmd::kDigitalChannel));
+    view->addAction(action(cmd::kAnalogChannel));
+    view->addAction(action(cmd::kSatelliteList));
+    view->addSeparator();
+    QMenu* other = view->addMenu("Other Information");
+    other->addAction(action(cmd::kDigitalChannelList));
+    other->addAction(action(cmd::kAnalogChannelList));
+    other->addAction(action(cmd::kDigitalPidChannelList));
+    other->addAction(action(cmd::kDigitalTpList));
+    other->addAction(action(cmd::kSatelliteNameList));
+    view->addAction(action(cmd::kViewDetail));
+
+    // A top-level command item: the menu bar shows its text, without the toolbar's icon.
+    QAction* option = bar->addAction(action(cmd::kOption)->text());
+    option->setObjectName("menuOption");
+    option->setStatusTip(action(cmd::kOption)->statusTip());
+    connect(option, &QAction::triggered, this, [this] { runCommand(cmd::kOption); });
+
+    QMenu* help = bar->addMenu("&Help");
+    help->addAction(action(cmd::kHelpTopics));
+    help->addAction(action(cmd::kContextHelp));
+    help->addSeparator();
+    help->addAction(action(cmd::kAbout));
+
+    for (QMenu* menu : bar->findChildren<QMenu*>()) {
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
+    }
+}
+
+void CMainFrame::createToolBar() {
+    toolBar_ = addToolBar("Toolbar");
+    toolBar_->setObjectName("ToolBar");
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->setMovable(true);
+    // The order of toolbar 128, without the commands of a later issue.
+    const int order[] = {cmd::kOpen,           cmd::kSave,          cmd::kSaveAs,
+                         0,                    cmd::kHelpTopics,    cmd::kContextHelp,
+                         0,                    cmd::kNew,           cmd::kInsertNull,
+                         cmd::kDelete,         cmd::kUndo,          0,
+                         cmd::kSortChannelName, cmd::kSortFrequency, cmd::kSortBouquet,
+                         0,                    cmd::kDigitalChannel, cmd::kAnalogChannel,
+                         cmd::kSatelliteList,  0,                   cmd::kOption};
+    for (const int id : order) {
+        if (id == 0) {
+            toolBar_->addSeparator();
+        } else {
+            toolBar_->addAction(action(id));
+        }
+    }
+}
+
+void CMainFrame::createCommandBar() {
+    addToolBarBreak(Qt::TopToolBarArea);
+    commandBar_ = new QToolBar("Command Bar", this);
+    commandBar_->setObjectName("CommandBar");
+    commandBar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+    auto* panel = new QWidget(commandBar_);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(4, 2, 4, 2);
+    grid->setSpacing(4);
+    QFont font = panel->font();
+    font.setPointSizeF(font.pointSizeF() * 1.15);
+    // Template 103: top row Open, Compile+Download, Download Others, Upload (the last three come
+    // with the transfer commands); bottom row the views, Option and About.
+    struct Button {
+        int row;
+        int column;
+        const char* caption;
+        int id;
+    };
+    const Button layout[] = {{0, 0, "Open", cmd::kOpen},
+                             {1, 0, "View Digital Channel", cmd::kDigitalChannel},
+                             {1, 1, "View Analog Channel", cmd::kAnalogChannel},
+                             {1, 2, "Option", cmd::kOption},
+                             {1, 3, "About", cmd::kAbout}};
+    for (const Button& spec : layout) {
+        auto* button = new QPushButton(spec.caption, panel);
+        button->setFont(font);
+        button->setMinimumWidth(200);
+        button->setFocusPolicy(Qt::NoFocus);
+        const auto [status, tip] = splitPrompt(commandInfo(spec.id)->prompt);
+        button->setStatusTip(status);
+        button->setToolTip(tip);
+        const int id = spec.id;
+        connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
+        grid->addWidget(button, spec.row, spec.column);
+        buttons_[spec.id] = button;
+    }
+    for (int column = 0; column < 4; ++column) grid->setColumnMinimumWidth(column, 200);
+    commandBar_->addWidget(panel);
+    addToolBar(Qt::TopToolBarArea, commandBar_);
+}
+
+void CMainFrame::createStatusBar() {
+    idlePrompt_ = new QLabel("For Help, press F1", this);
+    idlePrompt_->setObjectName("IdlePrompt");
+    statusBar()->addWidget(idlePrompt_, 1);
+}
+
+void CMainFrame::applyListColours() { table_->applyColours(settings_->listColours()); }
+
+void CMainFrame::updateCommands() {
+    if (!view_) return;
+    const bool loaded = doc_->isLoaded();
+    for (const auto& [id, act] : actions_) {
+        const CommandInfo* info = commandInfo(id);
+        if (info && info->viewCommand) {
+            const CommandState state = view_->commandState(*info->viewCommand);
+            act->setEnabled(state.enabled);
+            if (act->isCheckable()) act->setChecked(state.checked);
+            if (*info->viewCommand == ViewCommand::Undo && !state.text.empty()) {
+                act->setText(QString::fromStdString(state.text));
+            }
+        }
+    }
+    action(cmd::kSave)->setEnabled(loaded);
+    action(cmd::kSaveAs)->setEnabled(loaded);
+    action(cmd::kToolbar)->setChecked(!toolBar_->isHidden());
+    action(cmd::kStatusBar)->setChecked(!statusBar()->isHidden());
+    action(cmd::kViewDialogBar)->setChecked(!messages_->isHidden());
+    for (const int id : {cmd::kDigitalChannel, cmd::kAnalogChannel}) {
+        buttons_[id]->setEnabled(action(id)->isEnabled());
+    }
+}
+
+void CMainFrame::runCommand(int id) {
+    switch (id) {
+        case cmd::kOpen:
+            doc_->onFileOpen();
+            break;
+        case cmd::kSave:
+            doc_->onFileSave();
+            break;
+        case cmd::kSaveAs:
+            doc_->onFileSaveAs();
+            break;
+        case cmd::kExit:
+            close();
+            break;
+        case cmd::kToolbar:
+            toolBar_->setVisible(toolBar_->isHidden());
+            break;
+        case cmd::kStatusBar:
+            statusBar()->setVisible(statusBar()->isHidden());
+            break;
+        case cmd::kViewDialogBar:
+            messages_->showNow(messages_->isHidden());
+            break;
+        case cmd::kOption:
+            runOptionDialog();
+            break;
+        case cmd::kHelpTopics:
+            showHelp();
+            break;
+        case cmd::kContextHelp:
+            QWhatsThis::enterWhatsThisMode();
+            break;
+        case cmd::kAbout:
+            showAbout();
+            break;
+        default:
+            if (id >= cmd::kRecentFile && id < cmd::kRecentFile + Settings::kRecentFiles) {
+                const std::vector<std::string> files = settings_->recentFiles();
+                const auto n = static_cast<std::size_t>(id - cmd::kRecentFile);
+                if (n < files.size()) doc_->openFile(files[n]);
+            } else if (const CommandInfo* info = commandInfo(id); info && info->viewCommand) {
+                const bool wait = isSort(id) && view_->commandState(*info->viewCommand).enabled;
+                if (wait) window_->beginWait();
+                view_->run(*info->viewCommand);
+                if (wait) window_->endWait();
+            }
+            break;
+    }
+    updateCommands();
+}
+
+bool CMainFrame::openFile(const QString& path) {
+    const bool opened = doc_->openFile(path.toStdString());
+    updateCommands();
+    return opened;
+}
+
+void CMainFrame::rebuildRecentFiles() {
+    recentMenu_->clear();
+    const std::vector<std::string> files = settings_->recentFiles();
+    if (files.empty()) {
+        recentMenu_->addAction("(none)")->setEnabled(false);
+        return;
+    }
+    for (std::size_t n = 0; n < files.size(); ++n) {
+        const QString path = QString::fromStdString(files[n]);
+        QAction* item = recentMenu_->addAction(QString("&%1 %2").arg(n + 1).arg(path));
+        item->setStatusTip("Open " + path);
+        const int id = cmd::kRecentFile + static_cast<int>(n);
+        connect(item, &QAction::triggered, this, [this, id] { runCommand(id); });
+    }
+}
+
+bool CMainFrame::runOptionDialog() {
+    OptionDialogData data(*settings_, runtime_, doc_->temporaryDirectory());
+    OptionDialog dialog(data, serialDevicesPresent(), this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    bool max40 = runtime_.maxSatellite40;
+    if (data.accept(*settings_, runtime_, max40)) {
+        applyListColours();
+        view_->run(*commandInfo(commandShowing(*view_))->viewCommand);
+    }
+    runtime_.maxSatellite40 = max40;
+    updateCommands();
+    return true;
+}
+
+void CMainFrame::showAbout() {
+    AboutBox box(this);
+    box.exec();
+}
+
+void CMainFrame::showHelp() {
+    if (!help_) help_ = new HelpWindow(this);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    doc_->onClose();
+    event->accept();
+}
+
+}  // namespace sky::app

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "app/frame/HelpWindow.h"
+#include <map>
+#include <memory>
+
+#include "common/RuntimeSettings.h"
+#include "shell/Settings.h"
+#include "shell/SkylisterDoc.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QToolBar;
+
+namespace sky {
+class CSkylistListView;
+}
+
+namespace sky::app {
+
+class ChannelEditingWiring;
+class ChannelTableView;
+class MessageWindow;
+class OptionDialog;
+class QtDocumentWindow;
+class QtSettingsStore;
+class QtUserInterface;
+
+// The main window: the menu, the toolbar, the command bar of eight buttons in two
+// rows, the status bar with the command prompts and the progress indicator, the message window,
+// and the list in the client area. It creates the document and the list view, routes every
+// command to the view, the document or itself, and updates the commands' states after each.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // `store` keeps the settings; by default QSettings (organisation "Orvel", application
+    // "Skylister").
+    explicit CMainFrame(std::unique_ptr<ISettingsStore> store = nullptr, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CSkylisterDoc& document() { return *doc_; }
+    CSkylistListView& listView() { return *view_; }
+    ChannelTableView* table() const { return table_; }
+    QtUserInterface& userInterface() { return *ui_; }
+    QtDocumentWindow& documentWindow() { return *window_; }
+    MessageWindow* messageWindow() const { return messages_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    QToolBar* commandBar() const { return commandBar_; }
+    QMenu* editChannelMenu() const { return editMenu_; }
+    QMenu* recentFilesMenu() const { return recentMenu_; }
+    QLabel* idlePrompt() const { return idlePrompt_; }
+    // The command's action in the menu and toolbar, or the command bar's button.
+    QAction* action(int id) const;
+    QPushButton* commandButton(int id) const;
+    Settings& settings() { return *settings_; }
+    RuntimeSettings& runtime() { return runtime_; }
+    // The max-satellite flag: 40 satellite names instead of 32.
+    bool maxSatellite40() const { return runtime_.maxSatellite40; }
+
+    // Runs a command as its menu item does, then updates every command's state.
+    void runCommand(int id);
+    void updateCommands();
+    // Opens a list named on the command line, as Open does once the file is chosen.
+    bool openFile(const QString& path);
+
+    // The modal windows; each returns when it closes.
+    bool runOptionDialog();
+    void showAbout();
+    void showHelp();
+    HelpWindow* helpWindow() const { return help_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createCommandBar();
+    void createStatusBar();
+    void rebuildRecentFiles();
+    void applyListColours();
+
+    std::unique_ptr<ISettingsStore> store_;
+    std::unique_ptr<Settings> settings_;
+    RuntimeSettings runtime_;
+    MessageWindow* messages_ = nullptr;
+    std::unique_ptr<QtUserInterface> ui_;
+    std::unique_ptr<QtDocumentWindow> window_;
+    std::unique_ptr<CSkylisterDoc> doc_;
+    ChannelTableView* table_ = nullptr;
+    std::unique_ptr<CSkylistListView> view_;
+    std::unique_ptr<ChannelEditingWiring> editing_;
+
+    std::map<int, QAction*> actions_;
+    std::map<int, QPushButton*> buttons_;
+    QToolBar* toolBar_ = nullptr;
+    QToolBar* commandBar_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QLabel* idlePrompt_ = nullptr;
+    QPointer<HelpWindow> help_;
+};
+
+}  // namespace sky::app

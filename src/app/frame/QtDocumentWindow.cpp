@@ -1,0 +1,56 @@
+#include "app/frame/QtDocumentWindow.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QWidget>
+
+namespace sky::app {
+
+QString qtFilter(const FileFilter& filter) {
+    QStringList patterns;
+    for (const std::string& pattern : filter.patterns) patterns << QString::fromStdString(pattern);
+    return QString::fromStdString(filter.description) + " (" + patterns.join(' ') + ")";
+}
+
+std::optional<std::string> QtDocumentWindow::chooseFileToOpen(
+    const std::string& caption, const std::vector<FileFilter>& filters,
+    const std::optional<std::string>& folder) {
+    return choose(false, caption, filters, folder);
+}
+
+std::optional<std::string> QtDocumentWindow::chooseFileToSave(
+    const std::string& caption, const std::vector<FileFilter>& filters,
+    const std::optional<std::string>& folder) {
+    return choose(true, caption, filters, folder);
+}
+
+std::optional<std::string> QtDocumentWindow::choose(bool save, const std::string& caption,
+                                                    const std::vector<FileFilter>& filters,
+                                                    const std::optional<std::string>& folder) {
+    if (answerFileDialogs) return answerFileDialogs(save);
+    QFileDialog dialog(&frame_, QString::fromStdString(caption));
+    QStringList names;
+    for (const FileFilter& filter : filters) names << qtFilter(filter);
+    dialog.setNameFilters(names);
+    if (folder) dialog.setDirectory(QString::fromStdString(*folder));
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix("txt");
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+void QtDocumentWindow::setTitle(const std::string& title) {
+    frame_.setWindowTitle(QString::fromStdString(title));
+}
+
+void QtDocumentWindow::beginWait() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void QtDocumentWindow::endWait() { QApplication::restoreOverrideCursor(); }
+
+}  // namespace sky::app

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "shell/DocumentWindow.h"
+
+class QWidget;
+
+namespace sky::app {
+
+// The document's file dialogs (QFileDialog), the window title and the wait cursor.
+class QtDocumentWindow : public IDocumentWindow {
+public:
+    explicit QtDocumentWindow(QWidget& frame) : frame_(frame) {}
+
+    std::optional<std::string> chooseFileToOpen(const std::string& caption,
+                                                const std::vector<FileFilter>& filters,
+                                                const std::optional<std::string>& folder) override;
+    std::optional<std::string> chooseFileToSave(const std::string& caption,
+                                                const std::vector<FileFilter>& filters,
+                                                const std::optional<std::string>& folder) override;
+    void setTitle(const std::string& title) override;
+    void beginWait() override;
+    void endWait() override;
+
+    // Tests answer the file dialogs here: when set, no dialog is shown; the argument tells a
+    // save dialog from an open one.
+    std::function<std::optional<std::string>(bool save)> answerFileDialogs;
+
+private:
+    std::optional<std::string> choose(bool save, const std::string& caption,
+                                      const std::vector<FileFilter>& filters,
+                                      const std::optional<std::string>& folder);
+
+    QWidget& frame_;
+};
+
+// A filter in Qt's form: "Channel list File(*.TXT) (*.txt *.TXT)".
+QString qtFilter(const FileFilter& filter);
+
+}  // namespace sky::app

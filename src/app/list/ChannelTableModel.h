@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <array>
+
+#include "editor/view/ShownList.h"
+
+namespace sky::app {
+
+// The table model over what the list view shows: every count, header, text and icon is read from
+// the editor's ShownList when the table asks for it; nothing is copied. The list view's reset
+// notifications become the model's resets.
+class ChannelTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr const char* kRowsMimeType = "application/x-skylister-rows";
+
+    explicit ChannelTableModel(QObject* parent = nullptr);
+
+    // Reads this list from now on (between a reset's begin and end).
+    void attach(const ShownList* shown) { shown_ = shown; }
+    const ShownList* shown() const { return shown_; }
+
+    void beginReset() { beginResetModel(); }
+    void endReset() { endResetModel(); }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Rows are dragged within the table only; the drop is the list view's.
+    QStringList mimeTypes() const override;
+    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+    Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+
+private:
+    const ShownList* shown_ = nullptr;
+    std::array<QIcon, 3> icons_;
+};
+
+}  // namespace sky::app

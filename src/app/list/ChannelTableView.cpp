@@ -1,0 +1,240 @@
+#include "app/list/ChannelTableView.h"
+
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDrag>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "editor/view/SkylistListView.h"
+
+namespace sky::app {
+
+namespace {
+
+QColor qColour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+}  // namespace
+
+ChannelTableView::ChannelTableView(QWidget* parent)
+    : QTableView(parent), model_(new ChannelTableModel(this)) {
+    setModel(model_);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setTextElideMode(Qt::ElideRight);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setIconSize(QSize(16, 16));
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height(), 16) + 4);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setSectionsClickable(false);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setDropIndicatorShown(true);
+    setDragDropOverwriteMode(true);
+}
+
+void ChannelTableView::attachView(CSkylistListView& view) {
+    view_ = &view;
+    model_->beginReset();
+    model_->attach(&view.shownList());
+    model_->endReset();
+    applyColumns();
+}
+
+void ChannelTableView::detachView() {
+    model_->beginReset();
+    model_->attach(nullptr);
+    model_->endReset();
+    view_ = nullptr;
+}
+
+void ChannelTableView::applyColours(const ListColours& colours) {
+    QPalette colourPalette = palette();
+    colourPalette.setColor(QPalette::Base, qColour(colours.background));
+    colourPalette.setColor(QPalette::AlternateBase, qColour(colours.background));
+    colourPalette.setColor(QPalette::Text, qColour(colours.text));
+    setPalette(colourPalette);
+    viewport()->update();
+}
+
+void ChannelTableView::beginReset() { model_->beginReset(); }
+
+void ChannelTableView::endReset() {
+    model_->endReset();
+    applyColumns();
+}
+
+void ChannelTableView::applyColumns() {
+    const ShownList* shown = model_->shown();
+    if (!shown) return;
+    const std::vector<Column>& columns = shown->columns();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int column = static_cast<int>(i);
+        if (columns[i].width <= 0) {
+            setColumnHidden(column, true);
+        } else {
+            setColumnHidden(column, false);
+            setColumnWidth(column, columns[i].width);
+        }
+    }
+}
+
+std::vector<std::size_t> ChannelTableView::selectedRows() const {
+    std::vector<std::size_t> rows;
+    if (!selectionModel()) return rows;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            rows.push_back(static_cast<std::size_t>(row));
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void ChannelTableView::selectAndFocus(std::size_t row) {
+    const int r = static_cast<int>(row);
+    if (r >= model_->rowCount()) return;
+    const QModelIndex index = model_->index(r, 0);
+    selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+}
+
+void ChannelTableView::ensureVisible(std::size_t row) {
+    const int r = static_cast<int>(row);
+    if (r >= model_->rowCount()) return;
+    // Keep the horizontal scrolling: the leftmost column shown.
+    const int column = std::max(0, horizontalHeader()->logicalIndexAt(0));
+    scrollTo(model_->index(r, column));
+}
+
+std::optional<std::size_t> ChannelTableView::lastVisibleRow() const {
+    const int rows = model_->rowCount();
+    if (rows == 0) return std::nullopt;
+    const int row = rowAt(viewport()->height() - 1);
+    return static_cast<std::size_t>(row < 0 ? rows - 1 : row);
+}
+
+void ChannelTableView::keyPressEvent(QKeyEvent* event) {
+    std::optional<ViewKey> key;
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        switch (event->key()) {
+            case Qt::Key_F2:
+                key = ViewKey::F2;
+                break;
+            case Qt::Key_F3:
+                key = ViewKey::F3;
+                break;
+            case Qt::Key_F4:
+                key = ViewKey::F4;
+                break;
+            case Qt::Key_Insert:
+                key = ViewKey::Insert;
+                break;
+            case Qt::Key_Delete:
+                key = ViewKey::Delete;
+                break;
+            default:
+                break;
+        }
+    }
+    if (!key || !view_) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    view_->onKey(*key);
+    emit listChanged();
+}
+
+void ChannelTableView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableView::mouseDoubleClickEvent(event);
+    if (!view_ || event->button() != Qt::LeftButton) return;
+    view_->onDoubleClick();
+    emit listChanged();
+}
+
+void ChannelTableView::contextMenuEvent(QContextMenuEvent* event) {
+    emit contextMenuRequested(event->globalPos());
+    event->accept();
+}
+
+void ChannelTableView::startDrag(Qt::DropActions) {
+    if (!view_ || !view_->canDrag() || selectedRows().empty()) return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(dragData());
+    drag->exec(Qt::MoveAction, Qt::MoveAction);
+}
+
+namespace {
+
+QByteArray dragMark(const ChannelTableView* table) {
+    return QByteArray::number(QCoreApplication::applicationPid()) + ':' +
+           QByteArray::number(reinterpret_cast<quintptr>(table));
+}
+
+}  // namespace
+
+QMimeData* ChannelTableView::dragData() const {
+    auto* data = new QMimeData;
+    data->setData(ChannelTableModel::kRowsMimeType, dragMark(this));
+    return data;
+}
+
+bool ChannelTableView::ownDrag(const QDropEvent* event) const {
+    return event->mimeData() && event->mimeData()->hasFormat(ChannelTableModel::kRowsMimeType) &&
+           event->mimeData()->data(ChannelTableModel::kRowsMimeType) == dragMark(this);
+}
+
+void ChannelTableView::dragEnterEvent(QDragEnterEvent* event) {
+    if (!ownDrag(event)) {
+        event->ignore();
+        return;
+    }
+    QTableView::dragEnterEvent(event);
+    event->acceptProposedAction();
+}
+
+void ChannelTableView::dragMoveEvent(QDragMoveEvent* event) {
+    if (!ownDrag(event)) {
+        event->ignore();
+        return;
+    }
+    QTableView::dragMoveEvent(event);  // scrolls near the edges and draws the indicator
+    event->acceptProposedAction();
+}
+
+void ChannelTableView::dropEvent(QDropEvent* event) {
+    const bool own = ownDrag(event);
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
+    if (!own) {
+        event->ignore();
+        return;
+    }
+    // The rows stay where they are in Qt's eyes: the list view moves them and resets the list.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    const int target = indexAt(event->position().toPoint()).row();
+    // A drop below the last row moves nothing.
+    if (target < 0 || !view_) return;
+    view_->dropSelectedRows(static_cast<std::size_t>(target));
+    emit listChanged();
+}
+
+}  // namespace sky::app

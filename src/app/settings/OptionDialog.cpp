@@ -1,0 +1,136 @@
+#include "app/settings/OptionDialog.h"
+
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace sky::app {
+
+namespace {
+
+QString cssColour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue).name(); }
+
+}  // namespace
+
+OptionDialog::OptionDialog(OptionDialogData& data, const std::vector<std::string>& devices,
+                           QWidget* parent)
+    : QDialog(parent),
+      data_(data),
+      radio32_(new QRadioButton("32", this)),
+      radio40_(new QRadioButton("40", this)),
+      textButton_(new QPushButton("Text Color", this)),
+      backgroundButton_(new QPushButton("Background Color", this)),
+      defaultButton_(new QPushButton("Load Default Color", this)),
+      sample_(new QLabel("Sample", this)),
+      ports_(new QComboBox(this)),
+      device_(new QComboBox(this)),
+      tempDir_(new QLineEdit(this)) {
+    setWindowTitle("Setting Option");
+    setObjectName("OptionDialog");
+    pickColour = [this]() -> std::optional<Rgb> {
+        const QColor colour = QColorDialog::getColor(Qt::black, nullptr);
+        if (!colour.isValid()) return std::nullopt;
+        return Rgb{colour.red(), colour.green(), colour.blue()};
+    };
+
+    auto* satellites = new QGroupBox("Max Satellite Number", this);
+    auto* radios = new QHBoxLayout(satellites);
+    radios->addWidget(radio32_);
+    radios->addWidget(radio40_);
+    (data.max40 ? radio40_ : radio32_)->setChecked(true);
+
+    auto* colours = new QVBoxLayout;
+    colours->addWidget(textButton_);
+    colours->addWidget(backgroundButton_);
+    colours->addWidget(defaultButton_);
+    sample_->setAlignment(Qt::AlignCenter);
+    sample_->setObjectName("ColourSample");
+    sample_->setFrameShape(QFrame::StyledPanel);
+    colours->addWidget(sample_);
+    auto* top = new QHBoxLayout;
+    top->addWidget(satellites, 1);
+    top->addLayout(colours);
+
+    for (const char* name : OptionDialogData::kPortNames) ports_->addItem(name);
+    ports_->setCurrentIndex(data.portIndex ? *data.portIndex : -1);
+    device_->setEditable(true);
+    device_->setObjectName("DeviceList");
+    device_->setMinimumContentsLength(24);
+    for (const std::string& device : devices) device_->addItem(QString::fromStdString(device));
+    auto* portRow = new QGridLayout;
+    portRow->addWidget(new QLabel("Select Serial Com Port", this), 0, 0);
+    portRow->addWidget(ports_, 0, 1);
+    portRow->addWidget(new QLabel("Device:", this), 0, 2);
+    portRow->addWidget(device_, 0, 3);
+    portRow->setColumnStretch(3, 1);
+
+    tempDir_->setReadOnly(true);
+    tempDir_->setText(QString::fromStdString(data.temporaryDirectory));
+    auto* tempRow = new QHBoxLayout;
+    tempRow->addWidget(new QLabel("Temp dirctory :", this));
+    tempRow->addWidget(tempDir_, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &OptionDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(portRow);
+    layout->addLayout(tempRow);
+    layout->addWidget(buttons);
+
+    connect(textButton_, &QPushButton::clicked, this, [this] {
+        data_.textColourPicked(pickColour());
+        showSample();
+    });
+    connect(backgroundButton_, &QPushButton::clicked, this, [this] {
+        data_.backgroundColourPicked(pickColour());
+        showSample();
+    });
+    connect(defaultButton_, &QPushButton::clicked, this, [this] {
+        data_.loadDefaultColours();
+        showSample();
+    });
+    connect(ports_, &QComboBox::currentIndexChanged, this, &OptionDialog::portChosen);
+    portChosen(ports_->currentIndex());
+    showSample();
+}
+
+void OptionDialog::showSample() {
+    sample_->setStyleSheet(QString("color: %1; background-color: %2;")
+                               .arg(cssColour(data_.textColour()),
+                                    cssColour(data_.backgroundColour())));
+}
+
+void OptionDialog::portChosen(int index) {
+    // The device typed for the port shown so far stays with that port.
+    if (shownPort_ >= 0 && shownPort_ < 4) {
+        data_.portDevices[static_cast<std::size_t>(shownPort_)] =
+            device_->currentText().trimmed().toStdString();
+    }
+    shownPort_ = index;
+    device_->setEnabled(index >= 0 && index < 4);
+    if (index >= 0 && index < 4) {
+        device_->setCurrentText(
+            QString::fromStdString(data_.portDevices[static_cast<std::size_t>(index)]));
+    }
+}
+
+void OptionDialog::accept() {
+    portChosen(ports_->currentIndex());
+    const int index = ports_->currentIndex();
+    data_.portIndex = index >= 0 ? std::optional<int>(index) : std::nullopt;
+    data_.max40 = radio40_->isChecked();
+    QDialog::accept();
+}
+
+}  // namespace sky::app

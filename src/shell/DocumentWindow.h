@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sky {
+
+// One filter of a file dialog: its text and the patterns it shows.
+struct FileFilter {
+    std::string description;            // "Channel list File(*.TXT)"
+    std::vector<std::string> patterns;  // "*.txt", ...
+};
+
+// What the document commands need of the main window beyond message boxes: the file dialogs,
+// the title and the wait cursor. The Qt program shows them; tests answer them.
+class IDocumentWindow {
+public:
+    virtual ~IDocumentWindow() = default;
+
+    // The file-open and file-save dialogs: the chosen full path, or nothing on Cancel. The
+    // folder, when given, is where the dialog starts. The save dialog asks before overwriting.
+    virtual std::optional<std::string> chooseFileToOpen(const std::string& caption,
+                                                        const std::vector<FileFilter>& filters,
+                                                        const std::optional<std::string>& folder) = 0;
+    virtual std::optional<std::string> chooseFileToSave(const std::string& caption,
+                                                        const std::vector<FileFilter>& filters,
+                                                        const std::optional<std::string>& folder) = 0;
+    virtual void setTitle(const std::string& title) = 0;
+    // The wait cursor, shown from begin to end of a long step.
+    virtual void beginWait() = 0;
+    virtual void endWait() = 0;
+};
+
+// Shows the wait cursor for the length of a scope.
+class WaitCursor {
+public:
+    explicit WaitCursor(IDocumentWindow& window) : window_(window) { window_.beginWait(); }
+    ~WaitCursor() { window_.endWait(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    IDocumentWindow& window_;
+};
+
+}  // namespace sky

@@ -1,0 +1,50 @@
+#include "shell/OptionDialogData.h"
+
+#include <utility>
+
+namespace sky {
+
+OptionDialogData::OptionDialogData(const Settings& settings, const RuntimeSettings& runtime,
+                                   std::string directory)
+    : temporaryDirectory(std::move(directory)),
+      max40(runtime.maxSatellite40),
+      portDevices(runtime.portDevices),
+      text_(settings.savedTextColour()),
+      background_(settings.savedBackgroundColour()) {
+    if (runtime.comPort >= 1 && runtime.comPort <= 4) portIndex = runtime.comPort - 1;
+}
+
+void OptionDialogData::textColourPicked(const std::optional<Rgb>& colour) {
+    if (colour) text_ = *colour;
+    coloursChanged_ = true;
+}
+
+void OptionDialogData::backgroundColourPicked(const std::optional<Rgb>& colour) {
+    if (colour) background_ = *colour;
+    coloursChanged_ = true;
+}
+
+void OptionDialogData::loadDefaultColours() {
+    text_ = Settings::kDefaultText;
+    background_ = Settings::kDefaultBackground;
+    coloursChanged_ = true;
+}
+
+bool OptionDialogData::accept(Settings& settings, RuntimeSettings& runtime,
+                              bool& max40Flag) const {
+    const int port = portIndex ? *portIndex + 1 : 0;
+    if (coloursChanged_) settings.saveColours(text_, background_);
+    max40Flag = max40;
+    runtime.maxSatellite40 = max40;
+    runtime.comPort = port;
+    settings.setComPort(port);
+    for (int n = 1; n <= 4; ++n) {
+        const std::string& device = portDevices[static_cast<std::size_t>(n - 1)];
+        if (device.empty()) continue;
+        runtime.portDevices[static_cast<std::size_t>(n - 1)] = device;
+        settings.setPortDevice(n, device);
+    }
+    return coloursChanged_;
+}
+
+}  // namespace sky

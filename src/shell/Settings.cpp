@@ -1,0 +1,113 @@
+#include "shell/Settings.h"
+
+#include <algorithm>
+#include <string>
+
+namespace sky {
+
+namespace {
+
+constexpr const char* kPortSection = "CommPort Num";
+constexpr const char* kDevicesSection = "CommPort Devices";
+constexpr const char* kRecentSection = "Recent File List";
+constexpr const char* kNoFolder = "ERROR";
+
+std::string portKey(int port) { return "COM" + std::to_string(port); }
+std::string recentKey(int n) { return "File" + std::to_string(n); }
+
+}  // namespace
+
+int Settings::comPort() const { return store_.readInt(kPortSection, "Number").value_or(1); }
+
+void Settings::setComPort(int port) { store_.writeInt(kPortSection, "Number", port); }
+
+std::optional<std::string> Settings::recentFolder() const {
+    const std::string folder = store_.readString(kSection, "RecentFolderPath").value_or(kNoFolder);
+    if (folder == kNoFolder) return std::nullopt;
+    return folder;
+}
+
+void Settings::setRecentFolder(const std::string& folder) {
+    store_.writeString(kSection, "RecentFolderPath", folder);
+}
+
+int Settings::readInt(const char* key, int fallback) const {
+    return store_.readInt(kSection, key).value_or(fallback);
+}
+
+Rgb Settings::readColour(const char* name, const Rgb& fallback) const {
+    const std::string base(name);
+    return {readInt((base + ".R").c_str(), fallback.red),
+            readInt((base + ".G").c_str(), fallback.green),
+            readInt((base + ".B").c_str(), fallback.blue)};
+}
+
+void Settings::writeColour(const char* name, const Rgb& colour) {
+    const std::string base(name);
+    store_.writeInt(kSection, base + ".R", colour.red);
+    store_.writeInt(kSection, base + ".G", colour.green);
+    store_.writeInt(kSection, base + ".B", colour.blue);
+}
+
+ListColours Settings::listColours() const {
+    const int fontSize = readInt("Font Size", 0);
+    const std::string fontName = store_.readString(kSection, "Font Name").value_or("");
+    if (fontSize != 0 && !fontName.empty()) {
+        return {savedTextColour(), savedBackgroundColour(), true};
+    }
+    return {Rgb{0, 0, 0}, Rgb{255, 255, 255}, false};
+}
+
+Rgb Settings::savedTextColour() const { return readColour("Text Color", kDefaultText); }
+
+Rgb Settings::savedBackgroundColour() const {
+    return readColour("Background Color", kDefaultBackground);
+}
+
+void Settings::saveColours(const Rgb& text, const Rgb& background) {
+    store_.writeInt(kSection, "Font Size", 10);
+    store_.writeString(kSection, "Font Name", "system");
+    writeColour("Text Color", text);
+    writeColour("Background Color", background);
+}
+
+std::string Settings::portDevice(int port) const {
+    const std::string fallback = "/dev/ttyS" + std::to_string(port - 1);
+    return store_.readString(kDevicesSection, portKey(port)).value_or(fallback);
+}
+
+void Settings::setPortDevice(int port, const std::string& device) {
+    store_.writeString(kDevicesSection, portKey(port), device);
+}
+
+std::vector<std::string> Settings::recentFiles() const {
+    std::vector<std::string> files;
+    for (int n = 1; n <= kRecentFiles; ++n) {
+        const std::optional<std::string> file = store_.readString(kRecentSection, recentKey(n));
+        if (file && !file->empty()) files.push_back(*file);
+    }
+    return files;
+}
+
+void Settings::addRecentFile(const std::string& path) {
+    std::vector<std::string> files = recentFiles();
+    files.erase(std::remove(files.begin(), files.end(), path), files.end());
+    files.insert(files.begin(), path);
+    if (files.size() > static_cast<std::size_t>(kRecentFiles)) files.resize(kRecentFiles);
+    for (int n = 1; n <= kRecentFiles; ++n) {
+        if (static_cast<std::size_t>(n) <= files.size()) {
+            store_.writeString(kRecentSection, recentKey(n), files[static_cast<std::size_t>(n - 1)]);
+        } else {
+            store_.remove(kRecentSection, recentKey(n));
+        }
+    }
+}
+
+void Settings::loadInto(RuntimeSettings& runtime) const {
+    runtime.comPort = comPort();
+    for (int port = 1; port <= 4; ++port) {
+        runtime.portDevices[static_cast<std::size_t>(port - 1)] = portDevice(port);
+    }
+}
+
+}  // namespace sky

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/RuntimeSettings.h"
+#include "shell/SettingsStore.h"
+
+namespace sky {
+
+// A colour of the lists, one byte a component.
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+
+    // The registry's 32-bit form: red + 256 × green + 65536 × blue.
+    unsigned value() const {
+        return static_cast<unsigned>(red) + 256u * static_cast<unsigned>(green) +
+               65536u * static_cast<unsigned>(blue);
+    }
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// The colours the lists are drawn in.
+struct ListColours {
+    Rgb text;
+    Rgb background;
+    // Saved colours were applied (the "Font Size"/"Font Name" marker is set); otherwise the
+    // built-in black on white.
+    bool saved = false;
+    friend bool operator==(const ListColours&, const ListColours&) = default;
+};
+
+// The persisted settings with their sections, keys and defaults, typed, over a store;
+// beyond the Part, the device path behind each of COM1 to COM4 and the five lists opened last.
+class Settings {
+public:
+    static constexpr const char* kSection = "Skylister";
+    static constexpr int kRecentFiles = 5;
+    static constexpr Rgb kDefaultText{0, 0, 255};
+    static constexpr Rgb kDefaultBackground{192, 192, 192};
+
+    explicit Settings(ISettingsStore& store) : store_(store) {}
+
+    // "CommPort Num"/"Number", default 1. Any stored number is returned as it is.
+    int comPort() const;
+    void setComPort(int port);
+
+    // "Skylister"/"RecentFolderPath": the folder of the list opened last; nothing while the
+    // value is absent or "ERROR".
+    std::optional<std::string> recentFolder() const;
+    void setRecentFolder(const std::string& folder);
+
+    // Apply list colours: the saved colours when the font marker is set, else black on white.
+    ListColours listColours() const;
+    // The saved colours with their defaults (blue text on grey), as the option dialog starts.
+    Rgb savedTextColour() const;
+    Rgb savedBackgroundColour() const;
+    // Writes the font marker ("Font Size" 10, "Font Name" "system") and both colours.
+    void saveColours(const Rgb& text, const Rgb& background);
+
+    // The terminal device behind COM1 to COM4 ("CommPort Devices"/"COM1" ...), by default
+    // /dev/ttyS0 to /dev/ttyS3.
+    std::string portDevice(int port) const;
+    void setPortDevice(int port, const std::string& device);
+
+    // The lists opened last, newest first, at most five ("Recent File List"/"File1" ...).
+    std::vector<std::string> recentFiles() const;
+    // Puts a list at the top, dropping an older entry of the same path and the sixth.
+    void addRecentFile(const std::string& path);
+
+    // The port number and the devices into the settings the serial transfers read.
+    void loadInto(RuntimeSettings& runtime) const;
+
+private:
+    int readInt(const char* key, int fallback) const;
+    Rgb readColour(const char* name, const Rgb& fallback) const;
+    void writeColour(const char* name, const Rgb& colour);
+
+    ISettingsStore& store_;
+};
+
+}  // namespace sky

@@ -1,0 +1,163 @@
+// Editing through the window: double-click, the keys, the pop-up menu, dragging rows, undo with
+// its menu text, and the sort commands.
+
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
+
+#include "app/AppFixture.h"
+#include "editor/editing/ChannelEditing.h"
+
+namespace sky::app::test {
+
+class EditingTest : public QObject, public AppFixture {
+    Q_OBJECT
+private slots:
+    void init() {
+        start();
+        runner = std::make_unique<RenamingRunner>(frame->userInterface());
+        editing = std::make_unique<ChannelEditing>(*runner);
+        frame->listView().setChannelEditor(editing.get());
+        open(copyExample());
+        QCOMPARE(model()->rowCount(), 16);
+    }
+    void cleanup() {
+        if (frame) frame->listView().setChannelEditor(nullptr);
+        editing.reset();
+        runner.reset();
+        stop();
+    }
+
+    void doubleClickEditsTheChannelInItsDialog() {
+        QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, rowCentre(1));
+        QCOMPARE(runner->shown, std::vector<std::string>{"BR Sued"});
+        QCOMPARE(cell(1, 5), QString("Edited"));
+        QCOMPARE(undoText(), QString("Undo (1 - Setting channel)"));
+        QCOMPARE(table()->selectedRows(), std::vector<std::size_t>{1});
+
+        trigger(cmd::kUndo);
+        QCOMPARE(cell(1, 5), QString("BR Sued"));
+        QCOMPARE(undoText(), QString("Undo Disable"));
+        QVERIFY(!frame->action(cmd::kUndo)->isEnabled());
+    }
+
+    void doubleClickOnAnEmptyAreaStartsANewChannel() {
+        QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {},
+                           QPoint(10, table()->viewport()->height() - 5));
+        QCOMPARE(runner->shown, std::vector<std::string>{"<new>"});
+        QCOMPARE(model()->rowCount(), 16);
+    }
+
+    void functionKeysInsertAndDeleteEditTheSelectedRows() {
+        QTest::keyClick(table(), Qt::Key_F2);
+        QCOMPARE(runner->shown, std::vector<std::string>{"<new>"});
+
+        selectRows({0, 2});
+        QTest::keyClick(table(), Qt::Key_Delete);
+        QCOMPARE(model()->rowCount(), 14);
+        QCOMPARE(cell(0, 5), QString("BR Sued"));
+        QCOMPARE(cell(1, 5), QString("ZDF"));
+        QCOMPARE(undoText(), QString("Undo (1 - Delete Channel)"));
+
+        selectRows({0, 1});
+        QTest::keyClick(table(), Qt::Key_Insert);
+        QCOMPARE(model()->rowCount(), 16);
+        QCOMPARE(cell(1, 5), QString("_"));
+        QCOMPARE(cell(2, 5), QString("_"));
+
+        selectRows({0});
+        QTest::keyClick(table(), Qt::Key_F3);
+        QCOMPARE(model()->rowCount(), 15);
+        QVERIFY(frame->action(cmd::kPaste)->isEnabled());
+        selectRows({3});
+        QTest::keyClick(table(), Qt::Key_F4);
+        QCOMPARE(model()->rowCount(), 16);
+        QCOMPARE(cell(3, 5), QString("BR Sued"));
+        QVERIFY(!frame->action(cmd::kPaste)->isEnabled());
+        QCOMPARE(undoText(), QString("Undo (4 - Paste Channel)"));
+
+        // The menu items post the same keys.
+        selectRows({3});
+        trigger(cmd::kDelete);
+        QCOMPARE(model()->rowCount(), 15);
+        QCOMPARE(undoText(), QString("Undo (5 - Delete Channel)"));
+    }
+
+    void popUpMenuIsTheEditChannelMenu() {
+        QMenu* shown = nullptr;
+        QTimer::singleShot(0, this, [&shown] {
+            shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (shown) shown->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, rowCentre(2),
+                                table()->viewport()->mapToGlobal(rowCentre(2)));
+        QApplication::sendEvent(table()->viewport(), &event);
+        QCOMPARE(shown, frame->editChannelMenu());
+        QCOMPARE(shown->actions().front()->text(), QString("&New (F2)"));
+    }
+
+    void droppingRowsMovesThemAboveTheTargetRow() {
+        selectRows({1, 2, 3});
+        drop(8);
+        QCOMPARE(names().mid(0, 8),
+                 (QStringList{"Das Erste", "3sat", "DLF Kultur", "RTL", "--", "BR Sued",
+                              "hr-fernsehen", "ZDF"}));
+        QCOMPARE(undoText(), QString("Undo (1 - Group Move)"));
+
+        // A drop below the last row moves nothing.
+        const QStringList before = names();
+        selectRows({0});
+        drop(-1);
+        QCOMPARE(names(), before);
+        // Nor does a drop of another table's rows.
+        selectRows({0});
+        drop(5, false);
+        QCOMPARE(names(), before);
+    }
+
+    void sortCommandsReorderTheChannels() {
+        trigger(cmd::kSortChannelName);
+        QCOMPARE(cell(0, 5), QString("--"));
+        QCOMPARE(cell(1, 5), QString("3sat"));
+        QVERIFY(frame->action(cmd::kToggleAscendingNames)->isChecked());
+        trigger(cmd::kToggleAscendingNames);
+        QVERIFY(!frame->action(cmd::kToggleAscendingNames)->isChecked());
+        trigger(cmd::kSortChannelName);
+        QCOMPARE(cell(0, 5), QString("ZDF"));
+        // Sorts keep no undo entry, but the list counts as changed.
+        QCOMPARE(undoText(), QString("Undo Disable"));
+        QVERIFY(frame->listView().model().hasUnsavedChanges());
+        trigger(cmd::kSortFrequency);
+        QCOMPARE(cell(0, 11), QString());  // the null channel has no transponder
+        QCOMPARE(cell(1, 11), QString("11836"));
+    }
+
+    void editingCanBeSwitchedOff() {
+        trigger(cmd::kToggleEdit);
+        QVERIFY(!frame->action(cmd::kToggleEdit)->isChecked());
+        QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, rowCentre(1));
+        QVERIFY(runner->shown.empty());
+    }
+
+private:
+    // Drops the dragged selection on a row (-1: below the last row).
+    void drop(int row, bool ownRows = true) {
+        QPoint at = row >= 0 ? rowCentre(row) : QPoint(10, table()->viewport()->height() - 3);
+        QMimeData* data = ownRows ? table()->dragData() : new QMimeData;
+        if (!ownRows) data->setData(ChannelTableModel::kRowsMimeType, "elsewhere");
+        // As Qt delivers a drag: the drop goes to the widget that accepted its entry.
+        QDragEnterEvent enter(at, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table()->viewport(), &enter);
+        QDropEvent event(at, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table()->viewport(), &event);
+        delete data;
+    }
+
+    std::unique_ptr<RenamingRunner> runner;
+    std::unique_ptr<ChannelEditing> editing;
+};
+
+}  // namespace sky::app::test
+
+QTEST_MAIN(sky::app::test::EditingTest)
+#include "Editing_test.moc"

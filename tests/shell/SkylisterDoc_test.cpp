@@ -1,0 +1,215 @@
+// The document's Open, Save and Save As over a real list view and database.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "editor/view/SkylistListView.h"
+#include "shell/SkylisterDoc.h"
+#include "support/ListControlDouble.h"
+#include "support/RecordingUi.h"
+#include "support/TempDir.h"
+
+namespace sky::test {
+namespace {
+
+// Answers the file dialogs from a script and records what the window was asked.
+class WindowDouble : public IDocumentWindow {
+public:
+    std::optional<std::string> chooseFileToOpen(const std::string& caption,
+                                                const std::vector<FileFilter>&,
+                                                const std::optional<std::string>& folder) override {
+        return choose("open " + caption, folder);
+    }
+    std::optional<std::string> chooseFileToSave(const std::string& caption,
+                                                const std::vector<FileFilter>&,
+                                                const std::optional<std::string>& folder) override {
+        return choose("save " + caption, folder);
+    }
+    void setTitle(const std::string& text) override { title = text; }
+    void beginWait() override { ++waits; }
+    void endWait() override { --waits; }
+
+    std::optional<std::string> choose(const std::string& what,
+                                      const std::optional<std::string>& folder) {
+        dialogs.push_back(what);
+        folders.push_back(folder.value_or("<none>"));
+        if (answers.empty()) return std::nullopt;
+        std::optional<std::string> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::string> dialogs;
+    std::vector<std::string> folders;
+    std::string title = "Skylister : Untitled";
+    int waits = 0;
+};
+
+class DocTest : public ::testing::Test {
+protected:
+    DocTest() {
+        list.attach(view.shownList());
+        doc.attachView(view);
+        path = dir.file("channels.txt");
+        writeFile(path, readFile(exampleFile("channels.txt")));
+    }
+
+    std::string undoText() { return view.commandState(ViewCommand::Undo).text; }
+    void deleteFirstRow() {
+        list.select({0});
+        view.onKey(ViewKey::Delete);
+    }
+
+    TempDir dir;
+    std::string path;
+    RecordingUi ui;
+    WindowDouble window;
+    MemorySettingsStore store;
+    Settings settings{store};
+    RuntimeSettings runtime;
+    CSkylisterDoc doc{ui, window, settings, runtime, dir.path().string() + "/"};
+    ListControlDouble list;
+    CSkylistListView view{list, ui, doc};
+};
+
+TEST_F(DocTest, OpenLoadsTheChosenListAndRemembersItsFolder) {
+    EXPECT_FALSE(doc.isLoaded());
+    window.answers = {path};
+    EXPECT_TRUE(doc.onFileOpen());
+    EXPECT_EQ(window.dialogs, std::vector<std::string>{"open Skylister - Format File Open"});
+    EXPECT_EQ(window.folders, std::vector<std::string>{"<none>"});
+    EXPECT_TRUE(doc.isLoaded());
+    EXPECT_EQ(doc.currentPath(), path);
+    EXPECT_EQ(doc.database()->path, path);
+    EXPECT_EQ(window.title, "Skylister : " + path);
+    EXPECT_EQ(list.rows.size(), 16u);
+    EXPECT_EQ(window.waits, 0);
+    EXPECT_EQ(settings.recentFolder(), dir.path().string());
+    EXPECT_EQ(settings.recentFiles(), std::vector<std::string>{path});
+
+    // The next Open starts in that folder; Cancel changes nothing.
+    EXPECT_FALSE(doc.onFileOpen());
+    EXPECT_EQ(window.folders.back(), dir.path().string());
+    EXPECT_EQ(doc.currentPath(), path);
+}
+
+TEST_F(DocTest, FailedFirstOpenLeavesNoListOpen) {
+    const std::string broken = dir.file("broken.txt");
+    writeFile(broken, "[SATELLITE]\r\n0 \"broken\r\n");
+    EXPECT_FALSE(doc.openFile(broken));
+    EXPECT_FALSE(doc.isLoaded());
+    EXPECT_EQ(doc.currentPath(), "");
+    EXPECT_FALSE(ui.messages.empty());
+    EXPECT_EQ(window.title, "Skylister : Untitled");
+    EXPECT_TRUE(settings.recentFiles().empty());
+}
+
+TEST_F(DocTest, FailedOpenKeepsTheEditedListUnderItsPathAndStillAsksOnClose) {
+    ASSERT_TRUE(doc.openFile(path));
+    deleteFirstRow();
+    const std::string broken = dir.file("broken.txt");
+    writeFile(broken, "[SATELLITE]\r\n0 \"broken\r\n");
+    ui.answer({Answer::No});
+    EXPECT_FALSE(doc.openFile(broken));
+    ASSERT_EQ(ui.questions.size(), 1u);  // the unsaved edits before Open
+    EXPECT_TRUE(doc.isLoaded());
+    EXPECT_EQ(doc.currentPath(), path);
+    EXPECT_EQ(doc.database()->path, path);
+    EXPECT_EQ(undoText(), "Undo (1 - Delete Channel)");
+    EXPECT_EQ(window.title, "Skylister : " + path);
+
+    ui.answer({Answer::Yes});
+    doc.onClose();
+    EXPECT_EQ(ui.questions.size(), 2u);
+    EXPECT_EQ(ui.questions.back().text, "Saveing  Modified Data!!!");
+    EXPECT_NE(readFile(path), readFile(exampleFile("channels.txt")));
+}
+
+TEST_F(DocTest, OpenOverUnsavedEditsAsksAndSavesOnYes) {
+    ASSERT_TRUE(doc.openFile(path));
+    deleteFirstRow();
+    const std::string other = dir.file("other.txt");
+    writeFile(other, readFile(exampleFile("channels.txt")));
+    ui.answer({Answer::Yes});
+    EXPECT_TRUE(doc.openFile(other));
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].caption, "Saving");
+    EXPECT_EQ(list.rows[0].cells[5], "Das Erste");
+    EXPECT_EQ(undoText(), "Undo Disable");
+    // The edit went into the first file.
+    ASSERT_TRUE(doc.openFile(path));
+    EXPECT_EQ(list.rows[0].cells[5], "BR Sued");
+    EXPECT_EQ(doc.previousPath(), other);
+}
+
+TEST_F(DocTest, SaveWritesTheListAndKeepsTheBackup) {
+    ASSERT_TRUE(doc.openFile(path));
+    deleteFirstRow();
+    EXPECT_TRUE(doc.onFileSave());
+    EXPECT_EQ(undoText(), "Undo Disable");
+    EXPECT_FALSE(view.model().hasUnsavedChanges());
+    EXPECT_EQ(readFile(dir.file("channels.bak")), readFile(exampleFile("channels.txt")));
+    EXPECT_EQ(readFile(path).find("Das Erste"), std::string::npos);
+}
+
+TEST_F(DocTest, SaveAsWritesTheNewFileAndRetitles) {
+    ASSERT_TRUE(doc.openFile(path));
+    deleteFirstRow();
+    const std::string copy = dir.file("copy.TXT");
+    window.answers = {dir.file("copy.dat"), copy};
+    EXPECT_FALSE(doc.onFileSaveAs());
+    EXPECT_EQ(ui.messages.back(), "Extention Name must be 'txt' ");
+    EXPECT_TRUE(doc.onFileSaveAs());
+    EXPECT_EQ(window.dialogs.back(), "save Skylister - Save as");
+    EXPECT_EQ(doc.currentPath(), copy);
+    EXPECT_EQ(window.title, "Skylister : " + copy);
+    EXPECT_EQ(undoText(), "Undo Disable");
+    EXPECT_FALSE(view.model().hasUnsavedChanges());
+    EXPECT_EQ(readFile(path), readFile(exampleFile("channels.txt")));
+    EXPECT_EQ(readFile(copy).find("Das Erste"), std::string::npos);
+    EXPECT_EQ(settings.recentFiles().front(), copy);
+}
+
+TEST_F(DocTest, FailedSaveAsKeepsTheCurrentPathAndReports) {
+    ASSERT_TRUE(doc.openFile(path));
+    window.answers = {dir.file("missing/x.txt")};
+    EXPECT_FALSE(doc.onFileSaveAs());
+    EXPECT_EQ(ui.messages.back(), "ERROR!!! Saving not Complete");
+    EXPECT_EQ(doc.currentPath(), path);
+}
+
+TEST_F(DocTest, OpenOverTheUploadFileAsksToSaveItFirst) {
+    writeFile(doc.uploadFilePath(), readFile(exampleFile("channels.txt")));
+    ASSERT_TRUE(doc.openFile(doc.uploadFilePath()));
+    EXPECT_EQ(window.title, "Skylister : Untitled");
+
+    ui.answer({Answer::Cancel});
+    EXPECT_FALSE(doc.onFileOpen());
+    EXPECT_TRUE(window.dialogs.empty());
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].text, "Want to Save upload file as ?");
+    EXPECT_EQ(ui.questions[0].caption, "Save As");
+    EXPECT_EQ(ui.questions[0].buttons, Buttons::YesNoCancel);
+
+    // Yes: Save As (cancelled here), then the open dialog.
+    ui.answer({Answer::Yes});
+    window.answers = {std::nullopt, path};
+    EXPECT_TRUE(doc.onFileOpen());
+    EXPECT_EQ(window.dialogs,
+              (std::vector<std::string>{"save Skylister - Save as",
+                                        "open Skylister - Format File Open"}));
+    EXPECT_EQ(doc.currentPath(), path);
+}
+
+TEST_F(DocTest, CommandsNeedALoadedList) {
+    EXPECT_FALSE(doc.onFileSave());
+    EXPECT_FALSE(doc.onFileSaveAs());
+    EXPECT_TRUE(window.dialogs.empty());
+    EXPECT_EQ(doc.uploadFilePath(), dir.path().string() + "/SATupload.txt");
+    EXPECT_EQ(CSkylisterDoc::systemTemporaryDirectory().back(), '/');
+}
+
+}  // namespace
+}  // namespace sky::test
