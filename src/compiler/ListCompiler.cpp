@@ -38,7 +38,9 @@ ListCompiler::ListCompiler(CListDB& db, int mode)
 
 int ListCompiler::run() {
     if (!openFiles()) return 0;
-    if (!compileLines()) return failAfterOpening();
+    // The names are counted at each SATELLITE header and once more at the end of the list, so
+    // that a list without that header, or with names after it, is refused as well.
+    if (!compileLines() || !checkNameCount()) return failAfterOpening();
     return finish();
 }
 
@@ -102,8 +104,7 @@ bool ListCompiler::header(std::string_view line) {
             satMap_.fill(0);
             satBlank_.fill(1);
             startMarker();
-            db_.satNameCount = db_.settings.maxSatellite40 ? 40 : 32;
-            if (nameRows_ != db_.satNameCount) return fail(msg::kSatNameCount, db_.satNameCount);
+            if (!checkNameCount()) return false;
             break;
         case kDigitalTpSection:
             endMarker();
@@ -213,6 +214,11 @@ bool ListCompiler::fail(const char* text, int value) {
 bool ListCompiler::failWithPath(const char* text, const std::string& path) {
     db_.ui.message(format(text, path.c_str()));
     return false;
+}
+
+bool ListCompiler::checkNameCount() {
+    db_.satNameCount = db_.settings.maxSatellite40 ? 40 : 32;
+    return nameRows_ == db_.satNameCount || fail(msg::kSatNameCount, db_.satNameCount);
 }
 
 bool ListCompiler::takeFields(std::string_view line, std::span<std::string_view> out) {
