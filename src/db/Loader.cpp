@@ -28,8 +28,8 @@ constexpr const char* kMarkerName =
 constexpr const char* kFieldTooLong =
     "\n ERROR : SYNTAX - \"%s\" exceeds %d characters !!!\n           line number %d ";
 constexpr const char* kPositionerRange =
-    "\n ERROR : SYNTAX - SAT Posotioner %s is not from -32768 to 65535 !!!\n           line number "
-    "%d ";
+    "\n ERROR : SYNTAX - SAT Posotioner %s is not a number from -32768 to 65535 !!!\n           "
+    "line number %d ";
 constexpr const char* kSatelliteElsewhere =
     "\n ERROR : SAT INDEX %d is declared otherwise before this row than in the whole list !!!\n"
     "           line number %d ";
@@ -237,12 +237,16 @@ private:
     }
 
     // The Posotioner as a plain signed 16-bit number: a value from 32768 to 65535 stands for the
-    // same 16 bits below 0. Any other value would change from one save to the next, so it is
-    // refused.
+    // same 16 bits below 0. Anything else would change from one save to the next, or once saved
+    // reach the receiver otherwise than the list shows it, so it is refused.
     bool plainPositioner(std::string_view written, std::string& positioner) {
+        const std::string_view digits =
+            written.substr(written.front() == '+' || written.front() == '-' ? 1 : 0);
+        const bool number =
+            !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
         int value = StringToInt(written, 10, db_.ui);
-        if (value < -32768 || value > 65535) {
-            return refuse(format(kPositionerRange, std::string(written).c_str(), lineNumber_));
+        if (!number || value < -32768 || value > 65535) {
+            return refuse(format(kPositionerRange, shown(written).c_str(), lineNumber_));
         }
         if (value > 32767) value -= 65536;
         positioner = std::to_string(value);
@@ -252,7 +256,7 @@ private:
     bool fieldsFit(std::span<const std::string_view> fields) {
         for (const std::string_view field : fields) {
             if (field.size() > kMaxFieldLength) {
-                return refuse(format(kFieldTooLong, std::string(field).c_str(),
+                return refuse(format(kFieldTooLong, shown(field).c_str(),
                                      static_cast<int>(kMaxFieldLength), lineNumber_));
             }
         }
@@ -275,6 +279,13 @@ private:
     }
 
     bool refuseSatellite() { return refuse(kSatelliteIllegal); }
+
+    // A field as the user wrote it, with the spaces between its quotes, for a message.
+    static std::string shown(std::string_view field) {
+        std::string text(field);
+        restoreSpaces(text);
+        return text;
+    }
 
     // Shows why a line is refused; returns false.
     bool refuse(const std::string& message) {
