@@ -72,6 +72,9 @@ void fail(const std::string& what, const std::vector<std::string>& messages) {
     for (const std::string& message : messages)
         std::fprintf(stderr, "  message: %s\n", message.c_str());
     std::fflush(stderr);
+    // abort() runs no destructors: the folder goes now (the fuzzer keeps the input itself).
+    std::error_code ignored;
+    std::filesystem::remove_all(scratch(), ignored);
     std::abort();
 }
 
