@@ -41,8 +41,9 @@ constexpr const char* kMissingSection =
 constexpr size_t kMaxFields = 18;
 using Fields = std::array<std::string_view, kMaxFields>;
 
-// A field holds at most this many characters: longer ones would not fit the columns of a saved
-// list, whose lines must stay short enough to be read back.
+// A field holds at most this many characters. Padded to its columns by the writer, the longest
+// row (an analog one) then takes 362 characters, so every saved line can be read back; longer
+// fields could make it too long.
 constexpr size_t kMaxFieldLength = 19;
 
 // The column whose "~" marks are turned back into spaces, by section.
