@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs what the build and the tests need on Debian 12, when it is missing, and configures and
-# builds the project in build/ (or the folder given as $1, with further CMake options after it).
+# Installs what the build and the tests need on Debian 12 (and clang for the fuzz build), when it is
+# missing, and configures and builds the project in build/ (or the folder given as $1, with further
+# CMake options after it).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev libqt6svg6)
+# The fuzz build needs clang, which brings libFuzzer along.
+case " $* " in *" -DSKYLISTER_FUZZ=ON "*) packages+=(clang) ;; esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -37,7 +37,9 @@ ListCompiler::ListCompiler(const CompileJob& job, IUserInterface& ui)
 
 bool ListCompiler::run() {
     if (!openFiles()) return false;
-    if (!compileLines()) return failAfterOpening();
+    // The names are counted at each SATELLITE header and once more at the end of the list, so
+    // that a list without that header, or with names after it, is refused as well.
+    if (!compileLines() || !checkNameCount()) return failAfterOpening();
     return finish();
 }
 
@@ -99,7 +101,7 @@ bool ListCompiler::header(std::string_view line) {
             satMap_.fill(0);
             satBlank_.fill(1);
             startMarker();
-            if (nameRows_ != job_.satNameCount) return fail(msg::kSatNameCount, job_.satNameCount);
+            if (!checkNameCount()) return false;
             break;
         case kDigitalTpSection:
             endMarker();
@@ -209,6 +211,10 @@ bool ListCompiler::fail(const char* text, int value) {
 bool ListCompiler::failWithPath(const char* text, const std::string& path) {
     ui_.message(format(text, path.c_str()));
     return false;
+}
+
+bool ListCompiler::checkNameCount() {
+    return nameRows_ == job_.satNameCount || fail(msg::kSatNameCount, job_.satNameCount);
 }
 
 bool ListCompiler::takeFields(std::string_view line, std::span<std::string_view> out) {

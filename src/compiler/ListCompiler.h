@@ -65,6 +65,8 @@ private:
     bool fail(const char* text, int value);
     bool failWithPath(const char* text, const std::string& path);
 
+    // The number of satellite-name rows read must be 32, or 40 with the max-satellite setting.
+    bool checkNameCount();
     // Splits a row into exactly out.size() fields; a shorter row is refused.
     bool takeFields(std::string_view line, std::span<std::string_view> out);
     // A decimal field; clears ok when it is no number.

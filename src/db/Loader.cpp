@@ -15,6 +15,7 @@
 #include "common/Format.h"
 #include "db/LineReader.h"
 #include "db/NumberParse.h"
+#include "db/SatelliteUse.h"
 #include "db/TextFormat.h"
 
 namespace sky {
@@ -25,6 +26,14 @@ constexpr const char* kUnreadableLine =
     "\n  ERROR : check the following line!!   \n ==> line number %d ";
 constexpr const char* kMarkerName =
     "\n ERROR : NAME \"%s\" is kept for the list's sections !!!\n           line number %d ";
+constexpr const char* kFieldTooLong =
+    "\n ERROR : SYNTAX - \"%s\" exceeds %d characters !!!\n           line number %d ";
+constexpr const char* kPositionerRange =
+    "\n ERROR : SYNTAX - SAT Posotioner %s is not a number from -32768 to 65535 !!!\n           "
+    "line number %d ";
+constexpr const char* kSatelliteElsewhere =
+    "\n ERROR : SAT INDEX %d is declared otherwise before this row than in the whole list !!!\n"
+    "           line number %d ";
 constexpr const char* kSatelliteIllegal = "Satellite Section's information is illegal!!!";
 constexpr const char* kMissingSection =
     "CHANNEL PID SECTION not foundD!!!\r\nDisplaying infomation may be disodered!!";
@@ -32,6 +41,11 @@ constexpr const char* kMissingSection =
 // The most fields any section takes from a line (analog rows).
 constexpr size_t kMaxFields = 18;
 using Fields = std::array<std::string_view, kMaxFields>;
+
+// A field holds at most this many characters. Padded to its columns by the writer, the longest
+// row (an analog one) then takes 362 characters, so every saved line can be read back; longer
+// fields could make it too long.
+constexpr size_t kMaxFieldLength = 19;
 
 // The column whose "~" marks are turned back into spaces, by section.
 int nameColumn(SectionState state) {
@@ -72,7 +86,7 @@ public:
             }
             if (isEmptyLine(line)) continue;
             if (line.front() == '[') {
-                if (!header(line)) return true;
+                if (!header(line)) break;
                 continue;
             }
             if (state_ == kNoSection) continue;
@@ -82,9 +96,9 @@ public:
                 return false;
             }
         }
-        // The file ended without "[END]": close the section as "[END]" would.
+        // The file may end without "[END]": the section is closed as "[END]" would.
         closeSection();
-        return true;
+        return rowsKeepTheirSatellites();
     }
 
     // The views and the writer take one pair of markers for each section, so the rows of a section
@@ -165,6 +179,7 @@ private:
         closeSection();
         if (*section == kNoSection) return false;
         state_ = *section;
+        if (state_ == kSatelliteSection) satellites_.startSection();
         if (seen_[state_]) repeated_ = true;
         seen_[state_] = true;
         tokens_.emplace_back(sectionInfo(state_).startMarker);
@@ -180,6 +195,13 @@ private:
         const size_t wanted = static_cast<size_t>(sectionInfo(state_).rowLength);
         Fields fields;
         if (splitFields(line, std::span(fields).first(wanted)) != wanted) return false;
+        if (!fieldsFit(std::span(fields).first(wanted))) return false;
+        if (state_ != kSatNameSection) {
+            // Transponders and analog channels name their satellite in the second column,
+            // digital channels in the third.
+            const size_t slot = state_ == kChannelSection || state_ == kChannelPidSection ? 2 : 1;
+            satellites_.use(StringToInt(fields[slot], 10, ui_), lineNumber_);
+        }
         const size_t name = static_cast<size_t>(nameColumn(state_));
         for (size_t i = 0; i < wanted; ++i) {
             tokens_.emplace_back(fields[i]);
@@ -190,46 +212,90 @@ private:
     }
 
     // Satellite rows have the Blank column or, in the older form, none; a missing Posotioner is
-    // 0, and one with the Blank column is kept as a signed 16-bit number.
+    // 0, and one that is written is kept as a signed 16-bit number in both forms, since a saved
+    // row always has the Blank column.
     bool satelliteLine(std::string_view line) {
         line = line.substr(0, line.find('#'));
         Fields fields;
         constexpr size_t kRow = 7;
         const size_t count = splitFields(line, std::span(fields).first(kRow));
         const bool hasBlank = count >= 3 && (fields[2].front() == 'Y' || fields[2].front() == 'N');
-        std::string positioner = "0";
+        std::string_view written;
         if (hasBlank) {
             if (count != kRow && count != kRow - 1) return refuseSatellite();
-            if (count == kRow) {
-                int value = StringToInt(fields[6], 10, ui_);
-                if (value > 32767) value -= 65536;
-                positioner = std::to_string(value);
-            }
+            if (!fieldsFit(std::span(fields).first(count))) return false;
+            if (count == kRow) written = fields[6];
         } else {
             const size_t oldCount = std::min(count, kRow - 1);
             if (oldCount != kRow - 1 && oldCount != kRow - 2) return refuseSatellite();
-            if (oldCount == kRow - 1) positioner = std::string(fields[5]);
+            if (!fieldsFit(std::span(fields).first(oldCount))) return false;
+            if (oldCount == kRow - 1) written = fields[5];
             // The older form has no Blank column: shift the fields after the name along.
             std::copy_backward(fields.begin() + 2, fields.begin() + 5, fields.begin() + 6);
             fields[2] = "N";
         }
+        std::string positioner = "0";
+        if (!written.empty() && !plainPositioner(written, positioner)) return false;
+        satellites_.declare(StringToInt(fields[0], 10, ui_), fields[2].front() != 'Y');
         for (size_t i = 0; i + 1 < kRow; ++i) tokens_.emplace_back(fields[i]);
         tokens_.push_back(std::move(positioner));
         return takeName(tokens_[tokens_.size() - kRow + 1]);
+    }
+
+    // The Posotioner as a plain signed 16-bit number: a value from 32768 to 65535 stands for the
+    // same 16 bits below 0. Anything else would change from one save to the next, or once saved
+    // reach the receiver otherwise than the list shows it, so it is refused.
+    bool plainPositioner(std::string_view written, std::string& positioner) {
+        const std::string_view digits =
+            written.substr(written.front() == '+' || written.front() == '-' ? 1 : 0);
+        const bool number =
+            !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+        int value = StringToInt(written, 10, ui_);
+        if (!number || value < -32768 || value > 65535) {
+            return refuse(format(kPositionerRange, shown(written).c_str(), lineNumber_));
+        }
+        if (value > 32767) value -= 65536;
+        positioner = std::to_string(value);
+        return true;
+    }
+
+    bool fieldsFit(std::span<const std::string_view> fields) {
+        for (const std::string_view field : fields) {
+            if (field.size() > kMaxFieldLength) {
+                return refuse(format(kFieldTooLong, shown(field).c_str(),
+                                     static_cast<int>(kMaxFieldLength), lineNumber_));
+            }
+        }
+        return true;
+    }
+
+    // A row must find its satellite in use, or not, as it will once the list is saved.
+    bool rowsKeepTheirSatellites() {
+        const std::optional<SatelliteUse::Mismatch> mismatch = satellites_.firstMismatch();
+        if (!mismatch) return true;
+        ui_.message(format(kSatelliteElsewhere, mismatch->slot, mismatch->line));
+        return false;
     }
 
     // Restores the spaces of a name. A name that reads as a section marker is refused: the views
     // would take it for the edge of its section and the list would be saved scrambled.
     bool takeName(std::string& name) {
         restoreSpaces(name);
-        if (!isSectionMarker(name)) return true;
-        ui_.message(format(kMarkerName, name.c_str(), lineNumber_));
-        reported_ = true;
-        return false;
+        return !isSectionMarker(name) || refuse(format(kMarkerName, name.c_str(), lineNumber_));
     }
 
-    bool refuseSatellite() {
-        ui_.message(kSatelliteIllegal);
+    bool refuseSatellite() { return refuse(kSatelliteIllegal); }
+
+    // A field as the user wrote it, with the spaces between its quotes, for a message.
+    static std::string shown(std::string_view field) {
+        std::string text(field);
+        restoreSpaces(text);
+        return text;
+    }
+
+    // Shows why a line is refused; returns false.
+    bool refuse(const std::string& message) {
+        ui_.message(message);
         reported_ = true;
         return false;
     }
@@ -271,6 +337,7 @@ private:
     IUserInterface& ui_;
     TokenArray& tokens_;
     const size_t first_;
+    SatelliteUse satellites_;
     std::array<bool, 7> seen_{};
     bool repeated_ = false;
     SectionState state_ = kNoSection;

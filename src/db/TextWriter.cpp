@@ -80,10 +80,6 @@ const std::array<SectionLayout, 6>& layouts() {
 
 constexpr std::string_view kEnd = "\r\n\r\n[END]\r\n";
 
-// Names longer than the receiver keeps are written with the closing quote after this many
-// characters, the rest following it.
-constexpr size_t kQuotedNameLength = 13;
-
 // The fields of a section: from the element after its start marker to the element before its end
 // marker (the last occurrence of each marker counts). Empty when a marker is missing.
 struct FieldRange {
@@ -115,19 +111,17 @@ std::array<FieldRange, 6> findSections(const TokenArray& tokens) {
     return ranges;
 }
 
+// A name is written whole between double quotes, so that it reads back as it is: the receiver
+// keeps 13 characters of a name, but a transponder's comment, and a row of a satellite that is not
+// in use, may hold more. A lone double quote is written as the empty name.
 void appendName(std::string& out, const std::string& name) {
     if (name == "\"") {
         out += "\"\"";
-    } else if (name.size() <= kQuotedNameLength) {
-        out += '"';
-        out += name;
-        out += '"';
-    } else {
-        out += '"';
-        out.append(name, 0, kQuotedNameLength);
-        out += '"';
-        out.append(name, kQuotedNameLength);
+        return;
     }
+    out += '"';
+    out += name;
+    out += '"';
 }
 
 void appendSection(std::string& out, const TokenArray& tokens, const SectionLayout& layout,

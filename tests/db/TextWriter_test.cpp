@@ -125,7 +125,7 @@ TEST(SaveText, PadsFieldsToTheirColumnsAndQuotesNames) {
     addRow(tokens, "SATELLITE END", {"1", "Astra", "N", "10600", "9750", "0", "192"});
     const std::string names =
         "\r\n1      \"ABCDEFGHIJKLM\"  "
-        "\r\n2      \"ABCDEFGHIJKLM\"N "
+        "\r\n2      \"ABCDEFGHIJKLMN\" "
         "\r\n3      \"\"               "
         "\r\n4      \"--\"             "
         "\r\n5      \"Hot Bird\"       ";
@@ -141,7 +141,7 @@ TEST(SaveText, AFieldLongerThanItsColumnIsStillFollowedByASpace) {
     TokenArray tokens = emptyList();
     addRow(tokens, "SAT_NAME END", {"1234567", "ABCDEFGHIJKLMNOP"});
     const std::string text = save(tokens).text;
-    EXPECT_NE(text.find("\r\n1234567 \"ABCDEFGHIJKLM\"NOP \r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n1234567 \"ABCDEFGHIJKLMNOP\" \r\n"), std::string::npos);
 }
 
 TEST(SaveText, WritesTheSectionsInItsOwnOrder) {

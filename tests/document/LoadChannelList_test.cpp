@@ -83,7 +83,7 @@ const TokenArray kSatelliteTokens = {"SATELLITE START",
                                      "10600",
                                      "09750",
                                      "5",
-                                     "65528",
+                                     "-8",
                                      "SATELLITE END"};
 
 const std::string kTransponders = lines({
@@ -308,13 +308,9 @@ void expectRoundTrip(const std::string& content) {
 }
 
 TEST(LoadChannelList, SavingAndLoadingAgainGivesTheSameList) {
-    // The writer puts the sections in its own order; the loaded array follows the file. An
-    // old-form satellite row keeps its Posotioner as written, and a saved row has the Blank
-    // column, so only values up to 32767 read back the same.
-    std::string satellites = kSatellites;
-    satellites.replace(satellites.find("65528"), 5, "130");
+    // The writer puts the sections in its own order; the loaded array follows the file.
     const std::string writerOrder =
-        nameList() + satellites + kTransponders + kChannels + kPidChannels + kAnalog + "[END]\r\n";
+        nameList() + kSatellites + kTransponders + kChannels + kPidChannels + kAnalog + "[END]\r\n";
     expectRoundTrip(writerOrder);
 
     const std::filesystem::path examples = test::exampleFile("");
