@@ -120,8 +120,7 @@ void ListPrinter::exportPdf() {
     WaitCursor wait(frame_.documentWindow());
     if (!PagePainter(source).print(printer)) {
         tell("The PDF file " + *path +
-             " could not be written. Choose a folder you may write "
-             "in, or another name.");
+             " could not be written. Choose a folder you may write in, or another name.");
     }
 }
 
