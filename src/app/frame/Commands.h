@@ -45,6 +45,10 @@ inline constexpr int kToggleRenumberAfterSort = 40002;
 inline constexpr int kArrangeBlocks = 40003;
 inline constexpr int kRevertArrangement = 40004;
 inline constexpr int kToggleEdit = 40005;
+// Printing: Print, and the preview and PDF export beside it.
+inline constexpr int kPrint = 57607;
+inline constexpr int kPrintPreview = 40020;
+inline constexpr int kExportPdf = 40021;
 // Open Recent: kRecentFile + 0 .. 4.
 inline constexpr int kRecentFile = 40100;
 }  // namespace cmd

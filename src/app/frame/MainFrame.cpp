@@ -23,6 +23,7 @@
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "app/list/ChannelTableView.h"
+#include "app/print/ListPrinter.h"
 #include "app/settings/OptionDialog.h"
 #include "app/settings/QtSettingsStore.h"
 #include "shell/OptionDialogData.h"
@@ -173,6 +174,10 @@ void CMainFrame::createMenus() {
     file->addAction(action(cmd::kSave));
     file->addAction(action(cmd::kSaveAs));
     file->addSeparator();
+    file->addAction(action(cmd::kPrint));
+    file->addAction(action(cmd::kPrintPreview));
+    file->addAction(action(cmd::kExportPdf));
+    file->addSeparator();
     file->addAction(action(cmd::kExit));
 
     editMenu_ = bar->addMenu("&Edit Channel");
@@ -254,6 +259,9 @@ void CMainFrame::createToolBar() {
             toolBar_->addAction(action(id));
         }
     }
+    // Print stands between separators after Save As.
+    toolBar_->insertAction(toolBar_->insertSeparator(action(cmd::kHelpTopics)),
+                           action(cmd::kPrint));
 }
 
 void CMainFrame::createCommandBar() {
@@ -352,6 +360,15 @@ void CMainFrame::runCommand(int id) {
             break;
         case cmd::kViewDialogBar:
             messages_->showNow(messages_->isHidden());
+            break;
+        case cmd::kPrint:
+            ListPrinter(*this).print();
+            break;
+        case cmd::kPrintPreview:
+            ListPrinter(*this).preview();
+            break;
+        case cmd::kExportPdf:
+            ListPrinter(*this).exportPdf();
             break;
         case cmd::kOption:
             runOptionDialog();

@@ -12,6 +12,17 @@ QString qtFilter(const FileFilter& filter) {
     return QString::fromStdString(filter.description) + " (" + patterns.join(' ') + ")";
 }
 
+namespace {
+
+// The extension a saved name without one gets: that of the first filter's first pattern.
+QString defaultSuffix(const std::vector<FileFilter>& filters) {
+    if (filters.empty() || filters.front().patterns.empty()) return {};
+    const QString pattern = QString::fromStdString(filters.front().patterns.front());
+    return pattern.startsWith("*.") ? pattern.mid(2) : QString();
+}
+
+}  // namespace
+
 std::optional<std::string> QtDocumentWindow::chooseFileToOpen(
     const std::string& caption, const std::vector<FileFilter>& filters,
     const std::optional<std::string>& folder) {
@@ -36,7 +47,7 @@ std::optional<std::string> QtDocumentWindow::choose(bool save, const std::string
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix("txt");
+        dialog.setDefaultSuffix(defaultSuffix(filters));
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
