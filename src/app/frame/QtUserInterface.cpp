@@ -181,8 +181,13 @@ void QtUserInterface::updateTimeLeft(int position) {
     // upload's to and fro does not.
     const bool growing = position >= lastPosition_ && position <= 100;
     lastPosition_ = growing ? position : 101;
-    if (!growing || lastPosition_ > 100) {
+    progress_->setTextVisible(growing);
+    if (!growing) {
         timeLeft_->clear();
+        return;
+    }
+    if (position == 100) {
+        timeLeft_->setText("waiting for the receiver");
         return;
     }
     if (position <= firstPosition_) {
