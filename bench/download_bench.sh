@@ -39,6 +39,12 @@ for _ in $(seq "$runs"); do
     cmp -s "$work/max.bin" "$work/received.bin" || { echo "window: image not received whole" >&2; exit 1; }
     rm -f "$work/received.bin"
 done
+# The same comparison inside one process, by turns: the core's download alone against the
+# window's command, without the process starts.
+QT_QPA_PLATFORM=offscreen "$build/bench/download_window" "$work/max.bin" "$device" "$runs" \
+    --beside-core >"$work/pairs" 2>"$work/window.err" || { cat "$work/window.err" >&2; exit 1; }
+cut -d' ' -f1 "$work/pairs" >"$work/core"
+cut -d' ' -f2 "$work/pairs" >"$work/window2"
 minimum() { sort -n "$1" | head -n 1; }
 median() { sort -n "$1" | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 cli=$(median "$work/cli")
@@ -51,3 +57,11 @@ cmin=$(minimum "$work/cli")
 wmin=$(minimum "$work/window")
 printf "window / cli, fastest: %.4f  (%+.2f %%)\n" "$(echo "$wmin / $cmin" | bc -l)" \
     "$(echo "($wmin / $cmin - 1) * 100" | bc -l)"
+core=$(median "$work/core")
+window2=$(median "$work/window2")
+printf "in one process: core alone %.3f s, window %.3f s (medians)\n" "$core" "$window2"
+printf "window / core, medians: %.4f  (%+.2f %%)\n" "$(echo "$window2 / $core" | bc -l)" \
+    "$(echo "($window2 / $core - 1) * 100" | bc -l)"
+printf "window / core, fastest: %.4f  (%+.2f %%)\n" \
+    "$(echo "$(minimum "$work/window2") / $(minimum "$work/core")" | bc -l)" \
+    "$(echo "($(minimum "$work/window2") / $(minimum "$work/core") - 1) * 100" | bc -l)"

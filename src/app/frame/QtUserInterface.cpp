@@ -152,6 +152,7 @@ void QtUserInterface::hideMessageWindow() {
 }
 
 void QtUserInterface::setProgress(int position) {
+    if (postedPosition_.exchange(position) == position) return;
     post([this, position] { showProgress(position); });
 }
 
@@ -173,7 +174,6 @@ void QtUserInterface::showProgress(int position) {
     }
     progress_->setValue(std::clamp(position, 0, 100));
     updateTimeLeft(position);
-    progress_->repaint();
 }
 
 void QtUserInterface::updateTimeLeft(int position) {
@@ -200,6 +200,7 @@ void QtUserInterface::updateTimeLeft(int position) {
 }
 
 void QtUserInterface::endProgress() {
+    postedPosition_ = -1;
     post([this] {
         if (!progress_) return;
         frame_.statusBar()->removeWidget(progress_);

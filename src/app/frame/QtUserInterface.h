@@ -78,6 +78,9 @@ private:
     QLabel* timeLeft_ = nullptr;
     QPushButton* cancel_ = nullptr;
     std::atomic<bool> cancelled_{false};
+    // The position last sent to the window's thread: a transfer reports every packet, the bar
+    // moves by whole percents, so only a change is sent on.
+    std::atomic<int> postedPosition_{-1};
     // The first progress report of the transfer: when and where, for the time left.
     QElapsedTimer progressClock_;
     int firstPosition_ = 0;
