@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,11 @@ public:
     // The wait cursor, shown from begin to end of a long step.
     virtual void beginWait() = 0;
     virtual void endWait() = 0;
+
+    // Runs a serial transfer to its end and returns its result. Here it runs in the caller; the
+    // window runs it on a thread of its own, keeps repainting meanwhile and shows the boxes the
+    // transfer raises itself (the transfer reports through the document's user interface).
+    virtual bool runTransfer(const std::function<bool()>& transfer) { return transfer(); }
 };
 
 // Shows the wait cursor for the length of a scope.

@@ -6,8 +6,10 @@
 #include <system_error>
 #include <utility>
 
+#include "document/CompileCommands.h"
 #include "editor/model/FieldText.h"
 #include "editor/view/SkylistListView.h"
+#include "serial/PrivateTempDir.h"
 
 namespace sky {
 
@@ -16,6 +18,11 @@ namespace {
 constexpr const char* kSaveFailed = "ERROR!!! Saving not Complete";
 constexpr const char* kOpenCaption = "Skylister - Format File Open";
 constexpr const char* kSaveAsCaption = "Skylister - Save as";
+constexpr const char* kDownloadOthersCaption = "Skylister - Download Programm File Open";
+constexpr const char* kBinFailed = "Making a BIN file is failed!";
+constexpr const char* kDownloadQuestion =
+    "Really You Want to download?\r\nAfter choose YES,you must Satellite Receiver's Power "
+    "Off,and ON for downloading";
 
 std::string lowerExtension(const std::string& path) {
     std::string extension = std::filesystem::path(path).extension().string();
@@ -29,6 +36,17 @@ std::string lowerExtension(const std::string& path) {
 
 const std::vector<FileFilter>& channelListFilters() {
     static const std::vector<FileFilter> filters{{"Channel list File(*.TXT)", {"*.txt", "*.TXT"}}};
+    return filters;
+}
+
+const std::vector<FileFilter>& downloadOthersFilters() {
+    static const std::vector<FileFilter> filters{
+        {"Program Binary File(*.bin)", {"*.bin", "*.BIN"}}, {"Hex file(*.HEX)", {"*.hex", "*.HEX"}}};
+    return filters;
+}
+
+const std::vector<FileFilter>& binaryFileFilters() {
+    static const std::vector<FileFilter> filters{{"Binary File(*.bin)", {"*.bin", "*.BIN"}}};
     return filters;
 }
 
@@ -48,6 +66,11 @@ std::string CSkylisterDoc::systemTemporaryDirectory() {
     if (error || directory.empty()) directory = "/tmp";
     if (directory.back() != '/') directory += '/';
     return directory;
+}
+
+std::string CSkylisterDoc::privateTemporaryDirectory() {
+    std::string problem;
+    return privateTempDir(problem).value_or(systemTemporaryDirectory());
 }
 
 std::string CSkylisterDoc::folderOf(const std::string& path) {
@@ -132,6 +155,205 @@ bool CSkylisterDoc::onFileSaveAs() {
 
 void CSkylisterDoc::onClose() {
     if (view_) view_->onClose();
+}
+
+CommandState CSkylisterDoc::commandState(DocCommand command) const {
+    CommandState state;
+    // While a transfer runs, nothing may touch the list, its files or the port.
+    if (transferRunning_) return state;
+    switch (command) {
+        case DocCommand::Open:
+        case DocCommand::DownloadOthers:
+        case DocCommand::UploadStart:
+        case DocCommand::DownloadBinaryFile:
+            state.enabled = true;
+            break;
+        case DocCommand::Save:
+        case DocCommand::SaveAs:
+        case DocCommand::BasicCompile:
+        case DocCommand::CompileNormal:
+        case DocCommand::PreInstalled1List:
+        case DocCommand::PreInstalledSplit:
+        case DocCommand::DownloadCurrent:
+        case DocCommand::CompileDownload:
+            state.enabled = loaded_;
+            break;
+        case DocCommand::SplitListToggle:
+            state.enabled = db_ != nullptr;
+            state.checked = db_ && db_->splitList;
+            break;
+    }
+    return state;
+}
+
+bool CSkylisterDoc::run(DocCommand command) {
+    if (!commandState(command).enabled) return false;
+    switch (command) {
+        case DocCommand::Open:
+            return onFileOpen();
+        case DocCommand::Save:
+            return onFileSave();
+        case DocCommand::SaveAs:
+            return onFileSaveAs();
+        case DocCommand::BasicCompile:
+            return onCompile(CompileMode::Basic);
+        case DocCommand::CompileNormal:
+            return onCompile(CompileMode::Normal);
+        case DocCommand::PreInstalled1List:
+            return onPreInstalledCompile(false);
+        case DocCommand::PreInstalledSplit:
+            return onPreInstalledCompile(true);
+        case DocCommand::DownloadCurrent:
+            return onDownloadCurrent();
+        case DocCommand::DownloadOthers:
+            return onDownloadOthers();
+        case DocCommand::CompileDownload:
+            return onCompileDownload();
+        case DocCommand::UploadStart:
+            return onUploadStart();
+        case DocCommand::DownloadBinaryFile:
+            return onDownloadBinaryFile();
+        case DocCommand::SplitListToggle:
+            onSplitListToggle();
+            return true;
+    }
+    return false;
+}
+
+bool CSkylisterDoc::transfer(const std::function<bool()>& body) {
+    struct Running {
+        bool& flag;
+        explicit Running(bool& f) : flag(f) { flag = true; }
+        ~Running() { flag = false; }
+    } running(transferRunning_);
+    return window_.runTransfer(body);
+}
+
+void CSkylisterDoc::afterDownload() {
+    ui_.endProgress();
+    ui_.hideMessageWindow();
+}
+
+bool CSkylisterDoc::onCompile(CompileMode mode) {
+    if (!loaded_ || !db_ || !view_) return false;
+    // No reset notification: the text file is put back as it was, so the edits are still
+    // unsaved and closing still offers them for saving.
+    const WaitCursor wait(window_);
+    return compileCommand(*db_, view_->model().tokens(), mode);
+}
+
+bool CSkylisterDoc::onPreInstalledCompile(bool splitList) {
+    if (!db_ || !view_) return false;
+    const WaitCursor wait(window_);
+    imageReady_ = preInstalledCompileCommand(*db_, view_->model().tokens(), splitList);
+    return imageReady_;
+}
+
+bool CSkylisterDoc::askAndDownloadCurrent() {
+    if (ui_.ask(kDownloadQuestion, Buttons::YesNo, Icon::Question) != Answer::Yes) return false;
+    bool sent = false;
+    {
+        const WaitCursor wait(window_);
+        CListDB& db = *db_;
+        sent = transfer([&db] { return db.DownloadCurrent(); });
+        ui_.endProgress();
+    }
+    ui_.hideMessageWindow();
+    return sent;
+}
+
+bool CSkylisterDoc::onDownloadCurrent() {
+    if (!loaded_ || !db_) return false;
+    return askAndDownloadCurrent();
+}
+
+bool CSkylisterDoc::onCompileDownload() {
+    if (!db_ || !view_) return false;
+    db_->splitList = false;
+    view_->save();
+    {
+        const WaitCursor wait(window_);
+        imageReady_ = buildPreInstalledImage(*db_);
+    }
+    if (!imageReady_) return false;
+    return askAndDownloadCurrent();
+}
+
+bool CSkylisterDoc::onDownloadOthers() {
+    const std::optional<std::string> chosen = window_.chooseFileToOpen(
+        kDownloadOthersCaption, downloadOthersFilters(), settings_.recentFolder());
+    if (!chosen) return false;
+    std::string file = *chosen;
+    CListDB scratch(runtime_, ui_);
+    if (lowerExtension(file) == "hex") {
+        // A .hex file is no download file: it is converted into the .bin beside it and that is
+        // sent, with a list open or not (the receiver could only refuse the .hex).
+        const std::string base = file.substr(0, file.size() - 4);
+        scratch.path = base + ".txt";
+        if (!scratch.ConvertImage()) {
+            ui_.message(kBinFailed);
+            return false;
+        }
+        file = base + ".bin";
+    }
+    CListDB& db = db_ ? *db_ : scratch;
+    bool sent = false;
+    {
+        const WaitCursor wait(window_);
+        sent = transfer([&db, &file] { return db.DownloadFile(file); });
+    }
+    afterDownload();
+    return sent;
+}
+
+bool CSkylisterDoc::onUploadStart() {
+    const std::string uploadPath = uploadFilePath();
+    // The received list replaces the one shown: its unsaved edits are offered for saving first,
+    // as Open does.
+    if (loaded_ && view_) view_->onClose();
+    bool uploaded = false;
+    bool createdHere = false;
+    {
+        const WaitCursor wait(window_);
+        if (!db_) {
+            db_ = std::make_unique<CListDB>(runtime_, ui_, uploadPath);
+            createdHere = true;
+        }
+        CListDB& db = *db_;
+        uploaded = transfer([&db] { return db.UploadChannelList(); });
+        ui_.endProgress();
+    }
+    if (!uploaded) {
+        if (createdHere) db_.reset();
+        return false;
+    }
+    loaded_ = true;
+    previousPath_ = currentPath_;
+    db_->path = uploadPath;
+    currentPath_ = uploadPath;
+    // The reload, with the reset and the undo clear that go with a list replaced by its file.
+    if (!view_ || !view_->onOpen()) {
+        if (createdHere && !loaded_) db_.reset();
+        return false;
+    }
+    onFileSaveAs();
+    return true;
+}
+
+bool CSkylisterDoc::onDownloadBinaryFile() {
+    const std::optional<std::string> chosen =
+        window_.chooseFileToOpen(kOpenCaption, binaryFileFilters(), std::nullopt);
+    if (!chosen) return false;
+    const std::string file = *chosen;
+    CListDB scratch(runtime_, ui_, file);
+    CListDB& db = db_ ? *db_ : scratch;
+    const bool sent = transfer([&db, &file] { return db.DownloadFile(file); });
+    afterDownload();
+    return sent;
+}
+
+void CSkylisterDoc::onSplitListToggle() {
+    if (db_) db_->splitList = !db_->splitList;
 }
 
 }  // namespace sky

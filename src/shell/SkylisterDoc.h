@@ -7,6 +7,7 @@
 #include "common/RuntimeSettings.h"
 #include "common/UserInterface.h"
 #include "document/ListDB.h"
+#include "editor/view/ViewCommands.h"
 #include "editor/view/ViewHost.h"
 #include "shell/DocumentWindow.h"
 #include "shell/Settings.h"
@@ -15,13 +16,30 @@ namespace sky {
 
 class CSkylistListView;
 
+// The document's commands, as the menu, the toolbar and the command bar issue them.
+enum class DocCommand {
+    Open,                // 57601
+    Save,                // 57603
+    SaveAs,              // 57604
+    BasicCompile,        // 32787
+    CompileNormal,       // 32786
+    PreInstalled1List,   // 32797
+    PreInstalledSplit,   // 32816
+    DownloadCurrent,     // 32788
+    DownloadOthers,      // 32813
+    CompileDownload,     // 32850
+    UploadStart,         // 32800
+    DownloadBinaryFile,  // 32796
+    SplitListToggle,     // 32799
+};
+
 // The document: the one open channel list, its database and its file commands. It is
 // the list view's host. The commands run their fixed sequences over the database and the view,
 // ask through the user interface and the window, and remember folders and files in the settings.
 //
-// The compile, download and upload commands (a later issue) fit in beside Open and Save: they
-// reach the database (database()), the list as shown (the view's model), the upload file
-// (uploadFilePath()) and the wait cursor (the window) the same way.
+// The compile commands compile the list as shown while its text file stays as it was; the
+// transfers run through the window's runTransfer(), which keeps the window alive while they run;
+// while one runs every command of the document is disabled.
 class CSkylisterDoc : public IViewHost {
 public:
     static constexpr const char* kUploadFileName = "SATupload.txt";
@@ -62,12 +80,52 @@ public:
     // The main window closes: the view offers unsaved edits for saving.
     void onClose();
 
+    // Whether a command is enabled (and checked, for the split-list toggle) now; run() carries
+    // out an enabled command and returns whether it succeeded.
+    CommandState commandState(DocCommand command) const;
+    bool run(DocCommand command);
+    // A serial transfer is under way (inside the window's runTransfer()).
+    bool transferRunning() const { return transferRunning_; }
+
+    // Basic Compile (32787) and Compile Normal (32786): base.hex and base.bin of the list as
+    // shown; the text file on disk stays byte for byte as it was.
+    bool onCompile(CompileMode mode);
+    // Pre-Installed Compile, 1 List (32797) and Split List (32816): the Normal image followed by
+    // the Basic image. Sets the image-ready flag.
+    bool onPreInstalledCompile(bool splitList);
+    // Download Current (32788): asks, then sends base.bin of the last compile.
+    bool onDownloadCurrent();
+    // Save + Compile + Download (32850): saves the list, builds the pre-installed image and goes
+    // on as Download Current.
+    bool onCompileDownload();
+    // Download Others (32813): a chosen .bin is sent as it is; a chosen .hex is converted into
+    // its .bin first, with or without a list open.
+    bool onDownloadOthers();
+    // Upload Start (32800): receives the receiver's list into the upload file, shows it and
+    // offers Save As.
+    bool onUploadStart();
+    // Download Binary File (32796): sends a chosen .bin.
+    bool onDownloadBinaryFile();
+    // Split-List Toggle (32799): inverts the database's split-list flag.
+    void onSplitListToggle();
+
     // The folder of a path, without a trailing separator.
     static std::string folderOf(const std::string& path);
     // The system temporary directory with a trailing separator.
     static std::string systemTemporaryDirectory();
+    // The temporary directory of the document commands: the serial code's private directory
+    // (where the transfers put the upload file), else the system's. Ends in a separator.
+    static std::string privateTemporaryDirectory();
 
 private:
+    // The download of steps 1 and 2 of Download Current: the question, then the transfer.
+    bool askAndDownloadCurrent();
+    // Runs a transfer through the window, with every command disabled meanwhile.
+    bool transfer(const std::function<bool()>& body);
+    // Ends a download as every download command does: the progress indicator goes, the message
+    // window hides.
+    void afterDownload();
+
     IUserInterface& ui_;
     IDocumentWindow& window_;
     Settings& settings_;
@@ -80,9 +138,13 @@ private:
     std::string previousPath_;
     std::unique_ptr<CListDB> db_;
     bool imageReady_ = false;
+    bool transferRunning_ = false;
 };
 
 // The filter of the channel-list file dialogs.
 const std::vector<FileFilter>& channelListFilters();
+// The filters of Download Others and of Download Binary File.
+const std::vector<FileFilter>& downloadOthersFilters();
+const std::vector<FileFilter>& binaryFileFilters();
 
 }  // namespace sky

@@ -26,7 +26,8 @@ private slots:
         QCOMPARE(frame->windowTitle(), QString("Skylister : Untitled"));
         QStringList menus;
         for (QAction* item : frame->menuBar()->actions()) menus << item->text();
-        QCOMPARE(menus, (QStringList{"&File     ", "&Edit Channel", "&Sort ", "&View         ",
+        QCOMPARE(menus, (QStringList{"&File     ", "&Compile", "&Download", "&Upload          ",
+                                     "&Edit Channel", "&Sort ", "&View         ",
                                      "&Option          ", "&Help"}));
         QVERIFY(frame->toolBar()->isVisible());
         QVERIFY(frame->commandBar()->isVisible());

@@ -9,43 +9,10 @@
 #include "support/ListControlDouble.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
+#include "WindowDouble.h"
 
 namespace sky::test {
 namespace {
-
-// Answers the file dialogs from a script and records what the window was asked.
-class WindowDouble : public IDocumentWindow {
-public:
-    std::optional<std::string> chooseFileToOpen(const std::string& caption,
-                                                const std::vector<FileFilter>&,
-                                                const std::optional<std::string>& folder) override {
-        return choose("open " + caption, folder);
-    }
-    std::optional<std::string> chooseFileToSave(const std::string& caption,
-                                                const std::vector<FileFilter>&,
-                                                const std::optional<std::string>& folder) override {
-        return choose("save " + caption, folder);
-    }
-    void setTitle(const std::string& text) override { title = text; }
-    void beginWait() override { ++waits; }
-    void endWait() override { --waits; }
-
-    std::optional<std::string> choose(const std::string& what,
-                                      const std::optional<std::string>& folder) {
-        dialogs.push_back(what);
-        folders.push_back(folder.value_or("<none>"));
-        if (answers.empty()) return std::nullopt;
-        std::optional<std::string> answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::deque<std::optional<std::string>> answers;
-    std::vector<std::string> dialogs;
-    std::vector<std::string> folders;
-    std::string title = "Skylister : Untitled";
-    int waits = 0;
-};
 
 class DocTest : public ::testing::Test {
 protected:

@@ -7,7 +7,6 @@
 namespace sky::app {
 
 // The command identifiers of the menu, the toolbar, the command bar and the keys.
-// Commands of a later issue (print, compile, download, upload) are not listed yet.
 namespace cmd {
 inline constexpr int kOpen = 57601;
 inline constexpr int kSave = 57603;
@@ -39,6 +38,17 @@ inline constexpr int kOption = 32812;
 inline constexpr int kHelpTopics = 57667;
 inline constexpr int kContextHelp = 57669;
 inline constexpr int kAbout = 57664;
+// The document's compile, download and upload commands.
+inline constexpr int kBasicCompile = 32787;
+inline constexpr int kCompileNormal = 32786;
+inline constexpr int kPreInstalled1List = 32797;
+inline constexpr int kPreInstalledSplit = 32816;
+inline constexpr int kDownloadCurrent = 32788;
+inline constexpr int kDownloadOthers = 32813;
+inline constexpr int kCompileDownload = 32850;
+inline constexpr int kUploadStart = 32800;
+inline constexpr int kDownloadBinaryFile = 32796;
+inline constexpr int kSplitListToggle = 32799;
 // Commands the Parts give no menu text; offered in the Sort and Edit Channel menus.
 inline constexpr int kToggleAscendingNames = 40001;
 inline constexpr int kToggleRenumberAfterSort = 40002;

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWhatsThis>
@@ -62,6 +63,61 @@ int commandShowing(const CSkylistListView& view) {
     return cmd::kDigitalChannel;
 }
 
+// The document's commands by their ids.
+std::optional<DocCommand> docCommandOf(int id) {
+    switch (id) {
+        case cmd::kOpen:
+            return DocCommand::Open;
+        case cmd::kSave:
+            return DocCommand::Save;
+        case cmd::kSaveAs:
+            return DocCommand::SaveAs;
+        case cmd::kBasicCompile:
+            return DocCommand::BasicCompile;
+        case cmd::kCompileNormal:
+            return DocCommand::CompileNormal;
+        case cmd::kPreInstalled1List:
+            return DocCommand::PreInstalled1List;
+        case cmd::kPreInstalledSplit:
+            return DocCommand::PreInstalledSplit;
+        case cmd::kDownloadCurrent:
+            return DocCommand::DownloadCurrent;
+        case cmd::kDownloadOthers:
+            return DocCommand::DownloadOthers;
+        case cmd::kCompileDownload:
+            return DocCommand::CompileDownload;
+        case cmd::kUploadStart:
+            return DocCommand::UploadStart;
+        case cmd::kDownloadBinaryFile:
+            return DocCommand::DownloadBinaryFile;
+        case cmd::kSplitListToggle:
+            return DocCommand::SplitListToggle;
+        default:
+            return std::nullopt;
+    }
+}
+
+// The commands that only show or print the list: they stay enabled while a transfer runs.
+bool onlyShows(int id) {
+    switch (id) {
+        case cmd::kPrint:
+        case cmd::kPrintPreview:
+        case cmd::kExportPdf:
+        case cmd::kDigitalChannel:
+        case cmd::kAnalogChannel:
+        case cmd::kSatelliteList:
+        case cmd::kDigitalChannelList:
+        case cmd::kAnalogChannelList:
+        case cmd::kDigitalPidChannelList:
+        case cmd::kDigitalTpList:
+        case cmd::kSatelliteNameList:
+        case cmd::kViewDetail:
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool isSort(int id) {
     return id == cmd::kSortChannelName || id == cmd::kSortFrequency || id == cmd::kSortBouquet ||
            id == cmd::kSortNameOnly || id == cmd::kArrangeBlocks;
@@ -84,8 +140,11 @@ CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
     messages_ = new MessageWindow(this);
     ui_ = std::make_unique<QtUserInterface>(*this, *messages_);
     window_ = std::make_unique<QtDocumentWindow>(*this);
+    // The document's temporary directory is the serial code's private one, where the upload
+    // file is written.
     doc_ = std::make_unique<CSkylisterDoc>(*ui_, *window_, *settings_, runtime_,
-                                           CSkylisterDoc::systemTemporaryDirectory());
+                                           CSkylisterDoc::privateTemporaryDirectory());
+    window_->transferRunningChanged = [this](bool running) { transferRunningChanged(running); };
     table_ = new ChannelTableView(this);
     table_->setObjectName("ChannelList");
     table_->setWhatsThis(
@@ -180,6 +239,26 @@ void CMainFrame::createMenus() {
     file->addSeparator();
     file->addAction(action(cmd::kExit));
 
+    QMenu* compile = bar->addMenu("&Compile");
+    compile->addAction(action(cmd::kBasicCompile));
+    QMenu* preInstalled = compile->addMenu("Pre-Installed");
+    preInstalled->addAction(action(cmd::kPreInstalled1List));
+    preInstalled->addAction(action(cmd::kPreInstalledSplit));
+
+    QMenu* download = bar->addMenu("&Download");
+    download->addAction(action(cmd::kDownloadCurrent));
+    download->addAction(action(cmd::kDownloadOthers));
+    download->addSeparator();
+    download->addAction(action(cmd::kCompileDownload));
+
+    QMenu* upload = bar->addMenu("&Upload          ");
+    upload->addAction(action(cmd::kUploadStart));
+
+    // Commands without a menu item or button, reachable by their ids (runCommand).
+    for (const int id : {cmd::kCompileNormal, cmd::kDownloadBinaryFile, cmd::kSplitListToggle}) {
+        addAction(action(id));
+    }
+
     editMenu_ = bar->addMenu("&Edit Channel");
     editMenu_->setObjectName("EditChannelMenu");
     editMenu_->addAction(action(cmd::kNew));
@@ -244,9 +323,12 @@ void CMainFrame::createToolBar() {
     toolBar_->setObjectName("ToolBar");
     toolBar_->setIconSize(QSize(16, 16));
     toolBar_->setMovable(true);
-    // The order of toolbar 128, without the commands of a later issue.
+    // The order of toolbar 128.
     const int order[] = {cmd::kOpen,           cmd::kSave,          cmd::kSaveAs,
                          0,                    cmd::kHelpTopics,    cmd::kContextHelp,
+                         0,                    cmd::kBasicCompile,  cmd::kPreInstalled1List,
+                         cmd::kPreInstalledSplit, 0,                cmd::kDownloadCurrent,
+                         cmd::kDownloadOthers, 0,                   cmd::kUploadStart,
                          0,                    cmd::kNew,           cmd::kInsertNull,
                          cmd::kDelete,         cmd::kUndo,          0,
                          cmd::kSortChannelName, cmd::kSortFrequency, cmd::kSortBouquet,
@@ -275,8 +357,8 @@ void CMainFrame::createCommandBar() {
     grid->setSpacing(4);
     QFont font = panel->font();
     font.setPointSizeF(font.pointSizeF() * 1.15);
-    // Template 103: top row Open, Compile+Download, Download Others, Upload (the last three come
-    // with the transfer commands); bottom row the views, Option and About.
+    // Template 103: top row Open, Compile+Download, Download Others, Upload; bottom row the
+    // views, Option and About.
     struct Button {
         int row;
         int column;
@@ -284,6 +366,9 @@ void CMainFrame::createCommandBar() {
         int id;
     };
     const Button layout[] = {{0, 0, "Open", cmd::kOpen},
+                             {0, 1, "Compile+Download Current CH. List", cmd::kCompileDownload},
+                             {0, 2, "Download Others(bin,hex)", cmd::kDownloadOthers},
+                             {0, 3, "Upload", cmd::kUploadStart},
                              {1, 0, "View Digital Channel", cmd::kDigitalChannel},
                              {1, 1, "View Analog Channel", cmd::kAnalogChannel},
                              {1, 2, "Option", cmd::kOption},
@@ -316,39 +401,64 @@ void CMainFrame::applyListColours() { table_->applyColours(settings_->listColour
 
 void CMainFrame::updateCommands() {
     if (!view_) return;
-    const bool loaded = doc_->isLoaded();
+    // While a transfer runs, nothing that could touch the list, its files or the port works;
+    // the list can still be looked at.
+    const bool transferring = doc_->transferRunning();
     for (const auto& [id, act] : actions_) {
         const CommandInfo* info = commandInfo(id);
-        if (info && info->viewCommand) {
-            const CommandState state = view_->commandState(*info->viewCommand);
+        if (const std::optional<DocCommand> command = docCommandOf(id)) {
+            const CommandState state = doc_->commandState(*command);
             act->setEnabled(state.enabled);
+            if (act->isCheckable()) act->setChecked(state.checked);
+        } else if (info && info->viewCommand) {
+            const CommandState state = view_->commandState(*info->viewCommand);
+            act->setEnabled(state.enabled && (!transferring || onlyShows(id)));
             if (act->isCheckable()) act->setChecked(state.checked);
             if (*info->viewCommand == ViewCommand::Undo && !state.text.empty()) {
                 act->setText(QString::fromStdString(state.text));
             }
         }
     }
-    action(cmd::kSave)->setEnabled(loaded);
-    action(cmd::kSaveAs)->setEnabled(loaded);
+    action(cmd::kOption)->setEnabled(!transferring);
+    if (auto* option = menuBar()->findChild<QAction*>("menuOption")) option->setEnabled(!transferring);
+    recentMenu_->setEnabled(!transferring);
     action(cmd::kToolbar)->setChecked(!toolBar_->isHidden());
     action(cmd::kStatusBar)->setChecked(!statusBar()->isHidden());
     action(cmd::kViewDialogBar)->setChecked(!messages_->isHidden());
-    for (const int id : {cmd::kDigitalChannel, cmd::kAnalogChannel}) {
-        buttons_[id]->setEnabled(action(id)->isEnabled());
+    for (const auto& [id, button] : buttons_) button->setEnabled(action(id)->isEnabled());
+}
+
+void CMainFrame::transferRunningChanged(bool running) {
+    if (running) {
+        ui_->beginTransfer();
+    } else {
+        ui_->endTransfer();
     }
+    table_->setEditingLocked(running);
+    updateCommands();
 }
 
 void CMainFrame::runCommand(int id) {
+    if (doc_->transferRunning() && !onlyShows(id) && id != cmd::kToolbar &&
+        id != cmd::kStatusBar && id != cmd::kViewDialogBar && id != cmd::kHelpTopics &&
+        id != cmd::kContextHelp && id != cmd::kAbout && id != cmd::kExit) {
+        return;
+    }
+    if (const std::optional<DocCommand> command = docCommandOf(id)) {
+        doc_->run(*command);
+    } else {
+        runFrameCommand(id);
+    }
+    updateCommands();
+    // A close asked for during a transfer happens once the command has ended.
+    if (closePending_ && !doc_->transferRunning()) {
+        closePending_ = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+void CMainFrame::runFrameCommand(int id) {
     switch (id) {
-        case cmd::kOpen:
-            doc_->onFileOpen();
-            break;
-        case cmd::kSave:
-            doc_->onFileSave();
-            break;
-        case cmd::kSaveAs:
-            doc_->onFileSaveAs();
-            break;
         case cmd::kExit:
             close();
             break;
@@ -395,7 +505,6 @@ void CMainFrame::runCommand(int id) {
             }
             break;
     }
-    updateCommands();
 }
 
 bool CMainFrame::openFile(const QString& path) {
@@ -447,6 +556,13 @@ void CMainFrame::showHelp() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (doc_->transferRunning()) {
+        // The transfer is cancelled; the window closes when the command has ended.
+        ui_->cancelTransfer();
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
     doc_->onClose();
     event->accept();
 }

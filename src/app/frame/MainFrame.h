@@ -85,6 +85,10 @@ private:
     void createStatusBar();
     void rebuildRecentFiles();
     void applyListColours();
+    // A transfer starts or has ended: the commands, the list's editing and the Cancel button.
+    void transferRunningChanged(bool running);
+    // The commands the frame carries out itself or hands to the list view.
+    void runFrameCommand(int id);
 
     std::unique_ptr<ISettingsStore> store_;
     std::unique_ptr<Settings> settings_;
@@ -105,6 +109,8 @@ private:
     QMenu* recentMenu_ = nullptr;
     QLabel* idlePrompt_ = nullptr;
     QPointer<HelpWindow> help_;
+    // The window was asked to close while a transfer ran: it closes once the command ends.
+    bool closePending_ = false;
 };
 
 }  // namespace sky::app

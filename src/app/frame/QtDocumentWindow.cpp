@@ -1,8 +1,10 @@
 #include "app/frame/QtDocumentWindow.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QWidget>
+#include <thread>
 
 namespace sky::app {
 
@@ -63,5 +65,27 @@ void QtDocumentWindow::setTitle(const std::string& title) {
 void QtDocumentWindow::beginWait() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 
 void QtDocumentWindow::endWait() { QApplication::restoreOverrideCursor(); }
+
+}  // namespace sky::app
+
+namespace sky::app {
+
+bool QtDocumentWindow::runTransfer(const std::function<bool()>& transfer) {
+    if (transferRunningChanged) transferRunningChanged(true);
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting) QApplication::changeOverrideCursor(Qt::BusyCursor);
+    bool result = false;
+    QEventLoop loop;
+    // The end is queued behind the transfer's last texts and reports, which are shown first.
+    std::thread worker([&] {
+        result = transfer();
+        QMetaObject::invokeMethod(&frame_, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
+    if (waiting) QApplication::changeOverrideCursor(Qt::WaitCursor);
+    if (transferRunningChanged) transferRunningChanged(false);
+    return result;
+}
 
 }  // namespace sky::app

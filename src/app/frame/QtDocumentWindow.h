@@ -9,7 +9,8 @@ class QWidget;
 
 namespace sky::app {
 
-// The document's file dialogs (QFileDialog), the window title and the wait cursor.
+// The document's file dialogs (QFileDialog), the window title, the wait cursor (an override
+// cursor) and the transfers, each on a thread of its own while the window goes on.
 class QtDocumentWindow : public IDocumentWindow {
 public:
     explicit QtDocumentWindow(QWidget& frame) : frame_(frame) {}
@@ -23,6 +24,13 @@ public:
     void setTitle(const std::string& title) override;
     void beginWait() override;
     void endWait() override;
+    // Runs the transfer on a worker thread and returns its result; meanwhile the window's events
+    // are processed (repaints, the message window, the progress, the Cancel button and the boxes
+    // the transfer raises). The override cursor becomes the busy cursor for that time.
+    bool runTransfer(const std::function<bool()>& transfer) override;
+
+    // Told when a transfer starts (true) and when it has ended (false).
+    std::function<void(bool running)> transferRunningChanged;
 
     // Tests answer the file dialogs here: when set, no dialog is shown; the argument tells a
     // save dialog from an open one.

@@ -1,9 +1,13 @@
 #include "app/frame/QtUserInterface.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QThread>
 #include <algorithm>
 
 #include "app/frame/MessageWindow.h"
@@ -17,8 +21,47 @@ QString boxText(const std::string& text) {
     return result;
 }
 
+QString timeLeftText(qint64 milliseconds) {
+    const qint64 seconds = (std::max<qint64>(milliseconds, 0) + 999) / 1000;
+    if (seconds < 60) return QString("about %1 s left").arg(seconds);
+    return QString("about %1 min %2 s left").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
+}
+
 QtUserInterface::QtUserInterface(QMainWindow& frame, MessageWindow& messages)
-    : frame_(frame), messages_(messages) {}
+    : frame_(frame), messages_(messages) {
+    cancel_ = new QPushButton("Cancel", frame_.statusBar());
+    cancel_->setObjectName("CancelTransfer");
+    cancel_->setToolTip("Stop the transfer at its next packet or read");
+    cancel_->setStatusTip("Stop the transfer at its next packet or read");
+    frame_.statusBar()->addPermanentWidget(cancel_);
+    cancel_->hide();
+    QObject::connect(cancel_, &QPushButton::clicked, &frame_, [this] { cancelTransfer(); });
+}
+
+bool QtUserInterface::onWindowThread() const { return QThread::currentThread() == frame_.thread(); }
+
+void QtUserInterface::post(std::function<void()> call) {
+    if (onWindowThread()) {
+        call();
+    } else {
+        QMetaObject::invokeMethod(&frame_, std::move(call), Qt::QueuedConnection);
+    }
+}
+
+void QtUserInterface::beginTransfer() {
+    cancelled_ = false;
+    cancel_->setEnabled(true);
+    cancel_->setText("Cancel");
+    cancel_->show();
+}
+
+void QtUserInterface::endTransfer() { cancel_->hide(); }
+
+void QtUserInterface::cancelTransfer() {
+    cancelled_ = true;
+    cancel_->setEnabled(false);
+    cancel_->setText("Cancelling...");
+}
 
 void QtUserInterface::message(const std::string& text, const std::string& caption) {
     show({boxText(text), QString::fromStdString(caption), Buttons::Ok, Icon::Exclamation});
@@ -30,7 +73,24 @@ Answer QtUserInterface::ask(const std::string& text, Buttons buttons, Icon icon,
 }
 
 Answer QtUserInterface::show(const BoxRequest& request) {
+    if (!onWindowThread()) {
+        // The transfer waits for the answer; the window's thread shows the box.
+        Answer answer = Answer::Ok;
+        QMetaObject::invokeMethod(
+            &frame_, [this, &request, &answer] { answer = show(request); },
+            Qt::BlockingQueuedConnection);
+        return answer;
+    }
     if (answerBoxes) return answerBoxes(request);
+    // The box is answered with the ordinary pointer, also under a wait cursor.
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    struct RestoreCursor {
+        bool active;
+        ~RestoreCursor() {
+            if (active) QApplication::restoreOverrideCursor();
+        }
+    } restore{waiting};
     QMessageBox box(&frame_);
     box.setWindowTitle(request.caption);
     box.setText(request.text);
@@ -75,34 +135,81 @@ Answer QtUserInterface::show(const BoxRequest& request) {
     }
 }
 
-void QtUserInterface::clearMessages() { messages_.clear(); }
-
-void QtUserInterface::appendMessage(const std::string& text) {
-    messages_.write(QString::fromStdString(text));
+void QtUserInterface::clearMessages() {
+    post([this] { messages_.clear(); });
 }
 
-void QtUserInterface::showMessageWindow() { messages_.showNow(true); }
+void QtUserInterface::appendMessage(const std::string& text) {
+    post([this, text = QString::fromStdString(text)] { messages_.write(text); });
+}
 
-void QtUserInterface::hideMessageWindow() { messages_.showNow(false); }
+void QtUserInterface::showMessageWindow() {
+    post([this] { messages_.showNow(true); });
+}
+
+void QtUserInterface::hideMessageWindow() {
+    post([this] { messages_.showNow(false); });
+}
 
 void QtUserInterface::setProgress(int position) {
+    if (postedPosition_.exchange(position) == position) return;
+    post([this, position] { showProgress(position); });
+}
+
+void QtUserInterface::showProgress(int position) {
     if (!progress_) {
         progress_ = new QProgressBar(frame_.statusBar());
         progress_->setObjectName("ProgressIndicator");
         progress_->setRange(0, 100);
-        progress_->setTextVisible(false);
+        progress_->setTextVisible(true);
         frame_.statusBar()->addWidget(progress_, 1);
         progress_->show();
+        timeLeft_ = new QLabel(frame_.statusBar());
+        timeLeft_->setObjectName("TimeLeft");
+        frame_.statusBar()->addWidget(timeLeft_);
+        timeLeft_->show();
+        progressClock_.start();
+        firstPosition_ = position;
+        lastPosition_ = position;
     }
     progress_->setValue(std::clamp(position, 0, 100));
-    progress_->repaint();
+    updateTimeLeft(position);
+}
+
+void QtUserInterface::updateTimeLeft(int position) {
+    // Only a position that grows towards 100 (the download's bytes sent) gives an estimate; the
+    // upload's to and fro does not.
+    const bool growing = position >= lastPosition_ && position <= 100;
+    lastPosition_ = growing ? position : 101;
+    progress_->setTextVisible(growing);
+    if (!growing) {
+        timeLeft_->clear();
+        return;
+    }
+    if (position == 100) {
+        timeLeft_->setText("waiting for the receiver");
+        return;
+    }
+    if (position <= firstPosition_) {
+        timeLeft_->setText("estimating the time left");
+        return;
+    }
+    const qint64 elapsed = progressClock_.elapsed();
+    const qint64 left = elapsed * (100 - position) / (position - firstPosition_);
+    timeLeft_->setText(timeLeftText(left));
 }
 
 void QtUserInterface::endProgress() {
-    if (!progress_) return;
-    frame_.statusBar()->removeWidget(progress_);
-    delete progress_;
-    progress_ = nullptr;
+    postedPosition_ = -1;
+    post([this] {
+        if (!progress_) return;
+        frame_.statusBar()->removeWidget(progress_);
+        frame_.statusBar()->removeWidget(timeLeft_);
+        delete progress_;
+        delete timeLeft_;
+        progress_ = nullptr;
+        timeLeft_ = nullptr;
+    });
 }
 
 }  // namespace sky::app

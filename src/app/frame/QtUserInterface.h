@@ -1,13 +1,17 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
+#include <atomic>
 #include <functional>
 #include <optional>
 
 #include "common/UserInterface.h"
 
+class QLabel;
 class QMainWindow;
 class QProgressBar;
+class QPushButton;
 
 namespace sky::app {
 
@@ -22,7 +26,13 @@ struct BoxRequest {
 };
 
 // The core's user interface in the window: message boxes and questions as QMessageBox, the
-// message window, and the progress indicator in the status bar.
+// message window, and the progress indicator in the status bar with the time left.
+//
+// A transfer runs on a thread of its own and calls in from there: its boxes and questions are
+// shown by the window's thread, which the transfer waits for (a blocking queued call); its
+// message-window texts and progress reports are queued to the window's thread in order. While a
+// transfer runs, a Cancel button stands beside the progress indicator; transferCancelled() reads
+// the flag it sets.
 class QtUserInterface : public IUserInterface {
 public:
     QtUserInterface(QMainWindow& frame, MessageWindow& messages);
@@ -36,8 +46,18 @@ public:
     void hideMessageWindow() override;
     void setProgress(int position) override;
     void endProgress() override;
+    bool transferCancelled() const override { return cancelled_.load(); }
+
+    // A transfer starts: the cancel flag is cleared and the Cancel button shown; it ends: the
+    // button goes.
+    void beginTransfer();
+    void endTransfer();
+    // The Cancel button: the transfer ends at its next packet or read.
+    void cancelTransfer();
 
     QProgressBar* progressBar() const { return progress_; }
+    QLabel* timeLeftLabel() const { return timeLeft_; }
+    QPushButton* cancelButton() const { return cancel_; }
 
     // Tests answer the boxes here instead of the user: when set, no box is shown and the
     // returned answer (Ok for a message box) is taken.
@@ -45,11 +65,30 @@ public:
 
 private:
     Answer show(const BoxRequest& request);
+    bool onWindowThread() const;
+    // Runs `call` on the window's thread: at once when called there, else queued behind what
+    // the transfer sent before.
+    void post(std::function<void()> call);
+    void showProgress(int position);
+    void updateTimeLeft(int position);
 
     QMainWindow& frame_;
     MessageWindow& messages_;
     QProgressBar* progress_ = nullptr;
+    QLabel* timeLeft_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    std::atomic<bool> cancelled_{false};
+    // The position last sent to the window's thread: a transfer reports every packet, the bar
+    // moves by whole percents, so only a change is sent on.
+    std::atomic<int> postedPosition_{-1};
+    // The first progress report of the transfer: when and where, for the time left.
+    QElapsedTimer progressClock_;
+    int firstPosition_ = 0;
+    int lastPosition_ = 0;
 };
+
+// The time left as the progress indicator shows it: "about 4 min 05 s left".
+QString timeLeftText(qint64 milliseconds);
 
 // "\r\n" and "\n" of the core's texts as line breaks.
 QString boxText(const std::string& text);

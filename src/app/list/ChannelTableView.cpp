@@ -157,13 +157,14 @@ void ChannelTableView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
+    if (editingLocked_) return;
     view_->onKey(*key);
     emit listChanged();
 }
 
 void ChannelTableView::mouseDoubleClickEvent(QMouseEvent* event) {
     QTableView::mouseDoubleClickEvent(event);
-    if (!view_ || event->button() != Qt::LeftButton) return;
+    if (!view_ || editingLocked_ || event->button() != Qt::LeftButton) return;
     view_->onDoubleClick();
     emit listChanged();
 }
@@ -174,7 +175,7 @@ void ChannelTableView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void ChannelTableView::startDrag(Qt::DropActions) {
-    if (!view_ || !view_->canDrag() || selectedRows().empty()) return;
+    if (!view_ || editingLocked_ || !view_->canDrag() || selectedRows().empty()) return;
     auto* drag = new QDrag(this);
     drag->setMimeData(dragData());
     drag->exec(Qt::MoveAction, Qt::MoveAction);
@@ -232,7 +233,7 @@ void ChannelTableView::dropEvent(QDropEvent* event) {
     event->accept();
     const int target = indexAt(event->position().toPoint()).row();
     // A drop below the last row moves nothing.
-    if (target < 0 || !view_) return;
+    if (target < 0 || !view_ || editingLocked_) return;
     view_->dropSelectedRows(static_cast<std::size_t>(target));
     emit listChanged();
 }

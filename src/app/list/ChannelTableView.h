@@ -29,6 +29,10 @@ public:
     ChannelTableModel* tableModel() const { return model_; }
 
     void applyColours(const ListColours& colours);
+    // While locked (a transfer runs), the list can be looked at but not changed: the editing
+    // keys, the double-click and the drag of rows do nothing.
+    void setEditingLocked(bool locked) { editingLocked_ = locked; }
+    bool editingLocked() const { return editingLocked_; }
     // What a drag of this table's rows carries: its own mark, so that only a drop on the same
     // table moves rows.
     QMimeData* dragData() const;
@@ -61,6 +65,7 @@ private:
 
     ChannelTableModel* model_;
     CSkylistListView* view_ = nullptr;
+    bool editingLocked_ = false;
 };
 
 }  // namespace sky::app

@@ -1,0 +1,295 @@
+// The compile, download and upload commands through the main window's actions and buttons, the
+// transfers against stb-sim on a pseudo-terminal.
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+#include <unistd.h>
+
+#include "AppFixture.h"
+#include "StbSimProcess.h"
+#include "app/frame/MessageWindow.h"
+#include "serial/Comm.h"
+
+namespace sky::app::test {
+
+namespace {
+
+const QString kQuestion =
+    "Skylister: Really You Want to download?\nAfter choose YES,you must Satellite Receiver's Power "
+    "Off,and ON for downloading";
+const QString kSuccess = "Skylister: Flash download is terminated successfully.\n";
+const QString kConverted = "Skylister: Conversion is terminated successfully.\n";
+
+}  // namespace
+
+class TransfersTest : public QObject, public AppFixture {
+    Q_OBJECT
+private:
+    // Each test has its own private temporary directory (the upload file's).
+    QTemporaryDir runtimeDir;
+
+    QString file(const QString& name) const { return dir->path() + "/" + name; }
+    void useDevice(const StbSimProcess& sim) {
+        frame->runtime().portDevices[0] = sim.device().toStdString();
+    }
+    // Opens the example and deletes its first channel, unsaved.
+    QString openEdited() {
+        const QString path = copyExample();
+        open(path);
+        selectRows({0});
+        QTest::keyClick(table(), Qt::Key_Delete);
+        return path;
+    }
+    // Calls `check` on the window's thread while the next command runs, `after` ms into it.
+    void during(int after, std::function<void()> check) {
+        QTimer::singleShot(after, frame.get(), std::move(check));
+    }
+
+private slots:
+    void init() {
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toUtf8());
+        start();
+    }
+    void cleanup() { stop(); }
+
+    void commandsSitInTheMenusToolbarAndCommandBar() {
+        QCOMPARE(frame->commandButton(cmd::kCompileDownload)->text(),
+                 QString("Compile+Download Current CH. List"));
+        QCOMPARE(frame->commandButton(cmd::kDownloadOthers)->text(),
+                 QString("Download Others(bin,hex)"));
+        QCOMPARE(frame->commandButton(cmd::kUploadStart)->text(), QString("Upload"));
+        QVERIFY(!frame->commandButton(cmd::kCompileDownload)->isEnabled());
+        QVERIFY(frame->commandButton(cmd::kDownloadOthers)->isEnabled());
+        QVERIFY(frame->toolBar()->actions().contains(frame->action(cmd::kPreInstalledSplit)));
+        QVERIFY(!frame->action(cmd::kBasicCompile)->isEnabled());
+        QVERIFY(!frame->action(cmd::kSplitListToggle)->isEnabled());
+        QCOMPARE(frame->action(cmd::kCompileDownload)->text(), QString("Compile + Dowmload"));
+        // The option dialog's temporary directory is the private one.
+        QCOMPARE(QString::fromStdString(frame->document().temporaryDirectory()),
+                 runtimeDir.path() + "/skylister/");
+        open(copyExample());
+        QVERIFY(frame->action(cmd::kBasicCompile)->isEnabled());
+        QVERIFY(frame->commandButton(cmd::kCompileDownload)->isEnabled());
+        frame->runCommand(cmd::kSplitListToggle);
+        QVERIFY(frame->action(cmd::kSplitListToggle)->isChecked());
+    }
+
+    void basicCompileOfAnEditedListKeepsTheTextFile() {
+        const QString path = openEdited();
+        const QByteArray before = readAll(path);
+        trigger(cmd::kBasicCompile);
+        QCOMPARE(boxes, QStringList{kConverted});
+        QCOMPARE(readAll(path), before);
+        QVERIFY(!QFile::exists(file("channels.cplsrc")));
+        QVERIFY(QFile::exists(file("channels.bin")));
+        QVERIFY(!QApplication::overrideCursor());
+        // The .hex is the edited list's: the same list saved elsewhere compiles to it.
+        const QByteArray edited = readAll(file("channels.hex"));
+        files.push_back(file("edited.txt"));
+        trigger(cmd::kSaveAs);
+        trigger(cmd::kBasicCompile);
+        QCOMPARE(readAll(file("edited.hex")), edited);
+        QVERIFY(readAll(path) != readAll(file("edited.txt")));
+    }
+
+    void preInstalledCompilesPutNormalBeforeBasic() {
+        open(copyExample());
+        frame->runCommand(cmd::kCompileNormal);
+        const QByteArray normal = readAll(file("channels.hex"));
+        trigger(cmd::kBasicCompile);
+        const QByteArray basic = readAll(file("channels.hex"));
+        trigger(cmd::kPreInstalled1List);
+        QCOMPARE(readAll(file("channels.hex")), normal + basic);
+        QVERIFY(frame->document().imageReady());
+        trigger(cmd::kPreInstalledSplit);
+        QVERIFY(QFile::exists(file("channels.bin")));
+        QVERIFY(!QFile::exists(file("channels.mrg")));
+        QVERIFY(!frame->action(cmd::kSplitListToggle)->isChecked());
+    }
+
+    void compileAndDownloadSendsTheImageWhileTheWindowLives() {
+        const QString path = openEdited();
+        StbSimProcess sim({"--save-image", file("stored.bin")});
+        useDevice(sim);
+        answers = {Answer::Yes};
+        // What the window shows while the transfer runs, seen when its final box comes up.
+        QStringList seen;
+        frame->userInterface().answerBoxes = [this, &seen](const BoxRequest& box) {
+            boxes << box.caption + ": " + box.text;
+            if (box.text.startsWith("Flash download")) {
+                QtUserInterface& ui = frame->userInterface();
+                seen << QString("open %1").arg(frame->action(cmd::kOpen)->isEnabled())
+                     << QString("delete %1").arg(frame->action(cmd::kDelete)->isEnabled())
+                     << QString("option %1").arg(frame->action(cmd::kOption)->isEnabled())
+                     << QString("view %1").arg(frame->action(cmd::kAnalogChannel)->isEnabled())
+                     << QString("cancel %1").arg(ui.cancelButton()->isVisible())
+                     << QString("progress %1").arg(ui.progressBar() ? ui.progressBar()->value() : -1)
+                     << QString("cursor %1").arg(QApplication::overrideCursor()->shape());
+                seen << QString("messages %1").arg(
+                            frame->messageWindow()->isVisible() &&
+                            frame->messageWindow()->text().contains("Connetion established..."));
+            }
+            if (box.buttons == Buttons::Ok) return Answer::Ok;
+            const Answer answer = answers.empty() ? Answer::No : answers.front();
+            if (!answers.empty()) answers.pop_front();
+            return answer;
+        };
+        frame->commandButton(cmd::kCompileDownload)->click();
+        QCOMPARE(boxes, (QStringList{kConverted, kQuestion, kSuccess}));
+        QCOMPARE(seen, (QStringList{"open 0", "delete 0", "option 0", "view 1", "cancel 1",
+                                    "progress 100",
+                                    QString("cursor %1").arg(int(Qt::BusyCursor)),
+                                    "messages 1"}));
+        QCOMPARE(readAll(file("stored.bin")), readAll(file("channels.bin")));
+        // Saved first: the text file holds the edited list.
+        QVERIFY(!readAll(path).contains("Das Erste"));
+        QVERIFY(frame->messageWindow()->isHidden());
+        QVERIFY(!frame->userInterface().progressBar());
+        QVERIFY(!frame->userInterface().cancelButton()->isVisible());
+        QVERIFY(frame->action(cmd::kOpen)->isEnabled());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void downloadCurrentAnsweredNoSendsNothing() {
+        open(copyExample());
+        trigger(cmd::kPreInstalled1List);
+        StbSimProcess sim({"--save-image", file("stored.bin")});
+        useDevice(sim);
+        boxes.clear();
+        answers = {Answer::No};
+        trigger(cmd::kDownloadCurrent);
+        QCOMPARE(boxes, QStringList{kQuestion});
+        QTest::qWait(300);
+        QVERIFY(!QFile::exists(file("stored.bin")));
+        QVERIFY(frame->messageWindow()->isHidden());
+        QVERIFY(frame->messageWindow()->text().isEmpty());
+    }
+
+    void uploadShowsTheListUntitledAndOffersSaveAs() {
+        StbSimProcess sim({"--dump", exampleList()});
+        useDevice(sim);
+        files.push_back(QString());  // Save As cancelled
+        frame->commandButton(cmd::kUploadStart)->click();
+        QCOMPARE(boxes, QStringList{"Skylister: Uploading SUCESS"});
+        QCOMPARE(dialogs, QStringList{"save"});
+        QCOMPARE(frame->windowTitle(), QString("Skylister : Untitled"));
+        QCOMPARE(model()->rowCount(), 16);
+        QCOMPARE(cell(0, 5), QString("Das Erste"));
+        QVERIFY(frame->action(cmd::kSave)->isEnabled());
+        QVERIFY(!frame->userInterface().progressBar());
+        QVERIFY(QFile::exists(runtimeDir.path() + "/skylister/SATupload.txt"));
+    }
+
+    void downloadOthersConvertsAHexFile() {
+        open(copyExample());
+        trigger(cmd::kPreInstalled1List);
+        QFile::copy(file("channels.hex"), file("other.hex"));
+        StbSimProcess sim({"--save-image", file("stored.bin")});
+        useDevice(sim);
+        boxes.clear();
+        files.push_back(file("other.hex"));
+        frame->commandButton(cmd::kDownloadOthers)->click();
+        QCOMPARE(boxes, (QStringList{kConverted, kSuccess}));
+        QCOMPARE(readAll(file("stored.bin")), readAll(file("other.bin")));
+        QCOMPARE(readAll(file("other.bin")), readAll(file("channels.bin")));
+    }
+
+    void cancelFreesThePortForTheNextDownload() {
+        open(copyExample());
+        trigger(cmd::kPreInstalled1List);
+        // The receiver stays off for a while: the download waits for it.
+        StbSimProcess sim({"--save-image", file("stored.bin"), "--power-cycle-after", "1500"});
+        useDevice(sim);
+        boxes.clear();
+        answers = {Answer::Yes};
+        during(300, [this] { frame->userInterface().cancelButton()->click(); });
+        trigger(cmd::kDownloadCurrent);
+        QCOMPARE(boxes, QStringList{kQuestion});
+        QVERIFY(frame->messageWindow()->text().endsWith("Transfer cancelled by the user.\n"));
+        QVERIFY(!QFile::exists(file("stored.bin")));
+        QVERIFY(!frame->userInterface().cancelButton()->isVisible());
+        // The port is free: the next download goes through.
+        sim.powerCycle();
+        answers = {Answer::Yes};
+        trigger(cmd::kDownloadCurrent);
+        QCOMPARE(boxes.last(), kSuccess);
+        QCOMPARE(readAll(file("stored.bin")), readAll(file("channels.bin")));
+    }
+
+    void closingDuringATransferCancelsItAndClosesAfter() {
+        StbSimProcess sim({"--power-cycle-after", "1500"});
+        useDevice(sim);
+        open(copyExample());
+        trigger(cmd::kPreInstalled1List);
+        answers = {Answer::Yes};
+        during(300, [this] {
+            QVERIFY(!frame->close());
+            QVERIFY(frame->isVisible());
+        });
+        trigger(cmd::kDownloadCurrent);
+        QTRY_VERIFY(!frame->isVisible());
+    }
+
+    void failureMessages() {
+        open(copyExample());
+        trigger(cmd::kPreInstalled1List);
+        boxes.clear();
+        {
+            // A port in use by another program.
+            StbSimProcess sim({});
+            useDevice(sim);
+            CComm other;
+            QVERIFY(other.open(sim.device().toStdString()));
+            answers = {Answer::Yes};
+            trigger(cmd::kDownloadCurrent);
+            QCOMPARE(boxes, (QStringList{kQuestion, "Skylister: Serial Port Open FAILED!!!"}));
+            QVERIFY(frame->messageWindow()->text().contains("in use by another program"));
+        }
+        {
+            // A silent receiver: two connect reads, then the message.
+            StbSimProcess sim({"--silent"});
+            useDevice(sim);
+            boxes.clear();
+            answers = {Answer::Yes};
+            QElapsedTimer clock;
+            clock.start();
+            bool repainted = false;
+            during(2000, [this, &repainted] {
+                repainted = frame->userInterface().cancelButton()->isVisible() &&
+                            frame->messageWindow()->text().contains("Waitiing Message");
+            });
+            trigger(cmd::kDownloadCurrent);
+            QCOMPARE(boxes, (QStringList{kQuestion, "Skylister: Connetion fail with STB.\n"}));
+            QVERIFY(repainted);
+            QVERIFY(clock.elapsed() >= 10000);
+            QVERIFY(clock.elapsed() < 20000);
+        }
+    }
+
+    void compileInAReadOnlyFolderFails() {
+        if (::geteuid() == 0) QSKIP("root writes into read-only folders");
+        const QString path = copyExample();
+        open(path);
+        const QByteArray before = readAll(path);
+        QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::ExeOwner);
+        boxes.clear();
+        trigger(cmd::kBasicCompile);
+        QFile::setPermissions(dir->path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(boxes.contains("Skylister: Making a HEX file is failed!"));
+        QCOMPARE(readAll(path), before);
+        QVERIFY(!QFile::exists(file("channels.bin")));
+    }
+};
+
+}  // namespace sky::app::test
+
+QTEST_MAIN(sky::app::test::TransfersTest)
+#include "Transfers_test.moc"

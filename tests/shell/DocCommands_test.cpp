@@ -1,0 +1,313 @@
+// The document's compile, download and upload commands over a real list view and database, the
+// window and the user interface as doubles, the transfers against stb-sim.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "editor/view/SkylistListView.h"
+#include "shell/SkylisterDoc.h"
+#include "support/ListControlDouble.h"
+#include "support/RecordingUi.h"
+#include "support/StbSim.h"
+#include "support/TempDir.h"
+#include "WindowDouble.h"
+
+namespace sky::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kQuestion =
+    "Really You Want to download?\r\nAfter choose YES,you must Satellite Receiver's Power "
+    "Off,and ON for downloading";
+const char* const kSuccess = "Flash download is terminated successfully.\n";
+const char* const kConverted = "Conversion is terminated successfully.\n";
+
+// The transfers put the upload file into $XDG_RUNTIME_DIR/skylister: each test has its own.
+class RuntimeDir {
+public:
+    RuntimeDir() {
+        if (const char* old = std::getenv("XDG_RUNTIME_DIR")) saved_ = old;
+        ::setenv("XDG_RUNTIME_DIR", dir.path().c_str(), 1);
+    }
+    ~RuntimeDir() {
+        if (saved_) {
+            ::setenv("XDG_RUNTIME_DIR", saved_->c_str(), 1);
+        } else {
+            ::unsetenv("XDG_RUNTIME_DIR");
+        }
+    }
+    std::string temporaryDirectory() const {
+        return CSkylisterDoc::privateTemporaryDirectory();
+    }
+
+    TempDir dir;
+
+private:
+    std::optional<std::string> saved_;
+};
+
+class DocCommandsTest : public ::testing::Test {
+protected:
+    DocCommandsTest() {
+        list.attach(view.shownList());
+        doc.attachView(view);
+        path = dir.file("channels.txt");
+        writeFile(path, readFile(exampleFile("channels.txt")));
+    }
+
+    void openAndDeleteFirstRow() {
+        ASSERT_TRUE(doc.openFile(path));
+        list.select({0});
+        view.onKey(ViewKey::Delete);
+        ASSERT_TRUE(view.model().hasUnsavedChanges());
+    }
+    void useDevice(const StbSim& sim) { runtime.portDevices[0] = sim.device(); }
+    bool enabled(DocCommand command) const { return doc.commandState(command).enabled; }
+
+    RuntimeDir runtimeDir;
+    TempDir dir;
+    std::string path;
+    RecordingUi ui;
+    WindowDouble window;
+    MemorySettingsStore store;
+    Settings settings{store};
+    RuntimeSettings runtime;
+    CSkylisterDoc doc{ui, window, settings, runtime, runtimeDir.temporaryDirectory()};
+    ListControlDouble list;
+    CSkylistListView view{list, ui, doc};
+};
+
+TEST_F(DocCommandsTest, CommandsAreEnabledAsThePartSaysAndNoneWhileATransferRuns) {
+    for (const DocCommand c : {DocCommand::Open, DocCommand::DownloadOthers,
+                               DocCommand::UploadStart, DocCommand::DownloadBinaryFile}) {
+        EXPECT_TRUE(enabled(c));
+    }
+    for (const DocCommand c :
+         {DocCommand::Save, DocCommand::SaveAs, DocCommand::BasicCompile,
+          DocCommand::CompileNormal, DocCommand::PreInstalled1List, DocCommand::PreInstalledSplit,
+          DocCommand::DownloadCurrent, DocCommand::CompileDownload, DocCommand::SplitListToggle}) {
+        EXPECT_FALSE(enabled(c));
+        EXPECT_FALSE(doc.run(c));
+    }
+    ASSERT_TRUE(doc.openFile(path));
+    EXPECT_TRUE(enabled(DocCommand::CompileDownload));
+    EXPECT_TRUE(enabled(DocCommand::SplitListToggle));
+    EXPECT_FALSE(doc.commandState(DocCommand::SplitListToggle).checked);
+    EXPECT_TRUE(doc.run(DocCommand::SplitListToggle));
+    EXPECT_TRUE(doc.commandState(DocCommand::SplitListToggle).checked);
+    EXPECT_TRUE(doc.database()->splitList);
+    doc.onSplitListToggle();
+    EXPECT_FALSE(doc.database()->splitList);
+
+    // During a transfer nothing is enabled, Open neither.
+    std::vector<bool> during;
+    window.duringTransfer = [&] {
+        for (const DocCommand c : {DocCommand::Open, DocCommand::Save, DocCommand::UploadStart,
+                                   DocCommand::DownloadOthers, DocCommand::BasicCompile}) {
+            during.push_back(enabled(c));
+        }
+        during.push_back(doc.transferRunning());
+    };
+    const std::string bin = dir.file("some.bin");
+    writeFile(bin, "not an image");
+    runtime.portDevices[0] = dir.file("no-such-device");
+    window.answers = {bin};
+    EXPECT_FALSE(doc.run(DocCommand::DownloadBinaryFile));
+    EXPECT_EQ(during, (std::vector<bool>{false, false, false, false, false, true}));
+    EXPECT_FALSE(doc.transferRunning());
+    EXPECT_TRUE(enabled(DocCommand::Open));
+}
+
+TEST_F(DocCommandsTest, BasicCompileOfAnEditedListLeavesTheTextFileAsItWas) {
+    openAndDeleteFirstRow();
+    const std::string before = readFile(path);
+    EXPECT_TRUE(doc.run(DocCommand::BasicCompile));
+    EXPECT_EQ(readFile(path), before);
+    EXPECT_FALSE(fs::exists(dir.file("channels.cplsrc")));
+    EXPECT_TRUE(fs::exists(dir.file("channels.hex")));
+    EXPECT_TRUE(fs::exists(dir.file("channels.bin")));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{kConverted});
+    EXPECT_EQ(window.waits, 0);
+    EXPECT_EQ(doc.database()->path, path);
+    // The edit is still unsaved: closing offers it.
+    EXPECT_TRUE(view.model().hasUnsavedChanges());
+    ui.answer({Answer::No});
+    doc.onClose();
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].text, "Saveing  Modified Data!!!");
+
+    // The image holds the edited list: the same list saved and compiled gives the same .hex.
+    const std::string editedHex = readFile(dir.file("channels.hex"));
+    const std::string copy = dir.file("copy.txt");
+    window.answers = {copy};
+    ASSERT_TRUE(doc.onFileSaveAs());
+    ASSERT_TRUE(doc.run(DocCommand::BasicCompile));
+    EXPECT_EQ(readFile(dir.file("copy.hex")), editedHex);
+    doc.openFile(path, false);
+    ASSERT_TRUE(doc.run(DocCommand::BasicCompile));
+    EXPECT_NE(readFile(dir.file("channels.hex")), editedHex);
+}
+
+TEST_F(DocCommandsTest, PreInstalledImageIsTheNormalImageFollowedByTheBasicImage) {
+    ASSERT_TRUE(doc.openFile(path));
+    ASSERT_TRUE(doc.run(DocCommand::CompileNormal));
+    const std::string normal = readFile(dir.file("channels.hex"));
+    ASSERT_TRUE(doc.run(DocCommand::BasicCompile));
+    const std::string basic = readFile(dir.file("channels.hex"));
+    EXPECT_NE(normal, basic);
+    EXPECT_FALSE(doc.imageReady());
+    ASSERT_TRUE(doc.run(DocCommand::PreInstalled1List));
+    EXPECT_TRUE(doc.imageReady());
+    EXPECT_EQ(readFile(dir.file("channels.hex")), normal + basic);
+    EXPECT_FALSE(fs::exists(dir.file("channels.mrg")));
+    EXPECT_FALSE(fs::exists(dir.file("channels.cplsrc")));
+    EXPECT_EQ(readFile(path), readFile(exampleFile("channels.txt")));
+
+    // Split List numbers the analog channels on their own, and clears its flag again.
+    ASSERT_TRUE(doc.run(DocCommand::PreInstalledSplit));
+    EXPECT_FALSE(doc.database()->splitList);
+    EXPECT_TRUE(fs::exists(dir.file("channels.bin")));
+}
+
+TEST_F(DocCommandsTest, DownloadCurrentAnsweredNoSendsNothing) {
+    ASSERT_TRUE(doc.openFile(path));
+    ui.answer({Answer::No});
+    EXPECT_FALSE(doc.run(DocCommand::DownloadCurrent));
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].text, kQuestion);
+    EXPECT_EQ(ui.questions[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(ui.questions[0].icon, Icon::Question);
+    EXPECT_EQ(window.transfers, 0);
+    EXPECT_TRUE(ui.windowTexts.empty());
+}
+
+TEST_F(DocCommandsTest, CompileAndDownloadSavesCompilesAndSendsTheImage) {
+    openAndDeleteFirstRow();
+    const std::string stored = dir.file("stored.bin");
+    StbSim sim({"--save-image", stored});
+    useDevice(sim);
+    ui.answer({Answer::Yes});
+    EXPECT_TRUE(doc.run(DocCommand::CompileDownload));
+    // Saved: the text file holds the list as shown.
+    EXPECT_FALSE(view.model().hasUnsavedChanges());
+    EXPECT_EQ(readFile(path).find("Das Erste"), std::string::npos);
+    EXPECT_TRUE(doc.imageReady());
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(window.transfers, 1);
+    EXPECT_EQ(window.waitsDuringTransfer, std::vector<int>{1});
+    EXPECT_EQ(window.waits, 0);
+    EXPECT_EQ(readFile(stored), readFile(dir.file("channels.bin")));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{kConverted, kSuccess}));
+    EXPECT_EQ(ui.windowTexts.back(), RecordingUi::kHidden);
+    EXPECT_EQ(ui.progressReports.back(), RecordingUi::kProgressEnded);
+}
+
+TEST_F(DocCommandsTest, DownloadOthersConvertsAHexFileFirstAlsoWithAListOpen) {
+    ASSERT_TRUE(doc.openFile(path));
+    ASSERT_TRUE(doc.run(DocCommand::PreInstalled1List));
+    const std::string hex = dir.file("image.hex");
+    fs::copy_file(dir.file("channels.hex"), hex);
+    const std::string stored = dir.file("stored.bin");
+    StbSim sim({"--save-image", stored});
+    useDevice(sim);
+    ui.messages.clear();
+    window.answers = {hex};
+    EXPECT_TRUE(doc.run(DocCommand::DownloadOthers));
+    EXPECT_EQ(window.dialogs.back(), "open Skylister - Download Programm File Open");
+    EXPECT_EQ(window.folders.back(), dir.path().string());
+    ASSERT_EQ(window.lastFilters.size(), 2u);
+    EXPECT_EQ(window.lastFilters[1].description, "Hex file(*.HEX)");
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{kConverted, kSuccess}));
+    EXPECT_EQ(readFile(stored), readFile(dir.file("image.bin")));
+    EXPECT_EQ(readFile(dir.file("image.bin")), readFile(dir.file("channels.bin")));
+    EXPECT_EQ(doc.database()->path, path);
+    EXPECT_EQ(ui.windowTexts.back(), RecordingUi::kHidden);
+
+    // A .hex that cannot be converted is not sent: here its .bin cannot be written.
+    const std::string broken = dir.file("broken.hex");
+    fs::copy_file(hex, broken);
+    fs::create_directory(dir.file("broken.bin"));
+    ui.messages.clear();
+    window.answers = {broken};
+    EXPECT_FALSE(doc.run(DocCommand::DownloadOthers));
+    EXPECT_EQ(ui.messages.back(), "Making a BIN file is failed!");
+    EXPECT_EQ(window.transfers, 1);
+}
+
+TEST_F(DocCommandsTest, UploadShowsTheReceivedListUntitledAndOffersSaveAs) {
+    StbSim sim({"--dump", path});
+    useDevice(sim);
+    const std::string named = dir.file("received.txt");
+    window.answers = {named};
+    EXPECT_TRUE(doc.run(DocCommand::UploadStart));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Uploading SUCESS"});
+    EXPECT_TRUE(doc.isLoaded());
+    EXPECT_EQ(window.dialogs, std::vector<std::string>{"save Skylister - Save as"});
+    EXPECT_EQ(doc.currentPath(), named);
+    EXPECT_EQ(list.rows.size(), 16u);
+    EXPECT_TRUE(fs::exists(named));
+    EXPECT_EQ(window.waits, 0);
+
+    // Save As cancelled: the list stays under the upload file, titled Untitled.
+    window.answers = {std::nullopt};
+    sim.powerCycle();
+    EXPECT_TRUE(doc.run(DocCommand::UploadStart));
+    EXPECT_EQ(doc.currentPath(), doc.uploadFilePath());
+    EXPECT_EQ(doc.database()->path, doc.uploadFilePath());
+    EXPECT_EQ(window.title, "Skylister : Untitled");
+    EXPECT_EQ(doc.uploadFilePath(), runtimeDir.dir.file("skylister/SATupload.txt"));
+}
+
+TEST_F(DocCommandsTest, AFailedUploadWithoutAListLeavesNoDatabase) {
+    runtime.portDevices[0] = dir.file("no-such-device");
+    EXPECT_FALSE(doc.run(DocCommand::UploadStart));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Serial Port Open FAILED!!!"});
+    EXPECT_EQ(doc.database(), nullptr);
+    EXPECT_FALSE(doc.isLoaded());
+    EXPECT_FALSE(enabled(DocCommand::Save));
+    EXPECT_TRUE(window.dialogs.empty());
+
+    // With a list open, it is kept as it was.
+    ASSERT_TRUE(doc.openFile(path));
+    EXPECT_FALSE(doc.run(DocCommand::UploadStart));
+    EXPECT_EQ(doc.database()->path, path);
+    EXPECT_EQ(doc.currentPath(), path);
+}
+
+TEST_F(DocCommandsTest, DownloadBinaryFileSendsTheChosenFileAndStopsWhenCancelled) {
+    ASSERT_TRUE(doc.openFile(path));
+    ASSERT_TRUE(doc.run(DocCommand::PreInstalled1List));
+    doc.openFile(path, false);
+    const std::string bin = dir.file("channels.bin");
+    const std::string stored = dir.file("stored.bin");
+    StbSim sim({"--save-image", stored});
+    useDevice(sim);
+
+    // Cancelled at the first check: the port is closed, no box.
+    ui.messages.clear();
+    ui.cancelWhen = [] { return true; };
+    window.answers = {bin};
+    EXPECT_FALSE(doc.run(DocCommand::DownloadBinaryFile));
+    EXPECT_EQ(window.dialogs.back(), "open Skylister - Format File Open");
+    EXPECT_EQ(window.folders.back(), "<none>");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_NE(std::find(ui.windowTexts.begin(), ui.windowTexts.end(),
+                        "Transfer cancelled by the user.\r\n"),
+              ui.windowTexts.end());
+    EXPECT_FALSE(fs::exists(stored));
+
+    // The next one goes through.
+    ui.cancelWhen = nullptr;
+    window.answers = {bin};
+    EXPECT_TRUE(doc.run(DocCommand::DownloadBinaryFile));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{kSuccess});
+    EXPECT_EQ(readFile(stored), readFile(bin));
+    EXPECT_EQ(ui.progressReports.back(), RecordingUi::kProgressEnded);
+    EXPECT_EQ(ui.windowTexts.back(), RecordingUi::kHidden);
+}
+
+}  // namespace
+}  // namespace sky::test
