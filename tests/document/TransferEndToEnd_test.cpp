@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 #include "document/CompileCommands.h"
 #include "document/ListDB.h"
@@ -142,6 +143,9 @@ TEST_F(TransferEndToEndTest, TransfersInARowOnOnePortAllSucceed) {
     CListDB db(settings, ui, listPath);
     ASSERT_EQ(db.UploadChannelList(), 1);
     // After "go" the receiver runs until it is switched off and on, as a user does to download.
+    // The user does so once the receiver has taken "go": were it switched on first, the "go"
+    // arriving late would wake its console instead of the boot loader.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
     sim.powerCycle();
     for (int run = 0; run < 5; ++run) {
         fs::remove(stored);
