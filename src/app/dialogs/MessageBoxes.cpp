@@ -5,46 +5,40 @@
 #include "app/dialogs/ShownText.h"
 
 namespace sky::app {
-namespace {
 
-QMessageBox::Icon boxIcon(Icon icon) {
+Answer execMessageBox(QWidget* parent, const QString& text, const QString& caption, Buttons buttons,
+                      Icon icon) {
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
     switch (icon) {
         case Icon::Exclamation:
-            return QMessageBox::Warning;
+            box.setIcon(QMessageBox::Warning);
+            break;
         case Icon::Question:
-            return QMessageBox::Question;
+            box.setIcon(QMessageBox::Question);
+            break;
         case Icon::Information:
-            return QMessageBox::Information;
+            box.setIcon(QMessageBox::Information);
+            break;
         case Icon::None:
+            box.setIcon(QMessageBox::NoIcon);
             break;
     }
-    return QMessageBox::NoIcon;
-}
-
-QMessageBox::StandardButtons boxButtons(Buttons buttons) {
     switch (buttons) {
-        case Buttons::YesNo:
-            return QMessageBox::Yes | QMessageBox::No;
-        case Buttons::YesNoCancel:
-            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         case Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            break;
+        case Buttons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Yes);
+            box.setEscapeButton(QMessageBox::Cancel);
             break;
     }
-    return QMessageBox::Ok;
-}
-
-}  // namespace
-
-void MessageBoxes::message(const std::string& text, const std::string& caption) {
-    QMessageBox box(QMessageBox::Warning, shownText(caption), shownText(text), QMessageBox::Ok,
-                    parent_);
-    box.exec();
-}
-
-Answer MessageBoxes::ask(const std::string& text, Buttons buttons, Icon icon,
-                         const std::string& caption) {
-    QMessageBox box(boxIcon(icon), shownText(caption), shownText(text), boxButtons(buttons),
-                    parent_);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;
@@ -53,8 +47,18 @@ Answer MessageBoxes::ask(const std::string& text, Buttons buttons, Icon icon,
         case QMessageBox::Cancel:
             return Answer::Cancel;
         default:
-            return Answer::Ok;
+            // Escape in a Yes/No question reads as No.
+            return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     }
+}
+
+void MessageBoxes::message(const std::string& text, const std::string& caption) {
+    execMessageBox(parent_, shownText(text), shownText(caption), Buttons::Ok, Icon::Exclamation);
+}
+
+Answer MessageBoxes::ask(const std::string& text, Buttons buttons, Icon icon,
+                         const std::string& caption) {
+    return execMessageBox(parent_, shownText(text), shownText(caption), buttons, icon);
 }
 
 }  // namespace sky::app

@@ -28,4 +28,9 @@ private:
     QWidget* parent_;
 };
 
+// Shows a modal box over parent and returns the button pressed. Yes is the default button;
+// Escape answers Cancel where there is one, and No in a Yes/No question.
+Answer execMessageBox(QWidget* parent, const QString& text, const QString& caption, Buttons buttons,
+                      Icon icon);
+
 }  // namespace sky::app

@@ -10,8 +10,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "app/dialogs/ShownText.h"
 #include "app/frame/Icons.h"
-#include "app/frame/QtUserInterface.h"
 #include "shell/AboutText.h"
 
 namespace sky::app {
@@ -35,7 +35,7 @@ AboutBox::AboutBox(QWidget* parent)
     version_->setObjectName("VersionEdit");
     date_->setReadOnly(true);
     date_->setObjectName("DateEdit");
-    auto* label = new QLabel(boxText("Skylister Version :\r\n\r\nLast Modefied Date: "), this);
+    auto* label = new QLabel(shownText("Skylister Version :\r\n\r\nLast Modefied Date: "), this);
     auto* edits = new QVBoxLayout;
     edits->addWidget(version_);
     edits->addWidget(date_);
@@ -45,7 +45,7 @@ AboutBox::AboutBox(QWidget* parent)
 
     history_->setReadOnly(true);
     history_->setObjectName("HistoryEdit");
-    history_->setPlainText(boxText(aboutHistory()));
+    history_->setPlainText(shownText(aboutHistory()));
     history_->setMinimumSize(480, 220);
 
     auto* ok = new QPushButton("O  K", this);

@@ -3,23 +3,17 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QThread>
 #include <algorithm>
 
+#include "app/dialogs/MessageBoxes.h"
+#include "app/dialogs/ShownText.h"
 #include "app/frame/MessageWindow.h"
 
 namespace sky::app {
-
-QString boxText(const std::string& text) {
-    QString result = QString::fromStdString(text);
-    result.replace("\r\n", "\n");
-    result.replace('\r', '\n');
-    return result;
-}
 
 QString timeLeftText(qint64 milliseconds) {
     const qint64 seconds = (std::max<qint64>(milliseconds, 0) + 999) / 1000;
@@ -38,7 +32,9 @@ QtUserInterface::QtUserInterface(QMainWindow& frame, MessageWindow& messages)
     QObject::connect(cancel_, &QPushButton::clicked, &frame_, [this] { cancelTransfer(); });
 }
 
-bool QtUserInterface::onWindowThread() const { return QThread::currentThread() == frame_.thread(); }
+bool QtUserInterface::onWindowThread() const {
+    return QThread::currentThread() == frame_.thread();
+}
 
 void QtUserInterface::post(std::function<void()> call) {
     if (onWindowThread()) {
@@ -55,7 +51,9 @@ void QtUserInterface::beginTransfer() {
     cancel_->show();
 }
 
-void QtUserInterface::endTransfer() { cancel_->hide(); }
+void QtUserInterface::endTransfer() {
+    cancel_->hide();
+}
 
 void QtUserInterface::cancelTransfer() {
     cancelled_ = true;
@@ -64,12 +62,12 @@ void QtUserInterface::cancelTransfer() {
 }
 
 void QtUserInterface::message(const std::string& text, const std::string& caption) {
-    show({boxText(text), QString::fromStdString(caption), Buttons::Ok, Icon::Exclamation});
+    show({shownText(text), QString::fromStdString(caption), Buttons::Ok, Icon::Exclamation});
 }
 
 Answer QtUserInterface::ask(const std::string& text, Buttons buttons, Icon icon,
                             const std::string& caption) {
-    return show({boxText(text), QString::fromStdString(caption), buttons, icon});
+    return show({shownText(text), QString::fromStdString(caption), buttons, icon});
 }
 
 Answer QtUserInterface::show(const BoxRequest& request) {
@@ -91,48 +89,7 @@ Answer QtUserInterface::show(const BoxRequest& request) {
             if (active) QApplication::restoreOverrideCursor();
         }
     } restore{waiting};
-    QMessageBox box(&frame_);
-    box.setWindowTitle(request.caption);
-    box.setText(request.text);
-    switch (request.icon) {
-        case Icon::Exclamation:
-            box.setIcon(QMessageBox::Warning);
-            break;
-        case Icon::Question:
-            box.setIcon(QMessageBox::Question);
-            break;
-        case Icon::Information:
-            box.setIcon(QMessageBox::Information);
-            break;
-        case Icon::None:
-            box.setIcon(QMessageBox::NoIcon);
-            break;
-    }
-    switch (request.buttons) {
-        case Buttons::Ok:
-            box.setStandardButtons(QMessageBox::Ok);
-            break;
-        case Buttons::YesNo:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.setDefaultButton(QMessageBox::Yes);
-            break;
-        case Buttons::YesNoCancel:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-            box.setDefaultButton(QMessageBox::Yes);
-            box.setEscapeButton(QMessageBox::Cancel);
-            break;
-    }
-    switch (box.exec()) {
-        case QMessageBox::Yes:
-            return Answer::Yes;
-        case QMessageBox::No:
-            return Answer::No;
-        case QMessageBox::Cancel:
-            return Answer::Cancel;
-        default:
-            // Escape in a Yes/No question reads as No.
-            return request.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
-    }
+    return execMessageBox(&frame_, request.text, request.caption, request.buttons, request.icon);
 }
 
 void QtUserInterface::clearMessages() {

@@ -90,7 +90,4 @@ private:
 // The time left as the progress indicator shows it: "about 4 min 05 s left".
 QString timeLeftText(qint64 milliseconds);
 
-// "\r\n" and "\n" of the core's texts as line breaks.
-QString boxText(const std::string& text);
-
 }  // namespace sky::app
