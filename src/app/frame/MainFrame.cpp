@@ -373,18 +373,18 @@ void CMainFrame::createCommandBar() {
                              {1, 1, "View Analog Channel", cmd::kAnalogChannel},
                              {1, 2, "Option", cmd::kOption},
                              {1, 3, "About", cmd::kAbout}};
-    for (const Button& spec : layout) {
-        auto* button = new QPushButton(spec.caption, panel);
+    for (const Button& place : layout) {
+        auto* button = new QPushButton(place.caption, panel);
         button->setFont(font);
         button->setMinimumWidth(200);
         button->setFocusPolicy(Qt::NoFocus);
-        const auto [status, tip] = splitPrompt(commandInfo(spec.id)->prompt);
+        const auto [status, tip] = splitPrompt(commandInfo(place.id)->prompt);
         button->setStatusTip(status);
         button->setToolTip(tip);
-        const int id = spec.id;
+        const int id = place.id;
         connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
-        grid->addWidget(button, spec.row, spec.column);
-        buttons_[spec.id] = button;
+        grid->addWidget(button, place.row, place.column);
+        buttons_[place.id] = button;
     }
     for (int column = 0; column < 4; ++column) grid->setColumnMinimumWidth(column, 200);
     commandBar_->addWidget(panel);
