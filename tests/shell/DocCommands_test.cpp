@@ -6,13 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "editor/view/SkylistListView.h"
-#include "shell/SkylisterDoc.h"
-#include "support/ListControlDouble.h"
-#include "support/RecordingUi.h"
+#include "DocFixture.h"
 #include "support/StbSim.h"
-#include "support/TempDir.h"
-#include "WindowDouble.h"
 
 namespace sky::test {
 namespace {
@@ -30,7 +25,7 @@ class RuntimeDir {
 public:
     RuntimeDir() {
         if (const char* old = std::getenv("XDG_RUNTIME_DIR")) saved_ = old;
-        ::setenv("XDG_RUNTIME_DIR", dir.path().c_str(), 1);
+        ::setenv("XDG_RUNTIME_DIR", runtimeFolder.path().c_str(), 1);
     }
     ~RuntimeDir() {
         if (saved_) {
@@ -39,45 +34,26 @@ public:
             ::unsetenv("XDG_RUNTIME_DIR");
         }
     }
-    std::string temporaryDirectory() const {
-        return CSkylisterDoc::privateTemporaryDirectory();
-    }
+    std::string temporaryDirectory() const { return CSkylisterDoc::privateTemporaryDirectory(); }
 
-    TempDir dir;
+    TempDir runtimeFolder;
 
 private:
     std::optional<std::string> saved_;
 };
 
-class DocCommandsTest : public ::testing::Test {
+// The runtime directory is set before the document takes its temporary directory from it.
+class DocCommandsTest : public RuntimeDir, public DocFixture {
 protected:
-    DocCommandsTest() {
-        list.attach(view.shownList());
-        doc.attachView(view);
-        path = dir.file("channels.txt");
-        writeFile(path, readFile(exampleFile("channels.txt")));
-    }
+    DocCommandsTest() : DocFixture(temporaryDirectory()) {}
 
     void openAndDeleteFirstRow() {
         ASSERT_TRUE(doc.openFile(path));
-        list.select({0});
-        view.onKey(ViewKey::Delete);
+        deleteFirstRow();
         ASSERT_TRUE(view.model().hasUnsavedChanges());
     }
     void useDevice(const StbSim& sim) { runtime.portDevices[0] = sim.device(); }
     bool enabled(DocCommand command) const { return doc.commandState(command).enabled; }
-
-    RuntimeDir runtimeDir;
-    TempDir dir;
-    std::string path;
-    RecordingUi ui;
-    WindowDouble window;
-    MemorySettingsStore store;
-    Settings settings{store};
-    RuntimeSettings runtime;
-    CSkylisterDoc doc{ui, window, settings, runtime, runtimeDir.temporaryDirectory()};
-    ListControlDouble list;
-    CSkylistListView view{list, ui, doc};
 };
 
 TEST_F(DocCommandsTest, CommandsAreEnabledAsThePartSaysAndNoneWhileATransferRuns) {
@@ -86,9 +62,9 @@ TEST_F(DocCommandsTest, CommandsAreEnabledAsThePartSaysAndNoneWhileATransferRuns
         EXPECT_TRUE(enabled(c));
     }
     for (const DocCommand c :
-         {DocCommand::Save, DocCommand::SaveAs, DocCommand::BasicCompile,
-          DocCommand::CompileNormal, DocCommand::PreInstalled1List, DocCommand::PreInstalledSplit,
-          DocCommand::DownloadCurrent, DocCommand::CompileDownload, DocCommand::SplitListToggle}) {
+         {DocCommand::Save, DocCommand::SaveAs, DocCommand::BasicCompile, DocCommand::CompileNormal,
+          DocCommand::PreInstalled1List, DocCommand::PreInstalledSplit, DocCommand::DownloadCurrent,
+          DocCommand::CompileDownload, DocCommand::SplitListToggle}) {
         EXPECT_FALSE(enabled(c));
         EXPECT_FALSE(doc.run(c));
     }
@@ -258,7 +234,7 @@ TEST_F(DocCommandsTest, UploadShowsTheReceivedListUntitledAndOffersSaveAs) {
     EXPECT_EQ(doc.currentPath(), doc.uploadFilePath());
     EXPECT_EQ(doc.database()->path, doc.uploadFilePath());
     EXPECT_EQ(window.title, "Skylister : Untitled");
-    EXPECT_EQ(doc.uploadFilePath(), runtimeDir.dir.file("skylister/SATupload.txt"));
+    EXPECT_EQ(doc.uploadFilePath(), runtimeFolder.file("skylister/SATupload.txt"));
 }
 
 TEST_F(DocCommandsTest, AFailedUploadWithoutAListLeavesNoDatabase) {

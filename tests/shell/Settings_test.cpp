@@ -1,10 +1,11 @@
 // The typed settings over their store, and the option dialog's data and rules.
 
+#include "shell/Settings.h"
+
 #include <gtest/gtest.h>
 
 #include "shell/OptionDialogData.h"
 #include "shell/SerialDevices.h"
-#include "shell/Settings.h"
 #include "support/TempDir.h"
 
 namespace sky::test {
@@ -119,10 +120,10 @@ TEST(SerialDevices, TerminalsInNaturalOrderThenStableNames) {
     std::filesystem::create_directories(dir.path() / "serial" / "by-id");
     writeFile((dir.path() / "serial" / "by-id" / "usb-FTDI_1234-if00").string(), "");
     const std::string root = dir.path().string();
-    EXPECT_EQ(serialDevicesPresent(root),
-              (std::vector<std::string>{root + "/ttyS2", root + "/ttyS10", root + "/ttyUSB0",
-                                        root + "/ttyACM1",
-                                        root + "/serial/by-id/usb-FTDI_1234-if00"}));
+    EXPECT_EQ(
+        serialDevicesPresent(root),
+        (std::vector<std::string>{root + "/ttyS2", root + "/ttyS10", root + "/ttyUSB0",
+                                  root + "/ttyACM1", root + "/serial/by-id/usb-FTDI_1234-if00"}));
 }
 
 }  // namespace

@@ -4,41 +4,14 @@
 
 #include <deque>
 
-#include "editor/view/SkylistListView.h"
-#include "shell/SkylisterDoc.h"
-#include "support/ListControlDouble.h"
-#include "support/RecordingUi.h"
-#include "support/TempDir.h"
-#include "WindowDouble.h"
+#include "DocFixture.h"
 
 namespace sky::test {
 namespace {
 
-class DocTest : public ::testing::Test {
+class DocTest : public DocFixture {
 protected:
-    DocTest() {
-        list.attach(view.shownList());
-        doc.attachView(view);
-        path = dir.file("channels.txt");
-        writeFile(path, readFile(exampleFile("channels.txt")));
-    }
-
     std::string undoText() { return view.commandState(ViewCommand::Undo).text; }
-    void deleteFirstRow() {
-        list.select({0});
-        view.onKey(ViewKey::Delete);
-    }
-
-    TempDir dir;
-    std::string path;
-    RecordingUi ui;
-    WindowDouble window;
-    MemorySettingsStore store;
-    Settings settings{store};
-    RuntimeSettings runtime;
-    CSkylisterDoc doc{ui, window, settings, runtime, dir.path().string() + "/"};
-    ListControlDouble list;
-    CSkylistListView view{list, ui, doc};
 };
 
 TEST_F(DocTest, OpenLoadsTheChosenListAndRemembersItsFolder) {
@@ -164,9 +137,8 @@ TEST_F(DocTest, OpenOverTheUploadFileAsksToSaveItFirst) {
     ui.answer({Answer::Yes});
     window.answers = {std::nullopt, path};
     EXPECT_TRUE(doc.onFileOpen());
-    EXPECT_EQ(window.dialogs,
-              (std::vector<std::string>{"save Skylister - Save as",
-                                        "open Skylister - Format File Open"}));
+    EXPECT_EQ(window.dialogs, (std::vector<std::string>{"save Skylister - Save as",
+                                                        "open Skylister - Format File Open"}));
     EXPECT_EQ(doc.currentPath(), path);
 }
 
