@@ -39,6 +39,10 @@ public:
     // Whether the user has asked to stop the transfer under way. A transfer asks before each
     // packet and read, and ends there, leaving the receiver as a line that falls silent does.
     virtual bool transferCancelled() const { return false; }
+
+    // Bytes have moved on the transfer's line (sent or received). The window tells a receiver
+    // that has fallen silent from a transfer that is slow by the time since the last call.
+    virtual void transferActivity() {}
 };
 
 }  // namespace sky
