@@ -25,11 +25,14 @@ public:
     virtual Answer ask(const std::string& text, Buttons buttons, Icon icon = Icon::Question,
                        const std::string& caption = kAppName) = 0;
 
-    // The message window, in which a transfer reports what it does.
+    // The message window, in which a transfer reports what it does. Clearing it also shows it.
     virtual void clearMessages() = 0;
     virtual void appendMessage(const std::string& text) = 0;
     virtual void showMessageWindow() = 0;
     virtual void hideMessageWindow() = 0;
+
+    // A line in the status bar that stays until the next command's.
+    virtual void statusText(const std::string& text) { (void)text; }
 
     // The progress indicator: sets its position from 0 to 100 (a larger value shows it full),
     // creating it on first use; endProgress() removes it.

@@ -30,6 +30,7 @@ public:
     void setProgress(int position) override { progressReports.push_back(position); }
     void endProgress() override { progressReports.push_back(kProgressEnded); }
     bool transferCancelled() const override { return cancelWhen && cancelWhen(); }
+    void statusText(const std::string& text) override { statusTexts.push_back(text); }
 
     // What the message-window log holds for each command, and the progress log for its end.
     static constexpr const char* kCleared = "<cleared>";
@@ -48,6 +49,8 @@ public:
     // The progress positions in order.
     std::vector<int> progressReports;
     std::deque<Answer> scriptedAnswers;
+    // The status-bar lines in order.
+    std::vector<std::string> statusTexts;
     // Asked whenever a transfer checks for the user's cancel.
     std::function<bool()> cancelWhen;
 };
