@@ -1,4 +1,4 @@
-// The Skylister desktop program: `skylister [LIST.txt]`.
+// The Skylister desktop program: `skylister [--sat40] [LIST.txt]`.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -24,14 +24,16 @@ bool displayAvailable() {
 
 int main(int argc, char** argv) {
     if (!displayAvailable()) {
-        std::fprintf(stderr, "skylister: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
-                             "start it in a desktop session\n");
+        std::fprintf(stderr,
+                     "skylister: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
+                     "start it in a desktop session\n");
         return 1;
     }
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Orvel");
     QApplication::setApplicationName("Skylister");
-    QApplication::setApplicationDisplayName("Skylister");
+    // No display name: on X11 Qt would append it to every title ("REPLACE — Skylister"), and the
+    // program's titles are to read exactly as it sets them.
     QApplication::setApplicationVersion("1.2.1");
     QGuiApplication::setDesktopFileName("skylister");
 
@@ -40,9 +42,15 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument("LIST.txt", "The channel list to open.", "[LIST.txt]");
+    const QCommandLineOption sat40(
+        "sat40",
+        "Read lists with 40 satellite names instead of 32, as the Option "
+        "dialog's satellite number does.");
+    parser.addOption(sat40);
     parser.process(app);
 
     sky::app::CMainFrame frame;
+    if (parser.isSet(sat40)) frame.runtime().maxSatellite40 = true;
     frame.showMaximized();
     const QStringList lists = parser.positionalArguments();
     if (!lists.isEmpty()) {

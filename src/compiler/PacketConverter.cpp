@@ -226,25 +226,29 @@ bool convertImage(const std::string& listPath, IUserInterface& ui) {
         ui.message(notTextPathMessage(listPath));
         return false;
     }
+    return convertHexFile(*hexPath, *binPath, ui);
+}
+
+bool convertHexFile(const std::string& hexPath, const std::string& binPath, IUserInterface& ui) {
     FileView hexText;
-    if (!hexText.open(*hexPath)) {
-        ui.message(format("Can't open  %s file \n", hexPath->c_str()));
+    if (!hexText.open(hexPath)) {
+        ui.message(format("Can't open  %s file \n", hexPath.c_str()));
         return false;
     }
-    ReplacementFile binFile(*binPath);
+    ReplacementFile binFile(binPath);
     if (!binFile.create()) {
-        ui.message(format("Can't open  %s file \n", binPath->c_str()));
+        ui.message(format("Can't open  %s file \n", binPath.c_str()));
         return false;
     }
     // After a failure no download file is left, neither a partial one nor one of an older image.
     const std::optional<std::string> image = buildDownloadFile(hexText.bytes(), ui);
     if (!image) {
-        ::unlink(binPath->c_str());
+        ::unlink(binPath.c_str());
         return false;
     }
     if (!binFile.write(*image) || !binFile.commit()) {
-        ::unlink(binPath->c_str());
-        ui.message(format("Can't write  %s file \n", binPath->c_str()));
+        ::unlink(binPath.c_str());
+        ui.message(format("Can't write  %s file \n", binPath.c_str()));
         return false;
     }
     ui.message("Conversion is terminated successfully.\n");

@@ -18,4 +18,7 @@ std::optional<std::string> buildDownloadFile(std::string_view hexText, IUserInte
 // failure, shown with its message, no base.bin is left.
 bool convertImage(const std::string& listPath, IUserInterface& ui);
 
+// Turns the image hexPath into the download file binPath, with convertImage()'s messages.
+bool convertHexFile(const std::string& hexPath, const std::string& binPath, IUserInterface& ui);
+
 }  // namespace sky

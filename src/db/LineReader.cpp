@@ -8,9 +8,9 @@
 namespace sky {
 
 namespace {
-// The reader takes 500 bytes at a time and looks for the CR LF in its first 499.
+// The reader takes 500 bytes at a time and looks for the line's end in them.
 constexpr size_t kWindow = 500;
-constexpr size_t kLastCrPosition = 498;
+constexpr size_t kLastLfPosition = 499;
 }  // namespace
 
 bool LineReader::open(const std::string& path) {
@@ -55,18 +55,16 @@ LineReader::Result LineReader::next(std::string_view& line) {
     const size_t window = std::min(kWindow, data_.size() - offset_);
 
     size_t length = window;
+    size_t lineEnd = 0;
     bool ended = false;
-    // The first CR followed by LF at a position up to kLastCrPosition.
-    const size_t scan = std::min(kLastCrPosition + 1, window - 1);
-    for (size_t k = 0; k < scan; ++k) {
-        const auto* cr = static_cast<const char*>(std::memchr(start + k, '\r', scan - k));
-        if (cr == nullptr) break;
-        k = static_cast<size_t>(cr - start);
-        if (start[k + 1] == '\n') {
-            length = k;
-            ended = true;
-            break;
-        }
+    // The first LF at a position up to kLastLfPosition ends the line, with the CR before it when
+    // there is one: files saved by a Linux text editor end their lines in LF alone.
+    const size_t scan = std::min(kLastLfPosition + 1, window);
+    if (const auto* lf = static_cast<const char*>(std::memchr(start, '\n', scan))) {
+        const auto at = static_cast<size_t>(lf - start);
+        length = (at > 0 && start[at - 1] == '\r') ? at - 1 : at;
+        lineEnd = at - length + 1;
+        ended = true;
     }
     if (!ended) {
         // A line the reader cannot step over. Only "[END]" may stand there, since it ends the
@@ -80,7 +78,7 @@ LineReader::Result LineReader::next(std::string_view& line) {
     line_.assign(start, length);
     if (!prepareQuotes(line_.data(), length)) return Result::Unreadable;
 
-    offset_ = ended ? offset_ + length + 2 : data_.size();
+    offset_ = ended ? offset_ + length + lineEnd : data_.size();
     std::string_view text(line_);
     if (const size_t nul = text.find('\0'); nul != std::string_view::npos)
         text = text.substr(0, nul);

@@ -8,20 +8,21 @@
 namespace sky {
 
 // Reads a channel-list text file line by line, as the compiler and the loader both do: every line
-// ends with CR LF within its first 500 bytes, and is prepared before it is split into fields (the
-// double quotes of a name are rewritten so that the name becomes one field without spaces).
+// ends with CR LF (or LF alone) within its first 500 bytes, and is prepared before it is split into
+// fields (the double quotes of a name are rewritten so that the name becomes one field without
+// spaces).
 class LineReader {
 public:
     enum class Result {
         Line,        // a prepared line is available
         EndOfFile,   // no more bytes
-        Unreadable,  // a single double quote, no CR LF within the line's first 499 bytes
+        Unreadable,  // a single double quote, no line end within the line's first 500 bytes
     };
 
     // Opens the file for reading; false when it cannot be opened or read.
     bool open(const std::string& path);
 
-    // The next line, prepared, without its CR LF and cut at a NUL byte. A last line without CR LF
+    // The next line, prepared, without its line end and cut at a NUL byte. A last line without one
     // is returned only when it is the "[END]" header (it ends every reader); otherwise it, and a
     // line too long for the reader, are Unreadable. The view stays valid until the next call.
     Result next(std::string_view& line);

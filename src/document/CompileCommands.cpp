@@ -80,8 +80,9 @@ bool withTemporaryCopy(CListDB& db, const TokenArray& tokens, Body body) {
         return false;
     }
     const bool copied = takeTemporaryCopy(db, *copyPath);
-    saveList(db, tokens);
-    const bool result = body();
+    // A file that does not hold the list shown would give an image of something else: the
+    // command ends at the failed save, with its message.
+    const bool result = saveList(db, tokens) && body();
     db.path = path;
     restoreTemporaryCopy(db, *copyPath, copied);
     return result;

@@ -1,8 +1,11 @@
 #include "document/ListDB.h"
 
+#include <filesystem>
 #include <optional>
+#include <system_error>
 #include <utility>
 
+#include "common/Format.h"
 #include "compiler/PacketConverter.h"
 #include "db/SiblingPath.h"
 #include "db/TextWriter.h"
@@ -29,6 +32,17 @@ bool CListDB::Check() {
 }
 
 LoadResult CListDB::LoadChannelList(TokenArray& tokens) {
+    // A missing or empty file would otherwise be reported as a format fault at line 0.
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        ui.message(format("The file does not exist : %s\n", path.c_str()));
+        return LoadResult::Failed;
+    }
+    if (std::filesystem::is_regular_file(path, error) &&
+        std::filesystem::file_size(path, error) == 0) {
+        ui.message(format("The file is empty : %s\n", path.c_str()));
+        return LoadResult::Failed;
+    }
     if (!Check()) {
         ui.message("The Text Format is not correct");
         return LoadResult::Failed;

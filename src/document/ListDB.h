@@ -39,6 +39,7 @@ public:
     bool DownloadCurrent();
     bool DownloadFile(const std::string& file);
     bool UploadChannelList();
+    bool UploadChannelList(const std::string& uploadPath);
 
     // Full path of the channel-list text file.
     std::string path;

@@ -32,8 +32,12 @@ bool CListDB::UploadChannelList() {
         ui.message(problem);
         return false;
     }
+    return UploadChannelList(*uploadPath);
+}
+
+bool CListDB::UploadChannelList(const std::string& uploadPath) {
     CComm port;
-    return uploadChannelList(port, settings, ui, *uploadPath);
+    return uploadChannelList(port, settings, ui, uploadPath);
 }
 
 }  // namespace sky

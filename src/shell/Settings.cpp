@@ -12,14 +12,23 @@ constexpr const char* kDevicesSection = "CommPort Devices";
 constexpr const char* kRecentSection = "Recent File List";
 constexpr const char* kNoFolder = "ERROR";
 
-std::string portKey(int port) { return "COM" + std::to_string(port); }
-std::string recentKey(int n) { return "File" + std::to_string(n); }
+std::string portKey(int port) {
+    return "COM" + std::to_string(port);
+}
+std::string recentKey(int n) {
+    return "File" + std::to_string(n);
+}
 
 }  // namespace
 
-int Settings::comPort() const { return store_.readInt(kPortSection, "Number").value_or(1); }
+int Settings::comPort() const {
+    return store_.readInt(kPortSection, "Number").value_or(1);
+}
 
-void Settings::setComPort(int port) { store_.writeInt(kPortSection, "Number", port); }
+void Settings::setComPort(int port) {
+    store_.writeInt(kPortSection, "Number", port);
+    commit();
+}
 
 std::optional<std::string> Settings::recentFolder() const {
     const std::string folder = store_.readString(kSection, "RecentFolderPath").value_or(kNoFolder);
@@ -29,6 +38,7 @@ std::optional<std::string> Settings::recentFolder() const {
 
 void Settings::setRecentFolder(const std::string& folder) {
     store_.writeString(kSection, "RecentFolderPath", folder);
+    commit();
 }
 
 int Settings::readInt(const char* key, int fallback) const {
@@ -58,7 +68,9 @@ ListColours Settings::listColours() const {
     return {Rgb{0, 0, 0}, Rgb{255, 255, 255}, false};
 }
 
-Rgb Settings::savedTextColour() const { return readColour("Text Color", kDefaultText); }
+Rgb Settings::savedTextColour() const {
+    return readColour("Text Color", kDefaultText);
+}
 
 Rgb Settings::savedBackgroundColour() const {
     return readColour("Background Color", kDefaultBackground);
@@ -69,6 +81,7 @@ void Settings::saveColours(const Rgb& text, const Rgb& background) {
     store_.writeString(kSection, "Font Name", "system");
     writeColour("Text Color", text);
     writeColour("Background Color", background);
+    commit();
 }
 
 std::string Settings::portDevice(int port) const {
@@ -78,6 +91,7 @@ std::string Settings::portDevice(int port) const {
 
 void Settings::setPortDevice(int port, const std::string& device) {
     store_.writeString(kDevicesSection, portKey(port), device);
+    commit();
 }
 
 std::vector<std::string> Settings::recentFiles() const {
@@ -96,11 +110,25 @@ void Settings::addRecentFile(const std::string& path) {
     if (files.size() > static_cast<std::size_t>(kRecentFiles)) files.resize(kRecentFiles);
     for (int n = 1; n <= kRecentFiles; ++n) {
         if (static_cast<std::size_t>(n) <= files.size()) {
-            store_.writeString(kRecentSection, recentKey(n), files[static_cast<std::size_t>(n - 1)]);
+            store_.writeString(kRecentSection, recentKey(n),
+                               files[static_cast<std::size_t>(n - 1)]);
         } else {
             store_.remove(kRecentSection, recentKey(n));
         }
     }
+    commit();
+}
+
+void Settings::commit() {
+    if (!store_.commit()) writeFailed_ = true;
+}
+
+std::optional<std::string> Settings::takeWriteProblem() {
+    if (!writeFailed_ || writeProblemTaken_) return std::nullopt;
+    writeProblemTaken_ = true;
+    const std::string location = store_.location();
+    return "The settings can't be saved" + (location.empty() ? std::string() : " to " + location) +
+           ".\nThey are kept until the program ends.";
 }
 
 void Settings::loadInto(RuntimeSettings& runtime) const {

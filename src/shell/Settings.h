@@ -74,12 +74,21 @@ public:
     // The port number and the devices into the settings the serial transfers read.
     void loadInto(RuntimeSettings& runtime) const;
 
+    // After the first change that could not be written to the store: the message saying so, once
+    // in a run; nothing otherwise.
+    std::optional<std::string> takeWriteProblem();
+
 private:
+    // Commits the store after a change and notes a failure.
+    void commit();
+
     int readInt(const char* key, int fallback) const;
     Rgb readColour(const char* name, const Rgb& fallback) const;
     void writeColour(const char* name, const Rgb& colour);
 
     ISettingsStore& store_;
+    bool writeFailed_ = false;
+    bool writeProblemTaken_ = false;
 };
 
 }  // namespace sky

@@ -15,13 +15,19 @@ public:
     virtual ~ISettingsStore() = default;
 
     // Nothing when the value is absent or not of that type.
-    virtual std::optional<int> readInt(const std::string& section, const std::string& key) const = 0;
+    virtual std::optional<int> readInt(const std::string& section,
+                                       const std::string& key) const = 0;
     virtual std::optional<std::string> readString(const std::string& section,
                                                   const std::string& key) const = 0;
     virtual void writeInt(const std::string& section, const std::string& key, int value) = 0;
     virtual void writeString(const std::string& section, const std::string& key,
                              const std::string& value) = 0;
     virtual void remove(const std::string& section, const std::string& key) = 0;
+    // Writes what has been set to where the store keeps it; false when that failed (a read-only
+    // or full disk). Values set stay readable for the rest of the run either way.
+    virtual bool commit() { return true; }
+    // Where the store keeps the settings, for messages.
+    virtual std::string location() const { return {}; }
 };
 
 // Settings held in memory, for tests and for a program run without persisted settings.

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <exception>
 #include <filesystem>
 #include <system_error>
 #include <utility>
 
+#include "common/Format.h"
+#include "compiler/PacketConverter.h"
 #include "document/CompileCommands.h"
 #include "editor/model/FieldText.h"
 #include "editor/view/SkylistListView.h"
@@ -20,6 +23,7 @@ constexpr const char* kOpenCaption = "Skylister - Format File Open";
 constexpr const char* kSaveAsCaption = "Skylister - Save as";
 constexpr const char* kDownloadOthersCaption = "Skylister - Download Programm File Open";
 constexpr const char* kBinFailed = "Making a BIN file is failed!";
+constexpr const char* kTransferCancelled = "Transfer cancelled by the user.";
 constexpr const char* kDownloadQuestion =
     "Really You Want to download?\r\nAfter choose YES,you must Satellite Receiver's Power "
     "Off,and ON for downloading";
@@ -40,8 +44,8 @@ const std::vector<FileFilter>& channelListFilters() {
 }
 
 const std::vector<FileFilter>& downloadOthersFilters() {
-    static const std::vector<FileFilter> filters{
-        {"Program Binary File(*.bin)", {"*.bin", "*.BIN"}}, {"Hex file(*.HEX)", {"*.hex", "*.HEX"}}};
+    static const std::vector<FileFilter> filters{{"Program Binary File(*.bin)", {"*.bin", "*.BIN"}},
+                                                 {"Hex file(*.HEX)", {"*.hex", "*.HEX"}}};
     return filters;
 }
 
@@ -90,28 +94,39 @@ void CSkylisterDoc::loadFailed() {
     if (previousPath_.empty()) loaded_ = false;
 }
 
-void CSkylisterDoc::setTitle(const std::string& title) { window_.setTitle(title); }
+void CSkylisterDoc::setTitle(const std::string& title) {
+    window_.setTitle(title);
+}
+
+bool CSkylisterDoc::offerSavingUploadFile() {
+    if (!loaded_ || trimmedUpper(uploadFilePath()) != trimmedUpper(currentPath_)) return true;
+    const Answer answer =
+        ui_.ask("Want to Save upload file as ?", Buttons::YesNoCancel, Icon::None, "Save As");
+    if (answer == Answer::Cancel) return false;
+    if (answer == Answer::Yes) {
+        onFileSaveAs();
+    } else {
+        onFileSave();
+    }
+    return true;
+}
 
 bool CSkylisterDoc::onFileOpen() {
-    if (loaded_ && trimmedUpper(uploadFilePath()) == trimmedUpper(currentPath_)) {
-        const Answer answer =
-            ui_.ask("Want to Save upload file as ?", Buttons::YesNoCancel, Icon::None, "Save As");
-        if (answer == Answer::Cancel) return false;
-        if (answer == Answer::Yes) {
-            onFileSaveAs();
-        } else {
-            onFileSave();
-        }
-    }
+    if (!offerSavingUploadFile()) return false;
     const std::optional<std::string> chosen =
         window_.chooseFileToOpen(kOpenCaption, channelListFilters(), settings_.recentFolder());
     if (!chosen) return false;
     return openFile(*chosen);
 }
 
+bool CSkylisterDoc::openRecentFile(const std::string& path) {
+    if (!offerSavingUploadFile()) return false;
+    return openFile(path);
+}
+
 bool CSkylisterDoc::openFile(const std::string& path, bool askFirst) {
     if (!view_) return false;
-    if (askFirst) view_->onClose();
+    if (askFirst && !view_->onClose()) return false;
     previousPath_ = currentPath_;
     currentPath_ = path;
     settings_.setRecentFolder(folderOf(path));
@@ -140,8 +155,11 @@ bool CSkylisterDoc::onFileSaveAs() {
         ui_.message("Extention Name must be 'txt' ");
         return false;
     }
+    const std::string previousFile = db_->path;
     db_->path = *chosen;
     if (!db_->SaveText(view_->model().tokens())) {
+        // The list stays bound to its file: the next Save writes where the title says.
+        db_->path = previousFile;
         ui_.message(kSaveFailed);
         return false;
     }
@@ -153,8 +171,8 @@ bool CSkylisterDoc::onFileSaveAs() {
     return true;
 }
 
-void CSkylisterDoc::onClose() {
-    if (view_) view_->onClose();
+bool CSkylisterDoc::onClose() {
+    return !view_ || view_->onClose();
 }
 
 CommandState CSkylisterDoc::commandState(DocCommand command) const {
@@ -226,12 +244,31 @@ bool CSkylisterDoc::transfer(const std::function<bool()>& body) {
         explicit Running(bool& f) : flag(f) { flag = true; }
         ~Running() { flag = false; }
     } running(transferRunning_);
-    return window_.runTransfer(body);
+    // The transfer runs on a thread of its own, where an escaping exception would end the
+    // program: it ends the transfer as a failure instead, with the reason.
+    const bool result = window_.runTransfer([this, &body] {
+        try {
+            return body();
+        } catch (const std::exception& error) {
+            ui_.message(format("ERROR: The transfer stopped: %s", error.what()));
+        } catch (...) {
+            ui_.message("ERROR: The transfer stopped.");
+        }
+        return false;
+    });
+    transferCancelled_ = ui_.transferCancelled();
+    return result;
 }
 
-void CSkylisterDoc::afterDownload() {
+void CSkylisterDoc::afterTransfer() {
     ui_.endProgress();
-    ui_.hideMessageWindow();
+    if (transferCancelled_) {
+        // The cancel is said where the user looks: the message window stays, and the status bar.
+        ui_.showMessageWindow();
+        ui_.statusText(kTransferCancelled);
+    } else {
+        ui_.hideMessageWindow();
+    }
 }
 
 bool CSkylisterDoc::onCompile(CompileMode mode) {
@@ -256,9 +293,8 @@ bool CSkylisterDoc::askAndDownloadCurrent() {
         const WaitCursor wait(window_);
         CListDB& db = *db_;
         sent = transfer([&db] { return db.DownloadCurrent(); });
-        ui_.endProgress();
     }
-    ui_.hideMessageWindow();
+    afterTransfer();
     return sent;
 }
 
@@ -270,7 +306,8 @@ bool CSkylisterDoc::onDownloadCurrent() {
 bool CSkylisterDoc::onCompileDownload() {
     if (!db_ || !view_) return false;
     db_->splitList = false;
-    view_->save();
+    // An image of the file on disk is not the list shown: a failed save ends the command.
+    if (!view_->save()) return false;
     {
         const WaitCursor wait(window_);
         imageReady_ = buildPreInstalledImage(*db_);
@@ -286,15 +323,15 @@ bool CSkylisterDoc::onDownloadOthers() {
     std::string file = *chosen;
     CListDB scratch(runtime_, ui_);
     if (lowerExtension(file) == "hex") {
-        // A .hex file is no download file: it is converted into the .bin beside it and that is
-        // sent, with a list open or not (the receiver could only refuse the .hex).
-        const std::string base = file.substr(0, file.size() - 4);
-        scratch.path = base + ".txt";
-        if (!scratch.ConvertImage()) {
+        // A .hex file is no download file: the file chosen, whatever the case of its extension,
+        // is converted into the .bin beside it and that is sent, with a list open or not (the
+        // receiver could only refuse the .hex).
+        const std::string bin = std::filesystem::path(file).replace_extension(".bin").string();
+        if (!convertHexFile(file, bin, ui_)) {
             ui_.message(kBinFailed);
             return false;
         }
-        file = base + ".bin";
+        file = bin;
     }
     CListDB& db = db_ ? *db_ : scratch;
     bool sent = false;
@@ -302,15 +339,15 @@ bool CSkylisterDoc::onDownloadOthers() {
         const WaitCursor wait(window_);
         sent = transfer([&db, &file] { return db.DownloadFile(file); });
     }
-    afterDownload();
+    afterTransfer();
     return sent;
 }
 
 bool CSkylisterDoc::onUploadStart() {
     const std::string uploadPath = uploadFilePath();
     // The received list replaces the one shown: its unsaved edits are offered for saving first,
-    // as Open does.
-    if (loaded_ && view_) view_->onClose();
+    // as Open does, and a Cancel or a failed save keeps it.
+    if (loaded_ && view_ && !view_->onClose()) return false;
     bool uploaded = false;
     bool createdHere = false;
     {
@@ -320,9 +357,10 @@ bool CSkylisterDoc::onUploadStart() {
             createdHere = true;
         }
         CListDB& db = *db_;
-        uploaded = transfer([&db] { return db.UploadChannelList(); });
+        uploaded = transfer([&db, &uploadPath] { return db.UploadChannelList(uploadPath); });
         ui_.endProgress();
     }
+    if (transferCancelled_) afterTransfer();
     if (!uploaded) {
         if (createdHere) db_.reset();
         return false;
@@ -333,6 +371,11 @@ bool CSkylisterDoc::onUploadStart() {
     currentPath_ = uploadPath;
     // The reload, with the reset and the undo clear that go with a list replaced by its file.
     if (!view_ || !view_->onOpen()) {
+        // The received list is not lost: say where it is, and what may refuse it.
+        ui_.message(
+            format("The received list is kept in %s\nIf it has more satellite names than the "
+                   "Option's satellite number allows, change that number and open it.",
+                   uploadPath.c_str()));
         if (createdHere && !loaded_) db_.reset();
         return false;
     }
@@ -348,7 +391,7 @@ bool CSkylisterDoc::onDownloadBinaryFile() {
     CListDB scratch(runtime_, ui_, file);
     CListDB& db = db_ ? *db_ : scratch;
     const bool sent = transfer([&db, &file] { return db.DownloadFile(file); });
-    afterDownload();
+    afterTransfer();
     return sent;
 }
 

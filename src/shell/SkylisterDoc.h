@@ -73,12 +73,15 @@ public:
     // the unsaved-changes question when `askFirst`, the remembered folder, a new database, the
     // view's reset, load and undo clear. A list that does not load leaves everything as it was.
     bool openFile(const std::string& path, bool askFirst = true);
+    // Open Recent: Open's question about the upload file, then openFile().
+    bool openRecentFile(const std::string& path);
     // Save (57603) and Save As (57604), enabled while a list is loaded.
     bool onFileSave();
     bool onFileSaveAs();
 
-    // The main window closes: the view offers unsaved edits for saving.
-    void onClose();
+    // The main window closes: the view offers unsaved edits for saving. False when the window
+    // must stay: the user cancelled, or the edits could not be saved.
+    bool onClose();
 
     // Whether a command is enabled (and checked, for the split-list toggle) now; run() carries
     // out an enabled command and returns whether it succeeded.
@@ -86,6 +89,9 @@ public:
     bool run(DocCommand command);
     // A serial transfer is under way (inside the window's runTransfer()).
     bool transferRunning() const { return transferRunning_; }
+    // Runs a transfer through the window, with every command disabled meanwhile. An exception
+    // that escapes it ends it as a failed transfer, with a message.
+    bool transfer(const std::function<bool()>& body);
 
     // Basic Compile (32787) and Compile Normal (32786): base.hex and base.bin of the list as
     // shown; the text file on disk stays byte for byte as it was.
@@ -118,13 +124,14 @@ public:
     static std::string privateTemporaryDirectory();
 
 private:
+    // When the list shown is the received one: "Want to Save upload file as ?" (Yes: Save As,
+    // No: Save). False when the user cancelled.
+    bool offerSavingUploadFile();
     // The download of steps 1 and 2 of Download Current: the question, then the transfer.
     bool askAndDownloadCurrent();
-    // Runs a transfer through the window, with every command disabled meanwhile.
-    bool transfer(const std::function<bool()>& body);
-    // Ends a download as every download command does: the progress indicator goes, the message
-    // window hides.
-    void afterDownload();
+    // Ends a transfer as every download command does: the progress indicator goes, the message
+    // window hides; after a cancel it stays, and the status bar says so.
+    void afterTransfer();
 
     IUserInterface& ui_;
     IDocumentWindow& window_;
@@ -139,6 +146,8 @@ private:
     std::unique_ptr<CListDB> db_;
     bool imageReady_ = false;
     bool transferRunning_ = false;
+    // The last transfer ended because the user cancelled it.
+    bool transferCancelled_ = false;
 };
 
 // The filter of the channel-list file dialogs.

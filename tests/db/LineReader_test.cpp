@@ -66,6 +66,11 @@ TEST(LineReader, SplitsAtCrLfAndCountsEveryLine) {
     const ReadResult r = readAll("\r\n# comment\r\n[SATELLITE]\r\n1 \"A B\"\r\n");
     EXPECT_EQ(r.last, LineReader::Result::EndOfFile);
     EXPECT_EQ(r.lines, (std::vector<std::string>{"", "# comment", "[SATELLITE]", "1  A~B "}));
+
+    // Lines that end in LF alone (a Linux text editor's) read the same, also mixed with CR LF.
+    const ReadResult lf = readAll("\n# comment\r\n[SATELLITE]\n1 \"A B\"\n");
+    EXPECT_EQ(lf.last, LineReader::Result::EndOfFile);
+    EXPECT_EQ(lf.lines, r.lines);
 }
 
 TEST(LineReader, RefusesWhatItCannotStepOver) {

@@ -265,15 +265,40 @@ TEST(LoadChannelList, RefusesWhatTheCheckRefuses) {
             EXPECT_EQ(loaded.messages.front(), c.message);
         }
     }
+}
 
+TEST(LoadChannelList, SaysWhenTheFileIsMissingOrEmpty) {
     test::TempDir dir;
+    RuntimeSettings settings;
+    const std::string empty = dir.file("empty.txt");
+    test::writeFile(empty, "");
+    for (const auto& [file, message] :
+         {std::pair{dir.file("missing.txt"), "The file does not exist : %s\n"},
+          std::pair{empty, "The file is empty : %s\n"}}) {
+        test::RecordingUi ui;
+        CListDB db(settings, ui, file);
+        TokenArray tokens;
+        EXPECT_EQ(db.LoadChannelList(tokens), LoadResult::Failed);
+        EXPECT_EQ(ui.messages, std::vector<std::string>{format(message, file.c_str())});
+    }
+}
+
+TEST(LoadChannelList, ReadsAListWithLfLineEndsAndSavesItWithCrLf) {
+    test::TempDir dir;
+    std::string text = test::readFile(test::exampleFile("channels.txt"));
+    std::erase(text, '\r');
+    test::writeFile(dir.file("lf.txt"), text);
     test::RecordingUi ui;
     RuntimeSettings settings;
-    CListDB db(settings, ui, dir.file("missing.txt"));
+    CListDB db(settings, ui, dir.file("lf.txt"));
     TokenArray tokens;
-    EXPECT_EQ(db.LoadChannelList(tokens), LoadResult::Failed);
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back(), kNotCorrect);
+    ASSERT_NE(db.LoadChannelList(tokens), LoadResult::Failed)
+        << testing::PrintToString(ui.messages);
+    ASSERT_TRUE(db.SaveText(tokens));
+    const std::string saved = test::readFile(dir.file("lf.txt"));
+    EXPECT_NE(saved.find("\r\n[END]"), std::string::npos);
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'),
+              std::count(saved.begin(), saved.end(), '\r'));
 }
 
 TEST(LoadChannelList, RefusesANameThatReadsAsASectionMarker) {

@@ -122,7 +122,7 @@ TEST_F(ViewFileTest, ClosingAsksOnlyWhenTheListDiffersFromItsFile) {
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(ui.questions[0].text, "Saveing  Modified Data!!!");
     EXPECT_EQ(ui.questions[0].caption, "Saving");
-    EXPECT_EQ(ui.questions[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(ui.questions[0].buttons, Buttons::YesNoCancel);
     EXPECT_EQ(readFile(path), readFile(exampleFile("channels.txt")));
 
     list.select({0});

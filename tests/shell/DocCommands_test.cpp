@@ -2,9 +2,13 @@
 // window and the user interface as doubles, the transfers against stb-sim.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 
 #include "DocFixture.h"
 #include "support/StbSim.h"
@@ -97,6 +101,12 @@ TEST_F(DocCommandsTest, CommandsAreEnabledAsThePartSaysAndNoneWhileATransferRuns
     EXPECT_TRUE(enabled(DocCommand::Open));
 }
 
+TEST_F(DocCommandsTest, AnExceptionInATransferEndsItAsAFailure) {
+    EXPECT_FALSE(doc.transfer([]() -> bool { throw std::runtime_error("no memory left"); }));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"ERROR: The transfer stopped: no memory left"});
+    EXPECT_FALSE(doc.transferRunning());
+}
+
 TEST_F(DocCommandsTest, BasicCompileOfAnEditedListLeavesTheTextFileAsItWas) {
     openAndDeleteFirstRow();
     const std::string before = readFile(path);
@@ -125,6 +135,54 @@ TEST_F(DocCommandsTest, BasicCompileOfAnEditedListLeavesTheTextFileAsItWas) {
     doc.openFile(path, false);
     ASSERT_TRUE(doc.run(DocCommand::BasicCompile));
     EXPECT_NE(readFile(dir.file("channels.hex")), editedHex);
+}
+
+// Files written while it lives may be at most `bytes` long: a write beyond fails (also for root,
+// which a read-only folder would not stop).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(DocCommandsTest, ACompileStopsAtAFailedSave) {
+    // The file as saved, then a longer list: its copy can be taken, but it cannot be saved.
+    ASSERT_TRUE(doc.openFile(path));
+    ASSERT_TRUE(doc.onFileSave());
+    const auto savedSize = static_cast<rlim_t>(fs::file_size(path));
+    list.select({0});
+    view.onKey(ViewKey::Insert);
+    const std::string before = readFile(path);
+    {
+        const FileSizeLimit limit(savedSize + 1);
+        EXPECT_FALSE(doc.run(DocCommand::BasicCompile));
+        EXPECT_EQ(std::count(ui.messages.begin(), ui.messages.end(), kConverted), 0);
+        EXPECT_NE(std::find(ui.messages.begin(), ui.messages.end(), "ERROR!!! Saving not Complete"),
+                  ui.messages.end());
+
+        // Save + Compile + Download neither compiles nor offers to send a stale image.
+        ui.messages.clear();
+        EXPECT_FALSE(doc.run(DocCommand::CompileDownload));
+        EXPECT_EQ(ui.messages.back(), "ERROR!!! Saving not Complete");
+        EXPECT_EQ(std::count(ui.messages.begin(), ui.messages.end(), kConverted), 0);
+    }
+    EXPECT_TRUE(ui.questions.empty());
+    EXPECT_EQ(window.transfers, 0);
+    EXPECT_TRUE(view.model().hasUnsavedChanges());
+    EXPECT_EQ(readFile(path), before);
 }
 
 TEST_F(DocCommandsTest, PreInstalledImageIsTheNormalImageFollowedByTheBasicImage) {
@@ -184,7 +242,8 @@ TEST_F(DocCommandsTest, CompileAndDownloadSavesCompilesAndSendsTheImage) {
 TEST_F(DocCommandsTest, DownloadOthersConvertsAHexFileFirstAlsoWithAListOpen) {
     ASSERT_TRUE(doc.openFile(path));
     ASSERT_TRUE(doc.run(DocCommand::PreInstalled1List));
-    const std::string hex = dir.file("image.hex");
+    // The extension's case does not matter: X.HEX gives X.bin.
+    const std::string hex = dir.file("image.HEX");
     fs::copy_file(dir.file("channels.hex"), hex);
     const std::string stored = dir.file("stored.bin");
     StbSim sim({"--save-image", stored});
@@ -237,6 +296,19 @@ TEST_F(DocCommandsTest, UploadShowsTheReceivedListUntitledAndOffersSaveAs) {
     EXPECT_EQ(doc.uploadFilePath(), runtimeFolder.file("skylister/SATupload.txt"));
 }
 
+TEST_F(DocCommandsTest, AReceivedListTheSatelliteNumberRefusesIsKeptAndSaidWhere) {
+    // A list of 32 satellite names, with the Option set to 40.
+    runtime.maxSatellite40 = true;
+    StbSim sim({"--dump", path});
+    useDevice(sim);
+    EXPECT_FALSE(doc.run(DocCommand::UploadStart));
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().rfind("The received list is kept in " + doc.uploadFilePath(), 0),
+              0u);
+    EXPECT_TRUE(fs::exists(doc.uploadFilePath()));
+    EXPECT_FALSE(doc.isLoaded());
+}
+
 TEST_F(DocCommandsTest, AFailedUploadWithoutAListLeavesNoDatabase) {
     runtime.portDevices[0] = dir.file("no-such-device");
     EXPECT_FALSE(doc.run(DocCommand::UploadStart));
@@ -273,6 +345,9 @@ TEST_F(DocCommandsTest, DownloadBinaryFileSendsTheChosenFileAndStopsWhenCancelle
     EXPECT_NE(std::find(ui.windowTexts.begin(), ui.windowTexts.end(),
                         "Transfer cancelled by the user.\r\n"),
               ui.windowTexts.end());
+    // Said where the user looks: the message window stays shown, and the status bar.
+    EXPECT_EQ(ui.windowTexts.back(), RecordingUi::kShown);
+    EXPECT_EQ(ui.statusTexts, std::vector<std::string>{"Transfer cancelled by the user."});
     EXPECT_FALSE(fs::exists(stored));
 
     // The next one goes through.

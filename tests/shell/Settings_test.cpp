@@ -112,6 +112,24 @@ TEST_F(SettingsTest, RecentFilesKeepTheLastFiveNewestFirst) {
                                         "/lists/5.txt", "/lists/3.txt"}));
 }
 
+TEST(SettingsWrite, AStoreThatCannotBeWrittenIsReportedOnce) {
+    struct ReadOnlyStore : MemorySettingsStore {
+        bool commit() override { return false; }
+        std::string location() const override { return "/ro/Skylister.conf"; }
+    } store;
+    Settings settings{store};
+    EXPECT_FALSE(settings.takeWriteProblem());
+    settings.addRecentFile("/a.txt");
+    settings.setComPort(2);
+    EXPECT_EQ(settings.takeWriteProblem(),
+              "The settings can't be saved to /ro/Skylister.conf.\nThey are kept until the "
+              "program ends.");
+    settings.setRecentFolder("/b");
+    EXPECT_FALSE(settings.takeWriteProblem());
+    // What was set is still there for this run.
+    EXPECT_EQ(settings.comPort(), 2);
+}
+
 TEST(SerialDevices, TerminalsInNaturalOrderThenStableNames) {
     TempDir dir;
     for (const char* name : {"ttyS10", "ttyS2", "ttyUSB0", "ttyACM1", "tty0", "ttyUSBx", "null"}) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 
 #include "DocFixture.h"
@@ -118,6 +119,44 @@ TEST_F(DocTest, FailedSaveAsKeepsTheCurrentPathAndReports) {
     EXPECT_FALSE(doc.onFileSaveAs());
     EXPECT_EQ(ui.messages.back(), "ERROR!!! Saving not Complete");
     EXPECT_EQ(doc.currentPath(), path);
+    // The next Save writes where the title says.
+    EXPECT_EQ(doc.database()->path, path);
+}
+
+TEST_F(DocTest, CancelOrAFailedSaveInTheClosingQuestionKeepsTheListAndItsEdits) {
+    ASSERT_TRUE(doc.openFile(path));
+    deleteFirstRow();
+    const std::string other = dir.file("other.txt");
+    writeFile(other, readFile(exampleFile("channels.txt")));
+    const auto listKept = [&] {
+        EXPECT_EQ(doc.currentPath(), path);
+        EXPECT_TRUE(view.model().hasUnsavedChanges());
+        EXPECT_EQ(list.rows[0].cells[5], "BR Sued");
+    };
+
+    // Cancel, on close, Open and Open Recent alike.
+    ui.answer({Answer::Cancel, Answer::Cancel, Answer::Cancel});
+    EXPECT_FALSE(doc.onClose());
+    EXPECT_FALSE(doc.openFile(other));
+    EXPECT_FALSE(doc.openRecentFile(other));
+    ASSERT_EQ(ui.questions.size(), 3u);
+    EXPECT_EQ(ui.questions[0].buttons, Buttons::YesNoCancel);
+    EXPECT_TRUE(ui.messages.empty());
+    listKept();
+
+    // Yes with a save that fails: reported, and nothing closes or is replaced.
+    doc.database()->path = dir.file("missing-folder/channels.txt");
+    ui.answer({Answer::Yes, Answer::Yes});
+    EXPECT_FALSE(doc.onClose());
+    EXPECT_FALSE(doc.openFile(other));
+    EXPECT_EQ(std::count(ui.messages.begin(), ui.messages.end(), "ERROR!!! Saving not Complete"),
+              2);
+    listKept();
+
+    // No goes on without saving.
+    ui.answer({Answer::No});
+    EXPECT_TRUE(doc.openFile(other));
+    EXPECT_EQ(list.rows[0].cells[5], "Das Erste");
 }
 
 TEST_F(DocTest, OpenOverTheUploadFileAsksToSaveItFirst) {
@@ -140,6 +179,13 @@ TEST_F(DocTest, OpenOverTheUploadFileAsksToSaveItFirst) {
     EXPECT_EQ(window.dialogs, (std::vector<std::string>{"save Skylister - Save as",
                                                         "open Skylister - Format File Open"}));
     EXPECT_EQ(doc.currentPath(), path);
+
+    // Open Recent asks the same.
+    ASSERT_TRUE(doc.openFile(doc.uploadFilePath()));
+    ui.answer({Answer::Cancel});
+    EXPECT_FALSE(doc.openRecentFile(path));
+    EXPECT_EQ(ui.questions.back().text, "Want to Save upload file as ?");
+    EXPECT_EQ(doc.currentPath(), doc.uploadFilePath());
 }
 
 TEST_F(DocTest, CommandsNeedALoadedList) {

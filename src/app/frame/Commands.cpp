@@ -60,7 +60,7 @@ const CommandInfo kCommands[] = {
      "", "insertnull", "", VC::InsertNull, false},
     {cmd::kDelete, "&Delete", "Delete Selected Channel(s)\nDelete Selected Channel(s)", "",
      "delete", "", VC::Delete, false},
-    {cmd::kUndo, "&Undo", "Undo\nUndo", "", "undo", "", VC::Undo, false},
+    {cmd::kUndo, "&Undo", "Undo\nUndo", "", "undo", "Ctrl+Z", VC::Undo, false},
     {cmd::kSortChannelName, "Channel Name",
      "Sort by Satellite >> Type >> Channel Name\nSort by Satellite >> Type >> Channel Name", "",
      "sortname", "", VC::SortChannelName, false},

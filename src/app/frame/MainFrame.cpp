@@ -9,12 +9,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QWhatsThis>
 
-#include "editor/view/SkylistListView.h"
 #include "app/frame/AboutBox.h"
 #include "app/frame/ChannelEditingWiring.h"
 #include "app/frame/Commands.h"
@@ -27,6 +26,7 @@
 #include "app/print/ListPrinter.h"
 #include "app/settings/OptionDialog.h"
 #include "app/settings/QtSettingsStore.h"
+#include "editor/view/SkylistListView.h"
 #include "shell/OptionDialogData.h"
 #include "shell/SerialDevices.h"
 
@@ -324,6 +324,7 @@ void CMainFrame::createToolBar() {
     toolBar_->setIconSize(QSize(16, 16));
     toolBar_->setMovable(true);
     // The order of toolbar 128.
+    // clang-format off
     const int order[] = {cmd::kOpen,           cmd::kSave,          cmd::kSaveAs,
                          0,                    cmd::kHelpTopics,    cmd::kContextHelp,
                          0,                    cmd::kBasicCompile,  cmd::kPreInstalled1List,
@@ -334,6 +335,7 @@ void CMainFrame::createToolBar() {
                          cmd::kSortChannelName, cmd::kSortFrequency, cmd::kSortBouquet,
                          0,                    cmd::kDigitalChannel, cmd::kAnalogChannel,
                          cmd::kSatelliteList,  0,                   cmd::kOption};
+    // clang-format on
     for (const int id : order) {
         if (id == 0) {
             toolBar_->addSeparator();
@@ -397,7 +399,9 @@ void CMainFrame::createStatusBar() {
     statusBar()->addWidget(idlePrompt_, 1);
 }
 
-void CMainFrame::applyListColours() { table_->applyColours(settings_->listColours()); }
+void CMainFrame::applyListColours() {
+    table_->applyColours(settings_->listColours());
+}
 
 void CMainFrame::updateCommands() {
     if (!view_) return;
@@ -420,7 +424,8 @@ void CMainFrame::updateCommands() {
         }
     }
     action(cmd::kOption)->setEnabled(!transferring);
-    if (auto* option = menuBar()->findChild<QAction*>("menuOption")) option->setEnabled(!transferring);
+    if (auto* option = menuBar()->findChild<QAction*>("menuOption"))
+        option->setEnabled(!transferring);
     recentMenu_->setEnabled(!transferring);
     action(cmd::kToolbar)->setChecked(!toolBar_->isHidden());
     action(cmd::kStatusBar)->setChecked(!statusBar()->isHidden());
@@ -439,9 +444,9 @@ void CMainFrame::transferRunningChanged(bool running) {
 }
 
 void CMainFrame::runCommand(int id) {
-    if (doc_->transferRunning() && !onlyShows(id) && id != cmd::kToolbar &&
-        id != cmd::kStatusBar && id != cmd::kViewDialogBar && id != cmd::kHelpTopics &&
-        id != cmd::kContextHelp && id != cmd::kAbout && id != cmd::kExit) {
+    if (doc_->transferRunning() && !onlyShows(id) && id != cmd::kToolbar && id != cmd::kStatusBar &&
+        id != cmd::kViewDialogBar && id != cmd::kHelpTopics && id != cmd::kContextHelp &&
+        id != cmd::kAbout && id != cmd::kExit) {
         return;
     }
     if (const std::optional<DocCommand> command = docCommandOf(id)) {
@@ -450,6 +455,7 @@ void CMainFrame::runCommand(int id) {
         runFrameCommand(id);
     }
     updateCommands();
+    reportSettingsProblem();
     // A close asked for during a transfer happens once the command has ended.
     if (closePending_ && !doc_->transferRunning()) {
         closePending_ = false;
@@ -496,7 +502,7 @@ void CMainFrame::runFrameCommand(int id) {
             if (id >= cmd::kRecentFile && id < cmd::kRecentFile + Settings::kRecentFiles) {
                 const std::vector<std::string> files = settings_->recentFiles();
                 const auto n = static_cast<std::size_t>(id - cmd::kRecentFile);
-                if (n < files.size()) doc_->openFile(files[n]);
+                if (n < files.size()) doc_->openRecentFile(files[n]);
             } else if (const CommandInfo* info = commandInfo(id); info && info->viewCommand) {
                 const bool wait = isSort(id) && view_->commandState(*info->viewCommand).enabled;
                 if (wait) window_->beginWait();
@@ -510,7 +516,14 @@ void CMainFrame::runFrameCommand(int id) {
 bool CMainFrame::openFile(const QString& path) {
     const bool opened = doc_->openFile(path.toStdString());
     updateCommands();
+    reportSettingsProblem();
     return opened;
+}
+
+void CMainFrame::reportSettingsProblem() {
+    if (const std::optional<std::string> problem = settings_->takeWriteProblem()) {
+        ui_->message(*problem, kAppName);
+    }
 }
 
 void CMainFrame::rebuildRecentFiles() {
@@ -563,7 +576,11 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    doc_->onClose();
+    // A Cancel in the question, or edits that could not be saved, keep the window open.
+    if (!doc_->onClose()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 

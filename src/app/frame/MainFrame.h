@@ -2,11 +2,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
-
-#include "app/frame/HelpWindow.h"
 #include <map>
 #include <memory>
 
+#include "app/frame/HelpWindow.h"
 #include "common/RuntimeSettings.h"
 #include "shell/Settings.h"
 #include "shell/SkylisterDoc.h"
@@ -84,6 +83,8 @@ private:
     void createCommandBar();
     void createStatusBar();
     void rebuildRecentFiles();
+    // Says once in a run that the settings could not be written.
+    void reportSettingsProblem();
     void applyListColours();
     // A transfer starts or has ended: the commands, the list's editing and the Cancel button.
     void transferRunningChanged(bool running);

@@ -62,9 +62,13 @@ void QtDocumentWindow::setTitle(const std::string& title) {
     frame_.setWindowTitle(QString::fromStdString(title));
 }
 
-void QtDocumentWindow::beginWait() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void QtDocumentWindow::beginWait() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-void QtDocumentWindow::endWait() { QApplication::restoreOverrideCursor(); }
+void QtDocumentWindow::endWait() {
+    QApplication::restoreOverrideCursor();
+}
 
 }  // namespace sky::app
 
@@ -78,8 +82,15 @@ bool QtDocumentWindow::runTransfer(const std::function<bool()>& transfer) {
     QEventLoop loop;
     // The end is queued behind the transfer's last texts and reports, which are shown first.
     std::thread worker([&] {
-        result = transfer();
-        QMetaObject::invokeMethod(&frame_, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+        // An exception must not leave the thread (that would end the program); the document
+        // reports its transfers' own, so this is the last guard.
+        try {
+            result = transfer();
+        } catch (...) {
+            result = false;
+        }
+        QMetaObject::invokeMethod(
+            &frame_, [&loop] { loop.quit(); }, Qt::QueuedConnection);
     });
     loop.exec();
     worker.join();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QThread>
+#include <QTimer>
 #include <algorithm>
 
 #include "app/dialogs/MessageBoxes.h"
@@ -14,6 +15,14 @@
 #include "app/frame/MessageWindow.h"
 
 namespace sky::app {
+
+namespace {
+
+const QString kWaitingText = QStringLiteral("waiting for the receiver...");
+// No byte has moved for this long: the time left says the transfer waits for the receiver.
+constexpr qint64 kSilenceShownAfterMs = 2000;
+
+}  // namespace
 
 QString timeLeftText(qint64 milliseconds) {
     const qint64 seconds = (std::max<qint64>(milliseconds, 0) + 999) / 1000;
@@ -30,6 +39,10 @@ QtUserInterface::QtUserInterface(QMainWindow& frame, MessageWindow& messages)
     frame_.statusBar()->addPermanentWidget(cancel_);
     cancel_->hide();
     QObject::connect(cancel_, &QPushButton::clicked, &frame_, [this] { cancelTransfer(); });
+    activityClock_.start();
+    silenceCheck_ = new QTimer(&frame_);
+    silenceCheck_->setInterval(500);
+    QObject::connect(silenceCheck_, &QTimer::timeout, &frame_, [this] { checkSilence(); });
 }
 
 bool QtUserInterface::onWindowThread() const {
@@ -46,13 +59,29 @@ void QtUserInterface::post(std::function<void()> call) {
 
 void QtUserInterface::beginTransfer() {
     cancelled_ = false;
+    lastActivityMs_ = activityClock_.elapsed();
+    silenceCheck_->start();
     cancel_->setEnabled(true);
     cancel_->setText("Cancel");
     cancel_->show();
 }
 
 void QtUserInterface::endTransfer() {
+    silenceCheck_->stop();
     cancel_->hide();
+}
+
+bool QtUserInterface::receiverSilent() const {
+    return activityClock_.elapsed() - lastActivityMs_.load() > kSilenceShownAfterMs;
+}
+
+void QtUserInterface::checkSilence() {
+    if (!progress_ || !timeLeft_) return;
+    if (receiverSilent()) {
+        timeLeft_->setText(kWaitingText);
+    } else if (timeLeft_->text() == kWaitingText) {
+        updateTimeLeft(progress_->value());
+    }
 }
 
 void QtUserInterface::cancelTransfer() {
@@ -93,7 +122,18 @@ Answer QtUserInterface::show(const BoxRequest& request) {
 }
 
 void QtUserInterface::clearMessages() {
-    post([this] { messages_.clear(); });
+    post([this] {
+        messages_.showNow(true);
+        messages_.clear();
+    });
+}
+
+void QtUserInterface::statusText(const std::string& text) {
+    post([this, text = QString::fromStdString(text)] { frame_.statusBar()->showMessage(text); });
+}
+
+void QtUserInterface::transferActivity() {
+    lastActivityMs_ = activityClock_.elapsed();
 }
 
 void QtUserInterface::appendMessage(const std::string& text) {
@@ -134,6 +174,10 @@ void QtUserInterface::showProgress(int position) {
 }
 
 void QtUserInterface::updateTimeLeft(int position) {
+    if (silenceCheck_->isActive() && receiverSilent()) {
+        timeLeft_->setText(kWaitingText);
+        return;
+    }
     // Only a position that grows towards 100 (the download's bytes sent) gives an estimate; the
     // upload's to and fro does not.
     const bool growing = position >= lastPosition_ && position <= 100;
@@ -144,7 +188,7 @@ void QtUserInterface::updateTimeLeft(int position) {
         return;
     }
     if (position == 100) {
-        timeLeft_->setText("waiting for the receiver");
+        timeLeft_->setText(kWaitingText);
         return;
     }
     if (position <= firstPosition_) {

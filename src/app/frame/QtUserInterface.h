@@ -12,6 +12,7 @@ class QLabel;
 class QMainWindow;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace sky::app {
 
@@ -47,6 +48,8 @@ public:
     void setProgress(int position) override;
     void endProgress() override;
     bool transferCancelled() const override { return cancelled_.load(); }
+    void transferActivity() override;
+    void statusText(const std::string& text) override;
 
     // A transfer starts: the cancel flag is cleared and the Cancel button shown; it ends: the
     // button goes.
@@ -71,6 +74,11 @@ private:
     void post(std::function<void()> call);
     void showProgress(int position);
     void updateTimeLeft(int position);
+    // No byte has moved on the line for a while.
+    bool receiverSilent() const;
+    // Every half second of a transfer: the time left gives way to "waiting for the receiver..."
+    // while the line is silent, and comes back when bytes move again.
+    void checkSilence();
 
     QMainWindow& frame_;
     MessageWindow& messages_;
@@ -85,6 +93,11 @@ private:
     QElapsedTimer progressClock_;
     int firstPosition_ = 0;
     int lastPosition_ = 0;
+    // When bytes last moved, in milliseconds of the activity clock (written by the transfer's
+    // thread).
+    QElapsedTimer activityClock_;
+    std::atomic<qint64> lastActivityMs_{0};
+    QTimer* silenceCheck_ = nullptr;
 };
 
 // The time left as the progress indicator shows it: "about 4 min 05 s left".

@@ -10,8 +10,8 @@ QString keyOf(const std::string& section, const std::string& key) {
 
 }  // namespace
 
-QtSettingsStore::QtSettingsStore() : settings_(QSettings::NativeFormat, QSettings::UserScope,
-                                               "Orvel", "Skylister") {}
+QtSettingsStore::QtSettingsStore()
+    : settings_(QSettings::NativeFormat, QSettings::UserScope, "Orvel", "Skylister") {}
 
 std::optional<int> QtSettingsStore::readInt(const std::string& section,
                                             const std::string& key) const {
@@ -41,6 +41,15 @@ void QtSettingsStore::writeString(const std::string& section, const std::string&
 
 void QtSettingsStore::remove(const std::string& section, const std::string& key) {
     settings_.remove(keyOf(section, key));
+}
+
+bool QtSettingsStore::commit() {
+    settings_.sync();
+    return settings_.status() == QSettings::NoError;
+}
+
+std::string QtSettingsStore::location() const {
+    return settings_.fileName().toStdString();
 }
 
 }  // namespace sky::app

@@ -19,6 +19,8 @@ public:
     void writeString(const std::string& section, const std::string& key,
                      const std::string& value) override;
     void remove(const std::string& section, const std::string& key) override;
+    bool commit() override;
+    std::string location() const override;
 
     QSettings& qsettings() { return settings_; }
 

@@ -234,8 +234,9 @@ void CSkylistListView::refresh(bool renumber) {
     list_.beginReset();
     if (renumber) model_.renumber();
     model_.rebuildDetails();
-    updateShownList();
+    const std::optional<std::string> problem = updateShownList();
     list_.endReset();
+    if (problem) ui_.message(*problem);
 }
 
 void CSkylistListView::undo() {
@@ -244,16 +245,18 @@ void CSkylistListView::undo() {
 
 void CSkylistListView::refill() {
     list_.beginReset();
-    updateShownList();
+    const std::optional<std::string> problem = updateShownList();
     list_.endReset();
+    // The box comes after the reset, so that the table behind it shows the list as it now is.
+    if (problem) ui_.message(*problem);
 }
 
-void CSkylistListView::updateShownList() {
+std::optional<std::string> CSkylistListView::updateShownList() {
     std::vector<Column> columns = viewColumns(viewKind_, digital_, widths_);
     if (inDetail()) {
         shown_.showDetail(std::move(columns), digital_ ? model_.digitalRows() : model_.analogRows(),
                           digital_ ? int{kDigType} : int{kAnaType});
-        return;
+        return std::nullopt;
     }
     const SectionInfo& info = sectionInfo(sectionOfView(viewKind_));
     const TokenArray& tokens = model_.tokens();
@@ -263,8 +266,7 @@ void CSkylistListView::updateShownList() {
          {std::pair{start, info.startMarker}, {end, info.endMarker}}) {
         if (found == tokens.end()) {
             shown_.showEmpty(std::move(columns));
-            ui_.message(format("Can't find \" %s \" ", std::string(marker).c_str()));
-            return;
+            return format("Can't find \" %s \" ", std::string(marker).c_str());
         }
     }
     const auto first = static_cast<std::size_t>(start - tokens.begin()) + 1;
@@ -275,6 +277,7 @@ void CSkylistListView::updateShownList() {
     shown_.showSection(
         std::move(columns), tokens, first, cells / rowLength, info.rowLength,
         viewKind_ == ViewKind::SatelliteList ? std::optional<int>(kDegreeColumn) : std::nullopt);
+    return std::nullopt;
 }
 
 void CSkylistListView::selectRow(std::size_t row) {

@@ -77,8 +77,10 @@ public:
     // The document's Save: the reset notification, then the list is written to the document's
     // file; "ERROR!!! Saving not Complete" when that fails. Returns whether it was written.
     bool save();
-    // The view is closing: unsaved changes are offered for saving.
-    void onClose();
+    // The list is about to be closed or replaced: unsaved changes are offered for saving (Yes,
+    // No, Cancel). Returns whether the caller may go on: false on Cancel and when the save
+    // failed, with the list and its modified state kept.
+    bool onClose();
 
     // Input from the list widget.
     void onKey(ViewKey key);
@@ -96,7 +98,9 @@ private:
     void show(ViewKind kind, bool digital);
     // Shows the list anew between the reset notifications.
     void refill();
-    void updateShownList();
+    // Points the shown list at the view's rows; a missing section's marker comes back as the
+    // message to show once the table has been reset.
+    std::optional<std::string> updateShownList();
     void selectRow(std::size_t row);
     bool pasteAvailable() const;
     // Reads the document's file into the list; on success, `opening` first empties the undo

@@ -68,18 +68,20 @@ bool CSkylistListView::save() {
     return true;
 }
 
-void CSkylistListView::onClose() {
-    if (!model_.hasUnsavedChanges()) return;
-    if (ui_.ask("Saveing  Modified Data!!!", Buttons::YesNo, Icon::Question, "Saving") !=
-        Answer::Yes) {
-        return;
-    }
+bool CSkylistListView::onClose() {
+    if (!model_.hasUnsavedChanges()) return true;
+    const Answer answer =
+        ui_.ask("Saveing  Modified Data!!!", Buttons::YesNoCancel, Icon::Question, "Saving");
+    if (answer == Answer::No) return true;
+    if (answer != Answer::Yes) return false;
     CListDB* db = host_.database();
     if (db && db->SaveText(model_.tokens())) {
         model_.markSaved();
-    } else {
-        ui_.message(kSaveFailed);
+        return true;
     }
+    // The edits are not on disk: whatever was about to close or replace the list must not.
+    ui_.message(kSaveFailed);
+    return false;
 }
 
 }  // namespace sky
