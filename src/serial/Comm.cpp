@@ -7,6 +7,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -119,7 +120,9 @@ void CComm::purge() {
 size_t CComm::read(uint8_t* buffer, size_t count) {
     if (fd_ < 0 || count == 0) return 0;
     DeviceSource source(fd_, failed_);
-    return timedRead(source, profile_, buffer, count);
+    const size_t got = timedRead(source, profile_, buffer, count, cancelCheck());
+    if (got > 0) bytesMoved();
+    return got;
 }
 
 size_t CComm::write(const uint8_t* data, size_t count) {
@@ -130,6 +133,7 @@ size_t CComm::write(const uint8_t* data, size_t count) {
         const ssize_t n = ::write(fd_, data + written, count - written);
         if (n > 0) {
             written += static_cast<size_t>(n);
+            bytesMoved();
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
@@ -137,12 +141,16 @@ size_t CComm::write(const uint8_t* data, size_t count) {
             failed_ = true;
             break;
         }
-        // The device's send queue is full: wait for room until the write's time is up.
+        // The device's send queue is full: wait for room until the write's time is up, asking
+        // for a cancel between slices when a transfer has a cancel check.
+        int64_t waitEnd = deadline;
+        if (cancelCheck()) waitEnd = std::min(deadline, monotonicUs() + kCancelCheckMs * 1000);
         pollfd p{fd_, POLLOUT, 0};
-        const int ready = ::poll(&p, 1, pollTimeoutMs(deadline));
+        const int ready = ::poll(&p, 1, pollTimeoutMs(waitEnd));
         if (ready < 0 && errno != EINTR) failed_ = true;
         if (ready > 0 && (p.revents & (POLLERR | POLLHUP | POLLNVAL))) failed_ = true;
         if (ready == 0 && monotonicUs() >= deadline) break;
+        if (ready == 0 && waitEnd < deadline && cancelRequested()) break;
     }
     return written;
 }

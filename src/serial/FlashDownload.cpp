@@ -80,8 +80,10 @@ private:
     bool sendPackets();
     bool sendBody(const std::vector<uint8_t>& body);
     bool finish();
+    // Ends the transfer with the message in a box, unless the user has cancelled it: then the
+    // message window tells so, and no box is shown.
     bool fail(const char* message);
-    // True, with the image closed, once the user has cancelled.
+    // True, with the image and the port closed, once the user has cancelled.
     bool cancelled();
 
     void send(const ControlMessage& message) { port_.write(message.data(), message.size()); }
@@ -109,6 +111,8 @@ bool FlashDownload::cancelled() {
 }
 
 bool FlashDownload::fail(const char* message) {
+    // A cancel cuts the waits short, so that a failure that follows it is the cancel's doing.
+    if (cancelled()) return false;
     image_.close();
     port_.close();
     ui_.message(message);
@@ -117,6 +121,7 @@ bool FlashDownload::fail(const char* message) {
 
 bool FlashDownload::run(const RuntimeSettings& settings, const std::string& imagePath) {
     ui_.clearMessages();
+    const TransferHooks hooks(port_, ui_);
     if (!image_.open(imagePath)) {
         ui_.message(
             format("Fail to open input file %swr\nRetry after compile!!", imagePath.c_str()));
@@ -135,7 +140,7 @@ bool FlashDownload::run(const RuntimeSettings& settings, const std::string& imag
     int completeReads = 0;
     const bool connected = connect(completeReads);
     port_.setTimeouts(TimeoutProfile::Idle);
-    if (!connected) return cancelled_ ? false : fail("Connetion fail with STB.\n");
+    if (!connected) return fail("Connetion fail with STB.\n");
     ui_.appendMessage(
         format("CONNECTING \r\n=> 1.Waiting DN_OPER_REQ from STB \r\n=>COMPLETE "
                "while read %d times\r\n",
@@ -200,10 +205,11 @@ bool FlashDownload::connect(int& completeReads) {
 }
 
 bool FlashDownload::exchangeHeader(bool announce) {
-    for (int attempt = 1; attempt <= kHeaderAttempts && !port_.failed(); ++attempt) {
+    for (int attempt = 1; !port_.failed(); ++attempt) {
         if (announce) ui_.appendMessage(format("send DN_HEADER => %d times\r\n", attempt));
         port_.write(dnHeader_, kDnHeaderSize);
         if (receive(kAck)) return true;
+        if (attempt == kHeaderAttempts || cancelled()) break;
     }
     return false;
 }
@@ -257,10 +263,11 @@ bool FlashDownload::sendPackets() {
 }
 
 bool FlashDownload::sendBody(const std::vector<uint8_t>& body) {
-    for (int attempt = 1; attempt <= kBodyAttempts && !port_.failed(); ++attempt) {
+    for (int attempt = 1; !port_.failed(); ++attempt) {
         if (attempt > 1) port_.pause(kBriefPauseMs);
         port_.write(body.data(), body.size());
         if (receive(kAck)) return true;
+        if (attempt == kBodyAttempts || cancelled()) break;
     }
     return false;
 }
@@ -270,6 +277,7 @@ bool FlashDownload::finish() {
     // silence limit (or the device failed): asking again would only wait as long once more.
     uint8_t reply[8];
     for (int attempt = 0; attempt < kDisAttempts; ++attempt) {
+        if (cancelled()) return false;
         send(kDis);
         const size_t got = port_.read(reply, sizeof reply);
         if ((got == sizeof reply && matches(reply, kAck)) || got == 0) break;
@@ -277,6 +285,7 @@ bool FlashDownload::finish() {
     ui_.appendMessage("\r\nWaiting termination message from STB.\r\n");
     bool written = false;
     for (int attempt = 0; attempt < kTerminationReads; ++attempt) {
+        if (cancelled()) return false;
         const size_t got = port_.read(reply, sizeof reply);
         if (got == 0) break;
         if (got < sizeof reply) continue;
@@ -286,6 +295,9 @@ bool FlashDownload::finish() {
         }
         if (matches(reply, kPer)) break;
     }
+    // Once the receiver has reported the image written, the download has succeeded whatever the
+    // user pressed after.
+    if (!written && cancelled()) return false;
     ui_.appendMessage("\r\nDisconnecting serial port\r\n");
     image_.close();
     port_.close();

@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "serial/TimeoutProfile.h"
 
@@ -36,6 +38,26 @@ public:
     virtual void pause(int milliseconds) = 0;
     // Why the last open failed, in words.
     virtual std::string openError() const = 0;
+
+    // The hooks of the transfer under way. A read or write that waits asks `cancelled` at least
+    // every kCancelCheckMs and, once it says yes, returns with what it has; `moved` is told
+    // whenever bytes were read or written. Empty functions (the default) are neither asked nor
+    // told, and the waits are then only those of the active profile.
+    void setTransferHooks(std::function<bool()> cancelled, std::function<void()> moved) {
+        cancelled_ = std::move(cancelled);
+        moved_ = std::move(moved);
+    }
+
+protected:
+    const std::function<bool()>& cancelCheck() const { return cancelled_; }
+    bool cancelRequested() const { return cancelled_ && cancelled_(); }
+    void bytesMoved() const {
+        if (moved_) moved_();
+    }
+
+private:
+    std::function<bool()> cancelled_;
+    std::function<void()> moved_;
 };
 
 }  // namespace sky

@@ -17,8 +17,27 @@ Timeouts timeoutsOf(TimeoutProfile profile) {
     return {10, 0, 0, 10, 10};
 }
 
-size_t timedRead(ByteSource& source, TimeoutProfile profile, uint8_t* buffer, size_t count) {
-    constexpr int64_t kUsPerMs = 1000;
+namespace {
+
+constexpr int64_t kUsPerMs = 1000;
+
+// Waits until input can be taken or the deadline has come; with a cancel check, a slice at a
+// time, giving up once the check says yes. False when no input came.
+bool awaitInput(ByteSource& source, int64_t deadlineUs, const std::function<bool()>& cancelled) {
+    if (!cancelled) return source.awaitInput(deadlineUs);
+    for (;;) {
+        const int64_t sliceEnd = source.nowUs() + kCancelCheckMs * kUsPerMs;
+        if (sliceEnd >= deadlineUs) return source.awaitInput(deadlineUs);
+        if (source.awaitInput(sliceEnd)) return true;
+        // A slice that ended early means a failed device, which no further wait helps.
+        if (source.nowUs() < sliceEnd || cancelled()) return false;
+    }
+}
+
+}  // namespace
+
+size_t timedRead(ByteSource& source, TimeoutProfile profile, uint8_t* buffer, size_t count,
+                 const std::function<bool()>& cancelled) {
     constexpr int64_t kNever = std::numeric_limits<int64_t>::max();
     const Timeouts t = timeoutsOf(profile);
     const int64_t start = source.nowUs();
@@ -37,7 +56,7 @@ size_t timedRead(ByteSource& source, TimeoutProfile profile, uint8_t* buffer, si
             const int64_t gapMs = t.readInterval > 0 ? t.readInterval : kSilenceLimitMs;
             deadline = std::min(deadline, lastByte + gapMs * kUsPerMs);
         }
-        if (!source.awaitInput(deadline)) break;
+        if (!awaitInput(source, deadline, cancelled)) break;
         const size_t taken = source.take(buffer + got, count - got);
         if (taken == 0) continue;
         got += taken;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 namespace sky {
 
@@ -42,8 +43,15 @@ public:
     virtual size_t take(uint8_t* buffer, size_t count) = 0;
 };
 
-// Reads up to count bytes under the timing of the profile; returns how many came.
-size_t timedRead(ByteSource& source, TimeoutProfile profile, uint8_t* buffer, size_t count);
+// How often a wait asks whether the user has cancelled the transfer.
+inline constexpr int kCancelCheckMs = 100;
+
+// Reads up to count bytes under the timing of the profile; returns how many came. With a cancel
+// check, a wait longer than kCancelCheckMs is cut into slices of that length and the check asked
+// after each empty one: once it says yes, the read returns with what has come. The read then
+// ends within kCancelCheckMs of the cancel; otherwise it ends exactly as without the check.
+size_t timedRead(ByteSource& source, TimeoutProfile profile, uint8_t* buffer, size_t count,
+                 const std::function<bool()>& cancelled = {});
 
 // How long a write of count bytes may take under the profile, in milliseconds.
 int64_t writeLimitMs(TimeoutProfile profile, size_t count);

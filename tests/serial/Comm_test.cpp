@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <vector>
 
 #include "support/TempDir.h"
 
@@ -130,6 +131,34 @@ TEST(Comm, ADeviceThatGoesAwayFailsAtOnce) {
     EXPECT_TRUE(port.failed());
     EXPECT_EQ(port.write(buffer, 8), 0u);
     EXPECT_LT(msSince(start), 2000);
+}
+
+TEST(Comm, TransferHooksHearEveryTransferAndEndWaitsAtACancel) {
+    Pty pty;
+    CComm port;
+    ASSERT_TRUE(port.open(pty.device));
+    ASSERT_TRUE(port.configure());
+    port.setTimeouts(TimeoutProfile::Idle);
+    int moved = 0;
+    bool cancel = false;
+    port.setTransferHooks([&] { return cancel; }, [&] { ++moved; });
+    pty.send("ab");
+    uint8_t buffer[8];
+    EXPECT_EQ(port.read(buffer, sizeof buffer), 2u);
+    EXPECT_EQ(moved, 1);
+
+    // A silent line: the idle read would wait 10 s.
+    cancel = true;
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(port.read(buffer, sizeof buffer), 0u);
+    EXPECT_LT(msSince(start), 1000);
+    // A line nobody reads: the write waits for room until the cancel, not for its 10 s a byte.
+    const std::vector<uint8_t> big(1 << 20, 'x');
+    start = std::chrono::steady_clock::now();
+    EXPECT_LT(port.write(big.data(), big.size()), big.size());
+    EXPECT_LT(msSince(start), 1000);
+    EXPECT_GT(moved, 1);
+    EXPECT_FALSE(port.failed());
 }
 
 }  // namespace

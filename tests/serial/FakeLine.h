@@ -103,7 +103,8 @@ public:
         events.push_back("read");
         Source source(*this);
         const int64_t start = nowUs_;
-        const size_t got = open_ ? timedRead(source, profile_, buffer, count) : 0;
+        const size_t got = open_ ? timedRead(source, profile_, buffer, count, cancelCheck()) : 0;
+        if (got > 0) bytesMoved();
         reads.push_back({start, nowUs_, count, got, profile_});
         received.insert(received.end(), buffer, buffer + got);
         return got;
@@ -116,6 +117,7 @@ public:
             return 0;
         }
         writes.push_back({nowUs_, Bytes(data, data + count)});
+        bytesMoved();
         if (onWrite) onWrite(writes.back().data);
         return count;
     }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 
 #include "FakeLine.h"
@@ -151,6 +152,10 @@ TEST_F(FlashDownloadTest, SendsEveryPacketWithItsHeaderAndReportsSuccess) {
     // Progress rises with the file read, to 100.
     EXPECT_EQ(ui.progressReports,
               (std::vector<int>{static_cast<int>(firstBody * 100 / image.size()), 100}));
+    // Every write and every read that brought bytes told the user interface.
+    const auto reads = std::count_if(line.reads.begin(), line.reads.end(),
+                                     [](const auto& r) { return r.got > 0; });
+    EXPECT_EQ(ui.activityReports, static_cast<int>(line.writes.size() + reads));
 }
 
 TEST_F(FlashDownloadTest, ACancelEndsTheTransferAtTheNextPacketWithoutABox) {
@@ -164,6 +169,40 @@ TEST_F(FlashDownloadTest, ACancelEndsTheTransferAtTheNextPacketWithoutABox) {
     // The first packet went out whole; nothing of the second, and no DIS.
     ASSERT_EQ(line.writes.size(), 6u);
     EXPECT_EQ(line.writes.back().data.size(), 12u + 4080u + 4u);
+}
+
+TEST_F(FlashDownloadTest, ACancelWhileTheReceiverIsSilentEndsTheWaitWithinASlice) {
+    // The receiver falls silent while connecting, after a body, or after DIS; the user cancels
+    // 2 s after the line last moved.
+    const Bytes image = test::downloadImage({test::packetData(64)});
+    test::writeFile(imagePath, std::string(image.begin(), image.end()));
+    const std::function<void(test::FakeLine&, Receiver&)> silences[] = {
+        [](test::FakeLine&, Receiver&) {},
+        [](test::FakeLine& l, Receiver& r) {
+            l.arrive(kOffer);
+            r.bodyReplies = {kSilence};
+        },
+        [](test::FakeLine& l, Receiver& r) {
+            l.arrive(kOffer);
+            r.disReplies = {kSilence};
+            r.termination.clear();
+        },
+    };
+    for (const auto& silence : silences) {
+        test::FakeLine l;
+        Receiver r(l);
+        test::RecordingUi u;
+        silence(l, r);
+        const auto cancelAtMs = [&] {
+            return (l.writes.empty() ? 0 : l.writes.back().atUs / 1000) + 2000;
+        };
+        u.cancelWhen = [&] { return l.nowMs() >= cancelAtMs(); };
+        EXPECT_EQ(flashDownload(l, settings, u, imagePath), 0);
+        EXPECT_TRUE(u.messages.empty()) << u.messages.front();
+        EXPECT_EQ(u.windowTexts.back(), "Transfer cancelled by the user.\r\n");
+        EXPECT_LE(l.nowMs(), cancelAtMs() + 200);
+        EXPECT_FALSE(l.isOpen());
+    }
 }
 
 TEST_F(FlashDownloadTest, RealignsOnAnStxFollowedByHInTheFirstEightBytes) {

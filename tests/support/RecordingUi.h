@@ -30,6 +30,7 @@ public:
     void setProgress(int position) override { progressReports.push_back(position); }
     void endProgress() override { progressReports.push_back(kProgressEnded); }
     bool transferCancelled() const override { return cancelWhen && cancelWhen(); }
+    void transferActivity() override { ++activityReports; }
     void statusText(const std::string& text) override { statusTexts.push_back(text); }
 
     // What the message-window log holds for each command, and the progress log for its end.
@@ -53,6 +54,8 @@ public:
     std::vector<std::string> statusTexts;
     // Asked whenever a transfer checks for the user's cancel.
     std::function<bool()> cancelWhen;
+    // How many times a transfer told that bytes moved on its line.
+    int activityReports = 0;
 };
 
 }  // namespace sky::test
