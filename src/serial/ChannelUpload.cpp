@@ -5,9 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <new>
-#include <vector>
 
 #include "common/Format.h"
 #include "db/FileIo.h"
@@ -24,16 +22,26 @@ constexpr std::string_view kEscape{"\x1b\0", 2};
 constexpr std::string_view kResume = "go\r\n";
 constexpr std::string_view kListStart = "[SATELLITE_NAME_LIST]";
 constexpr std::string_view kEndMark = "[END]";
-constexpr std::string_view kPromptRepair = " \r\n[END]\r\n\r\n";
-constexpr size_t kPromptRepairBack = 18;
+constexpr std::string_view kMark = "||";
+constexpr std::string_view kPromptEndLine = "[END]\r\n";
 
 constexpr int kKeyWaitMs = 50;
 constexpr int kDumpDelayMs = 100;
+// Room made at the start for a typical list; the buffer grows beyond it as the dump comes.
+constexpr size_t kTypicalDump = 512 * 1024;
+// The most one read takes: at the line's 11,520 bytes a second a full read lasts about 0.36 s,
+// so a cancel between reads is still seen within a second.
+constexpr size_t kReadChunk = 4096;
+// The activity indicator moves every this many bytes.
+constexpr size_t kBlinkBytes = 500;
+
+// How the reception of a dump ended.
+enum class DumpEnd { EndLine, Silence, Full, Cancelled };
 
 class Upload {
 public:
-    Upload(SerialPort& port, const RuntimeSettings& settings, IUserInterface& ui)
-        : port_(port), settings_(settings), ui_(ui) {}
+    Upload(SerialPort& port, const RuntimeSettings& settings, IUserInterface& ui, size_t limit)
+        : port_(port), settings_(settings), ui_(ui), limit_(limit) {}
 
     bool run(const std::string& uploadPath);
 
@@ -44,14 +52,36 @@ private:
     void wakeConsole();
     bool probe();
     void typeDumpCommand();
-    size_t receive(std::vector<uint8_t>& buffer);
+    DumpEnd receive(std::string& dump);
+    void blink(size_t from, size_t to);
     bool resume();
+    // True, with the port closed, the cancel told and the receiver sent back from its console,
+    // once the user has cancelled.
+    bool cancelled();
+    // Ends the upload with the message in a box and the port closed, unless the user has
+    // cancelled: then it ends as a cancel, without a box.
+    bool fail(const std::string& message);
 
     SerialPort& port_;
     const RuntimeSettings& settings_;
     IUserInterface& ui_;
+    const size_t limit_;
     bool cancelled_ = false;
 };
+
+// Whether the dump ended at the console prompt after a whole row, only without its end line. The
+// console prints its prompt after an empty line, so that what follows the last row's line break
+// starts with another one; a prompt that follows a row cut short brings the row's only line
+// break. A prompt printed as a marked line (a partial last line) follows the row's own.
+bool endsAtPrompt(std::string_view dump) {
+    if (dump.empty() || dump.back() != '>') return false;
+    const size_t mark = dump.rfind(kMark);
+    if (mark == std::string_view::npos) return false;
+    const std::string_view lastLine = dump.substr(mark + kMark.size());
+    const size_t rowEnd = lastLine.find(kLineEnd);
+    if (rowEnd == std::string_view::npos) return dump.substr(0, mark).ends_with(kLineEnd);
+    return lastLine.substr(rowEnd + kLineEnd.size()).starts_with(kLineEnd);
+}
 
 // Creates (or truncates) a file for writing without following a symbolic link at its place.
 int createFile(const std::string& path) {
@@ -64,7 +94,25 @@ bool writeAndClose(int fd, std::string_view data) {
     return ::close(fd) == 0 && written;
 }
 
+bool Upload::cancelled() {
+    if (!cancelled_ && stopIfCancelled(ui_, port_)) {
+        cancelled_ = true;
+        // The console was woken: without "go" the receiver would stay in it.
+        resume();
+    }
+    return cancelled_;
+}
+
+bool Upload::fail(const std::string& message) {
+    // A cancel cuts the waits short, so that a failure that follows it is the cancel's doing.
+    if (cancelled()) return false;
+    port_.close();
+    ui_.message(message);
+    return false;
+}
+
 bool Upload::run(const std::string& uploadPath) {
+    const TransferHooks hooks(port_, ui_);
     if (!openConfiguredPort(port_, settings_, ui_)) return false;
     configureLine(port_, ui_);
     port_.setTimeouts(TimeoutProfile::Idle);
@@ -72,31 +120,27 @@ bool Upload::run(const std::string& uploadPath) {
     port_.purge();
 
     wakeConsole();
-    if (!probe()) {
-        port_.close();
-        ui_.message("CHECK if Receiver's Power is turned ON\r\nAnd TRY AGIAN!!!");
-        return false;
-    }
+    if (!probe()) return fail("CHECK if Receiver's Power is turned ON\r\nAnd TRY AGIAN!!!");
     port_.setTimeouts(TimeoutProfile::Idle);
-    std::vector<uint8_t> buffer;
+    std::string dump;
+    DumpEnd end = DumpEnd::Cancelled;
     try {
-        // Three bytes of room behind the limit for the spaces put after "[END]".
-        buffer.assign(kUploadLimit + 3, 0);
+        dump.reserve(std::min(kTypicalDump, limit_));
+        if (cancelled()) return false;
+        typeDumpCommand();
+        end = receive(dump);
     } catch (const std::bad_alloc&) {
-        port_.close();
-        ui_.message("Fail to Memory Allocation for Upload");
-        return false;
+        return fail("Fail to Memory Allocation for Upload");
     }
-    if (stopIfCancelled(ui_, port_)) return false;
-    typeDumpCommand();
-    const size_t length = receive(buffer);
+    if (end == DumpEnd::Cancelled) return false;
     port_.close();
-    if (cancelled_) return false;
+    // A console that printed its prompt after the last row and then fell silent had finished.
+    bool complete = end == DumpEnd::EndLine || (end == DumpEnd::Silence && endsAtPrompt(dump));
 
-    const std::string_view dump(reinterpret_cast<const char*>(buffer.data()), length);
     const int uploadFd = createFile(uploadPath);
     if (uploadFd < 0) {
         ui_.message(format("Fail to open output file %s\n", uploadPath.c_str()));
+        resume();
         return false;
     }
     const bool dumpWritten = writeAndClose(uploadFd, dump);
@@ -105,22 +149,27 @@ bool Upload::run(const std::string& uploadPath) {
     const int filterFd = createFile(filterPath);
     if (filterFd < 0) {
         ui_.message(format("Fail to open output file %s\n", filterPath.c_str()));
+        resume();
         return false;
     }
     const std::string list = filterMarkedLines(dump);
-    buffer = {};
+    dump = {};
 
-    bool complete = list.compare(0, kListStart.size(), kListStart) == 0;
-    // A list that did not reach the disk whole must not be reported as received.
+    complete = complete && list.compare(0, kListStart.size(), kListStart) == 0;
+    // A list that did not reach the disk whole must not be reported as received, nor as kept.
     if (!writeAndClose(filterFd, list) || !dumpWritten ||
         std::rename(filterPath.c_str(), uploadPath.c_str()) != 0) {
         ui_.message(format("Fail to write output file %s\n", uploadPath.c_str()));
-        complete = false;
+        resume();
+        return false;
     }
 
     if (!resume()) return false;
     if (!complete) {
-        ui_.message("ERROR: Uploading is not complete. try again");
+        ui_.message(
+            format("ERROR: Uploading is not complete. try again\n"
+                   "What was received is kept in %s",
+                   uploadPath.c_str()));
         return false;
     }
     ui_.message("Uploading SUCESS");
@@ -158,27 +207,35 @@ void Upload::typeDumpCommand() {
     port_.pause(kKeyWaitMs);
 }
 
-size_t Upload::receive(std::vector<uint8_t>& buffer) {
-    size_t length = 0;
-    while (length < kUploadLimit) {
-        if (stopIfCancelled(ui_, port_)) {
-            cancelled_ = true;
-            return length;
-        }
-        // An idle read comes back empty only after the silence limit or when the device has
-        // failed, so the first empty read ends the reception with what has come.
-        if (port_.read(&buffer[length], 1) != 1) break;
-        const uint8_t byte = buffer[length++];
-        // The indicator blinks between half and full while data arrives.
-        if (length % 1000 == 0) ui_.setProgress(50);
-        if (length % 1000 == 500) ui_.setProgress(1000);
-        if (byte == ']' && length >= kEndMark.size() &&
-            std::memcmp(&buffer[length - kEndMark.size()], kEndMark.data(), kEndMark.size()) == 0) {
-            buffer[length] = buffer[length + 1] = buffer[length + 2] = ' ';
-            return length + 2;
+DumpEnd Upload::receive(std::string& dump) {
+    uint8_t chunk[kReadChunk];
+    while (dump.size() < limit_) {
+        if (cancelled()) return DumpEnd::Cancelled;
+        const size_t got = port_.read(chunk, std::min(sizeof chunk, limit_ - dump.size()));
+        // An idle read comes back empty only after the silence limit, at a cancel or when the
+        // device has failed, so the first empty read ends the reception with what has come.
+        if (got == 0) return cancelled() ? DumpEnd::Cancelled : DumpEnd::Silence;
+        const size_t before = dump.size();
+        dump.append(reinterpret_cast<const char*>(chunk), got);
+        blink(before, dump.size());
+        // The end mark may have begun in the previous read.
+        const size_t from = before - std::min(before, kEndMark.size() - 1);
+        const size_t mark = dump.find(kEndMark, from);
+        if (mark != std::string::npos) {
+            // What follows the mark is the console's; two spaces end the line instead.
+            dump.resize(mark + kEndMark.size());
+            dump += "  ";
+            return DumpEnd::EndLine;
         }
     }
-    return length;
+    return DumpEnd::Full;
+}
+
+void Upload::blink(size_t from, size_t to) {
+    // The indicator blinks between half and full while data arrives.
+    for (size_t at = (from / kBlinkBytes + 1) * kBlinkBytes; at <= to; at += kBlinkBytes) {
+        ui_.setProgress(at % (2 * kBlinkBytes) == 0 ? 50 : 1000);
+    }
 }
 
 bool Upload::resume() {
@@ -195,8 +252,8 @@ bool Upload::resume() {
 }  // namespace
 
 bool uploadChannelList(SerialPort& port, const RuntimeSettings& settings, IUserInterface& ui,
-                       const std::string& uploadPath) {
-    return Upload(port, settings, ui).run(uploadPath);
+                       const std::string& uploadPath, size_t limit) {
+    return Upload(port, settings, ui, limit).run(uploadPath);
 }
 
 std::string filterMarkedLines(std::string_view dump) {
@@ -219,11 +276,12 @@ std::string filterMarkedLines(std::string_view dump) {
             if (next == '\n') inLine = false;
         }
     }
-    if (!dump.empty() && dump.back() == '>') {
-        // The dump stopped at the console prompt without its end line: write one over the end.
-        const size_t at = list.size() >= kPromptRepairBack ? list.size() - kPromptRepairBack : 0;
-        list.resize(std::max(list.size(), at + kPromptRepair.size()));
-        list.replace(at, kPromptRepair.size(), kPromptRepair);
+    if (endsAtPrompt(dump)) {
+        // The end line takes the place of the prompt, after the last whole row; a partial line at
+        // the end is a prompt printed as a marked line.
+        const size_t lineEnd = list.rfind(kLineEnd);
+        list.resize(lineEnd == std::string::npos ? 0 : lineEnd + kLineEnd.size());
+        list += kPromptEndLine;
     }
     return list;
 }

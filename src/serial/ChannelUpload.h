@@ -9,19 +9,25 @@
 
 namespace sky {
 
-// The most the upload receives from the receiver's console, echo and prompts included.
-inline constexpr size_t kUploadLimit = 409600;
+// The most the upload receives from the receiver's console, echo and prompts included. The
+// largest list the receiver holds (skylister-listgen's) dumps as 4,215,707 bytes; the limit leaves
+// room for four times that, and only a console that never stops printing reaches it.
+inline constexpr size_t kUploadLimit = 16 * 1024 * 1024;
 
 // Fetches the receiver's channel list through its console into uploadPath: wakes the console,
 // types "dumpch", keeps the marked lines of what comes back until "[END]", then types "go" to
-// send the receiver back to normal operation. Returns true when the file starts with
-// "[SATELLITE_NAME_LIST]" and the receiver was resumed.
+// send the receiver back to normal operation. Returns true when the dump came whole (it ended
+// with "[END]", or at the console prompt after a complete line), the file starts with
+// "[SATELLITE_NAME_LIST]" and the receiver was resumed. A dump that ends early is kept in
+// uploadPath and reported as not complete; a cancel writes no file. The limit is kUploadLimit
+// except in tests.
 bool uploadChannelList(SerialPort& port, const RuntimeSettings& settings, IUserInterface& ui,
-                       const std::string& uploadPath);
+                       const std::string& uploadPath, size_t limit = kUploadLimit);
 
 // The channel-list lines of a console dump: what follows each "||" up to and including the next
-// CR LF, with NUL bytes written as spaces. A dump that ends at the console prompt gets its end
-// line written over its last bytes.
+// CR LF, with NUL bytes written as spaces. A dump that ends at the console prompt after a whole
+// row (the prompt on a line of its own after an empty line, or as a marked line) gets its end line
+// after that row, in place of the prompt.
 std::string filterMarkedLines(std::string_view dump);
 
 }  // namespace sky

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 #include "FakeLine.h"
 #include "support/RecordingUi.h"
@@ -20,7 +21,7 @@ using test::operator+;
 using namespace std::string_literals;
 
 const char* const kPowerMessage = "CHECK if Receiver's Power is turned ON\r\nAnd TRY AGIAN!!!";
-const char* const kNotComplete = "ERROR: Uploading is not complete. try again";
+const char* const kCancelled = "Transfer cancelled by the user.\r\n";
 
 // A receiver console: a line end wakes it with a prompt, typed keys are echoed, and "dumpch"
 // followed by a line end prints the dump.
@@ -46,8 +47,14 @@ struct Console {
 
 class ChannelUploadTest : public ::testing::Test {
 protected:
-    int upload() { return uploadChannelList(line, settings, ui, uploadPath); }
+    int upload(size_t limit = kUploadLimit) {
+        return uploadChannelList(line, settings, ui, uploadPath, limit);
+    }
     std::string uploaded() const { return test::readFile(uploadPath); }
+    std::string notComplete() const {
+        return "ERROR: Uploading is not complete. try again\nWhat was received is kept in " +
+               uploadPath;
+    }
 
     test::TempDir dir;
     std::string uploadPath = dir.file("SATupload.txt");
@@ -105,15 +112,23 @@ TEST_F(ChannelUploadTest, WakesTheConsoleDumpsTheListAndResumesTheReceiver) {
     EXPECT_EQ(probe.profile, TimeoutProfile::Probe);
 }
 
-TEST_F(ChannelUploadTest, ACancelDuringTheDumpWritesNoFileAndLeavesTheConsoleAlone) {
-    console.dump = "||[SATELLITE_NAME_LIST]\r\n" + std::string(3000, 'x') + "\r\n||[END]\r\n";
-    ui.cancelWhen = [&] { return !ui.progressReports.empty(); };
+TEST_F(ChannelUploadTest, ACancelWhileTheDumpIsSilentEndsAtOnceAndResumesTheReceiver) {
+    // The console falls silent in the middle of the dump; the user cancels 3 s into the wait.
+    console.dump = "||[SATELLITE_NAME_LIST]\r\n" + std::string(3000, 'x') + "\r\n";
+    constexpr int64_t kCancelAtMs = 3000;
+    ui.cancelWhen = [&] { return line.nowMs() >= kCancelAtMs; };
     EXPECT_EQ(upload(), 0);
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(ui.windowTexts.back(), "Transfer cancelled by the user.\r\n");
+    EXPECT_EQ(std::count(ui.windowTexts.begin(), ui.windowTexts.end(), kCancelled), 1);
     EXPECT_FALSE(std::filesystem::exists(uploadPath));
-    EXPECT_NE(line.writes.back().data, bytesOf("go\r\n"));
-    EXPECT_EQ(line.events.back(), "close");
+    // The waiting read ended within a slice of the cancel, and "go" went out on a port opened
+    // again.
+    EXPECT_EQ(line.reads.back().got, 0u);
+    EXPECT_LE(line.reads.back().endUs, (kCancelAtMs + 200) * 1000);
+    EXPECT_EQ(line.writes.back().data, bytesOf("go\r\n"));
+    const std::vector<std::string> last(line.events.end() - 4, line.events.end());
+    EXPECT_EQ(last, (std::vector<std::string>{"queues 64000 4096", "purge", "write", "close"}));
+    EXPECT_FALSE(line.isOpen());
 }
 
 TEST_F(ChannelUploadTest, AReceiverThatIsOffWritesNoFile) {
@@ -128,14 +143,14 @@ TEST_F(ChannelUploadTest, AReceiverThatIsOffWritesNoFile) {
     EXPECT_FALSE(line.isOpen());
 }
 
-TEST_F(ChannelUploadTest, ADumpThatStopsEndsAfterTheSilenceLimitWithWhatHasCome) {
-    // The dump stops at the prompt without "[END]": the end line is written over the last 18
-    // bytes of the list.
+TEST_F(ChannelUploadTest, ADumpThatEndsAtAShortPromptIsWholeAfterTheSilenceLimit) {
+    // The dump ends at the prompt without "[END]": the end line follows the last row.
     console.dump =
-        "||[SATELLITE_NAME_LIST]\r\n||  1  \"ASTRA 1\"\r\n||  2  \"HOT BIRD 13E\"\r\n\r\nSTB>";
+        "||[SATELLITE_NAME_LIST]\r\n||  1  \"ASTRA 1\"\r\n||  2  \"HOT BIRD 13E\"\r\n\r\n>";
     EXPECT_EQ(upload(), 1);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Uploading SUCESS"});
     EXPECT_EQ(uploaded(),
-              "[SATELLITE_NAME_LIST]\r\n  1  \"ASTRA 1\"\r\n  2 \r\n[END]\r\n\r\n13E\"\r\n");
+              "[SATELLITE_NAME_LIST]\r\n  1  \"ASTRA 1\"\r\n  2  \"HOT BIRD 13E\"\r\n[END]\r\n");
     // One empty read, after the silence limit, ended the reception.
     const auto& last = line.reads.back();
     EXPECT_EQ(last.got, 0u);
@@ -145,21 +160,36 @@ TEST_F(ChannelUploadTest, ADumpThatStopsEndsAfterTheSilenceLimitWithWhatHasCome)
               1);
 }
 
-TEST_F(ChannelUploadTest, ReceivesAtMostTheLimit) {
+TEST_F(ChannelUploadTest, ADumpThatStopsIsNotCompleteAndIsKept) {
+    console.dump = "||[SATELLITE_NAME_LIST]\r\n||  1  \"ASTRA 1\"\r\n||  2  \"HOT";
+    EXPECT_EQ(upload(), 0);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{notComplete()});
+    // The console's prompt came after the cut row: no end line is made up.
+    EXPECT_EQ(uploaded(), "[SATELLITE_NAME_LIST]\r\n  1  \"ASTRA 1\"\r\n  2  \"HOT\r\n");
+    EXPECT_EQ(line.writes.back().data, bytesOf("go\r\n"));
+}
+
+TEST_F(ChannelUploadTest, ReceivesLargeDumpsWholeUpToTheLimit) {
+    // Larger than any fixed buffer of a typical size: received whole.
     std::string dump = "||[SATELLITE_NAME_LIST]\r\n";
-    while (dump.size() < kUploadLimit + 5000) dump += "||  1  \"A SATELLITE NAME\"\r\n";
-    console.dump = dump;
+    while (dump.size() < 1024 * 1024) dump += "||  1  \"A SATELLITE NAME\"\r\n";
+    console.dump = dump + "||[END]\r\n";
     EXPECT_EQ(upload(), 1);
+    EXPECT_TRUE(uploaded() == filterMarkedLines(dump) + "[END]  ");
+
+    // A console that never stops: the reception ends at the limit, not complete.
+    test::RecordingUi u;
+    line.received.clear();
+    EXPECT_EQ(uploadChannelList(line, settings, u, uploadPath, 10000), 0);
+    EXPECT_EQ(u.messages, std::vector<std::string>{notComplete()});
     // The probe's byte, then exactly the limit.
-    ASSERT_EQ(line.received.size(), 1 + kUploadLimit);
-    const std::string received(line.received.begin() + 1, line.received.end());
-    EXPECT_TRUE(uploaded() == filterMarkedLines(received));
+    EXPECT_EQ(line.received.size(), 1 + 10000u);
 }
 
 TEST_F(ChannelUploadTest, AListThatDoesNotStartRightIsKeptButNotAccepted) {
     console.dump = "||[SATELLITE]\r\n" + std::string(2600, 'x') + "||[END]\r\n";
     EXPECT_EQ(upload(), 0);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{kNotComplete});
+    EXPECT_EQ(ui.messages, std::vector<std::string>{notComplete()});
     EXPECT_EQ(uploaded(), "[SATELLITE]\r\n[END]  ");
     EXPECT_EQ(line.writes.back().data, bytesOf("go\r\n"));
     // The activity indicator blinks: half at each thousand bytes, full at each five hundred
@@ -190,7 +220,7 @@ TEST_F(ChannelUploadTest, ADeviceThatDisappearsEndsTheReceptionAtOnce) {
     console.dump = "||[SATELLITE_NAME_LIST]\r\n||[END]\r\n";
     line.vanishAfterWrites = 10;
     EXPECT_EQ(upload(), 0);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{kNotComplete});
+    EXPECT_EQ(ui.messages, std::vector<std::string>{notComplete()});
     EXPECT_LT(line.nowMs(), 2000);
 }
 
@@ -228,16 +258,35 @@ TEST(FilterMarkedLines, KeepsWhatFollowsEachMarkUpToItsLineEnd) {
     EXPECT_EQ(filterMarkedLines(""), "");
 }
 
-TEST(FilterMarkedLines, ADumpEndingAtThePromptGetsItsEndLine) {
-    const std::string list = "[SATELLITE_NAME_LIST]\r\n  1  \"ASTRA 1\"\r\n";
-    const std::string repaired =
-        filterMarkedLines("||[SATELLITE_NAME_LIST]\r\n||  1  \"ASTRA 1\"\r\n>");
-    EXPECT_EQ(repaired.size(), list.size());
-    EXPECT_EQ(repaired, list.substr(0, list.size() - 18) + " \r\n[END]\r\n\r\n" +
-                            list.substr(list.size() - 6));
-    // Shorter than the 18 bytes it goes back: written from the start.
-    EXPECT_EQ(filterMarkedLines("||ab\r\n>"), " \r\n[END]\r\n\r\n");
-    EXPECT_EQ(filterMarkedLines(">"), " \r\n[END]\r\n\r\n");
+TEST(FilterMarkedLines, ADumpEndingAtThePromptGetsItsEndLineAfterItsLastRow) {
+    // Rows, then the prompt: on a line of its own after an empty line (once or twice), or as a
+    // marked line, it ends the list after its last row; after a row cut short it adds nothing.
+    std::mt19937 random(7);
+    for (int run = 0; run < 300; ++run) {
+        std::string dump = "echo\r\n";
+        std::string rows;
+        const int count = 1 + static_cast<int>(random() % 4);
+        for (int i = 0; i < count; ++i) {
+            const std::string row = std::string(random() % 30, static_cast<char>('a' + i)) + "\r\n";
+            dump += "||" + row;
+            rows += row;
+        }
+        const std::string prompt = std::string(random() % 20, '#') + ">";
+        switch (random() % 3) {
+            case 0:
+                dump += "\r\n" + prompt + (random() % 2 ? "\r\n" + prompt : "");
+                rows += "[END]\r\n";
+                break;
+            case 1:
+                dump += "||" + prompt;
+                rows += "[END]\r\n";
+                break;
+            default:
+                dump += "||cut\r\n" + prompt;
+                rows += "cut\r\n";
+        }
+        EXPECT_EQ(filterMarkedLines(dump), rows) << dump;
+    }
 }
 
 }  // namespace

@@ -21,8 +21,6 @@ namespace sky::cli {
 
 namespace {
 
-constexpr std::string_view kListStart = "[SATELLITE_NAME_LIST]";
-
 // Parses "COMMAND FILE (--device PATH | --port N)" into the file and the serial settings.
 std::optional<RuntimeSettings> transferArguments(const std::vector<std::string>& args,
                                                  const char* fileKind, std::string& file) {
@@ -97,18 +95,17 @@ int runUpload(const std::vector<std::string>& args) {
         received = db.UploadChannelList();
     }
 
-    const std::optional<std::string> list = uploadPath ? readWholeFile(*uploadPath) : std::nullopt;
-    if (!list || list->compare(0, kListStart.size(), kListStart) != 0) {
-        if (list) std::fprintf(stderr, "What was received is kept in %s\n", uploadPath->c_str());
-        return kFailure;
-    }
+    // A failed upload has said why, and where what it received is kept; the output file is left
+    // as it was.
+    if (!received || !uploadPath) return kFailure;
+    const std::optional<std::string> list = readWholeFile(*uploadPath);
     ReplacementFile target(out);
-    if (!target.create() || !target.write(*list) || !target.commit()) {
+    if (!list || !target.create() || !target.write(*list) || !target.commit()) {
         std::fprintf(stderr, "Cannot write %s; the received list is kept in %s\n", out.c_str(),
                      uploadPath->c_str());
         return kFailure;
     }
-    return received ? kSuccess : kFailure;
+    return kSuccess;
 }
 
 }  // namespace sky::cli
