@@ -5,7 +5,9 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev libqt6svg6)
+# Xvfb and xdotool run the test of the window titles as an X server holds them.
+packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev libqt6svg6
+    libx11-dev xvfb xdotool)
 # The fuzz build needs clang, which brings libFuzzer along.
 case " $* " in *" -DSKYLISTER_FUZZ=ON "*) packages+=(clang) ;; esac
 

@@ -15,6 +15,7 @@
 #include "app/frame/AboutBox.h"
 #include "app/frame/HelpWindow.h"
 #include "app/settings/OptionDialog.h"
+#include "app/settings/QtSettingsStore.h"
 
 namespace sky::app::test {
 
@@ -83,19 +84,31 @@ private slots:
         QCOMPARE(frame->table()->palette().color(QPalette::Text), QColor(10, 20, 30));
     }
 
+    void settingsStoreTellsWhenItCannotWrite() {
+        // The settings folder cannot be made: a file stands where it would be.
+        const QString blocker = dir->path() + "/blocker";
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker + "/config");
+        QtSettingsStore store;
+        store.writeInt("Skylister", "Key", 1);
+        QVERIFY(!store.commit());
+        QVERIFY(QString::fromStdString(store.location()).startsWith(blocker));
+    }
+
     void aboutBoxShowsVersionDateAndHistoryAtItsEnd() {
         bool checked = false;
         QTimer::singleShot(0, this, [&] {
             auto* box = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
             if (!box) return;
             QScrollBar* scroll = box->historyEdit()->verticalScrollBar();
-            checked = box->windowTitle() == "About Skylister" &&
-                      box->versionEdit()->text() == "1.2.1" &&
-                      box->dateEdit()->text() == "2001.02.23" &&
-                      box->versionEdit()->isReadOnly() &&
-                      box->historyEdit()->toPlainText().startsWith("\nVersion 1.2.1\t2001.02.23\n") &&
-                      box->historyEdit()->toPlainText().endsWith("adjusting upload for large size\n") &&
-                      scroll->value() == scroll->maximum();
+            checked =
+                box->windowTitle() == "About Skylister" && box->versionEdit()->text() == "1.2.1" &&
+                box->dateEdit()->text() == "2001.02.23" && box->versionEdit()->isReadOnly() &&
+                box->historyEdit()->toPlainText().startsWith("\nVersion 1.2.1\t2001.02.23\n") &&
+                box->historyEdit()->toPlainText().endsWith("adjusting upload for large size\n") &&
+                scroll->value() == scroll->maximum();
             for (QPushButton* button : box->findChildren<QPushButton*>()) {
                 if (button->text() == "O  K") button->click();
             }

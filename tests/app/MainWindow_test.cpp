@@ -43,6 +43,12 @@ private slots:
         QVERIFY(!frame->action(cmd::kSave)->isEnabled());
         QVERIFY(!frame->action(cmd::kDelete)->isEnabled());
         QCOMPARE(frame->action(cmd::kOpen)->shortcut(), QKeySequence("Ctrl+O"));
+        QCOMPARE(frame->action(cmd::kUndo)->shortcut(), QKeySequence("Ctrl+Z"));
+        // The command bar keeps its buttons' texts whole, also in a narrow window.
+        for (const int id : {cmd::kOpen, cmd::kCompileDownload, cmd::kDownloadOthers}) {
+            QPushButton* button = frame->commandButton(id);
+            QVERIFY(button->minimumWidth() >= button->sizeHint().width());
+        }
         QCOMPARE(frame->action(cmd::kDelete)->toolTip(), QString("Delete Selected Channel(s)"));
         QCOMPARE(frame->action(cmd::kSortFrequency)->statusTip(),
                  QString("Sort by Satellite >> Type >> Frequency >> Channel Name"));
@@ -111,7 +117,8 @@ private slots:
     }
 
     void tableModelPassesTheModelTester() {
-        QAbstractItemModelTester tester(model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         open(copyExample());
         trigger(cmd::kAnalogChannel);
         trigger(cmd::kSatelliteList);
@@ -138,6 +145,21 @@ private slots:
         QVERIFY(frame->messageWindow()->isVisible());
         QVERIFY(frame->messageWindow()->edit()->isReadOnly());
         QVERIFY(!(frame->messageWindow()->allowedAreas() & Qt::TopDockWidgetArea));
+        // Floated, it takes its own size rather than the list's height.
+        frame->messageWindow()->setFloating(true);
+        QCOMPARE(frame->messageWindow()->size(), frame->messageWindow()->floatingSize());
+        frame->messageWindow()->setFloating(false);
+        // Clearing shows the window first.
+        ui.hideMessageWindow();
+        ui.clearMessages();
+        QVERIFY(frame->messageWindow()->isVisible());
+
+        // A status line stands in the idle prompt's place, never over it.
+        ui.statusText("Transfer cancelled by the user.");
+        QCOMPARE(frame->statusBar()->currentMessage(), QString("Transfer cancelled by the user."));
+        QVERIFY(frame->idlePrompt()->isHidden());
+        frame->statusBar()->clearMessage();
+        QVERIFY(frame->idlePrompt()->isVisible());
 
         ui.setProgress(40);
         QProgressBar* bar = frame->userInterface().progressBar();

@@ -1,6 +1,8 @@
 // The compile, download and upload commands through the main window's actions and buttons, the
 // transfers against stb-sim on a pseudo-terminal.
 
+#include <unistd.h>
+
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -10,7 +12,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
-#include <unistd.h>
 
 #include "AppFixture.h"
 #include "StbSimProcess.h"
@@ -125,16 +126,18 @@ private slots:
             boxes << box.caption + ": " + box.text;
             if (box.text.startsWith("Flash download")) {
                 QtUserInterface& ui = frame->userInterface();
-                seen << QString("open %1").arg(frame->action(cmd::kOpen)->isEnabled())
-                     << QString("delete %1").arg(frame->action(cmd::kDelete)->isEnabled())
-                     << QString("option %1").arg(frame->action(cmd::kOption)->isEnabled())
-                     << QString("view %1").arg(frame->action(cmd::kAnalogChannel)->isEnabled())
-                     << QString("cancel %1").arg(ui.cancelButton()->isVisible())
-                     << QString("progress %1").arg(ui.progressBar() ? ui.progressBar()->value() : -1)
-                     << QString("cursor %1").arg(QApplication::overrideCursor()->shape());
-                seen << QString("messages %1").arg(
-                            frame->messageWindow()->isVisible() &&
-                            frame->messageWindow()->text().contains("Connetion established..."));
+                seen
+                    << QString("open %1").arg(frame->action(cmd::kOpen)->isEnabled())
+                    << QString("delete %1").arg(frame->action(cmd::kDelete)->isEnabled())
+                    << QString("option %1").arg(frame->action(cmd::kOption)->isEnabled())
+                    << QString("view %1").arg(frame->action(cmd::kAnalogChannel)->isEnabled())
+                    << QString("cancel %1").arg(ui.cancelButton()->isVisible())
+                    << QString("progress %1").arg(ui.progressBar() ? ui.progressBar()->value() : -1)
+                    << QString("cursor %1").arg(QApplication::overrideCursor()->shape());
+                seen << QString("messages %1")
+                            .arg(frame->messageWindow()->isVisible() &&
+                                 frame->messageWindow()->text().contains(
+                                     "Connetion established..."));
             }
             if (box.buttons == Buttons::Ok) return Answer::Ok;
             const Answer answer = answers.empty() ? Answer::No : answers.front();
@@ -144,8 +147,7 @@ private slots:
         frame->commandButton(cmd::kCompileDownload)->click();
         QCOMPARE(boxes, (QStringList{kConverted, kQuestion, kSuccess}));
         QCOMPARE(seen, (QStringList{"open 0", "delete 0", "option 0", "view 1", "cancel 1",
-                                    "progress 100",
-                                    QString("cursor %1").arg(int(Qt::BusyCursor)),
+                                    "progress 100", QString("cursor %1").arg(int(Qt::BusyCursor)),
                                     "messages 1"}));
         QCOMPARE(readAll(file("stored.bin")), readAll(file("channels.bin")));
         // Saved first: the text file holds the edited list.
@@ -213,6 +215,9 @@ private slots:
         trigger(cmd::kDownloadCurrent);
         QCOMPARE(boxes, QStringList{kQuestion});
         QVERIFY(frame->messageWindow()->text().endsWith("Transfer cancelled by the user.\n"));
+        // Said where the user looks: the message window stays, and the status bar.
+        QVERIFY(frame->messageWindow()->isVisible());
+        QCOMPARE(frame->statusBar()->currentMessage(), QString("Transfer cancelled by the user."));
         QVERIFY(!QFile::exists(file("stored.bin")));
         QVERIFY(!frame->userInterface().cancelButton()->isVisible());
         // The port is free: the next download goes through.
@@ -281,8 +286,7 @@ private slots:
         QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::ExeOwner);
         boxes.clear();
         trigger(cmd::kBasicCompile);
-        QFile::setPermissions(dir->path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(boxes.contains("Skylister: Making a HEX file is failed!"));
         QCOMPARE(readAll(path), before);
         QVERIFY(!QFile::exists(file("channels.bin")));

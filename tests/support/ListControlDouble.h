@@ -26,6 +26,7 @@ public:
     // Reads the list from now on.
     void attach(const ShownList& shown);
 
+    bool inReset() const { return inReset_; }
     void beginReset() override;
     void endReset() override;
     std::vector<std::size_t> selectedRows() const override;

@@ -5,6 +5,7 @@ namespace sky::test {
 void RecordingUi::message(const std::string& text, const std::string& caption) {
     messages.push_back(text);
     captions.push_back(caption);
+    if (onMessage) onMessage(text);
 }
 
 Answer RecordingUi::ask(const std::string& text, Buttons buttons, Icon icon,

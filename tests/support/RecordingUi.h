@@ -52,6 +52,8 @@ public:
     std::deque<Answer> scriptedAnswers;
     // The status-bar lines in order.
     std::vector<std::string> statusTexts;
+    // Called as each message box is shown.
+    std::function<void(const std::string&)> onMessage;
     // Asked whenever a transfer checks for the user's cancel.
     std::function<bool()> cancelWhen;
     // How many times a transfer told that bytes moved on its line.

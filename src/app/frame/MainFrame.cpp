@@ -13,12 +13,14 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QWhatsThis>
+#include <algorithm>
 
 #include "app/frame/AboutBox.h"
 #include "app/frame/ChannelEditingWiring.h"
 #include "app/frame/Commands.h"
 #include "app/frame/HelpWindow.h"
 #include "app/frame/Icons.h"
+#include "app/frame/LockKeyPanes.h"
 #include "app/frame/MessageWindow.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
@@ -378,7 +380,9 @@ void CMainFrame::createCommandBar() {
     for (const Button& place : layout) {
         auto* button = new QPushButton(place.caption, panel);
         button->setFont(font);
-        button->setMinimumWidth(200);
+        // At least 200 pixels, and never narrower than its text: a narrow window must not clip
+        // "Compile+Download Current CH. List".
+        button->setMinimumWidth(std::max(200, button->sizeHint().width()));
         button->setFocusPolicy(Qt::NoFocus);
         const auto [status, tip] = splitPrompt(commandInfo(place.id)->prompt);
         button->setStatusTip(status);
@@ -394,9 +398,14 @@ void CMainFrame::createCommandBar() {
 }
 
 void CMainFrame::createStatusBar() {
-    idlePrompt_ = new QLabel("For Help, press F1", this);
+    idlePrompt_ = new QLabel("For Help, press F1", statusBar());
     idlePrompt_->setObjectName("IdlePrompt");
     statusBar()->addWidget(idlePrompt_, 1);
+    // A command prompt or a status line takes the place of the idle prompt while it stands, so
+    // that the two are never drawn over each other.
+    connect(statusBar(), &QStatusBar::messageChanged, idlePrompt_,
+            [this](const QString& message) { idlePrompt_->setVisible(message.isEmpty()); });
+    new LockKeyPanes(*statusBar());
 }
 
 void CMainFrame::applyListColours() {

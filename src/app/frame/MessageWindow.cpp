@@ -1,5 +1,6 @@
 #include "app/frame/MessageWindow.h"
 
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
@@ -13,9 +14,21 @@ MessageWindow::MessageWindow(QWidget* parent)
     edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     edit_->setObjectName("MessageText");
     setWidget(edit_);
+    connect(this, &QDockWidget::topLevelChanged, this, [this](bool floating) {
+        if (floating) resize(floatingSize());
+    });
 }
 
-QString MessageWindow::text() const { return edit_->toPlainText(); }
+QSize MessageWindow::floatingSize() const {
+    // A dialog unit is a quarter of the font's average character width across and an eighth of
+    // its height down.
+    const QFontMetrics metrics(font());
+    return {277 * metrics.averageCharWidth() / 4, 229 * metrics.height() / 8};
+}
+
+QString MessageWindow::text() const {
+    return edit_->toPlainText();
+}
 
 void MessageWindow::showNow(bool show) {
     setVisible(show);

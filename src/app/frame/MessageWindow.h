@@ -24,6 +24,10 @@ public:
     QPlainTextEdit* edit() const { return edit_; }
     QString text() const;
 
+    // The window's own size, 277 by 229 dialog units of its font, which it takes when floated:
+    // docked it spans the list's height, which as a floating window would cover the list.
+    QSize floatingSize() const;
+
 private:
     QPlainTextEdit* edit_;
 };

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# The window titles as the X server holds them (_NET_WM_NAME), which is what a window manager
+# shows: Qt may add to a title on X11, which tests that read windowTitle() offscreen cannot see.
+# Runs the program under Xvfb on the example list, edits it, asks to close, and answers the
+# "Saving" question with Cancel: the window must stay, titled as the program sets it.
+# Usage: window_titles.sh SKYLISTER EXAMPLE_LIST
+set -euo pipefail
+
+program=$1
+example=$2
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Waits up to 10 s for a window whose name matches the pattern; prints its id.
+wait_for_window() {
+    local pattern=$1
+    for _ in $(seq 100); do
+        local id
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# A display of its own: Xvfb picks a free number and writes it to the descriptor.
+exec 3<> <(:)
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r -t 10 display <&3 || fail "Xvfb did not start"
+export DISPLAY=":$display"
+
+list="$work/channels.txt"
+cp "$example" "$list"
+export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+"$program" "$list" >"$work/log" 2>&1 &
+app_pid=$!
+
+expected="Skylister : $list"
+main=$(wait_for_window "^Skylister : ") || fail "no main window; the program said: $(cat "$work/log")"
+# The title is set once the list has loaded.
+for _ in $(seq 50); do
+    [ "$(xdotool getwindowname "$main")" = "$expected" ] && break
+    sleep 0.1
+done
+name=$(xdotool getwindowname "$main")
+[ "$name" = "$expected" ] || fail "main window is named '$name', not '$expected'"
+
+# Select the first channel (a click in the list's empty part, then Down and Up) and delete it,
+# then File > Exit: the question comes up with its own title.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 100)) click 1
+sleep 0.3
+xdotool key Down
+sleep 0.2
+xdotool key Up
+sleep 0.2
+xdotool key Delete
+sleep 0.3
+xdotool key --clearmodifiers alt+f
+sleep 0.3
+xdotool key x
+question=$(wait_for_window "^Saving") || fail "no \"Saving\" question after File > Exit"
+name=$(xdotool getwindowname "$question")
+[ "$name" = "Saving" ] || fail "the question is named '$name', not 'Saving'"
+
+# Cancel keeps the window and the list.
+xdotool windowfocus --sync "$question" 2>/dev/null || true
+xdotool key Escape
+sleep 0.5
+kill -0 "$app_pid" 2>/dev/null || fail "the program ended although the question was cancelled"
+xdotool search --onlyvisible --name "^Saving" >/dev/null 2>&1 && fail "the question is still open"
+[ "$(xdotool getwindowname "$main")" = "$expected" ] || fail "the main window has gone"
+cmp -s "$example" "$list" || fail "the list file was changed"
+echo "window titles as set: '$expected', 'Saving'"
