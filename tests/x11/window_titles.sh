@@ -2,7 +2,8 @@
 # The window titles as the X server holds them (_NET_WM_NAME), which is what a window manager
 # shows: Qt may add to a title on X11, which tests that read windowTitle() offscreen cannot see.
 # Runs the program under Xvfb on the example list, edits it, asks to close, and answers the
-# "Saving" question with Cancel: the window must stay, titled as the program sets it.
+# "Saving" question with Cancel: the window must stay, titled as the program sets it. Then opens a
+# list of 40 satellite names with --sat40.
 # Usage: window_titles.sh SKYLISTER EXAMPLE_LIST
 set -euo pipefail
 
@@ -89,4 +90,22 @@ kill -0 "$app_pid" 2>/dev/null || fail "the program ended although the question 
 xdotool search --onlyvisible --name "^Saving" >/dev/null 2>&1 && fail "the question is still open"
 [ "$(xdotool getwindowname "$main")" = "$expected" ] || fail "the main window has gone"
 cmp -s "$example" "$list" || fail "the list file was changed"
-echo "window titles as set: '$expected', 'Saving'"
+kill "$app_pid" 2>/dev/null || true
+wait "$app_pid" 2>/dev/null || true
+
+# A list of 40 satellite names opens from the command line with --sat40.
+list40="$work/forty.txt"
+awk '{ print } /^32 +"USER 32"/ { for (n = 33; n <= 40; ++n) printf "%d     \"USER %d\"\r\n", n, n }' \
+    "$example" >"$list40"
+"$program" --sat40 "$list40" >"$work/log" 2>&1 &
+app_pid=$!
+expected40="Skylister : $list40"
+for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^Skylister" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && [ "$(xdotool getwindowname "$id")" = "$expected40" ] && break
+    sleep 0.1
+done
+[ -n "$id" ] && [ "$(xdotool getwindowname "$id")" = "$expected40" ] ||
+    fail "--sat40 did not open the list of 40 names: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' ' ')"
+
+echo "window titles as set: '$expected', 'Saving', '$expected40'"
