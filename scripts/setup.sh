@@ -5,9 +5,10 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-# Xvfb and xdotool run the test of the window titles as an X server holds them.
+# Xvfb and xdotool run the test of the window titles as an X server holds them; clang-format checks
+# the sources' format.
 packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev libqt6svg6
-    libx11-dev xvfb xdotool)
+    libx11-dev xvfb xdotool clang-format)
 # The fuzz build needs clang, which brings libFuzzer along.
 case " $* " in *" -DSKYLISTER_FUZZ=ON "*) packages+=(clang) ;; esac
 

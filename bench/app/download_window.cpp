@@ -15,11 +15,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "QuietUi.h"
 #include "app/frame/Commands.h"
 #include "app/frame/MainFrame.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
-#include "QuietUi.h"
 #include "document/ListDB.h"
 
 int main(int argc, char** argv) {

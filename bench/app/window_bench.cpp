@@ -9,15 +9,15 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QScrollBar>
-#include <cstring>
 #include <QItemSelection>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -89,7 +89,11 @@ double statusMb(const char* key) {
     if (!status.open(QIODevice::ReadOnly)) return 0;
     for (const QByteArray& line : status.readAll().split('\n')) {
         if (line.startsWith(key)) {
-            return line.mid(static_cast<int>(std::strlen(key))).trimmed().split(' ').front().toDouble() /
+            return line.mid(static_cast<int>(std::strlen(key)))
+                       .trimmed()
+                       .split(' ')
+                       .front()
+                       .toDouble() /
                    1024.0;
         }
     }
@@ -128,8 +132,8 @@ int main(int argc, char** argv) {
     ChannelTableView* table = frame.table();
     const QString path = QString::fromLocal8Bit(argv[1]);
 
-    report("Open (check, load, show)",
-           timeRuns(3, [] {}, [&] { frame.openFile(path); }, frame));
+    report("Open (check, load, show)", timeRuns(
+                                           3, [] {}, [&] { frame.openFile(path); }, frame));
     const int rows = table->model()->rowCount();
     std::printf("digital view rows %d\n", rows);
     if (rows < 200) return 1;
@@ -139,7 +143,8 @@ int main(int argc, char** argv) {
                kRuns,
                [&] {
                    table->clearSelection();
-                   table->scrollTo(table->model()->index(rows / 2, 0), QAbstractItemView::PositionAtCenter);
+                   table->scrollTo(table->model()->index(rows / 2, 0),
+                                   QAbstractItemView::PositionAtCenter);
                },
                [&] {
                    const QPoint at = table->visualRect(table->model()->index(rows / 2, 0)).center();
@@ -153,7 +158,8 @@ int main(int argc, char** argv) {
                    QItemSelection selection;
                    for (int i = 0; i < 100; ++i) {
                        const int row = i * (rows / 100);
-                       selection.select(table->model()->index(row, 0), table->model()->index(row, 0));
+                       selection.select(table->model()->index(row, 0),
+                                        table->model()->index(row, 0));
                    }
                    table->selectionModel()->select(
                        selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -174,7 +180,8 @@ int main(int argc, char** argv) {
         {"sort by type, name", cmd::kSortNameOnly},
     };
     for (const auto& [what, id] : sorts) {
-        report(what, timeRuns(3, [] {}, [&, id = id] { frame.action(id)->trigger(); }, frame));
+        report(what, timeRuns(
+                         3, [] {}, [&, id = id] { frame.action(id)->trigger(); }, frame));
     }
     report("scroll from the top to the last row (Ctrl+End)",
            timeRuns(
@@ -197,8 +204,8 @@ int main(int argc, char** argv) {
             ++pages;
         }
         const double ms = msSince(start);
-        std::printf("%-44s %d pages, %.1f ms a page\n", "scroll page by page to the last row", pages,
-                    ms / std::max(pages, 1));
+        std::printf("%-44s %d pages, %.1f ms a page\n", "scroll page by page to the last row",
+                    pages, ms / std::max(pages, 1));
     }
     report("switch to the analog view",
            timeRuns(

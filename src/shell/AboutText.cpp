@@ -17,7 +17,8 @@ std::string aboutHistory() {
         "\r\nVersion 1.0.5\t2000.10.20\r\n",
         "Include MFC dll to EXE file\r\n",
         "\r\nVersion 0.1003\t2000.09.04\r\n",
-        "Save comm port number at registry\r\nWhen dowmloading, find ack signal from STB only about "
+        "Save comm port number at registry\r\nWhen dowmloading, find ack signal from STB only "
+        "about "
         "10 seconds\r\n\r\n",
         "2000.08.24: to exist null channel for using gap channel at SAVE,COMPILE,UPLOAD. ",
         "and when added new channel by double click, old channel deleted, and that place replaced "

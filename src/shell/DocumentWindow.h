@@ -21,12 +21,12 @@ public:
 
     // The file-open and file-save dialogs: the chosen full path, or nothing on Cancel. The
     // folder, when given, is where the dialog starts. The save dialog asks before overwriting.
-    virtual std::optional<std::string> chooseFileToOpen(const std::string& caption,
-                                                        const std::vector<FileFilter>& filters,
-                                                        const std::optional<std::string>& folder) = 0;
-    virtual std::optional<std::string> chooseFileToSave(const std::string& caption,
-                                                        const std::vector<FileFilter>& filters,
-                                                        const std::optional<std::string>& folder) = 0;
+    virtual std::optional<std::string> chooseFileToOpen(
+        const std::string& caption, const std::vector<FileFilter>& filters,
+        const std::optional<std::string>& folder) = 0;
+    virtual std::optional<std::string> chooseFileToSave(
+        const std::string& caption, const std::vector<FileFilter>& filters,
+        const std::optional<std::string>& folder) = 0;
     virtual void setTitle(const std::string& title) = 0;
     // The wait cursor, shown from begin to end of a long step.
     virtual void beginWait() = 0;

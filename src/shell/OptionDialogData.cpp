@@ -30,8 +30,7 @@ void OptionDialogData::loadDefaultColours() {
     coloursChanged_ = true;
 }
 
-bool OptionDialogData::accept(Settings& settings, RuntimeSettings& runtime,
-                              bool& max40Flag) const {
+bool OptionDialogData::accept(Settings& settings, RuntimeSettings& runtime, bool& max40Flag) const {
     const int port = portIndex ? *portIndex + 1 : 0;
     if (coloursChanged_) settings.saveColours(text_, background_);
     max40Flag = max40;

@@ -42,7 +42,8 @@ std::vector<std::string> serialDevicesPresent(const std::string& deviceFolder) {
     std::sort(terminals.begin(), terminals.end());
     std::vector<std::string> devices;
     const fs::path folder(deviceFolder);
-    for (const auto& terminal : terminals) devices.push_back((folder / std::get<2>(terminal)).string());
+    for (const auto& terminal : terminals)
+        devices.push_back((folder / std::get<2>(terminal)).string());
 
     std::vector<std::string> stable;
     error.clear();

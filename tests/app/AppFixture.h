@@ -28,7 +28,9 @@ namespace sky::app::test {
 
 namespace cmd = sky::app::cmd;
 
-inline QString exampleList() { return QString(SKYLISTER_SOURCE_DIR) + "/examples/channels.txt"; }
+inline QString exampleList() {
+    return QString(SKYLISTER_SOURCE_DIR) + "/examples/channels.txt";
+}
 
 inline QByteArray readAll(const QString& path) {
     QFile file(path);
@@ -87,7 +89,8 @@ public:
             answers.pop_front();
             return answer;
         };
-        frame->documentWindow().answerFileDialogs = [this](bool save) -> std::optional<std::string> {
+        frame->documentWindow().answerFileDialogs =
+            [this](bool save) -> std::optional<std::string> {
             dialogs << (save ? "save" : "open");
             if (files.empty()) return std::nullopt;
             const QString file = files.front();
@@ -101,7 +104,8 @@ public:
     }
 
     void stop() {
-        if (frame) frame->userInterface().answerBoxes = [](const BoxRequest&) { return Answer::No; };
+        if (frame)
+            frame->userInterface().answerBoxes = [](const BoxRequest&) { return Answer::No; };
         frame.reset();
         dir.reset();
     }
@@ -137,9 +141,7 @@ public:
         for (int row = 0; row < model()->rowCount(); ++row) result << cell(row, column);
         return result;
     }
-    QPoint rowCentre(int row) const {
-        return table()->visualRect(model()->index(row, 0)).center();
-    }
+    QPoint rowCentre(int row) const { return table()->visualRect(model()->index(row, 0)).center(); }
     void selectRows(std::initializer_list<int> rows) {
         table()->clearSelection();
         for (const int row : rows) table()->selectAndFocus(static_cast<std::size_t>(row));

@@ -99,9 +99,8 @@ private slots:
     void droppingRowsMovesThemAboveTheTargetRow() {
         selectRows({1, 2, 3});
         drop(8);
-        QCOMPARE(names().mid(0, 8),
-                 (QStringList{"Das Erste", "3sat", "DLF Kultur", "RTL", "--", "BR Sued",
-                              "hr-fernsehen", "ZDF"}));
+        QCOMPARE(names().mid(0, 8), (QStringList{"Das Erste", "3sat", "DLF Kultur", "RTL", "--",
+                                                 "BR Sued", "hr-fernsehen", "ZDF"}));
         QCOMPARE(undoText(), QString("Undo (1 - Group Move)"));
 
         // A drop below the last row moves nothing.

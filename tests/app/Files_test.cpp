@@ -112,7 +112,8 @@ private slots:
             caption = box->windowTitle();
             box->button(QMessageBox::Ok)->click();
         });
-        frame->userInterface().message("Drag Only possible \n\nWhen drag region\r\nsame!!", "Skylister");
+        frame->userInterface().message("Drag Only possible \n\nWhen drag region\r\nsame!!",
+                                       "Skylister");
         QCOMPARE(caption, QString("Skylister"));
         QCOMPARE(text, QString("Drag Only possible \n\nWhen drag region\nsame!!"));
 

@@ -26,7 +26,8 @@ AboutBox::AboutBox(QWidget* parent)
 
     auto* picture = new QLabel(this);
     picture->setPixmap(programIcon().pixmap(72, 72));
-    auto* name = new QLabel("<b>Skylister</b><br>Channel list editor for satellite receivers", this);
+    auto* name =
+        new QLabel("<b>Skylister</b><br>Channel list editor for satellite receivers", this);
     auto* top = new QHBoxLayout;
     top->addWidget(picture);
     top->addWidget(name, 1);

@@ -9,6 +9,7 @@ namespace {
 using VC = ViewCommand;
 
 // The command prompts; the platform's own commands get prompts in the same manner.
+// clang-format off
 const CommandInfo kCommands[] = {
     {cmd::kOpen, "&Open...\tCtrl+O", "Open an existing channel list\nOpen", "document-open",
      "open", "Ctrl+O", {}, false},
@@ -115,6 +116,7 @@ const CommandInfo kCommands[] = {
     {cmd::kAbout, "&About Skylister...",
      "Show the program's version, date and history\nAbout", "help-about", "", "", {}, false},
 };
+// clang-format on
 
 }  // namespace
 

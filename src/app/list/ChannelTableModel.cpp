@@ -7,8 +7,7 @@
 namespace sky::app {
 
 ChannelTableModel::ChannelTableModel(QObject* parent)
-    : QAbstractTableModel(parent),
-      icons_{ownIcon("tv"), ownIcon("radio"), ownIcon("plain")} {}
+    : QAbstractTableModel(parent), icons_{ownIcon("tv"), ownIcon("radio"), ownIcon("plain")} {}
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() || !shown_) return 0;
@@ -25,7 +24,8 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     const auto row = static_cast<std::size_t>(index.row());
     switch (role) {
         case Qt::DisplayRole: {
-            const std::string_view text = shown_->cell(row, static_cast<std::size_t>(index.column()));
+            const std::string_view text =
+                shown_->cell(row, static_cast<std::size_t>(index.column()));
             return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
         }
         case Qt::DecorationRole:
@@ -50,7 +50,9 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
            Qt::ItemIsDropEnabled | Qt::ItemNeverHasChildren;
 }
 
-QStringList ChannelTableModel::mimeTypes() const { return {kRowsMimeType}; }
+QStringList ChannelTableModel::mimeTypes() const {
+    return {kRowsMimeType};
+}
 
 bool ChannelTableModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int, int,
                                         const QModelIndex&) const {

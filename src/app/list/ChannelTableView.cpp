@@ -15,7 +15,9 @@ namespace sky::app {
 
 namespace {
 
-QColor qColour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+QColor qColour(const Rgb& rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
 }  // namespace
 
@@ -71,7 +73,9 @@ void ChannelTableView::applyColours(const ListColours& colours) {
     viewport()->update();
 }
 
-void ChannelTableView::beginReset() { model_->beginReset(); }
+void ChannelTableView::beginReset() {
+    model_->beginReset();
+}
 
 void ChannelTableView::endReset() {
     model_->endReset();

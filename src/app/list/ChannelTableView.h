@@ -3,8 +3,8 @@
 #include <QTableView>
 #include <functional>
 
-#include "editor/view/ListControl.h"
 #include "app/list/ChannelTableModel.h"
+#include "editor/view/ListControl.h"
 #include "shell/Settings.h"
 
 namespace sky {

@@ -16,7 +16,9 @@ namespace sky::app {
 
 namespace {
 
-QString cssColour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue).name(); }
+QString cssColour(const Rgb& rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue).name();
+}
 
 }  // namespace
 
@@ -106,9 +108,9 @@ OptionDialog::OptionDialog(OptionDialogData& data, const std::vector<std::string
 }
 
 void OptionDialog::showSample() {
-    sample_->setStyleSheet(QString("color: %1; background-color: %2;")
-                               .arg(cssColour(data_.textColour()),
-                                    cssColour(data_.backgroundColour())));
+    sample_->setStyleSheet(
+        QString("color: %1; background-color: %2;")
+            .arg(cssColour(data_.textColour()), cssColour(data_.backgroundColour())));
 }
 
 void OptionDialog::portChosen(int index) {
