@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <thread>
 
 #include "document/CompileCommands.h"
@@ -20,8 +22,38 @@ namespace sky {
 namespace {
 
 namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
 
 const char* const kSuccess = "Flash download is terminated successfully.\n";
+const char* const kCancelled = "Transfer cancelled by the user.\r\n";
+
+// A user who presses Cancel once the line has been quiet for half a second. beforeEachLook runs
+// whenever the transfer looks for the cancel.
+class QuietCancel {
+public:
+    explicit QuietCancel(test::RecordingUi& ui, std::function<void()> beforeEachLook = {}) {
+        ui.cancelWhen = [this, &ui, look = std::move(beforeEachLook)] {
+            if (look) look();
+            const Clock::time_point now = Clock::now();
+            if (ui.activityReports != seen_) {
+                seen_ = ui.activityReports;
+                quietSince_ = now;
+            }
+            if (!pressedAt && now - quietSince_ >= 500ms) pressedAt = now;
+            return pressedAt.has_value();
+        };
+    }
+
+    // How long the transfer went on after the press.
+    Clock::duration afterPress() const { return Clock::now() - pressedAt.value_or(Clock::now()); }
+
+    std::optional<Clock::time_point> pressedAt;
+
+private:
+    int seen_ = -1;
+    Clock::time_point quietSince_ = Clock::now();
+};
 
 class TransferEndToEndTest : public ::testing::Test {
 protected:
@@ -152,6 +184,83 @@ TEST_F(TransferEndToEndTest, TransfersInARowOnOnePortAllSucceed) {
         ASSERT_EQ(db.DownloadFile(image), 1) << "download " << run + 1;
         EXPECT_TRUE(test::readFile(stored) == test::readFile(image));
     }
+}
+
+TEST_F(TransferEndToEndTest, ACancelDuringAnUploadEndsAtOnceAndTheNextUploadSucceeds) {
+    // The receiver pauses 30 s in the middle of the dump; the user cancels.
+    test::StbSim sim({"--dump", listPath, "--pause-dump-after", "20:30"});
+    useDevice(sim);
+    QuietCancel user(ui);
+    CListDB db(settings, ui);
+    EXPECT_EQ(db.UploadChannelList(), 0);
+    ASSERT_TRUE(user.pressedAt);
+    EXPECT_LT(user.afterPress(), 1s);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(std::count(ui.windowTexts.begin(), ui.windowTexts.end(), kCancelled), 1);
+
+    // The port is free and the receiver takes the next upload at once.
+    test::RecordingUi u;
+    CListDB again(settings, u);
+    ASSERT_EQ(again.UploadChannelList(), 1);
+    EXPECT_EQ(u.messages, std::vector<std::string>{"Uploading SUCESS"});
+}
+
+TEST_F(TransferEndToEndTest, ACancelDuringASilentDownloadEndsAtOnceAndTheNextDownloadSucceeds) {
+    const std::string image = compiledImage();
+    // The receiver pauses after the first packet, or freezes once the first packet is under way
+    // (its body then waits in the line for a reader).
+    for (const bool freeze : {false, true}) {
+        test::StbSim sim(freeze ? std::vector<std::string>{}
+                                : std::vector<std::string>{"--pause-download-after", "0:30"});
+        useDevice(sim);
+        test::RecordingUi u;
+        bool frozen = false;
+        QuietCancel user(u, [&] {
+            if (freeze && !frozen && !u.progressReports.empty()) {
+                sim.stop();
+                frozen = true;
+            }
+        });
+        CListDB db(settings, u, listPath);
+        EXPECT_EQ(db.DownloadFile(image), 0);
+        ASSERT_TRUE(user.pressedAt) << freeze;
+        EXPECT_LT(user.afterPress(), 1s);
+        EXPECT_TRUE(u.messages.empty()) << u.messages.front();
+        EXPECT_EQ(u.windowTexts.back(), kCancelled);
+
+        sim.resume();
+        test::RecordingUi next;
+        CListDB again(settings, next, listPath);
+        EXPECT_EQ(again.DownloadFile(image), 1) << freeze;
+        EXPECT_EQ(next.messages, std::vector<std::string>{kSuccess});
+    }
+}
+
+TEST_F(TransferEndToEndTest, ADumpEndingAtAShortPromptLoadsWhole) {
+    // Without its end line the dump ends after the silence limit.
+    test::StbSim sim({"--dump", listPath, "--end-at-prompt", "--prompt", ">"});
+    useDevice(sim);
+    CListDB db(settings, ui);
+    ASSERT_EQ(db.UploadChannelList(), 1);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Uploading SUCESS"});
+    std::string problem;
+    EXPECT_EQ(load(settings, uploadFilePath(problem).value()), load(settings, listPath));
+}
+
+TEST_F(TransferEndToEndTest, TheLargestListComesBackWhole) {
+    const std::string program = std::string(SKYLISTER_BINARY_DIR) + "/tools/skylister-listgen";
+    ASSERT_EQ(::access(program.c_str(), X_OK), 0)
+        << program << " is missing: build skylister-listgen";
+    const std::string largest = dir.file("largest.txt");
+    ASSERT_EQ(std::system((program + " " + largest + " >/dev/null").c_str()), 0);
+    // Faster than the line's speed, which would take six minutes.
+    test::StbSim sim({"--dump", largest, "--dump-rate", "4000000"});
+    useDevice(sim);
+    settings.maxSatellite40 = true;
+    CListDB db(settings, ui);
+    ASSERT_EQ(db.UploadChannelList(), 1);
+    std::string problem;
+    EXPECT_EQ(load(settings, uploadFilePath(problem).value()), load(settings, largest));
 }
 
 TEST_F(TransferEndToEndTest, ASilentReceiverFailsWithinItsBound) {

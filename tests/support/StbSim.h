@@ -46,6 +46,7 @@ public:
     ~StbSim() {
         if (pid_ <= 0) return;
         ::kill(pid_, SIGTERM);
+        resume();
         int status = 0;
         ::waitpid(pid_, &status, 0);
     }
@@ -55,6 +56,9 @@ public:
     const std::string& device() const { return device_; }
     // Switches the receiver off and on again.
     void powerCycle() const { ::kill(pid_, SIGUSR1); }
+    // Freezes the receiver where it is (it neither reads nor sends), and lets it go on.
+    void stop() const { ::kill(pid_, SIGSTOP); }
+    void resume() const { ::kill(pid_, SIGCONT); }
 
 private:
     pid_t pid_ = -1;

@@ -14,11 +14,11 @@ bool parseInt(std::string_view text, int& value) {
     return error == std::errc() && end == text.data() + text.size() && value >= 0;
 }
 
-// "P:N": packet P, N times.
-bool parseAckFault(std::string_view text, AckFault& fault) {
+// "A:B": two numbers.
+bool parsePair(std::string_view text, int& first, int& second) {
     const size_t colon = text.find(':');
-    return colon != std::string_view::npos && parseInt(text.substr(0, colon), fault.packet) &&
-           parseInt(text.substr(colon + 1), fault.times);
+    return colon != std::string_view::npos && parseInt(text.substr(0, colon), first) &&
+           parseInt(text.substr(colon + 1), second);
 }
 
 }  // namespace
@@ -44,6 +44,9 @@ const char* helpText() {
            "  --link PATH              also make PATH a symbolic link to the device\n"
            "  --power-cycle-after MS   stay off until MS ms after a program first opens the\n"
            "                           device, as a user switching the receiver on\n"
+           "  --prompt TEXT            the console's prompt (STB> unless given)\n"
+           "  --dump-rate N            print the dump at N bytes a second instead of the\n"
+           "                           line's 11520, to try large lists quickly\n"
            "  -v, --verbose            tell on standard error what happens\n"
            "  -h, --help               show this text\n"
            "\n"
@@ -56,6 +59,12 @@ const char* helpText() {
            "  --wrong-acks P:N         answer packet P's body N times with ERR instead of ACK\n"
            "  --per                    report PER at the end of every download\n"
            "  --stop-dump-after N      hang (fall silent) after N lines of the dump\n"
+           "  --pause-dump-after N:S   after N lines of the dump, neither read nor send for S\n"
+           "                           seconds, then go on; once, ended early when the program\n"
+           "                           closes the device\n"
+           "  --pause-download-after P:S\n"
+           "                           the same in a download, after packet P's body (from 0)\n"
+           "                           and before its ACK\n"
            "  --nul-in-line N          send the first space of dump line N (from 1) as a NUL\n"
            "  --end-at-prompt          end the dump at the console prompt, without \"[END]\"\n";
 }
@@ -99,10 +108,19 @@ std::optional<Options> parseOptions(int argc, char** argv, bool& help) {
             ok = value(text) && parseInt(text, options.stopDumpAfter);
         } else if (arg == "--nul-in-line") {
             ok = value(text) && parseInt(text, options.nulInLine) && options.nulInLine > 0;
+        } else if (arg == "--prompt") {
+            ok = value(text) && !(options.prompt = text).empty();
+        } else if (arg == "--dump-rate") {
+            ok = value(text) && parseInt(text, options.dumpRate) && options.dumpRate > 0;
+        } else if (arg == "--pause-dump-after") {
+            ok = value(text) && parsePair(text, options.dumpPause.after, options.dumpPause.seconds);
+        } else if (arg == "--pause-download-after") {
+            ok = value(text) &&
+                 parsePair(text, options.downloadPause.after, options.downloadPause.seconds);
         } else if (arg == "--lose-acks") {
-            ok = value(text) && parseAckFault(text, options.lostAcks);
+            ok = value(text) && parsePair(text, options.lostAcks.packet, options.lostAcks.times);
         } else if (arg == "--wrong-acks") {
-            ok = value(text) && parseAckFault(text, options.wrongAcks);
+            ok = value(text) && parsePair(text, options.wrongAcks.packet, options.wrongAcks.times);
         } else {
             std::fprintf(stderr, "stb-sim: unknown option %s\n\n%s", name, helpText());
             return std::nullopt;

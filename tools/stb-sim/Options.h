@@ -11,6 +11,13 @@ struct AckFault {
     int times = 0;
 };
 
+// The receiver stops reading and sending for a number of seconds after a number of dump lines or
+// download packets, once in its run.
+struct Pause {
+    int after = -1;
+    int seconds = 0;
+};
+
 struct Options {
     // The channel list printed by "dumpch".
     std::string dumpFile;
@@ -21,6 +28,10 @@ struct Options {
     // Off until this long after a program first opens the device (-1: on from the start).
     int powerCycleAfterMs = -1;
     bool verbose = false;
+    // The console's prompt, printed after a line end.
+    std::string prompt = "STB>";
+    // How fast the console prints, in bytes a second: the line's 115200 bit/s unless given.
+    int dumpRate = 11520;
 
     // Faults.
     bool silent = false;
@@ -31,6 +42,8 @@ struct Options {
     bool per = false;
     bool endAtPrompt = false;
     int stopDumpAfter = -1;
+    Pause dumpPause;
+    Pause downloadPause;
     int nulInLine = -1;
 };
 

@@ -13,10 +13,7 @@ namespace sky::sim {
 namespace {
 
 constexpr int64_t kOfferIntervalMs = 100;
-// The console prints at the line's speed, 115200 bit/s with 10 bits a byte.
-constexpr uint64_t kLineBytesPerSecond = 11520;
 constexpr size_t kOutputHighWater = 4096;
-constexpr std::string_view kPrompt = "\r\nSTB>";
 constexpr std::string_view kEndLine = "||[END]\r\n";
 
 std::string_view view(const ControlMessage& m) {
@@ -72,7 +69,7 @@ std::vector<std::string> dumpLinesOf(const std::string& list, const Options& opt
 }
 
 Receiver::Receiver(const Options& options, std::vector<std::string> dumpLines)
-    : options_(options), dumpLines_(std::move(dumpLines)) {
+    : options_(options), dumpLines_(std::move(dumpLines)), prompt_("\r\n" + options.prompt) {
     if (options_.powerCycleAfterMs < 0 && !options_.silent) powerOn(0);
     awaitingFirstOpen_ = options_.powerCycleAfterMs >= 0 && !options_.silent;
 }
@@ -85,6 +82,13 @@ void Receiver::log(const char* fmt, ...) const {
     std::vfprintf(stderr, fmt, args);
     std::fputc('\n', stderr);
     va_end(args);
+}
+
+void Receiver::pause(const Pause& fault, bool& done, const char* where) {
+    if (done) return;
+    done = true;
+    pausedUntilMs_ = nowMs_ + int64_t{fault.seconds} * 1000;
+    log("pausing for %d s %s", fault.seconds, where);
 }
 
 void Receiver::powerOn(int64_t nowMs) {
@@ -117,6 +121,7 @@ void Receiver::connected(int64_t nowMs) {
 void Receiver::disconnected() {
     connected_ = false;
     log("the program closed the device");
+    pausedUntilMs_ = -1;
     output_.clear();
     input_.clear();
     if (state_ == State::Connected || state_ == State::Downloading || state_ == State::Finished) {
@@ -128,6 +133,7 @@ void Receiver::disconnected() {
 }
 
 int64_t Receiver::nextActionMs(int64_t nowMs) const {
+    if (paused(nowMs)) return pausedUntilMs_ - nowMs;
     switch (state_) {
         case State::Off:
             return powerOnAtMs_ < 0 ? -1 : std::max<int64_t>(0, powerOnAtMs_ - nowMs);
@@ -135,7 +141,7 @@ int64_t Receiver::nextActionMs(int64_t nowMs) const {
             return connected_ ? std::max<int64_t>(0, nextOfferMs_ - nowMs) : -1;
         case State::Dumping: {
             if (output_.size() >= kOutputHighWater) return -1;
-            const uint64_t due = dumpBytes_ * 1000 / kLineBytesPerSecond;
+            const uint64_t due = dumpBytes_ * 1000 / static_cast<uint64_t>(options_.dumpRate);
             return std::max<int64_t>(0, dumpStartMs_ + static_cast<int64_t>(due) - nowMs);
         }
         default:
@@ -145,13 +151,21 @@ int64_t Receiver::nextActionMs(int64_t nowMs) const {
 
 void Receiver::tick(int64_t nowMs) {
     nowMs_ = nowMs;
+    if (paused(nowMs)) return;
     if (state_ == State::Off && powerOnAtMs_ >= 0 && nowMs >= powerOnAtMs_) powerOn(nowMs);
     if (state_ == State::Offering && connected_ && nowMs >= nextOfferMs_ && input_.empty()) {
         sendOffer();
         nextOfferMs_ = nowMs + kOfferIntervalMs;
     }
     while (state_ == State::Dumping && output_.size() < kOutputHighWater &&
-           dumpBytes_ * 1000 / kLineBytesPerSecond <= static_cast<uint64_t>(nowMs - dumpStartMs_)) {
+           dumpBytes_ * 1000 / static_cast<uint64_t>(options_.dumpRate) <=
+               static_cast<uint64_t>(nowMs - dumpStartMs_)) {
+        if (static_cast<int>(dumpLine_) == options_.dumpPause.after && !dumpPauseDone_) {
+            pause(options_.dumpPause, dumpPauseDone_, "in the dump");
+            // The printing goes on after the pause at its pace, not in a burst.
+            dumpStartMs_ += int64_t{options_.dumpPause.seconds} * 1000;
+            break;
+        }
         if (options_.stopDumpAfter >= 0 &&
             dumpLine_ >= static_cast<size_t>(options_.stopDumpAfter)) {
             // The console hangs: nothing more comes until the receiver is switched off and on.
@@ -160,7 +174,7 @@ void Receiver::tick(int64_t nowMs) {
             break;
         }
         if (dumpLine_ == dumpLines_.size()) {
-            output_ += kPrompt;
+            output_ += prompt_;
             state_ = State::Console;
             log("dump finished: %zu lines", dumpLine_);
             break;
@@ -169,8 +183,8 @@ void Receiver::tick(int64_t nowMs) {
         output_ += line;
         dumpBytes_ += line.size();
         if (promptAfterLine_) {
-            output_ += kPrompt;
-            dumpBytes_ += kPrompt.size();
+            output_ += prompt_;
+            dumpBytes_ += prompt_.size();
             promptAfterLine_ = false;
         }
     }
@@ -189,6 +203,7 @@ void Receiver::sendOffer() {
 
 void Receiver::input(std::string_view bytes, int64_t nowMs) {
     nowMs_ = nowMs;
+    if (paused(nowMs)) return;
     input_ += bytes;
     while (!input_.empty()) {
         switch (state_) {
@@ -340,6 +355,9 @@ void Receiver::body(std::string_view packet) {
         ++nextPacket_;
         dataTotal_ += length;
     }
+    if (static_cast<int>(number) == options_.downloadPause.after) {
+        pause(options_.downloadPause, downloadPauseDone_, "before a packet's ACK");
+    }
     if (static_cast<int>(number) == options_.lostAcks.packet && lostAcksLeft_ > 0) {
         --lostAcksLeft_;
         log("packet %u: losing its ACK", number);
@@ -390,12 +408,12 @@ void Receiver::consoleByte(char c) {
 
 void Receiver::command(const std::string& line) {
     if (line.empty()) {
-        output_ += kPrompt;
+        output_ += prompt_;
     } else if (line == "dumpch") {
         output_ += "\r\n";
         if (dumpLines_.empty()) {
             output_ += "No channel list stored";
-            output_ += kPrompt;
+            output_ += prompt_;
             return;
         }
         log("dumpch: %zu lines", dumpLines_.size());
@@ -410,7 +428,7 @@ void Receiver::command(const std::string& line) {
         state_ = State::Running;
     } else {
         output_ += "\r\nUnknown command: " + line;
-        output_ += kPrompt;
+        output_ += prompt_;
     }
 }
 

@@ -25,6 +25,9 @@ public:
     void tick(int64_t nowMs);
     // Milliseconds until the receiver next acts by itself; -1 when it waits for input.
     int64_t nextActionMs(int64_t nowMs) const;
+    // While paused the receiver reads nothing from the line and sends nothing: the caller leaves
+    // the line alone, and what input() gets is lost.
+    bool paused(int64_t nowMs) const { return nowMs < pausedUntilMs_; }
     // What the receiver sends; the caller removes what it has passed on.
     std::string& output() { return output_; }
 
@@ -43,9 +46,12 @@ private:
     void consoleByte(char c);
     void command(const std::string& line);
     void log(const char* fmt, ...) const __attribute__((format(printf, 2, 3)));
+    // Starts the pause of the options, unless it has struck already.
+    void pause(const Pause& fault, bool& done, const char* where);
 
     const Options& options_;
     std::vector<std::string> dumpLines_;
+    const std::string prompt_;
     State state_ = State::Off;
     bool connected_ = false;
     int64_t nowMs_ = 0;
@@ -55,6 +61,9 @@ private:
     bool firstOffer_ = true;
     std::string input_;
     std::string output_;
+    int64_t pausedUntilMs_ = -1;
+    bool dumpPauseDone_ = false;
+    bool downloadPauseDone_ = false;
 
     // The download being received: its header, the packets stored so far, the length the last
     // packet header announced, and the faults still to strike.

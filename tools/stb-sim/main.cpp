@@ -63,9 +63,10 @@ void serve(sky::sim::PtyLine& line, sky::sim::Receiver& receiver) {
         }
         receiver.tick(nowMs());
         std::string& output = receiver.output();
-        // Without a program on the device the line is left alone.
+        // Without a program on the device, or while the receiver pauses, the line is left alone.
+        const bool listening = programs > 0 && !receiver.paused(nowMs());
         pollfd fds[2] = {
-            {programs > 0 ? line.fd() : -1,
+            {listening ? line.fd() : -1,
              static_cast<short>(POLLIN | (output.empty() ? 0 : POLLOUT)), 0},
             {line.watchFd(), POLLIN, 0},
         };
@@ -92,7 +93,7 @@ void serve(sky::sim::PtyLine& line, sky::sim::Receiver& receiver) {
                 });
             continue;
         }
-        if (programs > 0 && (fds[0].revents & POLLOUT) && !output.empty()) {
+        if (listening && (fds[0].revents & POLLOUT) && !output.empty()) {
             const ssize_t n = ::write(line.fd(), output.data(), output.size());
             if (n > 0) output.erase(0, static_cast<size_t>(n));
         }
