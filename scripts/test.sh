@@ -8,12 +8,12 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=$(nproc)
 
-"$root/scripts/setup.sh" "$root/build"
+"$root/scripts/setup.sh" "$root/build" -DSKYLISTER_WERROR=ON
 
 # Every source is formatted as the root .clang-format says.
 (cd "$root" && find src tools tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 |
     xargs -0 clang-format --dry-run --Werror)
 (cd "$root/build" && ctest --output-on-failure -j "$jobs")
 
-"$root/scripts/setup.sh" "$root/build-sanitize" -DSKYLISTER_SANITIZE=ON
+"$root/scripts/setup.sh" "$root/build-sanitize" -DSKYLISTER_SANITIZE=ON -DSKYLISTER_WERROR=ON
 (cd "$root/build-sanitize" && ctest --output-on-failure -j "$jobs")

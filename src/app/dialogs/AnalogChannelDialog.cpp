@@ -13,8 +13,8 @@ using Field = AnalogChannelDialogData::Field;
 
 }  // namespace
 
-AnalogChannelDialog::AnalogChannelDialog(AnalogChannelDialogData& data, QWidget* parent)
-    : ChannelDialog(data, "&Insert Null", true, parent), data_(data) {
+AnalogChannelDialog::AnalogChannelDialog(AnalogChannelDialogData& dialogData, QWidget* parent)
+    : ChannelDialog(dialogData, "&Insert Null", true, parent), data_(dialogData) {
     QLineEdit* name = named<QLineEdit>("name");
     QLineEdit* frequency = named<QLineEdit>("frequency");
     QRadioButton* ku = named<QRadioButton>("ku", "KU");
@@ -71,13 +71,13 @@ AnalogChannelDialog::AnalogChannelDialog(AnalogChannelDialogData& data, QWidget*
         {Field::Degree, degree_},
     };
     for (const auto& [field, edit] : edits) {
-        binding_.edit(edit, data.text(field), AnalogChannelDialogData::editLimit(field),
+        binding_.edit(edit, dialogData.text(field), AnalogChannelDialogData::editLimit(field),
                       AnalogChannelDialogData::isDisplayOnly(field));
     }
-    binding_.radios(tv, radio, data.tv);
-    binding_.radios(dnrYes, dnrNo, data.dnr);
-    binding_.radios(horizontal, vertical, data.horizontal);
-    binding_.radios(ku, c, data.ku);
+    binding_.radios(tv, radio, dialogData.tv);
+    binding_.radios(dnrYes, dnrNo, dialogData.dnr);
+    binding_.radios(horizontal, vertical, dialogData.horizontal);
+    binding_.radios(ku, c, dialogData.ku);
     start();
 }
 

@@ -10,9 +10,9 @@
 
 namespace sky::app {
 
-ChannelDialog::ChannelDialog(ChannelDialogData& data, const QString& insertNullText,
+ChannelDialog::ChannelDialog(ChannelDialogData& dialogData, const QString& insertNullText,
                              bool editablePicker, QWidget* parent)
-    : QDialog(parent), data_(data) {
+    : QDialog(parent), data_(dialogData) {
     satelliteGroup_ = new QGroupBox("Satellite", this);
     picker_ = named<QComboBox>("satellite");
     picker_->setEditable(editablePicker);

@@ -14,8 +14,8 @@ using Field = DigitalChannelDialogData::Field;
 
 }  // namespace
 
-DigitalChannelDialog::DigitalChannelDialog(DigitalChannelDialogData& data, QWidget* parent)
-    : ChannelDialog(data, shownText("&Insert \n\rNull"), false, parent), data_(data) {
+DigitalChannelDialog::DigitalChannelDialog(DigitalChannelDialogData& dialogData, QWidget* parent)
+    : ChannelDialog(dialogData, shownText("&Insert \n\rNull"), false, parent), data_(dialogData) {
     QLineEdit* name = named<QLineEdit>("name");
     serviceId_ = named<QLineEdit>("serviceId");
     QLineEdit* activeAudio = named<QLineEdit>("activeAudio");
@@ -71,11 +71,11 @@ DigitalChannelDialog::DigitalChannelDialog(DigitalChannelDialogData& data, QWidg
         {Field::Bouquet, bouquet},
     };
     for (const auto& [field, edit] : edits) {
-        binding_.edit(edit, data.text(field), DigitalChannelDialogData::editLimit(field),
+        binding_.edit(edit, dialogData.text(field), DigitalChannelDialogData::editLimit(field),
                       DigitalChannelDialogData::isDisplayOnly(field));
     }
-    binding_.radios(horizontal, vertical, data.horizontal);
-    binding_.radios(tv, radio, data.tv);
+    binding_.radios(horizontal, vertical, dialogData.horizontal);
+    binding_.radios(tv, radio, dialogData.tv);
     connect(serviceId_, &QLineEdit::textEdited, this, &DigitalChannelDialog::serviceIdTyped);
     start();
 }

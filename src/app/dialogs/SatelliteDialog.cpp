@@ -9,8 +9,8 @@
 
 namespace sky::app {
 
-SatelliteDialog::SatelliteDialog(SatelliteDialogData& data, QWidget* parent)
-    : QDialog(parent), data_(data) {
+SatelliteDialog::SatelliteDialog(SatelliteDialogData& dialogData, QWidget* parent)
+    : QDialog(parent), data_(dialogData) {
     using Field = SatelliteDialogData::Field;
     setWindowTitle(SatelliteDialogData::kCaption);
     QLineEdit* name = named<QLineEdit>("name");
@@ -45,9 +45,9 @@ SatelliteDialog::SatelliteDialog(SatelliteDialogData& data, QWidget* parent)
         {Field::Position, position}, {Field::Degree, degree},
     };
     for (const auto& [field, edit] : edits) {
-        binding_.edit(edit, data.text(field), SatelliteDialogData::editLimit(field), false);
+        binding_.edit(edit, dialogData.text(field), SatelliteDialogData::editLimit(field), false);
     }
-    binding_.radios(blankYes, blankNo, data.blank);
+    binding_.radios(blankYes, blankNo, dialogData.blank);
     binding_.show();
 }
 

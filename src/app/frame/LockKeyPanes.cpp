@@ -1,12 +1,13 @@
 #include "app/frame/LockKeyPanes.h"
 
 #include <QtGui/qguiapplication_platform.h>
-#include <X11/XKBlib.h>
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
+
+#include "app/frame/XkbIndicators.h"
 
 namespace sky::app {
 
@@ -34,7 +35,7 @@ LockKeyPanes::LockKeyPanes(QStatusBar& bar) : QObject(&bar) {
         pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(" SCRL "));
         bar.addPermanentWidget(pane);
         panes_[i] = pane;
-        indicators_[i] = XInternAtom(static_cast<Display*>(display_), kLocks[i].indicator, True);
+        indicators_[i] = xkbIndicator(display_, kLocks[i].indicator);
     }
     // X11 sends no event for a lock's change to a window without the focus; a light poll keeps
     // the panes right.
@@ -46,13 +47,8 @@ LockKeyPanes::LockKeyPanes(QStatusBar& bar) : QObject(&bar) {
 }
 
 void LockKeyPanes::update() {
-    auto* display = static_cast<Display*>(display_);
     for (int i = 0; i < 3; ++i) {
-        Bool on = False;
-        if (indicators_[i] != None) {
-            XkbGetNamedIndicator(display, indicators_[i], nullptr, &on, nullptr, nullptr);
-        }
-        const QString text = on ? kLocks[i].text : QString();
+        const QString text = xkbIndicatorOn(display_, indicators_[i]) ? kLocks[i].text : QString();
         if (panes_[i]->text() != text) panes_[i]->setText(text);
     }
 }

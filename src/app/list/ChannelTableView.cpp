@@ -195,9 +195,9 @@ QByteArray dragMark(const ChannelTableView* table) {
 }  // namespace
 
 QMimeData* ChannelTableView::dragData() const {
-    auto* data = new QMimeData;
-    data->setData(ChannelTableModel::kRowsMimeType, dragMark(this));
-    return data;
+    auto* mime = new QMimeData;
+    mime->setData(ChannelTableModel::kRowsMimeType, dragMark(this));
+    return mime;
 }
 
 bool ChannelTableView::ownDrag(const QDropEvent* event) const {

@@ -22,10 +22,10 @@ QString cssColour(const Rgb& rgb) {
 
 }  // namespace
 
-OptionDialog::OptionDialog(OptionDialogData& data, const std::vector<std::string>& devices,
+OptionDialog::OptionDialog(OptionDialogData& options, const std::vector<std::string>& devices,
                            QWidget* parent)
     : QDialog(parent),
-      data_(data),
+      data_(options),
       radio32_(new QRadioButton("32", this)),
       radio40_(new QRadioButton("40", this)),
       textButton_(new QPushButton("Text Color", this)),
@@ -47,7 +47,7 @@ OptionDialog::OptionDialog(OptionDialogData& data, const std::vector<std::string
     auto* radios = new QHBoxLayout(satellites);
     radios->addWidget(radio32_);
     radios->addWidget(radio40_);
-    (data.max40 ? radio40_ : radio32_)->setChecked(true);
+    (options.max40 ? radio40_ : radio32_)->setChecked(true);
 
     auto* colours = new QVBoxLayout;
     colours->addWidget(textButton_);
@@ -62,7 +62,7 @@ OptionDialog::OptionDialog(OptionDialogData& data, const std::vector<std::string
     top->addLayout(colours);
 
     for (const char* name : OptionDialogData::kPortNames) ports_->addItem(name);
-    ports_->setCurrentIndex(data.portIndex ? *data.portIndex : -1);
+    ports_->setCurrentIndex(options.portIndex ? *options.portIndex : -1);
     device_->setEditable(true);
     device_->setObjectName("DeviceList");
     device_->setMinimumContentsLength(24);
@@ -75,7 +75,7 @@ OptionDialog::OptionDialog(OptionDialogData& data, const std::vector<std::string
     portRow->setColumnStretch(3, 1);
 
     tempDir_->setReadOnly(true);
-    tempDir_->setText(QString::fromStdString(data.temporaryDirectory));
+    tempDir_->setText(QString::fromStdString(options.temporaryDirectory));
     auto* tempRow = new QHBoxLayout;
     tempRow->addWidget(new QLabel("Temp dirctory :", this));
     tempRow->addWidget(tempDir_, 1);
