@@ -53,19 +53,6 @@ private:
     std::size_t bytesRead_ = 0;
 };
 
-class Host : public IViewHost {
-public:
-    explicit Host(CListDB& database) : db_(database) {}
-    bool isLoaded() const override { return true; }
-    CListDB* database() override { return &db_; }
-    void loadFailed() override { std::fprintf(stderr, "loading failed\n"); }
-    void setTitle(const std::string&) override {}
-    std::string uploadFilePath() const override { return {}; }
-
-private:
-    CListDB& db_;
-};
-
 // Renames the channel of the row, as an adjust of its name would.
 class RenamingEditor : public IChannelEditor {
 public:
@@ -115,11 +102,14 @@ int main(int argc, char** argv) {
     RuntimeSettings settings;
     settings.maxSatellite40 = true;
     QuietUi ui(sky::Answer::No);
-    CListDB db(settings, ui, argv[1]);
-    Host host(db);
+    ListDocument document(ui, settings);
     PageReader list;
-    CSkylistListView view(list, ui, host);
+    CSkylistListView view(list, ui, document);
     list.attach(view.shownList());
+    if (!document.open(argv[1])) {
+        std::fprintf(stderr, "loading failed\n");
+        return 1;
+    }
     RenamingEditor editor;
     view.setChannelEditor(&editor);
 

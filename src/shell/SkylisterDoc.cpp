@@ -11,7 +11,6 @@
 #include "compiler/PacketConverter.h"
 #include "document/CompileCommands.h"
 #include "editor/model/FieldText.h"
-#include "editor/view/SkylistListView.h"
 #include "serial/PrivateTempDir.h"
 
 namespace sky {
@@ -60,9 +59,22 @@ CSkylisterDoc::CSkylisterDoc(IUserInterface& ui, IDocumentWindow& window, Settin
       window_(window),
       settings_(settings),
       runtime_(runtime),
-      temporaryDirectory_(std::move(temporaryDirectory)) {}
+      temporaryDirectory_(std::move(temporaryDirectory)),
+      list_(ui, runtime) {
+    list_.addObserver(*this);
+}
 
-CSkylisterDoc::~CSkylisterDoc() = default;
+CSkylisterDoc::~CSkylisterDoc() {
+    list_.removeObserver(*this);
+}
+
+void CSkylisterDoc::listChanged(ListChange change) {
+    if (change != ListChange::Replaced) return;
+    const std::string& path = list_.path();
+    window_.setTitle(trimmedUpper(path) == trimmedUpper(uploadFilePath())
+                         ? std::string("Skylister : Untitled")
+                         : "Skylister : " + path);
+}
 
 std::string CSkylisterDoc::systemTemporaryDirectory() {
     std::error_code error;
@@ -87,19 +99,10 @@ std::string CSkylisterDoc::uploadFilePath() const {
     return temporaryDirectory_ + kUploadFileName;
 }
 
-void CSkylisterDoc::loadFailed() {
-    // The list shown so far stays: so do its path and its database path.
-    currentPath_ = previousPath_;
-    if (db_) db_->path = previousPath_;
-    if (previousPath_.empty()) loaded_ = false;
-}
-
-void CSkylisterDoc::setTitle(const std::string& title) {
-    window_.setTitle(title);
-}
-
 bool CSkylisterDoc::offerSavingUploadFile() {
-    if (!loaded_ || trimmedUpper(uploadFilePath()) != trimmedUpper(currentPath_)) return true;
+    if (!list_.loaded() || trimmedUpper(uploadFilePath()) != trimmedUpper(list_.path())) {
+        return true;
+    }
     const Answer answer =
         ui_.ask("Want to Save upload file as ?", Buttons::YesNoCancel, Icon::None, "Save As");
     if (answer == Answer::Cancel) return false;
@@ -125,29 +128,24 @@ bool CSkylisterDoc::openRecentFile(const std::string& path) {
 }
 
 bool CSkylisterDoc::openFile(const std::string& path, bool askFirst) {
-    if (!view_) return false;
-    if (askFirst && !view_->onClose()) return false;
-    previousPath_ = currentPath_;
-    currentPath_ = path;
+    if (askFirst && !list_.offerSaving()) return false;
     settings_.setRecentFolder(folderOf(path));
-    db_ = std::make_unique<CListDB>(runtime_, ui_, path);
-    loaded_ = true;
     bool opened = false;
     {
         const WaitCursor wait(window_);
-        opened = view_->onOpen();
+        opened = list_.open(path);
     }
     if (opened) settings_.addRecentFile(path);
     return opened;
 }
 
 bool CSkylisterDoc::onFileSave() {
-    if (!loaded_ || !view_) return false;
-    return view_->save();
+    if (!list_.loaded()) return false;
+    return list_.save();
 }
 
 bool CSkylisterDoc::onFileSaveAs() {
-    if (!loaded_ || !view_ || !db_) return false;
+    if (!list_.loaded()) return false;
     const std::optional<std::string> chosen =
         window_.chooseFileToSave(kSaveAsCaption, channelListFilters(), settings_.recentFolder());
     if (!chosen) return false;
@@ -155,24 +153,13 @@ bool CSkylisterDoc::onFileSaveAs() {
         ui_.message("Extention Name must be 'txt' ");
         return false;
     }
-    const std::string previousFile = db_->path;
-    db_->path = *chosen;
-    if (!db_->SaveText(view_->model().tokens())) {
-        // The list stays bound to its file: the next Save writes where the title says.
-        db_->path = previousFile;
-        ui_.message(kSaveFailed);
-        return false;
-    }
-    currentPath_ = *chosen;
-    view_->onReload();
-    view_->onReset();
-    view_->clearUndoHistory();
+    if (!list_.saveAs(*chosen)) return false;
     settings_.addRecentFile(*chosen);
     return true;
 }
 
 bool CSkylisterDoc::onClose() {
-    return !view_ || view_->onClose();
+    return list_.offerSaving();
 }
 
 CommandState CSkylisterDoc::commandState(DocCommand command) const {
@@ -194,11 +181,11 @@ CommandState CSkylisterDoc::commandState(DocCommand command) const {
         case DocCommand::PreInstalledSplit:
         case DocCommand::DownloadCurrent:
         case DocCommand::CompileDownload:
-            state.enabled = loaded_;
+            state.enabled = list_.loaded();
             break;
         case DocCommand::SplitListToggle:
-            state.enabled = db_ != nullptr;
-            state.checked = db_ && db_->splitList;
+            state.enabled = list_.database() != nullptr;
+            state.checked = list_.database() && list_.database()->splitList;
             break;
     }
     return state;
@@ -272,17 +259,17 @@ void CSkylisterDoc::afterTransfer() {
 }
 
 bool CSkylisterDoc::onCompile(CompileMode mode) {
-    if (!loaded_ || !db_ || !view_) return false;
+    if (!list_.loaded()) return false;
     // No reset notification: the text file is put back as it was, so the edits are still
     // unsaved and closing still offers them for saving.
     const WaitCursor wait(window_);
-    return compileCommand(*db_, view_->model().tokens(), mode);
+    return compileCommand(*list_.database(), list_.tokens(), mode);
 }
 
 bool CSkylisterDoc::onPreInstalledCompile(bool splitList) {
-    if (!db_ || !view_) return false;
+    if (!list_.loaded()) return false;
     const WaitCursor wait(window_);
-    imageReady_ = preInstalledCompileCommand(*db_, view_->model().tokens(), splitList);
+    imageReady_ = preInstalledCompileCommand(*list_.database(), list_.tokens(), splitList);
     return imageReady_;
 }
 
@@ -291,7 +278,7 @@ bool CSkylisterDoc::askAndDownloadCurrent() {
     bool sent = false;
     {
         const WaitCursor wait(window_);
-        CListDB& db = *db_;
+        CListDB& db = *list_.database();
         sent = transfer([&db] { return db.DownloadCurrent(); });
     }
     afterTransfer();
@@ -299,18 +286,18 @@ bool CSkylisterDoc::askAndDownloadCurrent() {
 }
 
 bool CSkylisterDoc::onDownloadCurrent() {
-    if (!loaded_ || !db_) return false;
+    if (!list_.loaded()) return false;
     return askAndDownloadCurrent();
 }
 
 bool CSkylisterDoc::onCompileDownload() {
-    if (!db_ || !view_) return false;
-    db_->splitList = false;
+    if (!list_.loaded()) return false;
+    list_.database()->splitList = false;
     // An image of the file on disk is not the list shown: a failed save ends the command.
-    if (!view_->save()) return false;
+    if (!list_.save()) return false;
     {
         const WaitCursor wait(window_);
-        imageReady_ = buildPreInstalledImage(*db_);
+        imageReady_ = buildPreInstalledImage(*list_.database());
     }
     if (!imageReady_) return false;
     return askAndDownloadCurrent();
@@ -333,7 +320,7 @@ bool CSkylisterDoc::onDownloadOthers() {
         }
         file = bin;
     }
-    CListDB& db = db_ ? *db_ : scratch;
+    CListDB& db = list_.database() ? *list_.database() : scratch;
     bool sent = false;
     {
         const WaitCursor wait(window_);
@@ -347,36 +334,24 @@ bool CSkylisterDoc::onUploadStart() {
     const std::string uploadPath = uploadFilePath();
     // The received list replaces the one shown: its unsaved edits are offered for saving first,
     // as Open does, and a Cancel or a failed save keeps it.
-    if (loaded_ && view_ && !view_->onClose()) return false;
+    if (list_.loaded() && !list_.offerSaving()) return false;
     bool uploaded = false;
-    bool createdHere = false;
     {
         const WaitCursor wait(window_);
-        if (!db_) {
-            db_ = std::make_unique<CListDB>(runtime_, ui_, uploadPath);
-            createdHere = true;
-        }
-        CListDB& db = *db_;
+        CListDB scratch(runtime_, ui_, uploadPath);
+        CListDB& db = list_.database() ? *list_.database() : scratch;
         uploaded = transfer([&db, &uploadPath] { return db.UploadChannelList(uploadPath); });
         ui_.endProgress();
     }
     if (transferCancelled_) afterTransfer();
-    if (!uploaded) {
-        if (createdHere) db_.reset();
-        return false;
-    }
-    loaded_ = true;
-    previousPath_ = currentPath_;
-    db_->path = uploadPath;
-    currentPath_ = uploadPath;
-    // The reload, with the reset and the undo clear that go with a list replaced by its file.
-    if (!view_ || !view_->onOpen()) {
+    if (!uploaded) return false;
+    // The received list is opened as Open opens a list.
+    if (!list_.open(uploadPath)) {
         // The received list is not lost: say where it is, and what may refuse it.
         ui_.message(
-            format("The received list is kept in %s\nIf it has more satellite names than the "
-                   "Option's satellite number allows, change that number and open it.",
+            format("The received list is kept in %s\nIf it has more satellite names than "
+                   "the Option's satellite number allows, change that number and open it.",
                    uploadPath.c_str()));
-        if (createdHere && !loaded_) db_.reset();
         return false;
     }
     onFileSaveAs();
@@ -389,14 +364,14 @@ bool CSkylisterDoc::onDownloadBinaryFile() {
     if (!chosen) return false;
     const std::string file = *chosen;
     CListDB scratch(runtime_, ui_, file);
-    CListDB& db = db_ ? *db_ : scratch;
+    CListDB& db = list_.database() ? *list_.database() : scratch;
     const bool sent = transfer([&db, &file] { return db.DownloadFile(file); });
     afterTransfer();
     return sent;
 }
 
 void CSkylisterDoc::onSplitListToggle() {
-    if (db_) db_->splitList = !db_->splitList;
+    if (CListDB* db = list_.database()) db->splitList = !db->splitList;
 }
 
 }  // namespace sky

@@ -7,14 +7,12 @@
 #include "common/RuntimeSettings.h"
 #include "common/UserInterface.h"
 #include "document/ListDB.h"
+#include "editor/document/ListDocument.h"
 #include "editor/view/ViewCommands.h"
-#include "editor/view/ViewHost.h"
 #include "shell/DocumentWindow.h"
 #include "shell/Settings.h"
 
 namespace sky {
-
-class CSkylistListView;
 
 // The document's commands, as the menu, the toolbar and the command bar issue them.
 enum class DocCommand {
@@ -33,14 +31,15 @@ enum class DocCommand {
     SplitListToggle,     // 32799
 };
 
-// The document: the one open channel list, its database and its file commands. It is
-// the list view's host. The commands run their fixed sequences over the database and the view,
-// ask through the user interface and the window, and remember folders and files in the settings.
+// The program's document commands over the one open channel list (a ListDocument, which the views
+// show): open, save and their questions, the compiles and the transfers. The commands run their
+// fixed sequences over the list and its database, ask through the user interface and the window,
+// and remember folders and files in the settings; the window's title follows the list's file.
 //
 // The compile commands compile the list as shown while its text file stays as it was; the
 // transfers run through the window's runTransfer(), which keeps the window alive while they run;
 // while one runs every command of the document is disabled.
-class CSkylisterDoc : public IViewHost {
+class CSkylisterDoc : private IListObserver {
 public:
     static constexpr const char* kUploadFileName = "SATupload.txt";
 
@@ -49,19 +48,19 @@ public:
     CSkylisterDoc(IUserInterface& ui, IDocumentWindow& window, Settings& settings,
                   const RuntimeSettings& runtime, std::string temporaryDirectory);
     ~CSkylisterDoc() override;
+    CSkylisterDoc(const CSkylisterDoc&) = delete;
+    CSkylisterDoc& operator=(const CSkylisterDoc&) = delete;
 
-    // The view the commands send their notifications to; set once, right after both exist.
-    void attachView(CSkylistListView& view) { view_ = &view; }
+    // The open list, which the views show.
+    ListDocument& list() { return list_; }
+    const ListDocument& list() const { return list_; }
+    bool isLoaded() const { return list_.loaded(); }
+    CListDB* database() { return list_.database(); }
+    // The full path of the upload file ("SATupload.txt" in the temporary directory).
+    std::string uploadFilePath() const;
 
-    // IViewHost.
-    bool isLoaded() const override { return loaded_; }
-    CListDB* database() override { return db_.get(); }
-    void loadFailed() override;
-    void setTitle(const std::string& title) override;
-    std::string uploadFilePath() const override;
-
-    const std::string& currentPath() const { return currentPath_; }
-    const std::string& previousPath() const { return previousPath_; }
+    const std::string& currentPath() const { return list_.path(); }
+    const std::string& previousPath() const { return list_.previousPath(); }
     const std::string& temporaryDirectory() const { return temporaryDirectory_; }
     bool imageReady() const { return imageReady_; }
 
@@ -70,8 +69,8 @@ public:
     // list was loaded.
     bool onFileOpen();
     // Opens a named list as Open does once the file is chosen (the command line, Open Recent):
-    // the unsaved-changes question when `askFirst`, the remembered folder, a new database, the
-    // view's reset, load and undo clear. A list that does not load leaves everything as it was.
+    // the unsaved-changes question when `askFirst`, the remembered folder, then the list's open.
+    // A list that does not load leaves everything as it was.
     bool openFile(const std::string& path, bool askFirst = true);
     // Open Recent: Open's question about the upload file, then openFile().
     bool openRecentFile(const std::string& path);
@@ -79,7 +78,7 @@ public:
     bool onFileSave();
     bool onFileSaveAs();
 
-    // The main window closes: the view offers unsaved edits for saving. False when the window
+    // The main window closes: unsaved edits are offered for saving. False when the window
     // must stay: the user cancelled, or the edits could not be saved.
     bool onClose();
 
@@ -124,6 +123,9 @@ public:
     static std::string privateTemporaryDirectory();
 
 private:
+    // IListObserver: a list read from its file retitles the window.
+    void listChanged(ListChange change) override;
+
     // When the list shown is the received one: "Want to Save upload file as ?" (Yes: Save As,
     // No: Save). False when the user cancelled.
     bool offerSavingUploadFile();
@@ -138,12 +140,7 @@ private:
     Settings& settings_;
     const RuntimeSettings& runtime_;
     std::string temporaryDirectory_;
-    CSkylistListView* view_ = nullptr;
-
-    bool loaded_ = false;
-    std::string currentPath_;
-    std::string previousPath_;
-    std::unique_ptr<CListDB> db_;
+    ListDocument list_;
     bool imageReady_ = false;
     bool transferRunning_ = false;
     // The last transfer ended because the user cancelled it.

@@ -1,4 +1,5 @@
-// The list view's load command, its save and the question when it closes.
+// The list document's open, reload, save and the question before the list is closed or replaced,
+// as the view over it shows them.
 
 #include <gtest/gtest.h>
 
@@ -13,27 +14,30 @@ protected:
     void SetUp() override {
         path = dir.file("channels.txt");
         writeFile(path, readFile(exampleFile("channels.txt")));
-        host.db.path = path;
     }
-    // What the document does on Open.
-    void open() { view.onOpen(); }
+    void open() { ASSERT_TRUE(document.open(path)); }
 
     TempDir dir;
     std::string path;
 };
 
-TEST_F(ViewFileTest, ReloadShowsTheFileAndTitlesTheWindow) {
+TEST_F(ViewFileTest, OpenShowsTheFileInEveryView) {
+    ListControlDouble secondList;
+    CSkylistListView second{secondList, ui, document};
+    secondList.attach(second.shownList());
     open();
-    EXPECT_EQ(host.title, "Skylister : " + path);
-    ASSERT_EQ(list.rows.size(), 16u);
-    EXPECT_EQ(list.rows[0].cells[5], "Das Erste");
-    EXPECT_EQ(list.rows[14].cells[5], "Rai Test");
+    EXPECT_EQ(document.path(), path);
+    for (const ListControlDouble* shown : {&list, &secondList}) {
+        ASSERT_EQ(shown->rows.size(), 16u);
+        EXPECT_EQ(shown->rows[0].cells[5], "Das Erste");
+        EXPECT_EQ(shown->rows[14].cells[5], "Rai Test");
+    }
     EXPECT_FALSE(view.model().hasUnsavedChanges());
 
-    host.uploadPath = "  " + path + " ";
-    for (char& c : host.uploadPath) c = static_cast<char>(std::toupper(c));
-    view.onReload();
-    EXPECT_EQ(host.title, "Skylister : Untitled");
+    // An edit in one view shows in the other.
+    list.select({0});
+    view.onKey(ViewKey::Delete);
+    EXPECT_EQ(secondList.rows[0].cells[5], "BR Sued");
 }
 
 TEST_F(ViewFileTest, ListTheLoaderWantsWrittenBackIsSavedAtOnce) {
@@ -47,13 +51,12 @@ TEST_F(ViewFileTest, ListTheLoaderWantsWrittenBackIsSavedAtOnce) {
 }
 
 TEST_F(ViewFileTest, FailedReloadKeepsTheListShownSoFar) {
-    show(sampleList());
+    open();
     const TokenArray before = view.model().tokens();
     writeFile(path, "[SATELLITE]\r\n0 \"broken\r\n");
-    view.onReload();
-    EXPECT_EQ(host.loadFailures, 1);
+    EXPECT_FALSE(document.reload());
     EXPECT_EQ(view.model().tokens(), before);
-    EXPECT_EQ(list.rows.size(), 9u);
+    EXPECT_EQ(list.rows.size(), 16u);
 }
 
 TEST_F(ViewFileTest, FailedOpenKeepsTheEditsTheirModifiedStateAndTheirUndoHistory) {
@@ -69,18 +72,16 @@ TEST_F(ViewFileTest, FailedOpenKeepsTheEditsTheirModifiedStateAndTheirUndoHistor
 
     const std::string broken = dir.file("broken.txt");
     writeFile(broken, "[SATELLITE]\r\n0 \"broken\r\n");
-    host.db.path = broken;
-    EXPECT_FALSE(view.onOpen());
-    EXPECT_EQ(host.loadFailures, 1);
+    EXPECT_FALSE(document.open(broken));
+    EXPECT_EQ(document.path(), path);
     EXPECT_EQ(view.model().tokens(), edited);
     EXPECT_TRUE(view.model().modified());
     EXPECT_TRUE(view.model().hasUnsavedChanges());
     EXPECT_EQ(undoText(), undoBefore);
 
     // Closing still offers the edits for saving, and both undo steps still work.
-    host.db.path = path;
     ui.answer({Answer::No});
-    view.onClose();
+    EXPECT_TRUE(document.offerSaving());
     EXPECT_EQ(ui.questions.size(), 1u);
     view.run(ViewCommand::Undo);
     view.run(ViewCommand::Undo);
@@ -90,7 +91,7 @@ TEST_F(ViewFileTest, FailedOpenKeepsTheEditsTheirModifiedStateAndTheirUndoHistor
     // A successful Open then starts afresh.
     list.select({0});
     view.onKey(ViewKey::Delete);
-    EXPECT_TRUE(view.onOpen());
+    EXPECT_TRUE(document.open(path));
     EXPECT_EQ(undoText(), "Undo Disable");
     EXPECT_FALSE(view.model().hasUnsavedChanges());
     EXPECT_EQ(list.rows[0].cells[5], "Das Erste");
@@ -100,25 +101,25 @@ TEST_F(ViewFileTest, SaveWritesTheListAndEmptiesTheUndoHistory) {
     open();
     list.select({0});
     view.onKey(ViewKey::Delete);
-    EXPECT_TRUE(view.save());
+    EXPECT_TRUE(document.save());
     EXPECT_EQ(undoText(), "Undo Disable");
     EXPECT_FALSE(view.model().hasUnsavedChanges());
 
     const TokenArray saved = view.model().tokens();
-    view.onReload();
+    EXPECT_TRUE(document.reload());
     EXPECT_EQ(view.model().tokens(), saved);
     EXPECT_EQ(list.rows[0].cells[5], "BR Sued");
 }
 
 TEST_F(ViewFileTest, ClosingAsksOnlyWhenTheListDiffersFromItsFile) {
     open();
-    view.onClose();
+    document.offerSaving();
     EXPECT_TRUE(ui.questions.empty());
 
     // A change that keeps no undo entry is still unsaved.
     view.model().markModified();
     ui.answer({Answer::No});
-    view.onClose();
+    document.offerSaving();
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(ui.questions[0].text, "Saveing  Modified Data!!!");
     EXPECT_EQ(ui.questions[0].caption, "Saving");
@@ -128,7 +129,7 @@ TEST_F(ViewFileTest, ClosingAsksOnlyWhenTheListDiffersFromItsFile) {
     list.select({0});
     view.onKey(ViewKey::Delete);
     ui.answer({Answer::Yes});
-    view.onClose();
+    document.offerSaving();
     EXPECT_FALSE(view.model().hasUnsavedChanges());
     open();
     EXPECT_EQ(list.rows[0].cells[5], "BR Sued");
@@ -137,7 +138,7 @@ TEST_F(ViewFileTest, ClosingAsksOnlyWhenTheListDiffersFromItsFile) {
     list.select({0});
     view.onKey(ViewKey::Delete);
     view.run(ViewCommand::Undo);
-    view.onClose();
+    document.offerSaving();
     EXPECT_EQ(ui.questions.size(), 2u);
 }
 
@@ -145,12 +146,12 @@ TEST_F(ViewFileTest, FailedWriteIsReportedAndTheListStaysUnsaved) {
     open();
     list.select({0});
     view.onKey(ViewKey::Delete);
-    host.db.path = dir.file("missing-folder/channels.txt");
-    EXPECT_FALSE(view.save());
+    document.database()->path = dir.file("missing-folder/channels.txt");
+    EXPECT_FALSE(document.save());
     EXPECT_EQ(ui.messages.back(), "ERROR!!! Saving not Complete");
     EXPECT_EQ(undoText(), "Undo Disable");
     ui.answer({Answer::No});
-    view.onClose();
+    document.offerSaving();
     EXPECT_EQ(ui.questions.size(), 1u);
 }
 

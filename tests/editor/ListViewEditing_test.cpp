@@ -47,6 +47,7 @@ TEST_F(ViewTest, SixDeletesAndSixUndosRestoreFiveSteps) {
 TEST_F(ViewTest, UndoShowsTheRestoredListWithoutRenumbering) {
     TestList sample = sampleList(3, 0, 0);
     sample.channels[2][0] = "80";
+    show(sample);
     view.model().replaceTokens(sample.tokens());
     view.refresh(false);
     list.select({0});
@@ -119,7 +120,7 @@ TEST_F(ViewTest, SortsAndTheBlockArrangementKeepNoUndoEntryButCountAsUnsaved) {
     EXPECT_EQ(shownNames(), (Names{"Gamma", "Beta", "alpha"}));
 
     view.run(ViewCommand::ArrangeBlocks);
-    view.onReset();
+    document.markSaved();
     EXPECT_FALSE(view.commandState(ViewCommand::RevertArrangement).enabled);
 }
 
@@ -238,6 +239,7 @@ TEST_F(DoubleClickTest, NoSingleSelectionStartsANewChannelOfTheShownKind) {
 TEST_F(DoubleClickTest, SatelliteEditRefreshesWithoutRenumberingAndCountsAsUnsaved) {
     TestList sample = sampleList(2, 0, 0);
     sample.channels[1][0] = "7";
+    show(sample);
     view.model().replaceTokens(sample.tokens());
     view.refresh(false);
     editor.satellite = [](EditorModel& model, std::size_t row) {

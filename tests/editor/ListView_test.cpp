@@ -89,7 +89,8 @@ TEST_F(ViewTest, EachChangeOfTheShownListIsOneResetAndCellsOutsideItAreEmpty) {
 TEST_F(ViewTest, SectionListWithAMissingMarkerSaysSoAndShowsNoRows) {
     TokenArray tokens = sampleList().tokens();
     std::erase(tokens, std::string("DIGITAL END"));
-    view.model().replaceTokens(tokens);
+    show(sampleList());
+    document.replaceTokens(tokens);
     // The box comes once the table has been reset, so that it stands over the list as it is.
     ui.onMessage = [this](const std::string&) { EXPECT_FALSE(list.inReset()); };
     view.run(ViewCommand::DigitalTpList);
@@ -100,7 +101,6 @@ TEST_F(ViewTest, SectionListWithAMissingMarkerSaysSoAndShowsNoRows) {
 }
 
 TEST_F(ViewTest, CommandsWaitForADocumentAndReportTheirState) {
-    host.loaded = false;
     for (ViewCommand command :
          {ViewCommand::DigitalChannel, ViewCommand::SatelliteList, ViewCommand::Delete,
           ViewCommand::SortChannelName, ViewCommand::Reload, ViewCommand::Undo}) {
@@ -109,7 +109,6 @@ TEST_F(ViewTest, CommandsWaitForADocumentAndReportTheirState) {
     view.run(ViewCommand::SatelliteList);
     EXPECT_EQ(view.viewKind(), ViewKind::Detail);
 
-    host.loaded = true;
     show(sampleList());
     EXPECT_TRUE(view.commandState(ViewCommand::DigitalChannel).checked);
     EXPECT_EQ(view.commandState(ViewCommand::ToggleDigitalAnalog).text, "View Analog Channel");

@@ -17,16 +17,15 @@ class RandomEditingTest : public EditingTest {
 protected:
     void SetUp() override {
         list.perPage = 1000;
-        host.db.path = dir.file("list.txt");
-        writeFile(host.db.path, readFile(exampleFile("channels.txt")));
-        view.onReload();
+        writeFile(dir.file("list.txt"), readFile(exampleFile("channels.txt")));
+        ASSERT_TRUE(document.open(dir.file("list.txt")));
         ASSERT_FALSE(view.model().tokens().empty());
     }
 
     // The list as it stands saves, and the saved file loads back to it.
     void expectSavesAndLoadsBack(const std::string& step) {
         RecordingUi quiet;
-        CListDB db(host.settings, quiet, dir.file("check.txt"));
+        CListDB db(settings, quiet, dir.file("check.txt"));
         ASSERT_EQ(db.SaveText(view.model().tokens()), 1) << step;
         TokenArray loaded;
         ASSERT_NE(db.LoadChannelList(loaded), LoadResult::Failed)

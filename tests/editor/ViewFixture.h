@@ -1,7 +1,7 @@
 #pragma once
 
 // A list view wired to test doubles: a list widget double reading what the view shows, a recording
-// user interface, a host with a real database, and a scripted channel editor.
+// user interface and a scripted channel editor, over a real list document.
 
 #include <gtest/gtest.h>
 
@@ -9,31 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "document/ListDB.h"
 #include "editor/ListFixture.h"
+#include "editor/document/ListDocument.h"
 #include "editor/view/SkylistListView.h"
 #include "support/ListControlDouble.h"
 #include "support/RecordingUi.h"
 
 namespace sky::test {
-
-class HostDouble : public IViewHost {
-public:
-    explicit HostDouble(IUserInterface& ui) : db(settings, ui) {}
-
-    bool isLoaded() const override { return loaded; }
-    CListDB* database() override { return &db; }
-    void loadFailed() override { ++loadFailures; }
-    void setTitle(const std::string& text) override { title = text; }
-    std::string uploadFilePath() const override { return uploadPath; }
-
-    RuntimeSettings settings;
-    CListDB db;
-    bool loaded = true;
-    int loadFailures = 0;
-    std::string title;
-    std::string uploadPath = "/tmp/SATupload.txt";
-};
 
 // Each call runs the step the test set for it and reports it.
 class EditorDouble : public IChannelEditor {
@@ -61,17 +43,15 @@ class ViewTest : public ::testing::Test {
 protected:
     ViewTest() { list.attach(view.shownList()); }
 
-    void show(const TestList& list) {
-        view.model().replaceTokens(list.tokens());
-        view.refresh(true);
-    }
+    void show(const TestList& shownList) { document.adopt(shownList.tokens()); }
     std::vector<std::string> shownNames() const { return list.column(view.digitalFlag() ? 5 : 4); }
     std::string undoText() { return view.commandState(ViewCommand::Undo).text; }
 
     RecordingUi ui;
     ListControlDouble list;
-    HostDouble host{ui};
-    CSkylistListView view{list, ui, host};
+    RuntimeSettings settings;
+    ListDocument document{ui, settings};
+    CSkylistListView view{list, ui, document};
 };
 
 using Names = std::vector<std::string>;

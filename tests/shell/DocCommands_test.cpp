@@ -1,4 +1,4 @@
-// The document's compile, download and upload commands over a real list view and database, the
+// The document's compile, download and upload commands over a real list document and database, the
 // window and the user interface as doubles, the transfers against stb-sim.
 
 #include <gtest/gtest.h>
@@ -54,7 +54,7 @@ protected:
     void openAndDeleteFirstRow() {
         ASSERT_TRUE(doc.openFile(path));
         deleteFirstRow();
-        ASSERT_TRUE(view.model().hasUnsavedChanges());
+        ASSERT_TRUE(unsaved());
     }
     void useDevice(const StbSim& sim) { runtime.portDevices[0] = sim.device(); }
     bool enabled(DocCommand command) const { return doc.commandState(command).enabled; }
@@ -119,7 +119,7 @@ TEST_F(DocCommandsTest, BasicCompileOfAnEditedListLeavesTheTextFileAsItWas) {
     EXPECT_EQ(window.waits, 0);
     EXPECT_EQ(doc.database()->path, path);
     // The edit is still unsaved: closing offers it.
-    EXPECT_TRUE(view.model().hasUnsavedChanges());
+    EXPECT_TRUE(unsaved());
     ui.answer({Answer::No});
     doc.onClose();
     ASSERT_EQ(ui.questions.size(), 1u);
@@ -163,8 +163,7 @@ TEST_F(DocCommandsTest, ACompileStopsAtAFailedSave) {
     ASSERT_TRUE(doc.openFile(path));
     ASSERT_TRUE(doc.onFileSave());
     const auto savedSize = static_cast<rlim_t>(fs::file_size(path));
-    list.select({0});
-    view.onKey(ViewKey::Insert);
+    insertNullAtFirstRow();
     const std::string before = readFile(path);
     {
         const FileSizeLimit limit(savedSize + 1);
@@ -181,7 +180,7 @@ TEST_F(DocCommandsTest, ACompileStopsAtAFailedSave) {
     }
     EXPECT_TRUE(ui.questions.empty());
     EXPECT_EQ(window.transfers, 0);
-    EXPECT_TRUE(view.model().hasUnsavedChanges());
+    EXPECT_TRUE(unsaved());
     EXPECT_EQ(readFile(path), before);
 }
 
@@ -226,7 +225,7 @@ TEST_F(DocCommandsTest, CompileAndDownloadSavesCompilesAndSendsTheImage) {
     ui.answer({Answer::Yes});
     EXPECT_TRUE(doc.run(DocCommand::CompileDownload));
     // Saved: the text file holds the list as shown.
-    EXPECT_FALSE(view.model().hasUnsavedChanges());
+    EXPECT_FALSE(unsaved());
     EXPECT_EQ(readFile(path).find("Das Erste"), std::string::npos);
     EXPECT_TRUE(doc.imageReady());
     ASSERT_EQ(ui.questions.size(), 1u);
@@ -282,7 +281,7 @@ TEST_F(DocCommandsTest, UploadShowsTheReceivedListUntitledAndOffersSaveAs) {
     EXPECT_TRUE(doc.isLoaded());
     EXPECT_EQ(window.dialogs, std::vector<std::string>{"save Skylister - Save as"});
     EXPECT_EQ(doc.currentPath(), named);
-    EXPECT_EQ(list.rows.size(), 16u);
+    EXPECT_EQ(digitalRows(), 16u);
     EXPECT_TRUE(fs::exists(named));
     EXPECT_EQ(window.waits, 0);
 

@@ -7,31 +7,43 @@
 #include <utility>
 
 #include "WindowDouble.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/editing/ChannelClipboard.h"
 #include "shell/SkylisterDoc.h"
-#include "support/ListControlDouble.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 
 namespace sky::test {
 
-// A document over a real list view and database, with the window and the user interface as
-// doubles and a copy of the example list in a fresh folder. The document's temporary directory is
-// that folder unless another is given.
+// The document's commands over a real list document and database, without a view, with the window
+// and the user interface as doubles and a copy of the example list in a fresh folder. The
+// document's temporary directory is that folder unless another is given.
 class DocFixture : public ::testing::Test {
 protected:
     explicit DocFixture(std::optional<std::string> temporaryDirectory = std::nullopt)
         : doc{ui, window, settings, runtime,
               temporaryDirectory ? std::move(*temporaryDirectory) : dir.path().string() + "/"} {
-        list.attach(view.shownList());
-        doc.attachView(view);
         writeFile(path, readFile(exampleFile("channels.txt")));
     }
 
-    void deleteFirstRow() {
-        list.select({0});
-        view.onKey(ViewKey::Delete);
+    // An edit as the view makes it: the first digital channel deleted, with its undo entry.
+    void deleteFirstRow() { editFirstRow("Delete Channel", deleteRows); }
+    void insertNullAtFirstRow() {
+        editFirstRow("Insert Null Channel", [](TokenArray& tokens, bool digital, auto rows) {
+            return insertNullRows(tokens, digital, rows.front(), rows.size());
+        });
     }
+    template <typename Edit>
+    void editFirstRow(const std::string& label, Edit edit) {
+        ListDocument& list = doc.list();
+        list.recordUndo(label);
+        if (edit(list.tokens(), true, std::vector<std::size_t>{0})) list.markModified();
+        list.changed(true);
+    }
+    // The name in a row of the Digital Channel view, and the number of its rows.
+    std::string digitalName(std::size_t row) const { return doc.list().digitalRows().cell(row, 5); }
+    std::size_t digitalRows() const { return doc.list().digitalRows().rowCount(); }
+    std::string undoText() const { return doc.list().undoHistory().menuItem().text; }
+    bool unsaved() const { return doc.list().hasUnsavedChanges(); }
 
     TempDir dir;
     std::string path = dir.file("channels.txt");
@@ -41,8 +53,6 @@ protected:
     Settings settings{store};
     RuntimeSettings runtime;
     CSkylisterDoc doc;
-    ListControlDouble list;
-    CSkylistListView view{list, ui, doc};
 };
 
 }  // namespace sky::test

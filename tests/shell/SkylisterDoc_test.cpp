@@ -1,4 +1,4 @@
-// The document's Open, Save and Save As over a real list view and database.
+// The document's Open, Save and Save As over a real list document and database.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,6 @@ namespace {
 
 class DocTest : public DocFixture {
 protected:
-    std::string undoText() { return view.commandState(ViewCommand::Undo).text; }
 };
 
 TEST_F(DocTest, OpenLoadsTheChosenListAndRemembersItsFolder) {
@@ -25,7 +24,7 @@ TEST_F(DocTest, OpenLoadsTheChosenListAndRemembersItsFolder) {
     EXPECT_EQ(doc.currentPath(), path);
     EXPECT_EQ(doc.database()->path, path);
     EXPECT_EQ(window.title, "Skylister : " + path);
-    EXPECT_EQ(list.rows.size(), 16u);
+    EXPECT_EQ(digitalRows(), 16u);
     EXPECT_EQ(window.waits, 0);
     EXPECT_EQ(settings.recentFolder(), dir.path().string());
     EXPECT_EQ(settings.recentFiles(), std::vector<std::string>{path});
@@ -77,11 +76,11 @@ TEST_F(DocTest, OpenOverUnsavedEditsAsksAndSavesOnYes) {
     EXPECT_TRUE(doc.openFile(other));
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(ui.questions[0].caption, "Saving");
-    EXPECT_EQ(list.rows[0].cells[5], "Das Erste");
+    EXPECT_EQ(digitalName(0), "Das Erste");
     EXPECT_EQ(undoText(), "Undo Disable");
     // The edit went into the first file.
     ASSERT_TRUE(doc.openFile(path));
-    EXPECT_EQ(list.rows[0].cells[5], "BR Sued");
+    EXPECT_EQ(digitalName(0), "BR Sued");
     EXPECT_EQ(doc.previousPath(), other);
 }
 
@@ -90,7 +89,7 @@ TEST_F(DocTest, SaveWritesTheListAndKeepsTheBackup) {
     deleteFirstRow();
     EXPECT_TRUE(doc.onFileSave());
     EXPECT_EQ(undoText(), "Undo Disable");
-    EXPECT_FALSE(view.model().hasUnsavedChanges());
+    EXPECT_FALSE(unsaved());
     EXPECT_EQ(readFile(dir.file("channels.bak")), readFile(exampleFile("channels.txt")));
     EXPECT_EQ(readFile(path).find("Das Erste"), std::string::npos);
 }
@@ -107,7 +106,7 @@ TEST_F(DocTest, SaveAsWritesTheNewFileAndRetitles) {
     EXPECT_EQ(doc.currentPath(), copy);
     EXPECT_EQ(window.title, "Skylister : " + copy);
     EXPECT_EQ(undoText(), "Undo Disable");
-    EXPECT_FALSE(view.model().hasUnsavedChanges());
+    EXPECT_FALSE(unsaved());
     EXPECT_EQ(readFile(path), readFile(exampleFile("channels.txt")));
     EXPECT_EQ(readFile(copy).find("Das Erste"), std::string::npos);
     EXPECT_EQ(settings.recentFiles().front(), copy);
@@ -130,8 +129,8 @@ TEST_F(DocTest, CancelOrAFailedSaveInTheClosingQuestionKeepsTheListAndItsEdits) 
     writeFile(other, readFile(exampleFile("channels.txt")));
     const auto listKept = [&] {
         EXPECT_EQ(doc.currentPath(), path);
-        EXPECT_TRUE(view.model().hasUnsavedChanges());
-        EXPECT_EQ(list.rows[0].cells[5], "BR Sued");
+        EXPECT_TRUE(unsaved());
+        EXPECT_EQ(digitalName(0), "BR Sued");
     };
 
     // Cancel, on close, Open and Open Recent alike.
@@ -156,7 +155,7 @@ TEST_F(DocTest, CancelOrAFailedSaveInTheClosingQuestionKeepsTheListAndItsEdits) 
     // No goes on without saving.
     ui.answer({Answer::No});
     EXPECT_TRUE(doc.openFile(other));
-    EXPECT_EQ(list.rows[0].cells[5], "Das Erste");
+    EXPECT_EQ(digitalName(0), "Das Erste");
 }
 
 TEST_F(DocTest, OpenOverTheUploadFileAsksToSaveItFirst) {

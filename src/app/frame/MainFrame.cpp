@@ -152,8 +152,7 @@ CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
     table_->setWhatsThis(
         "The channel list. Double-click a channel to edit it; F2 new, F3 cut, F4 paste, Insert "
         "null channels, Delete; drag rows to move them.");
-    view_ = std::make_unique<CSkylistListView>(*table_, *ui_, *doc_);
-    doc_->attachView(*view_);
+    view_ = std::make_unique<CSkylistListView>(*table_, *ui_, doc_->list());
     table_->attachView(*view_);
     editing_ = std::make_unique<ChannelEditingWiring>(this, *view_);
     setCentralWidget(table_);
@@ -552,11 +551,11 @@ void CMainFrame::rebuildRecentFiles() {
 }
 
 bool CMainFrame::runOptionDialog() {
-    OptionDialogData data(*settings_, runtime_, doc_->temporaryDirectory());
-    OptionDialog dialog(data, serialDevicesPresent(), this);
+    OptionDialogData options(*settings_, runtime_, doc_->temporaryDirectory());
+    OptionDialog dialog(options, serialDevicesPresent(), this);
     if (dialog.exec() != QDialog::Accepted) return false;
     bool max40 = runtime_.maxSatellite40;
-    if (data.accept(*settings_, runtime_, max40)) {
+    if (options.accept(*settings_, runtime_, max40)) {
         applyListColours();
         view_->run(*commandInfo(commandShowing(*view_))->viewCommand);
     }

@@ -81,9 +81,29 @@ std::optional<ViewKind> sectionListOf(ViewCommand command) {
 
 }  // namespace
 
-CSkylistListView::CSkylistListView(IListControl& list, IUserInterface& ui, IViewHost& host)
-    : list_(list), ui_(ui), host_(host), model_(ui) {
+CSkylistListView::CSkylistListView(IListControl& list, IUserInterface& ui, ListDocument& document)
+    : list_(list), ui_(ui), document_(document) {
+    document_.addObserver(*this);
     refill();
+}
+
+CSkylistListView::~CSkylistListView() {
+    document_.removeObserver(*this);
+}
+
+void CSkylistListView::listAboutToChange() {
+    list_.beginReset();
+}
+
+void CSkylistListView::listChanged(ListChange) {
+    const std::optional<std::string> problem = updateShownList();
+    list_.endReset();
+    // The box comes after the reset, so that the table behind it shows the list as it now is.
+    if (problem) ui_.message(*problem);
+}
+
+void CSkylistListView::listSaved() {
+    sorter_.discardRevertCopy();
 }
 
 CommandState CSkylistListView::commandState(ViewCommand command) const {
@@ -121,7 +141,7 @@ CommandState CSkylistListView::commandState(ViewCommand command) const {
             state.enabled = state.enabled && inDetail() && pasteAvailable();
             break;
         case ViewCommand::Undo: {
-            const UndoHistory::MenuItem item = model_.undoHistory().menuItem();
+            const UndoHistory::MenuItem item = document_.undoHistory().menuItem();
             state.enabled = state.enabled && item.enabled;
             state.text = item.text;
             break;
@@ -204,7 +224,7 @@ void CSkylistListView::run(ViewCommand command) {
             changeWithoutUndo([this](TokenArray& tokens) { return sorter_.revertBlocks(tokens); });
             break;
         case ViewCommand::Reload:
-            onReload();
+            document_.reload();
             break;
         default:
             break;
@@ -219,8 +239,8 @@ void CSkylistListView::sort(SortMode mode) {
 }
 
 void CSkylistListView::changeWithoutUndo(const std::function<bool(TokenArray&)>& edit) {
-    if (!edit(model_.tokens())) return;
-    model_.markModified();
+    if (!edit(document_.tokens())) return;
+    document_.markModified();
     refresh(false);
 }
 
@@ -230,17 +250,8 @@ void CSkylistListView::show(ViewKind kind, bool digital) {
     refill();
 }
 
-void CSkylistListView::refresh(bool renumber) {
-    list_.beginReset();
-    if (renumber) model_.renumber();
-    model_.rebuildDetails();
-    const std::optional<std::string> problem = updateShownList();
-    list_.endReset();
-    if (problem) ui_.message(*problem);
-}
-
 void CSkylistListView::undo() {
-    if (model_.undo()) refresh(false);
+    document_.undo();
 }
 
 void CSkylistListView::refill() {
@@ -254,12 +265,13 @@ void CSkylistListView::refill() {
 std::optional<std::string> CSkylistListView::updateShownList() {
     std::vector<Column> columns = viewColumns(viewKind_, digital_, widths_);
     if (inDetail()) {
-        shown_.showDetail(std::move(columns), digital_ ? model_.digitalRows() : model_.analogRows(),
+        shown_.showDetail(std::move(columns),
+                          digital_ ? document_.digitalRows() : document_.analogRows(),
                           digital_ ? int{kDigType} : int{kAnaType});
         return std::nullopt;
     }
     const SectionInfo& info = sectionInfo(sectionOfView(viewKind_));
-    const TokenArray& tokens = model_.tokens();
+    const TokenArray& tokens = document_.tokens();
     const auto start = std::find(tokens.begin(), tokens.end(), info.startMarker);
     const auto end = std::find(tokens.begin(), tokens.end(), info.endMarker);
     for (const auto& [found, marker] :

@@ -8,38 +8,41 @@
 
 #include "common/UserInterface.h"
 #include "db/TokenArray.h"
+#include "editor/document/ListDocument.h"
 #include "editor/editing/ChannelClipboard.h"
 #include "editor/editing/ChannelEditor.h"
-#include "editor/model/EditorModel.h"
 #include "editor/sort/ChannelSorter.h"
 #include "editor/view/ListControl.h"
 #include "editor/view/ShownList.h"
 #include "editor/view/ViewColumns.h"
 #include "editor/view/ViewCommands.h"
-#include "editor/view/ViewHost.h"
 
 namespace sky {
 
 // Keys the view acts on.
 enum class ViewKey { F2, F3, F4, Insert, Delete };
 
-// The list view's logic, apart from any window system: it owns the channel list being edited
-// (the model), shows one of its lists (shownList(), read by the widget on demand, with a reset
-// notification through the IListControl whenever it changes), and carries out the view and
-// editing commands, the keys, the double-click and drag-and-drop.
+// The list view's logic, apart from any window system: a view of the list document, it shows one
+// of the document's lists (shownList(), read by the widget on demand, with a reset notification
+// through the IListControl whenever it changes), and carries out the view and editing commands,
+// the keys, the double-click and drag-and-drop. The document loads, saves and keeps the undo
+// history; the view hears of every change from it, also of changes made through another view.
 //
 // Single channels and satellites are edited by an IChannelEditor plugged in with
 // setChannelEditor(): the double-click and F2 call it (see ChannelEditor.h for who records
 // which undo entry); without one those gestures do nothing. Every command works only while the
-// host reports a loaded document.
-class CSkylistListView {
+// document has a list open.
+class CSkylistListView : private IListObserver {
 public:
-    CSkylistListView(IListControl& list, IUserInterface& ui, IViewHost& host);
+    CSkylistListView(IListControl& list, IUserInterface& ui, ListDocument& document);
+    ~CSkylistListView() override;
+    CSkylistListView(const CSkylistListView&) = delete;
+    CSkylistListView& operator=(const CSkylistListView&) = delete;
 
     void setChannelEditor(IChannelEditor* editor) { editor_ = editor; }
 
-    EditorModel& model() { return model_; }
-    const EditorModel& model() const { return model_; }
+    ListDocument& model() { return document_; }
+    const ListDocument& model() const { return document_; }
     const ChannelClipboard& clipboard() const { return clipboard_; }
     // The sort mode and flags; its status text describes the last sort.
     const ChannelSorter& sorter() const { return sorter_; }
@@ -58,29 +61,9 @@ public:
     // Carries out a command when it is enabled.
     void run(ViewCommand command);
 
-    // Renumbers the channels when asked, rebuilds the detail rows and shows them anew.
-    void refresh(bool renumber);
-
-    // The document's notifications and requests.
-    // After Open, Save and Save As: the list equals its file; no undo entries.
-    void onReset();
-    // After Open and Save As: the undo history is emptied completely.
-    void clearUndoHistory();
-    // The load command: reads the document's file into the list.
-    void onReload();
-    // The document's Open, once the database is bound to the chosen file: the reset
-    // notification, the load command and the full clear of the undo history, in one step that
-    // takes effect only when the file loads. A failed load leaves the list, its modified state
-    // and its undo history exactly as they were (the host puts the previous path back). Returns
-    // whether the file was loaded.
-    bool onOpen();
-    // The document's Save: the reset notification, then the list is written to the document's
-    // file; "ERROR!!! Saving not Complete" when that fails. Returns whether it was written.
-    bool save();
-    // The list is about to be closed or replaced: unsaved changes are offered for saving (Yes,
-    // No, Cancel). Returns whether the caller may go on: false on Cancel and when the save
-    // failed, with the list and its modified state kept.
-    bool onClose();
+    // Renumbers the channels when asked, rebuilds the detail rows and shows them anew (in every
+    // view of the document).
+    void refresh(bool renumbering) { document_.changed(renumbering); }
 
     // Input from the list widget.
     void onKey(ViewKey key);
@@ -93,7 +76,12 @@ public:
     void dropSelectedRows(std::size_t target);
 
 private:
-    bool loaded() const { return host_.isLoaded(); }
+    // IListObserver.
+    void listAboutToChange() override;
+    void listChanged(ListChange change) override;
+    void listSaved() override;
+
+    bool loaded() const { return document_.loaded(); }
     bool inDetail() const { return viewKind_ == ViewKind::Detail; }
     void show(ViewKind kind, bool digital);
     // Shows the list anew between the reset notifications.
@@ -103,9 +91,6 @@ private:
     std::optional<std::string> updateShownList();
     void selectRow(std::size_t row);
     bool pasteAvailable() const;
-    // Reads the document's file into the list; on success, `opening` first empties the undo
-    // history and the revert copy, as Open's reset does.
-    bool load(bool opening);
 
     void editRows(ViewKey key);
     void newChannel();
@@ -116,9 +101,8 @@ private:
 
     IListControl& list_;
     IUserInterface& ui_;
-    IViewHost& host_;
+    ListDocument& document_;
     IChannelEditor* editor_ = nullptr;
-    EditorModel model_;
     ChannelClipboard clipboard_;
     ChannelSorter sorter_;
     ShownList shown_;

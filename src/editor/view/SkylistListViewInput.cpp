@@ -16,36 +16,36 @@ void CSkylistListView::onKey(ViewKey key) {
 void CSkylistListView::editRows(ViewKey key) {
     const std::vector<std::size_t> rows = list_.selectedRows();
     if (rows.empty()) return;
-    TokenArray& tokens = model_.tokens();
+    TokenArray& tokens = document_.tokens();
     bool changed = false;
     switch (key) {
         case ViewKey::Delete:
-            model_.recordUndo("Delete Channel");
+            document_.recordUndo("Delete Channel");
             changed = deleteRows(tokens, digital_, rows);
             break;
         case ViewKey::Insert:
-            model_.recordUndo("Insert Null Channel");
+            document_.recordUndo("Insert Null Channel");
             changed = insertNullRows(tokens, digital_, rows.front(), rows.size());
             break;
         case ViewKey::F3:
-            model_.recordUndo("Cut Channel");
+            document_.recordUndo("Cut Channel");
             changed = cutRows(tokens, digital_, rows, clipboard_);
             break;
         case ViewKey::F4:
-            model_.recordUndo("Paste Channel");
+            document_.recordUndo("Paste Channel");
             changed = pasteRows(tokens, digital_, rows.front(), clipboard_);
             break;
         case ViewKey::F2:
             return;
     }
-    if (changed) model_.markModified();
+    if (changed) document_.markModified();
     refresh(true);
     selectRow(rows.front());
 }
 
 void CSkylistListView::newChannel() {
-    if (editor_ && editor_->newChannel(model_, digital_)) {
-        model_.markModified();
+    if (editor_ && editor_->newChannel(document_, digital_)) {
+        document_.markModified();
         refresh(true);
     }
 }
@@ -57,16 +57,16 @@ void CSkylistListView::onDoubleClick() {
     if (rows.size() == 1) {
         currentRow_ = rows.front();
         if (inDetail() && editEnabled_ && hasRows && editor_) {
-            model_.recordUndo("Setting channel");
-            if (editor_->adjustChannel(model_, digital_, currentRow_)) {
-                model_.markModified();
+            document_.recordUndo("Setting channel");
+            if (editor_->adjustChannel(document_, digital_, currentRow_)) {
+                document_.markModified();
                 refresh(true);
             } else {
-                model_.discardNewestUndo();
+                document_.discardNewestUndo();
             }
         } else if (viewKind_ == ViewKind::SatelliteList && editEnabled_ && hasRows && editor_) {
-            if (editor_->editSatellite(model_, currentRow_)) {
-                model_.markModified();
+            if (editor_->editSatellite(document_, currentRow_)) {
+                document_.markModified();
                 refresh(false);
             }
         }
@@ -87,14 +87,14 @@ void CSkylistListView::dropSelectedRows(std::size_t target) {
     // Only a contiguous block moves as a group.
     if (group && last - first != rows.size() - 1) return;
     if (target >= first && target <= last) return;
-    if (group) model_.recordUndo("Group Move");
-    const MoveResult result = moveRows(model_.tokens(), digital_, first, last, target);
+    if (group) document_.recordUndo("Group Move");
+    const MoveResult result = moveRows(document_.tokens(), digital_, first, last, target);
     if (result != MoveResult::Moved) {
-        if (group) model_.discardNewestUndo();
+        if (group) document_.discardNewestUndo();
         if (result == MoveResult::CrossesSections) ui_.message(kDragSectionMessage);
         return;
     }
-    model_.markModified();
+    document_.markModified();
     refresh(true);
     selectRow(target > last ? target - 1 : target);
 }

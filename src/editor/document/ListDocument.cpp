@@ -1,0 +1,130 @@
+#include "editor/document/ListDocument.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace sky {
+
+namespace {
+
+constexpr const char* kSaveFailed = "ERROR!!! Saving not Complete";
+
+}  // namespace
+
+ListDocument::ListDocument(IUserInterface& ui, const RuntimeSettings& runtime)
+    : EditorModel(ui), runtime_(runtime) {}
+
+void ListDocument::addObserver(IListObserver& observer) {
+    observers_.push_back(&observer);
+}
+
+void ListDocument::removeObserver(IListObserver& observer) {
+    std::erase(observers_, &observer);
+}
+
+bool ListDocument::open(const std::string& path) {
+    std::unique_ptr<CListDB> previous =
+        std::exchange(db_, std::make_unique<CListDB>(runtime_, ui(), path));
+    const std::string shownPath = path_;
+    if (!load(true)) {
+        // The list shown so far stays, bound to its own file.
+        db_ = std::move(previous);
+        return false;
+    }
+    previousPath_ = shownPath;
+    return true;
+}
+
+bool ListDocument::reload() {
+    return db_ && load(false);
+}
+
+bool ListDocument::load(bool opening) {
+    // The file is read into a list of its own: when it cannot be loaded, the list shown so far
+    // stays whole, with its modified state and its undo history.
+    TokenArray tokens;
+    const LoadResult result = db_->LoadChannelList(tokens);
+    if (result == LoadResult::Failed) return false;
+    if (opening) {
+        // Only now that the file replaces the list may its edits and history go.
+        markSaved();
+    }
+    replaceTokens(std::move(tokens));
+    loaded_ = true;
+    path_ = db_->path;
+    if (result == LoadResult::MustResave) save();
+    update(true, ListChange::Replaced);
+    return true;
+}
+
+bool ListDocument::save() {
+    markSaved();
+    if (!db_ || !db_->SaveText(tokens())) {
+        ui().message(kSaveFailed);
+        // The file does not hold the list: closing must still offer to save it.
+        markModified();
+        return false;
+    }
+    return true;
+}
+
+bool ListDocument::saveAs(const std::string& path) {
+    if (!db_) return false;
+    const std::string previousFile = db_->path;
+    db_->path = path;
+    if (!db_->SaveText(tokens())) {
+        // The list stays bound to its file: the next Save writes where the title says.
+        db_->path = previousFile;
+        ui().message(kSaveFailed);
+        return false;
+    }
+    load(false);
+    markSaved();
+    return true;
+}
+
+void ListDocument::adopt(TokenArray tokens) {
+    markSaved();
+    replaceTokens(std::move(tokens));
+    loaded_ = true;
+    update(true, ListChange::Replaced);
+}
+
+void ListDocument::markSaved() {
+    EditorModel::markSaved();
+    for (IListObserver* observer : observers_) observer->listSaved();
+}
+
+bool ListDocument::offerSaving() {
+    if (!hasUnsavedChanges()) return true;
+    const Answer answer =
+        ui().ask("Saveing  Modified Data!!!", Buttons::YesNoCancel, Icon::Question, "Saving");
+    if (answer == Answer::No) return true;
+    if (answer != Answer::Yes) return false;
+    if (db_ && db_->SaveText(tokens())) {
+        markSaved();
+        return true;
+    }
+    // The edits are not on disk: whatever was about to close or replace the list must not.
+    ui().message(kSaveFailed);
+    return false;
+}
+
+void ListDocument::changed(bool renumbering) {
+    update(renumbering, ListChange::Edited);
+}
+
+bool ListDocument::undo() {
+    if (!EditorModel::undo()) return false;
+    update(false, ListChange::Edited);
+    return true;
+}
+
+void ListDocument::update(bool renumbering, ListChange change) {
+    for (IListObserver* observer : observers_) observer->listAboutToChange();
+    if (renumbering) renumber();
+    rebuildDetails();
+    for (IListObserver* observer : observers_) observer->listChanged(change);
+}
+
+}  // namespace sky

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/RuntimeSettings.h"
+#include "common/UserInterface.h"
+#include "document/ListDB.h"
+#include "editor/model/EditorModel.h"
+
+namespace sky {
+
+// How the list changed.
+enum class ListChange {
+    Edited,    // in place: an edit, an undo
+    Replaced,  // the whole list, by its file's (open, reload, save as)
+};
+
+// What a view of a list document hears from it.
+class IListObserver {
+public:
+    virtual ~IListObserver() = default;
+
+    // The detail rows are about to be rebuilt: a view that reads them stops reading.
+    virtual void listAboutToChange() {}
+    // The list has changed: show it anew.
+    virtual void listChanged(ListChange change) = 0;
+    // The list now equals its file (open, save, save as).
+    virtual void listSaved() {}
+};
+
+// The open channel list as a document: the list being edited (tokens, detail rows, undo history,
+// modified flag, from EditorModel) bound to its text file through its database, with the views
+// that show it as observers.
+//
+// It opens a file into the list (only a file that loads replaces the list shown), saves it, saves
+// it under a new name, asks about unsaved edits before the list is closed or replaced, and after
+// every change renumbers when asked, rebuilds the detail rows and tells its observers. An edit
+// follows the pattern of EditorModel: recordUndo(label) (or none), change tokens(), markModified()
+// when it changed something, then changed().
+class ListDocument : public EditorModel {
+public:
+    ListDocument(IUserInterface& ui, const RuntimeSettings& runtime);
+
+    void addObserver(IListObserver& observer);
+    void removeObserver(IListObserver& observer);
+
+    // A list is open (the views' commands work only then).
+    bool loaded() const { return loaded_; }
+    // The database of the open list; null while none is open.
+    CListDB* database() { return db_.get(); }
+    const CListDB* database() const { return db_.get(); }
+    // The file of the list shown, and the one shown before it.
+    const std::string& path() const { return path_; }
+    const std::string& previousPath() const { return previousPath_; }
+
+    // Open: checks and reads the file into a list of its own; when it loads, it replaces the list
+    // shown, empties the undo history and counts as saved (a list that must be saved again
+    // straight after loading is). A file that does not load leaves everything as it was. Returns
+    // whether the file was loaded.
+    bool open(const std::string& path);
+    // Reads the list's own file again, keeping the undo history.
+    bool reload();
+    // Save: writes the list to its file; "ERROR!!! Saving not Complete" when that fails, and the
+    // list then stays unsaved. Returns whether it was written.
+    bool save();
+    // Save As: writes the list to a new file and binds it to that file, read back as it was
+    // written, with no undo entries. When the write fails, the list stays bound to its file.
+    bool saveAs(const std::string& path);
+    // The list is about to be closed or replaced: unsaved edits are offered for saving (Yes, No,
+    // Cancel). Returns whether the caller may go on: false on Cancel and when the save failed,
+    // with the list and its modified state kept.
+    bool offerSaving();
+
+    // A list made in memory rather than read from a file takes the list's place: it counts as
+    // open and as saved, and the views show it renumbered.
+    void adopt(TokenArray tokens);
+    // The list now equals its file: no undo entries, not modified; the observers hear of it.
+    void markSaved();
+
+    // After a change: renumbers the channels when asked, rebuilds the detail rows and tells the
+    // observers.
+    void changed(bool renumbering);
+    // Takes back the newest undo entry; false when there is none.
+    bool undo();
+
+private:
+    // Reads the database's file; on success, `opening` empties the undo history first.
+    bool load(bool opening);
+    // Renumbers when asked, rebuilds the detail rows and tells the observers.
+    void update(bool renumbering, ListChange change);
+
+    const RuntimeSettings& runtime_;
+    std::unique_ptr<CListDB> db_;
+    bool loaded_ = false;
+    std::string path_;
+    std::string previousPath_;
+    std::vector<IListObserver*> observers_;
+};
+
+}  // namespace sky
