@@ -35,10 +35,9 @@ public:
     bool ConvertImage();
 
     // Sends base.bin, or the given file, to the receiver; receives the receiver's list into the
-    // upload file.
+    // upload file, whose path the caller gives (the document's, in its private temporary folder).
     bool DownloadCurrent();
     bool DownloadFile(const std::string& file);
-    bool UploadChannelList();
     bool UploadChannelList(const std::string& uploadPath);
 
     // Full path of the channel-list text file.

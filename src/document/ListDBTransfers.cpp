@@ -7,7 +7,6 @@
 #include "serial/ChannelUpload.h"
 #include "serial/Comm.h"
 #include "serial/FlashDownload.h"
-#include "serial/PrivateTempDir.h"
 
 namespace sky {
 
@@ -23,16 +22,6 @@ bool CListDB::DownloadCurrent() {
 bool CListDB::DownloadFile(const std::string& file) {
     CComm port;
     return flashDownload(port, settings, ui, file);
-}
-
-bool CListDB::UploadChannelList() {
-    std::string problem;
-    const std::optional<std::string> uploadPath = uploadFilePath(problem);
-    if (!uploadPath) {
-        ui.message(problem);
-        return false;
-    }
-    return UploadChannelList(*uploadPath);
 }
 
 bool CListDB::UploadChannelList(const std::string& uploadPath) {

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -226,6 +227,28 @@ private slots:
         trigger(cmd::kDownloadCurrent);
         QCOMPARE(boxes.last(), kSuccess);
         QCOMPARE(readAll(file("stored.bin")), readAll(file("channels.bin")));
+    }
+
+    void aSilentReceiverIsSaidAndCancelEndsTheWaitAtOnce() {
+        open(copyExample());
+        trigger(cmd::kPreInstalled1List);
+        // The receiver takes the first packet, then falls silent for 20 s before its ACK.
+        StbSimProcess sim({"--pause-download-after", "0:20"});
+        useDevice(sim);
+        boxes.clear();
+        answers = {Answer::Yes};
+        QString timeLeft;
+        QElapsedTimer sinceCancel;
+        during(4000, [&] {
+            if (QLabel* label = frame->userInterface().timeLeftLabel()) timeLeft = label->text();
+            sinceCancel.start();
+            frame->userInterface().cancelButton()->click();
+        });
+        trigger(cmd::kDownloadCurrent);
+        QCOMPARE(timeLeft, QString("waiting for the receiver..."));
+        QVERIFY2(sinceCancel.elapsed() < 1500, qPrintable(QString::number(sinceCancel.elapsed())));
+        QVERIFY(frame->messageWindow()->text().endsWith("Transfer cancelled by the user.\n"));
+        QCOMPARE(boxes, QStringList{kQuestion});
     }
 
     void closingDuringATransferCancelsItAndClosesAfter() {

@@ -22,6 +22,12 @@ namespace sky {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Where the transfers put the received list: the private temporary folder's upload file.
+std::string privateUploadPath() {
+    std::string problem;
+    return uploadFilePath(problem).value();
+}
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
@@ -147,7 +153,7 @@ TEST_F(TransferEndToEndTest, AReceiversListComesBackAndLoadsAsTheOriginal) {
     test::StbSim sim({"--dump", listPath, "--nul-in-line", "3"});
     useDevice(sim);
     CListDB db(settings, ui);
-    ASSERT_EQ(db.UploadChannelList(), 1);
+    ASSERT_EQ(db.UploadChannelList(privateUploadPath()), 1);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Uploading SUCESS"});
 
     std::string problem;
@@ -173,7 +179,7 @@ TEST_F(TransferEndToEndTest, TransfersInARowOnOnePortAllSucceed) {
     test::StbSim sim({"--dump", listPath, "--save-image", stored});
     useDevice(sim);
     CListDB db(settings, ui, listPath);
-    ASSERT_EQ(db.UploadChannelList(), 1);
+    ASSERT_EQ(db.UploadChannelList(privateUploadPath()), 1);
     // After "go" the receiver runs until it is switched off and on, as a user does to download.
     // The user does so once the receiver has taken "go": were it switched on first, the "go"
     // arriving late would wake its console instead of the boot loader.
@@ -192,7 +198,7 @@ TEST_F(TransferEndToEndTest, ACancelDuringAnUploadEndsAtOnceAndTheNextUploadSucc
     useDevice(sim);
     QuietCancel user(ui);
     CListDB db(settings, ui);
-    EXPECT_EQ(db.UploadChannelList(), 0);
+    EXPECT_EQ(db.UploadChannelList(privateUploadPath()), 0);
     ASSERT_TRUE(user.pressedAt);
     EXPECT_LT(user.afterPress(), 1s);
     EXPECT_TRUE(ui.messages.empty());
@@ -201,7 +207,7 @@ TEST_F(TransferEndToEndTest, ACancelDuringAnUploadEndsAtOnceAndTheNextUploadSucc
     // The port is free and the receiver takes the next upload at once.
     test::RecordingUi u;
     CListDB again(settings, u);
-    ASSERT_EQ(again.UploadChannelList(), 1);
+    ASSERT_EQ(again.UploadChannelList(privateUploadPath()), 1);
     EXPECT_EQ(u.messages, std::vector<std::string>{"Uploading SUCESS"});
 }
 
@@ -241,7 +247,7 @@ TEST_F(TransferEndToEndTest, ADumpEndingAtAShortPromptLoadsWhole) {
     test::StbSim sim({"--dump", listPath, "--end-at-prompt", "--prompt", ">"});
     useDevice(sim);
     CListDB db(settings, ui);
-    ASSERT_EQ(db.UploadChannelList(), 1);
+    ASSERT_EQ(db.UploadChannelList(privateUploadPath()), 1);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Uploading SUCESS"});
     std::string problem;
     EXPECT_EQ(load(settings, uploadFilePath(problem).value()), load(settings, listPath));
@@ -258,7 +264,7 @@ TEST_F(TransferEndToEndTest, TheLargestListComesBackWhole) {
     useDevice(sim);
     settings.maxSatellite40 = true;
     CListDB db(settings, ui);
-    ASSERT_EQ(db.UploadChannelList(), 1);
+    ASSERT_EQ(db.UploadChannelList(privateUploadPath()), 1);
     std::string problem;
     EXPECT_EQ(load(settings, uploadFilePath(problem).value()), load(settings, largest));
 }
@@ -279,7 +285,7 @@ TEST_F(TransferEndToEndTest, ASilentReceiverFailsWithinItsBound) {
 
     test::RecordingUi u;
     CListDB uploader(settings, u);
-    EXPECT_EQ(uploader.UploadChannelList(), 0);
+    EXPECT_EQ(uploader.UploadChannelList(privateUploadPath()), 0);
     EXPECT_EQ(u.messages, std::vector<std::string>{
                               "CHECK if Receiver's Power is turned ON\r\nAnd TRY AGIAN!!!"});
 }
@@ -289,7 +295,7 @@ TEST_F(TransferEndToEndTest, AMissingDeviceIsRefused) {
     settings.portDevices[0] = dir.file("no-such-device");
     CListDB db(settings, ui, listPath);
     EXPECT_EQ(db.DownloadFile(image), 0);
-    EXPECT_EQ(db.UploadChannelList(), 0);
+    EXPECT_EQ(db.UploadChannelList(privateUploadPath()), 0);
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"Serial Port Open FAILED!!!",
                                                      "Serial Port Open FAILED!!!"}));
 }

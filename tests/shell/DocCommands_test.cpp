@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +18,7 @@ namespace sky::test {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 const char* const kQuestion =
     "Really You Want to download?\r\nAfter choose YES,you must Satellite Receiver's Power "
@@ -293,6 +295,33 @@ TEST_F(DocCommandsTest, UploadShowsTheReceivedListUntitledAndOffersSaveAs) {
     EXPECT_EQ(doc.database()->path, doc.uploadFilePath());
     EXPECT_EQ(window.title, "Skylister : Untitled");
     EXPECT_EQ(doc.uploadFilePath(), runtimeFolder.file("skylister/SATupload.txt"));
+}
+
+TEST_F(DocCommandsTest, ACancelledOrIncompleteUploadLeavesTheOpenListAsItWas) {
+    ASSERT_TRUE(doc.openFile(path));
+    deleteFirstRow();
+    // The dump stops after 20 lines; the user cancels a second into the upload.
+    StbSim sim({"--dump", path, "--stop-dump-after", "20"});
+    useDevice(sim);
+    ui.answer({Answer::No});
+    const auto start = std::chrono::steady_clock::now();
+    ui.cancelWhen = [start] { return std::chrono::steady_clock::now() - start > 1s; };
+    EXPECT_FALSE(doc.run(DocCommand::UploadStart));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.statusTexts, std::vector<std::string>{"Transfer cancelled by the user."});
+    EXPECT_EQ(doc.currentPath(), path);
+    EXPECT_EQ(digitalName(0), "BR Sued");
+    EXPECT_TRUE(window.dialogs.empty());
+
+    // Not cancelled, the dump that ends early is not taken for the receiver's list either.
+    ui.cancelWhen = nullptr;
+    sim.powerCycle();
+    EXPECT_FALSE(doc.run(DocCommand::UploadStart));
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().rfind("ERROR: Uploading is not complete. try again", 0), 0u);
+    EXPECT_EQ(doc.currentPath(), path);
+    EXPECT_EQ(digitalName(0), "BR Sued");
 }
 
 TEST_F(DocCommandsTest, AReceivedListTheSatelliteNumberRefusesIsKeptAndSaidWhere) {

@@ -85,14 +85,18 @@ int runUpload(const std::vector<std::string>& args) {
     if (!settings) return kUsage;
     std::string problem;
     const std::optional<std::string> uploadPath = uploadFilePath(problem);
-    // A list left by an earlier upload must not pass for this one's when this one fails early.
-    if (uploadPath) ::unlink(uploadPath->c_str());
     ConsoleUi console;
+    if (!uploadPath) {
+        console.message(problem, kAppName);
+        return kFailure;
+    }
+    // A list left by an earlier upload must not pass for this one's when this one fails early.
+    ::unlink(uploadPath->c_str());
     bool received = false;
     {
         TransferProgress ui(console, std::nullopt);
         CListDB db(*settings, ui);
-        received = db.UploadChannelList();
+        received = db.UploadChannelList(*uploadPath);
     }
 
     // A failed upload has said why, and where what it received is kept; the output file is left
