@@ -29,7 +29,7 @@ public:
 
     void attach(const ShownList& shown) { shown_ = &shown; }
     void beginReset() override {}
-    void endReset() override {
+    void endReset(ResetScope) override {
         selected_.clear();
         if (!shown_) return;
         const std::size_t columns = shown_->columns().size();

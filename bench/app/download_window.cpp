@@ -16,11 +16,11 @@
 #include <string>
 
 #include "QuietUi.h"
-#include "app/frame/Commands.h"
 #include "app/frame/MainFrame.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "document/ListDB.h"
+#include "shell/commands/CommandTable.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
             std::printf("%.4f ", std::chrono::duration<double>(Clock::now() - start).count());
         }
         const auto start = std::chrono::steady_clock::now();
-        frame.runCommand(sky::app::cmd::kDownloadBinaryFile);
+        frame.runCommand(sky::Command::DownloadBinaryFile);
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::printf("%.4f\n", seconds);

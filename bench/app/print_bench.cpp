@@ -12,11 +12,11 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/frame/Commands.h"
 #include "app/frame/MainFrame.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "app/list/ChannelTableView.h"
+#include "shell/commands/CommandTable.h"
 
 using namespace sky;
 using namespace sky::app;
@@ -42,13 +42,13 @@ int main(int argc, char** argv) {
     // The largest list has 40 satellites.
     frame.runtime().maxSatellite40 = true;
     if (!frame.openFile(QString::fromLocal8Bit(argv[1])) || failed) return 1;
-    frame.runCommand(cmd::kDigitalChannel);
+    frame.runCommand(Command::DigitalChannel);
     QApplication::processEvents();
 
     const QString pdf = dir.path() + "/largest.pdf";
     frame.documentWindow().answerFileDialogs = [&pdf](bool) { return pdf.toStdString(); };
     const auto start = std::chrono::steady_clock::now();
-    frame.runCommand(cmd::kExportPdf);
+    frame.runCommand(Command::ExportPdf);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (failed || !QFileInfo::exists(pdf)) return 1;

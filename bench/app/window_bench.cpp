@@ -22,7 +22,6 @@
 #include <string>
 #include <vector>
 
-#include "app/frame/Commands.h"
 #include "app/frame/MainFrame.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
@@ -30,6 +29,7 @@
 #include "editor/dialogs/DialogRunner.h"
 #include "editor/editing/ChannelEditing.h"
 #include "editor/view/SkylistListView.h"
+#include "shell/commands/CommandTable.h"
 
 namespace {
 
@@ -172,12 +172,12 @@ int main(int argc, char** argv) {
                            table->selectAndFocus(7);
                            QTest::keyClick(table, Qt::Key_Insert);
                        },
-                       [&] { frame.action(cmd::kUndo)->trigger(); }, frame));
-    const std::pair<const char*, int> sorts[] = {
-        {"sort by satellite, type, name", cmd::kSortChannelName},
-        {"sort by satellite, type, frequency, name", cmd::kSortFrequency},
-        {"sort by satellite, type, bouquet, name", cmd::kSortBouquet},
-        {"sort by type, name", cmd::kSortNameOnly},
+                       [&] { frame.action(Command::Undo)->trigger(); }, frame));
+    const std::pair<const char*, Command> sorts[] = {
+        {"sort by satellite, type, name", Command::SortChannelName},
+        {"sort by satellite, type, frequency, name", Command::SortFrequency},
+        {"sort by satellite, type, bouquet, name", Command::SortBouquet},
+        {"sort by type, name", Command::SortNameOnly},
     };
     for (const auto& [what, id] : sorts) {
         report(what, timeRuns(
@@ -209,12 +209,12 @@ int main(int argc, char** argv) {
     }
     report("switch to the analog view",
            timeRuns(
-               kRuns, [&] { frame.action(cmd::kDigitalChannel)->trigger(); },
-               [&] { frame.action(cmd::kAnalogChannel)->trigger(); }, frame));
+               kRuns, [&] { frame.action(Command::DigitalChannel)->trigger(); },
+               [&] { frame.action(Command::AnalogChannel)->trigger(); }, frame));
     report("switch to the digital view",
            timeRuns(
-               kRuns, [&] { frame.action(cmd::kAnalogChannel)->trigger(); },
-               [&] { frame.action(cmd::kDigitalChannel)->trigger(); }, frame));
+               kRuns, [&] { frame.action(Command::AnalogChannel)->trigger(); },
+               [&] { frame.action(Command::DigitalChannel)->trigger(); }, frame));
 
     std::printf("resident set size with the list open %.1f MB (peak %.1f MB)\n", statusMb("VmRSS:"),
                 statusMb("VmHWM:"));

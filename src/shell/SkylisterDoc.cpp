@@ -226,11 +226,19 @@ bool CSkylisterDoc::run(DocCommand command) {
 }
 
 bool CSkylisterDoc::transfer(const std::function<bool()>& body) {
+    // Meanwhile the list may be looked at, not changed.
     struct Running {
         bool& flag;
-        explicit Running(bool& f) : flag(f) { flag = true; }
-        ~Running() { flag = false; }
-    } running(transferRunning_);
+        ListDocument& list;
+        Running(bool& f, ListDocument& l) : flag(f), list(l) {
+            flag = true;
+            list.setLocked(true);
+        }
+        ~Running() {
+            flag = false;
+            list.setLocked(false);
+        }
+    } running(transferRunning_, list_);
     // The transfer runs on a thread of its own, where an escaping exception would end the
     // program: it ends the transfer as a failure instead, with the reason.
     const bool result = window_.runTransfer([this, &body] {

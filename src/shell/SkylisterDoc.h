@@ -16,19 +16,19 @@ namespace sky {
 
 // The document's commands, as the menu, the toolbar and the command bar issue them.
 enum class DocCommand {
-    Open,                // 57601
-    Save,                // 57603
-    SaveAs,              // 57604
-    BasicCompile,        // 32787
-    CompileNormal,       // 32786
-    PreInstalled1List,   // 32797
-    PreInstalledSplit,   // 32816
-    DownloadCurrent,     // 32788
-    DownloadOthers,      // 32813
-    CompileDownload,     // 32850
-    UploadStart,         // 32800
-    DownloadBinaryFile,  // 32796
-    SplitListToggle,     // 32799
+    Open,
+    Save,
+    SaveAs,
+    BasicCompile,
+    CompileNormal,
+    PreInstalled1List,
+    PreInstalledSplit,
+    DownloadCurrent,
+    DownloadOthers,
+    CompileDownload,
+    UploadStart,
+    DownloadBinaryFile,
+    SplitListToggle,
 };
 
 // The program's document commands over the one open channel list (a ListDocument, which the views
@@ -55,6 +55,8 @@ public:
     ListDocument& list() { return list_; }
     const ListDocument& list() const { return list_; }
     bool isLoaded() const { return list_.loaded(); }
+    IDocumentWindow& window() { return window_; }
+    Settings& settings() { return settings_; }
     CListDB* database() { return list_.database(); }
     // The full path of the upload file ("SATupload.txt" in the temporary directory).
     std::string uploadFilePath() const;
@@ -64,7 +66,7 @@ public:
     const std::string& temporaryDirectory() const { return temporaryDirectory_; }
     bool imageReady() const { return imageReady_; }
 
-    // Open (57601), always enabled: the question about the upload file, the file dialog in the
+    // Open, always enabled: the question about the upload file, the file dialog in the
     // remembered folder, the question about unsaved edits, then openFile(). Returns whether a
     // list was loaded.
     bool onFileOpen();
@@ -74,7 +76,7 @@ public:
     bool openFile(const std::string& path, bool askFirst = true);
     // Open Recent: Open's question about the upload file, then openFile().
     bool openRecentFile(const std::string& path);
-    // Save (57603) and Save As (57604), enabled while a list is loaded.
+    // Save and Save As, enabled while a list is loaded.
     bool onFileSave();
     bool onFileSaveAs();
 
@@ -92,26 +94,26 @@ public:
     // that escapes it ends it as a failed transfer, with a message.
     bool transfer(const std::function<bool()>& body);
 
-    // Basic Compile (32787) and Compile Normal (32786): base.hex and base.bin of the list as
+    // Basic Compile and Compile Normal: base.hex and base.bin of the list as
     // shown; the text file on disk stays byte for byte as it was.
     bool onCompile(CompileMode mode);
-    // Pre-Installed Compile, 1 List (32797) and Split List (32816): the Normal image followed by
+    // Pre-Installed Compile, 1 List and Split List: the Normal image followed by
     // the Basic image. Sets the image-ready flag.
     bool onPreInstalledCompile(bool splitList);
-    // Download Current (32788): asks, then sends base.bin of the last compile.
+    // Download Current: asks, then sends base.bin of the last compile.
     bool onDownloadCurrent();
-    // Save + Compile + Download (32850): saves the list, builds the pre-installed image and goes
+    // Save + Compile + Download: saves the list, builds the pre-installed image and goes
     // on as Download Current.
     bool onCompileDownload();
-    // Download Others (32813): a chosen .bin is sent as it is; a chosen .hex is converted into
+    // Download Others: a chosen .bin is sent as it is; a chosen .hex is converted into
     // its .bin first, with or without a list open.
     bool onDownloadOthers();
-    // Upload Start (32800): receives the receiver's list into the upload file, shows it and
+    // Upload Start: receives the receiver's list into the upload file, shows it and
     // offers Save As.
     bool onUploadStart();
-    // Download Binary File (32796): sends a chosen .bin.
+    // Download Binary File: sends a chosen .bin.
     bool onDownloadBinaryFile();
-    // Split-List Toggle (32799): inverts the database's split-list flag.
+    // Split-List Toggle: inverts the database's split-list flag.
     void onSplitListToggle();
 
     // The folder of a path, without a trailing separator.

@@ -15,7 +15,6 @@
 #include <optional>
 #include <string>
 
-#include "app/frame/Commands.h"
 #include "app/frame/MainFrame.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
@@ -23,10 +22,11 @@
 #include "app/list/ChannelTableView.h"
 #include "editor/dialogs/DialogRunner.h"
 #include "editor/view/SkylistListView.h"
+#include "shell/commands/CommandTable.h"
 
 namespace sky::app::test {
 
-namespace cmd = sky::app::cmd;
+using sky::Command;
 
 inline QString exampleList() {
     return QString(SKYLISTER_SOURCE_DIR) + "/examples/channels.txt";
@@ -122,10 +122,10 @@ public:
     // File > Open with the file dialog answered.
     void open(const QString& path) {
         files.push_back(path);
-        trigger(cmd::kOpen);
+        trigger(Command::Open);
     }
 
-    void trigger(int id) { frame->action(id)->trigger(); }
+    void trigger(Command id) { frame->action(id)->trigger(); }
 
     ChannelTableView* table() const { return frame->table(); }
     ChannelTableModel* model() const { return frame->table()->tableModel(); }
@@ -146,7 +146,7 @@ public:
         table()->clearSelection();
         for (const int row : rows) table()->selectAndFocus(static_cast<std::size_t>(row));
     }
-    QString undoText() const { return frame->action(cmd::kUndo)->text(); }
+    QString undoText() const { return frame->action(Command::Undo)->text(); }
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<CMainFrame> frame;

@@ -35,10 +35,10 @@ private slots:
         QCOMPARE(undoText(), QString("Undo (1 - Setting channel)"));
         QCOMPARE(table()->selectedRows(), std::vector<std::size_t>{1});
 
-        trigger(cmd::kUndo);
+        trigger(Command::Undo);
         QCOMPARE(cell(1, 5), QString("BR Sued"));
         QCOMPARE(undoText(), QString("Undo Disable"));
-        QVERIFY(!frame->action(cmd::kUndo)->isEnabled());
+        QVERIFY(!frame->action(Command::Undo)->isEnabled());
     }
 
     void doubleClickOnAnEmptyAreaStartsANewChannel() {
@@ -68,19 +68,32 @@ private slots:
         selectRows({0});
         QTest::keyClick(table(), Qt::Key_F3);
         QCOMPARE(model()->rowCount(), 15);
-        QVERIFY(frame->action(cmd::kPaste)->isEnabled());
+        QVERIFY(frame->action(Command::Paste)->isEnabled());
         selectRows({3});
         QTest::keyClick(table(), Qt::Key_F4);
         QCOMPARE(model()->rowCount(), 16);
         QCOMPARE(cell(3, 5), QString("BR Sued"));
-        QVERIFY(!frame->action(cmd::kPaste)->isEnabled());
+        QVERIFY(!frame->action(Command::Paste)->isEnabled());
         QCOMPARE(undoText(), QString("Undo (4 - Paste Channel)"));
 
         // The menu items post the same keys.
         selectRows({3});
-        trigger(cmd::kDelete);
+        trigger(Command::Delete);
         QCOMPARE(model()->rowCount(), 15);
         QCOMPARE(undoText(), QString("Undo (5 - Delete Channel)"));
+    }
+
+    void aColumnWidthTheUserSetSurvivesEditsUntilTheViewChanges() {
+        const int ownWidth = table()->columnWidth(5);
+        table()->setColumnWidth(5, ownWidth + 77);
+        selectRows({0});
+        QTest::keyClick(table(), Qt::Key_Delete);
+        trigger(Command::Undo);
+        QCOMPARE(table()->columnWidth(5), ownWidth + 77);
+        // A switch of view brings the program's own widths back.
+        trigger(Command::AnalogChannel);
+        trigger(Command::DigitalChannel);
+        QCOMPARE(table()->columnWidth(5), ownWidth);
     }
 
     void popUpMenuIsTheEditChannelMenu() {
@@ -115,25 +128,25 @@ private slots:
     }
 
     void sortCommandsReorderTheChannels() {
-        trigger(cmd::kSortChannelName);
+        trigger(Command::SortChannelName);
         QCOMPARE(cell(0, 5), QString("--"));
         QCOMPARE(cell(1, 5), QString("3sat"));
-        QVERIFY(frame->action(cmd::kToggleAscendingNames)->isChecked());
-        trigger(cmd::kToggleAscendingNames);
-        QVERIFY(!frame->action(cmd::kToggleAscendingNames)->isChecked());
-        trigger(cmd::kSortChannelName);
+        QVERIFY(frame->action(Command::ToggleAscendingNames)->isChecked());
+        trigger(Command::ToggleAscendingNames);
+        QVERIFY(!frame->action(Command::ToggleAscendingNames)->isChecked());
+        trigger(Command::SortChannelName);
         QCOMPARE(cell(0, 5), QString("ZDF"));
         // Sorts keep no undo entry, but the list counts as changed.
         QCOMPARE(undoText(), QString("Undo Disable"));
         QVERIFY(frame->listView().model().hasUnsavedChanges());
-        trigger(cmd::kSortFrequency);
+        trigger(Command::SortFrequency);
         QCOMPARE(cell(0, 11), QString());  // the null channel has no transponder
         QCOMPARE(cell(1, 11), QString("11836"));
     }
 
     void editingCanBeSwitchedOff() {
-        trigger(cmd::kToggleEdit);
-        QVERIFY(!frame->action(cmd::kToggleEdit)->isChecked());
+        trigger(Command::ToggleEdit);
+        QVERIFY(!frame->action(Command::ToggleEdit)->isChecked());
         QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, rowCentre(1));
         QVERIFY(runner->shown.empty());
     }

@@ -38,9 +38,9 @@ private slots:
         QTest::keyClick(table(), Qt::Key_Delete);
         const QString copy = dir->path() + "/copy.txt";
         files = {dir->path() + "/copy.dat", copy};
-        trigger(cmd::kSaveAs);
+        trigger(Command::SaveAs);
         QCOMPARE(boxes, QStringList{"Skylister: Extention Name must be 'txt' "});
-        trigger(cmd::kSaveAs);
+        trigger(Command::SaveAs);
         QCOMPARE(frame->windowTitle(), "Skylister : " + copy);
         QVERIFY(!readAll(copy).contains("Das Erste"));
         QCOMPARE(readAll(path), readAll(exampleList()));

@@ -47,7 +47,7 @@ private slots:
             dialog->deviceList()->setCurrentText("/dev/ttyUSB0");
             dialog->accept();
         });
-        trigger(cmd::kOption);
+        trigger(Command::Option);
         QVERIFY(checked);
         QVERIFY(frame->maxSatellite40());
         QCOMPARE(frame->runtime().comPort, 3);
@@ -113,13 +113,13 @@ private slots:
                 if (button->text() == "O  K") button->click();
             }
         });
-        frame->commandButton(cmd::kAbout)->click();
+        frame->commandButton(Command::About)->click();
         QVERIFY(checked);
         QVERIFY(!QApplication::activeModalWidget());
     }
 
     void helpTopicsShowsTheUserGuide() {
-        trigger(cmd::kHelpTopics);
+        trigger(Command::HelpTopics);
         QVERIFY(frame->helpWindow());
         QVERIFY(frame->helpWindow()->isVisible());
         const QString text = frame->helpWindow()->browser()->toPlainText();

@@ -32,25 +32,26 @@ private slots:
         QVERIFY(frame->toolBar()->isVisible());
         QVERIFY(frame->commandBar()->isVisible());
         QCOMPARE(frame->toolBarArea(frame->commandBar()), Qt::TopToolBarArea);
-        QVERIFY(frame->commandButton(cmd::kOpen)->isVisible());
-        QCOMPARE(frame->commandButton(cmd::kAbout)->text(), QString("About"));
+        QVERIFY(frame->commandButton(Command::Open)->isVisible());
+        QCOMPARE(frame->commandButton(Command::About)->text(), QString("About"));
         QVERIFY(frame->messageWindow()->isHidden());
-        QVERIFY(!frame->action(cmd::kViewDialogBar)->isChecked());
+        QVERIFY(!frame->action(Command::ViewDialogBar)->isChecked());
         QCOMPARE(frame->idlePrompt()->text(), QString("For Help, press F1"));
         QVERIFY(frame->idlePrompt()->isVisible());
         // Only Open and the window's own commands work without a list.
-        QVERIFY(frame->action(cmd::kOpen)->isEnabled());
-        QVERIFY(!frame->action(cmd::kSave)->isEnabled());
-        QVERIFY(!frame->action(cmd::kDelete)->isEnabled());
-        QCOMPARE(frame->action(cmd::kOpen)->shortcut(), QKeySequence("Ctrl+O"));
-        QCOMPARE(frame->action(cmd::kUndo)->shortcut(), QKeySequence("Ctrl+Z"));
+        QVERIFY(frame->action(Command::Open)->isEnabled());
+        QVERIFY(!frame->action(Command::Save)->isEnabled());
+        QVERIFY(!frame->action(Command::Delete)->isEnabled());
+        QCOMPARE(frame->action(Command::Open)->shortcut(), QKeySequence("Ctrl+O"));
+        QCOMPARE(frame->action(Command::Undo)->shortcut(), QKeySequence("Ctrl+Z"));
         // The command bar keeps its buttons' texts whole, also in a narrow window.
-        for (const int id : {cmd::kOpen, cmd::kCompileDownload, cmd::kDownloadOthers}) {
+        for (const Command id :
+             {Command::Open, Command::CompileDownload, Command::DownloadOthers}) {
             QPushButton* button = frame->commandButton(id);
             QVERIFY(button->minimumWidth() >= button->sizeHint().width());
         }
-        QCOMPARE(frame->action(cmd::kDelete)->toolTip(), QString("Delete Selected Channel(s)"));
-        QCOMPARE(frame->action(cmd::kSortFrequency)->statusTip(),
+        QCOMPARE(frame->action(Command::Delete)->toolTip(), QString("Delete Selected Channel(s)"));
+        QCOMPARE(frame->action(Command::SortFrequency)->statusTip(),
                  QString("Sort by Satellite >> Type >> Frequency >> Channel Name"));
         QCOMPARE(model()->rowCount(), 0);
         QCOMPARE(header(0), QString("Number"));
@@ -65,9 +66,9 @@ private slots:
         QCOMPARE(model()->rowCount(), 16);
         QCOMPARE(cell(0, 5), QString("Das Erste"));
         QCOMPARE(cell(14, 5), QString("Rai Test"));
-        QVERIFY(frame->action(cmd::kSave)->isEnabled());
-        QVERIFY(frame->action(cmd::kDigitalChannel)->isChecked());
-        QCOMPARE(frame->action(cmd::kUndo)->text(), QString("Undo Disable"));
+        QVERIFY(frame->action(Command::Save)->isEnabled());
+        QVERIFY(frame->action(Command::DigitalChannel)->isChecked());
+        QCOMPARE(frame->action(Command::Undo)->text(), QString("Undo Disable"));
         QVERIFY(boxes.isEmpty());
     }
 
@@ -84,35 +85,35 @@ private slots:
         QVERIFY(!qvariant_cast<QIcon>(model()->data(model()->index(0, 0), Qt::DecorationRole))
                      .isNull());
 
-        trigger(cmd::kViewDetail);
-        QVERIFY(frame->action(cmd::kViewDetail)->isChecked());
+        trigger(Command::ViewDetail);
+        QVERIFY(frame->action(Command::ViewDetail)->isChecked());
         QVERIFY(!table()->isColumnHidden(1));
         QCOMPARE(table()->columnWidth(10), 70);
-        trigger(cmd::kViewDetail);
+        trigger(Command::ViewDetail);
         QVERIFY(table()->isColumnHidden(1));
         QVERIFY(!table()->isColumnHidden(4));  // Type stays at 70
 
-        frame->commandButton(cmd::kAnalogChannel)->click();
-        QVERIFY(frame->action(cmd::kAnalogChannel)->isChecked());
+        frame->commandButton(Command::AnalogChannel)->click();
+        QVERIFY(frame->action(Command::AnalogChannel)->isChecked());
         QCOMPARE(model()->columnCount(), 23);
         QCOMPARE(header(3), QString("Band"));
 
-        trigger(cmd::kSatelliteList);
+        trigger(Command::SatelliteList);
         QCOMPARE(model()->columnCount(), 7);
         QCOMPARE(header(6), QString("Degree"));
         QCOMPARE(cell(0, 1), QString("ASTRA 1"));
         QVERIFY(cell(0, 6).startsWith('E'));
 
-        trigger(cmd::kDigitalTpList);
+        trigger(Command::DigitalTpList);
         QCOMPARE(header(2), QString("Freq(MHz)"));
-        trigger(cmd::kSatelliteNameList);
+        trigger(Command::SatelliteNameList);
         QCOMPARE(model()->columnCount(), 2);
         QCOMPARE(cell(1, 1), QString("HOTBIRD"));
         // View Detail does nothing in a section list.
-        trigger(cmd::kViewDetail);
+        trigger(Command::ViewDetail);
         QCOMPARE(model()->columnCount(), 2);
 
-        frame->commandButton(cmd::kDigitalChannel)->click();
+        frame->commandButton(Command::DigitalChannel)->click();
         QCOMPARE(model()->rowCount(), 16);
     }
 
@@ -120,28 +121,28 @@ private slots:
         QAbstractItemModelTester tester(model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         open(copyExample());
-        trigger(cmd::kAnalogChannel);
-        trigger(cmd::kSatelliteList);
-        trigger(cmd::kDigitalChannel);
+        trigger(Command::AnalogChannel);
+        trigger(Command::SatelliteList);
+        trigger(Command::DigitalChannel);
         selectRows({1, 2});
         QTest::keyClick(table(), Qt::Key_Delete);
-        trigger(cmd::kUndo);
-        trigger(cmd::kSortBouquet);
+        trigger(Command::Undo);
+        trigger(Command::SortBouquet);
     }
 
     void messageWindowAndProgressFollowTheCore() {
         IUserInterface& ui = frame->userInterface();
         ui.appendMessage("Connecting...\r\n");
         QVERIFY(frame->messageWindow()->isVisible());
-        QVERIFY(frame->action(cmd::kViewDialogBar)->isChecked());
+        QVERIFY(frame->action(Command::ViewDialogBar)->isChecked());
         ui.appendMessage("Sent 1\r\n");
         QCOMPARE(frame->messageWindow()->text(), QString("Connecting...\nSent 1\n"));
         ui.appendMessage("CLEAR ALL MESSAGE");
         QCOMPARE(frame->messageWindow()->text(), QString());
         ui.appendMessage("HIDE MESSAGE WINDOW");
         QVERIFY(frame->messageWindow()->isHidden());
-        QVERIFY(!frame->action(cmd::kViewDialogBar)->isChecked());
-        trigger(cmd::kViewDialogBar);
+        QVERIFY(!frame->action(Command::ViewDialogBar)->isChecked());
+        trigger(Command::ViewDialogBar);
         QVERIFY(frame->messageWindow()->isVisible());
         QVERIFY(frame->messageWindow()->edit()->isReadOnly());
         QVERIFY(!(frame->messageWindow()->allowedAreas() & Qt::TopDockWidgetArea));
@@ -173,13 +174,13 @@ private slots:
     }
 
     void toolbarAndStatusBarCanBeHidden() {
-        trigger(cmd::kToolbar);
+        trigger(Command::Toolbar);
         QVERIFY(frame->toolBar()->isHidden());
-        QVERIFY(!frame->action(cmd::kToolbar)->isChecked());
-        trigger(cmd::kStatusBar);
+        QVERIFY(!frame->action(Command::Toolbar)->isChecked());
+        trigger(Command::StatusBar);
         QVERIFY(frame->statusBar()->isHidden());
-        trigger(cmd::kToolbar);
-        trigger(cmd::kStatusBar);
+        trigger(Command::Toolbar);
+        trigger(Command::StatusBar);
         QVERIFY(frame->toolBar()->isVisible());
         QVERIFY(frame->statusBar()->isVisible());
     }

@@ -26,10 +26,10 @@ private slots:
         QCOMPARE(items,
                  (QStringList{"&Open...", "Open &Recent", "&Save", "Save &As...", "-", "&Print...",
                               "Print Preview...", "Export to PDF...", "-", "E&xit"}));
-        QCOMPARE(frame->action(cmd::kPrint)->shortcut(), QKeySequence("Ctrl+P"));
+        QCOMPARE(frame->action(Command::Print)->shortcut(), QKeySequence("Ctrl+P"));
         const QList<QAction*> tools = frame->toolBar()->actions();
-        const qsizetype print = tools.indexOf(frame->action(cmd::kPrint));
-        QCOMPARE(tools[print - 2], frame->action(cmd::kSaveAs));
+        const qsizetype print = tools.indexOf(frame->action(Command::Print));
+        QCOMPARE(tools[print - 2], frame->action(Command::SaveAs));
         QVERIFY(tools[print - 1]->isSeparator() && tools[print + 1]->isSeparator());
     }
 
@@ -42,7 +42,7 @@ private slots:
         }
         const QString pdf = dir->path() + "/list.pdf";
         files.push_back(pdf);
-        trigger(cmd::kExportPdf);
+        trigger(Command::ExportPdf);
         QCOMPARE(dialogs, (QStringList{"open", "save"}));
         QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('\n')));
 
@@ -71,7 +71,8 @@ private slots:
 
     void emptyListUnwritableFileAndCancelPrintNothing() {
         // Nothing open: each command says so before any dialog.
-        for (const int id : {cmd::kPrint, cmd::kPrintPreview, cmd::kExportPdf}) trigger(id);
+        for (const Command id : {Command::Print, Command::PrintPreview, Command::ExportPdf})
+            trigger(id);
         QCOMPARE(boxes, QStringList(3, "Skylister: No Contents for printing"));
         QVERIFY(dialogs.isEmpty());
 
@@ -79,11 +80,11 @@ private slots:
         boxes.clear();
         const QString unwritable = dir->path() + "/missing/list.pdf";
         files = {unwritable, ""};
-        trigger(cmd::kExportPdf);
+        trigger(Command::ExportPdf);
         QCOMPARE(boxes.size(), 1);
         QVERIFY(boxes.front().contains(unwritable));
         QVERIFY(!QFile::exists(unwritable));
-        trigger(cmd::kExportPdf);
+        trigger(Command::ExportPdf);
         QCOMPARE(boxes.size(), 1);
     }
 };

@@ -62,31 +62,31 @@ private slots:
     void cleanup() { stop(); }
 
     void commandsSitInTheMenusToolbarAndCommandBar() {
-        QCOMPARE(frame->commandButton(cmd::kCompileDownload)->text(),
+        QCOMPARE(frame->commandButton(Command::CompileDownload)->text(),
                  QString("Compile+Download Current CH. List"));
-        QCOMPARE(frame->commandButton(cmd::kDownloadOthers)->text(),
+        QCOMPARE(frame->commandButton(Command::DownloadOthers)->text(),
                  QString("Download Others(bin,hex)"));
-        QCOMPARE(frame->commandButton(cmd::kUploadStart)->text(), QString("Upload"));
-        QVERIFY(!frame->commandButton(cmd::kCompileDownload)->isEnabled());
-        QVERIFY(frame->commandButton(cmd::kDownloadOthers)->isEnabled());
-        QVERIFY(frame->toolBar()->actions().contains(frame->action(cmd::kPreInstalledSplit)));
-        QVERIFY(!frame->action(cmd::kBasicCompile)->isEnabled());
-        QVERIFY(!frame->action(cmd::kSplitListToggle)->isEnabled());
-        QCOMPARE(frame->action(cmd::kCompileDownload)->text(), QString("Compile + Dowmload"));
+        QCOMPARE(frame->commandButton(Command::UploadStart)->text(), QString("Upload"));
+        QVERIFY(!frame->commandButton(Command::CompileDownload)->isEnabled());
+        QVERIFY(frame->commandButton(Command::DownloadOthers)->isEnabled());
+        QVERIFY(frame->toolBar()->actions().contains(frame->action(Command::PreInstalledSplit)));
+        QVERIFY(!frame->action(Command::BasicCompile)->isEnabled());
+        QVERIFY(!frame->action(Command::SplitListToggle)->isEnabled());
+        QCOMPARE(frame->action(Command::CompileDownload)->text(), QString("Compile + Dowmload"));
         // The option dialog's temporary directory is the private one.
         QCOMPARE(QString::fromStdString(frame->document().temporaryDirectory()),
                  runtimeDir.path() + "/skylister/");
         open(copyExample());
-        QVERIFY(frame->action(cmd::kBasicCompile)->isEnabled());
-        QVERIFY(frame->commandButton(cmd::kCompileDownload)->isEnabled());
-        frame->runCommand(cmd::kSplitListToggle);
-        QVERIFY(frame->action(cmd::kSplitListToggle)->isChecked());
+        QVERIFY(frame->action(Command::BasicCompile)->isEnabled());
+        QVERIFY(frame->commandButton(Command::CompileDownload)->isEnabled());
+        frame->runCommand(Command::SplitListToggle);
+        QVERIFY(frame->action(Command::SplitListToggle)->isChecked());
     }
 
     void basicCompileOfAnEditedListKeepsTheTextFile() {
         const QString path = openEdited();
         const QByteArray before = readAll(path);
-        trigger(cmd::kBasicCompile);
+        trigger(Command::BasicCompile);
         QCOMPARE(boxes, QStringList{kConverted});
         QCOMPARE(readAll(path), before);
         QVERIFY(!QFile::exists(file("channels.cplsrc")));
@@ -95,25 +95,25 @@ private slots:
         // The .hex is the edited list's: the same list saved elsewhere compiles to it.
         const QByteArray edited = readAll(file("channels.hex"));
         files.push_back(file("edited.txt"));
-        trigger(cmd::kSaveAs);
-        trigger(cmd::kBasicCompile);
+        trigger(Command::SaveAs);
+        trigger(Command::BasicCompile);
         QCOMPARE(readAll(file("edited.hex")), edited);
         QVERIFY(readAll(path) != readAll(file("edited.txt")));
     }
 
     void preInstalledCompilesPutNormalBeforeBasic() {
         open(copyExample());
-        frame->runCommand(cmd::kCompileNormal);
+        frame->runCommand(Command::CompileNormal);
         const QByteArray normal = readAll(file("channels.hex"));
-        trigger(cmd::kBasicCompile);
+        trigger(Command::BasicCompile);
         const QByteArray basic = readAll(file("channels.hex"));
-        trigger(cmd::kPreInstalled1List);
+        trigger(Command::PreInstalled1List);
         QCOMPARE(readAll(file("channels.hex")), normal + basic);
         QVERIFY(frame->document().imageReady());
-        trigger(cmd::kPreInstalledSplit);
+        trigger(Command::PreInstalledSplit);
         QVERIFY(QFile::exists(file("channels.bin")));
         QVERIFY(!QFile::exists(file("channels.mrg")));
-        QVERIFY(!frame->action(cmd::kSplitListToggle)->isChecked());
+        QVERIFY(!frame->action(Command::SplitListToggle)->isChecked());
     }
 
     void compileAndDownloadSendsTheImageWhileTheWindowLives() {
@@ -128,10 +128,10 @@ private slots:
             if (box.text.startsWith("Flash download")) {
                 QtUserInterface& ui = frame->userInterface();
                 seen
-                    << QString("open %1").arg(frame->action(cmd::kOpen)->isEnabled())
-                    << QString("delete %1").arg(frame->action(cmd::kDelete)->isEnabled())
-                    << QString("option %1").arg(frame->action(cmd::kOption)->isEnabled())
-                    << QString("view %1").arg(frame->action(cmd::kAnalogChannel)->isEnabled())
+                    << QString("open %1").arg(frame->action(Command::Open)->isEnabled())
+                    << QString("delete %1").arg(frame->action(Command::Delete)->isEnabled())
+                    << QString("option %1").arg(frame->action(Command::Option)->isEnabled())
+                    << QString("view %1").arg(frame->action(Command::AnalogChannel)->isEnabled())
                     << QString("cancel %1").arg(ui.cancelButton()->isVisible())
                     << QString("progress %1").arg(ui.progressBar() ? ui.progressBar()->value() : -1)
                     << QString("cursor %1").arg(QApplication::overrideCursor()->shape());
@@ -145,7 +145,7 @@ private slots:
             if (!answers.empty()) answers.pop_front();
             return answer;
         };
-        frame->commandButton(cmd::kCompileDownload)->click();
+        frame->commandButton(Command::CompileDownload)->click();
         QCOMPARE(boxes, (QStringList{kConverted, kQuestion, kSuccess}));
         QCOMPARE(seen, (QStringList{"open 0", "delete 0", "option 0", "view 1", "cancel 1",
                                     "progress 100", QString("cursor %1").arg(int(Qt::BusyCursor)),
@@ -156,18 +156,18 @@ private slots:
         QVERIFY(frame->messageWindow()->isHidden());
         QVERIFY(!frame->userInterface().progressBar());
         QVERIFY(!frame->userInterface().cancelButton()->isVisible());
-        QVERIFY(frame->action(cmd::kOpen)->isEnabled());
+        QVERIFY(frame->action(Command::Open)->isEnabled());
         QVERIFY(!QApplication::overrideCursor());
     }
 
     void downloadCurrentAnsweredNoSendsNothing() {
         open(copyExample());
-        trigger(cmd::kPreInstalled1List);
+        trigger(Command::PreInstalled1List);
         StbSimProcess sim({"--save-image", file("stored.bin")});
         useDevice(sim);
         boxes.clear();
         answers = {Answer::No};
-        trigger(cmd::kDownloadCurrent);
+        trigger(Command::DownloadCurrent);
         QCOMPARE(boxes, QStringList{kQuestion});
         QTest::qWait(300);
         QVERIFY(!QFile::exists(file("stored.bin")));
@@ -179,26 +179,26 @@ private slots:
         StbSimProcess sim({"--dump", exampleList()});
         useDevice(sim);
         files.push_back(QString());  // Save As cancelled
-        frame->commandButton(cmd::kUploadStart)->click();
+        frame->commandButton(Command::UploadStart)->click();
         QCOMPARE(boxes, QStringList{"Skylister: Uploading SUCESS"});
         QCOMPARE(dialogs, QStringList{"save"});
         QCOMPARE(frame->windowTitle(), QString("Skylister : Untitled"));
         QCOMPARE(model()->rowCount(), 16);
         QCOMPARE(cell(0, 5), QString("Das Erste"));
-        QVERIFY(frame->action(cmd::kSave)->isEnabled());
+        QVERIFY(frame->action(Command::Save)->isEnabled());
         QVERIFY(!frame->userInterface().progressBar());
         QVERIFY(QFile::exists(runtimeDir.path() + "/skylister/SATupload.txt"));
     }
 
     void downloadOthersConvertsAHexFile() {
         open(copyExample());
-        trigger(cmd::kPreInstalled1List);
+        trigger(Command::PreInstalled1List);
         QFile::copy(file("channels.hex"), file("other.hex"));
         StbSimProcess sim({"--save-image", file("stored.bin")});
         useDevice(sim);
         boxes.clear();
         files.push_back(file("other.hex"));
-        frame->commandButton(cmd::kDownloadOthers)->click();
+        frame->commandButton(Command::DownloadOthers)->click();
         QCOMPARE(boxes, (QStringList{kConverted, kSuccess}));
         QCOMPARE(readAll(file("stored.bin")), readAll(file("other.bin")));
         QCOMPARE(readAll(file("other.bin")), readAll(file("channels.bin")));
@@ -206,14 +206,14 @@ private slots:
 
     void cancelFreesThePortForTheNextDownload() {
         open(copyExample());
-        trigger(cmd::kPreInstalled1List);
+        trigger(Command::PreInstalled1List);
         // The receiver stays off for a while: the download waits for it.
         StbSimProcess sim({"--save-image", file("stored.bin"), "--power-cycle-after", "1500"});
         useDevice(sim);
         boxes.clear();
         answers = {Answer::Yes};
         during(300, [this] { frame->userInterface().cancelButton()->click(); });
-        trigger(cmd::kDownloadCurrent);
+        trigger(Command::DownloadCurrent);
         QCOMPARE(boxes, QStringList{kQuestion});
         QVERIFY(frame->messageWindow()->text().endsWith("Transfer cancelled by the user.\n"));
         // Said where the user looks: the message window stays, and the status bar.
@@ -224,14 +224,14 @@ private slots:
         // The port is free: the next download goes through.
         sim.powerCycle();
         answers = {Answer::Yes};
-        trigger(cmd::kDownloadCurrent);
+        trigger(Command::DownloadCurrent);
         QCOMPARE(boxes.last(), kSuccess);
         QCOMPARE(readAll(file("stored.bin")), readAll(file("channels.bin")));
     }
 
     void aSilentReceiverIsSaidAndCancelEndsTheWaitAtOnce() {
         open(copyExample());
-        trigger(cmd::kPreInstalled1List);
+        trigger(Command::PreInstalled1List);
         // The receiver takes the first packet, then falls silent for 20 s before its ACK.
         StbSimProcess sim({"--pause-download-after", "0:20"});
         useDevice(sim);
@@ -244,7 +244,7 @@ private slots:
             sinceCancel.start();
             frame->userInterface().cancelButton()->click();
         });
-        trigger(cmd::kDownloadCurrent);
+        trigger(Command::DownloadCurrent);
         QCOMPARE(timeLeft, QString("waiting for the receiver..."));
         QVERIFY2(sinceCancel.elapsed() < 1500, qPrintable(QString::number(sinceCancel.elapsed())));
         QVERIFY(frame->messageWindow()->text().endsWith("Transfer cancelled by the user.\n"));
@@ -255,19 +255,19 @@ private slots:
         StbSimProcess sim({"--power-cycle-after", "1500"});
         useDevice(sim);
         open(copyExample());
-        trigger(cmd::kPreInstalled1List);
+        trigger(Command::PreInstalled1List);
         answers = {Answer::Yes};
         during(300, [this] {
             QVERIFY(!frame->close());
             QVERIFY(frame->isVisible());
         });
-        trigger(cmd::kDownloadCurrent);
+        trigger(Command::DownloadCurrent);
         QTRY_VERIFY(!frame->isVisible());
     }
 
     void failureMessages() {
         open(copyExample());
-        trigger(cmd::kPreInstalled1List);
+        trigger(Command::PreInstalled1List);
         boxes.clear();
         {
             // A port in use by another program.
@@ -276,7 +276,7 @@ private slots:
             CComm other;
             QVERIFY(other.open(sim.device().toStdString()));
             answers = {Answer::Yes};
-            trigger(cmd::kDownloadCurrent);
+            trigger(Command::DownloadCurrent);
             QCOMPARE(boxes, (QStringList{kQuestion, "Skylister: Serial Port Open FAILED!!!"}));
             QVERIFY(frame->messageWindow()->text().contains("in use by another program"));
         }
@@ -293,7 +293,7 @@ private slots:
                 repainted = frame->userInterface().cancelButton()->isVisible() &&
                             frame->messageWindow()->text().contains("Waitiing Message");
             });
-            trigger(cmd::kDownloadCurrent);
+            trigger(Command::DownloadCurrent);
             QCOMPARE(boxes, (QStringList{kQuestion, "Skylister: Connetion fail with STB.\n"}));
             QVERIFY(repainted);
             QVERIFY(clock.elapsed() >= 10000);
@@ -308,7 +308,7 @@ private slots:
         const QByteArray before = readAll(path);
         QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::ExeOwner);
         boxes.clear();
-        trigger(cmd::kBasicCompile);
+        trigger(Command::BasicCompile);
         QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(boxes.contains("Skylister: Making a HEX file is failed!"));
         QCOMPARE(readAll(path), before);

@@ -120,6 +120,14 @@ TEST_F(ViewTest, CommandsWaitForADocumentAndReportTheirState) {
     view.run(ViewCommand::ToggleEdit);
     EXPECT_FALSE(view.commandState(ViewCommand::ToggleEdit).checked);
 
+    // Edits replace the rows only; a switch of view the columns too.
+    list.select({0});
+    view.onKey(ViewKey::Delete);
+    EXPECT_EQ(list.lastScope, ResetScope::Rows);
+    view.run(ViewCommand::AnalogChannel);
+    EXPECT_EQ(list.lastScope, ResetScope::ColumnsAndRows);
+    view.run(ViewCommand::DigitalChannel);
+
     view.run(ViewCommand::SatelliteNameList);
     EXPECT_FALSE(view.commandState(ViewCommand::New).enabled);
     EXPECT_TRUE(view.commandState(ViewCommand::Delete).enabled);

@@ -22,10 +22,11 @@ void ListControlDouble::beginReset() {
     inReset_ = true;
 }
 
-void ListControlDouble::endReset() {
+void ListControlDouble::endReset(ResetScope scope) {
     check(inReset_, "endReset without beginReset");
     inReset_ = false;
     ++resets;
+    lastScope = scope;
     selection.clear();
     focused = -1;
     read();

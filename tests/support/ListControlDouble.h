@@ -28,7 +28,7 @@ public:
 
     bool inReset() const { return inReset_; }
     void beginReset() override;
-    void endReset() override;
+    void endReset(ResetScope scope) override;
     std::vector<std::size_t> selectedRows() const override;
     void selectAndFocus(std::size_t row) override;
     void ensureVisible(std::size_t row) override {
@@ -51,6 +51,7 @@ public:
     int top = 0;
     int perPage = 20;
     int resets = 0;
+    ResetScope lastScope = ResetScope::ColumnsAndRows;
 
 private:
     void read();

@@ -17,7 +17,6 @@
 
 #include "app/frame/AboutBox.h"
 #include "app/frame/ChannelEditingWiring.h"
-#include "app/frame/Commands.h"
 #include "app/frame/HelpWindow.h"
 #include "app/frame/Icons.h"
 #include "app/frame/LockKeyPanes.h"
@@ -45,84 +44,24 @@ std::pair<QString, QString> splitPrompt(const char* prompt) {
 }
 
 // The command that shows the list the view shows now (after new colours).
-int commandShowing(const CSkylistListView& view) {
+Command commandShowing(const CSkylistListView& view) {
     switch (view.viewKind()) {
         case ViewKind::Detail:
-            return view.digitalFlag() ? cmd::kDigitalChannel : cmd::kAnalogChannel;
+            return view.digitalFlag() ? Command::DigitalChannel : Command::AnalogChannel;
         case ViewKind::SatelliteNameList:
-            return cmd::kSatelliteNameList;
+            return Command::SatelliteNameList;
         case ViewKind::SatelliteList:
-            return cmd::kSatelliteList;
+            return Command::SatelliteList;
         case ViewKind::DigitalTpList:
-            return cmd::kDigitalTpList;
+            return Command::DigitalTpList;
         case ViewKind::AnalogChannelList:
-            return cmd::kAnalogChannelList;
+            return Command::AnalogChannelList;
         case ViewKind::DigitalChannelList:
-            return cmd::kDigitalChannelList;
+            return Command::DigitalChannelList;
         case ViewKind::DigitalPidChannelList:
-            return cmd::kDigitalPidChannelList;
+            return Command::DigitalPidChannelList;
     }
-    return cmd::kDigitalChannel;
-}
-
-// The document's commands by their ids.
-std::optional<DocCommand> docCommandOf(int id) {
-    switch (id) {
-        case cmd::kOpen:
-            return DocCommand::Open;
-        case cmd::kSave:
-            return DocCommand::Save;
-        case cmd::kSaveAs:
-            return DocCommand::SaveAs;
-        case cmd::kBasicCompile:
-            return DocCommand::BasicCompile;
-        case cmd::kCompileNormal:
-            return DocCommand::CompileNormal;
-        case cmd::kPreInstalled1List:
-            return DocCommand::PreInstalled1List;
-        case cmd::kPreInstalledSplit:
-            return DocCommand::PreInstalledSplit;
-        case cmd::kDownloadCurrent:
-            return DocCommand::DownloadCurrent;
-        case cmd::kDownloadOthers:
-            return DocCommand::DownloadOthers;
-        case cmd::kCompileDownload:
-            return DocCommand::CompileDownload;
-        case cmd::kUploadStart:
-            return DocCommand::UploadStart;
-        case cmd::kDownloadBinaryFile:
-            return DocCommand::DownloadBinaryFile;
-        case cmd::kSplitListToggle:
-            return DocCommand::SplitListToggle;
-        default:
-            return std::nullopt;
-    }
-}
-
-// The commands that only show or print the list: they stay enabled while a transfer runs.
-bool onlyShows(int id) {
-    switch (id) {
-        case cmd::kPrint:
-        case cmd::kPrintPreview:
-        case cmd::kExportPdf:
-        case cmd::kDigitalChannel:
-        case cmd::kAnalogChannel:
-        case cmd::kSatelliteList:
-        case cmd::kDigitalChannelList:
-        case cmd::kAnalogChannelList:
-        case cmd::kDigitalPidChannelList:
-        case cmd::kDigitalTpList:
-        case cmd::kSatelliteNameList:
-        case cmd::kViewDetail:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool isSort(int id) {
-    return id == cmd::kSortChannelName || id == cmd::kSortFrequency || id == cmd::kSortBouquet ||
-           id == cmd::kSortNameOnly || id == cmd::kArrangeBlocks;
+    return Command::DigitalChannel;
 }
 
 }  // namespace
@@ -153,6 +92,7 @@ CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
         "The channel list. Double-click a channel to edit it; F2 new, F3 cut, F4 paste, Insert "
         "null channels, Delete; drag rows to move them.");
     view_ = std::make_unique<CSkylistListView>(*table_, *ui_, doc_->list());
+    router_ = std::make_unique<CommandRouter>(*doc_, *view_, *this);
     table_->attachView(*view_);
     editing_ = std::make_unique<ChannelEditingWiring>(this, *view_);
     setCentralWidget(table_);
@@ -184,29 +124,27 @@ CMainFrame::~CMainFrame() {
     disconnect(messages_, nullptr, this, nullptr);
     table_->detachView();
     editing_.reset();
+    router_.reset();
     view_.reset();
 }
 
-QAction* CMainFrame::action(int id) const {
+QAction* CMainFrame::action(Command id) const {
     const auto found = actions_.find(id);
     return found == actions_.end() ? nullptr : found->second;
 }
 
-QPushButton* CMainFrame::commandButton(int id) const {
+QPushButton* CMainFrame::commandButton(Command id) const {
     const auto found = buttons_.find(id);
     return found == buttons_.end() ? nullptr : found->second;
 }
 
 void CMainFrame::createActions() {
-    int count = 0;
-    const CommandInfo* commands = allCommands(count);
-    for (int i = 0; i < count; ++i) {
-        const CommandInfo& info = commands[i];
+    for (const CommandInfo& info : commandTable()) {
         QString text = QString::fromUtf8(info.text);
         // The shortcut is the action's own; the text shows it.
         if (const qsizetype tab = text.indexOf('\t'); tab >= 0) text = text.left(tab);
         auto* action = new QAction(text, this);
-        action->setObjectName(QString("command%1").arg(info.id));
+        action->setObjectName(QString("command%1").arg(static_cast<int>(info.id)));
         const auto [status, tip] = splitPrompt(info.prompt);
         action->setStatusTip(status);
         if (!tip.isEmpty()) action->setToolTip(tip);
@@ -218,7 +156,7 @@ void CMainFrame::createActions() {
         if (*info.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(info.shortcut)));
         action->setCheckable(info.checkable);
         action->setIconVisibleInMenu(false);
-        const int id = info.id;
+        const Command id = info.id;
         connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
         actions_[id] = action;
     }
@@ -227,92 +165,93 @@ void CMainFrame::createActions() {
 void CMainFrame::createMenus() {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu("&File     ");
-    file->addAction(action(cmd::kOpen));
+    file->addAction(action(Command::Open));
     recentMenu_ = file->addMenu("Open &Recent");
     recentMenu_->setObjectName("RecentFilesMenu");
     connect(recentMenu_, &QMenu::aboutToShow, this, &CMainFrame::rebuildRecentFiles);
-    file->addAction(action(cmd::kSave));
-    file->addAction(action(cmd::kSaveAs));
+    file->addAction(action(Command::Save));
+    file->addAction(action(Command::SaveAs));
     file->addSeparator();
-    file->addAction(action(cmd::kPrint));
-    file->addAction(action(cmd::kPrintPreview));
-    file->addAction(action(cmd::kExportPdf));
+    file->addAction(action(Command::Print));
+    file->addAction(action(Command::PrintPreview));
+    file->addAction(action(Command::ExportPdf));
     file->addSeparator();
-    file->addAction(action(cmd::kExit));
+    file->addAction(action(Command::Exit));
 
     QMenu* compile = bar->addMenu("&Compile");
-    compile->addAction(action(cmd::kBasicCompile));
+    compile->addAction(action(Command::BasicCompile));
     QMenu* preInstalled = compile->addMenu("Pre-Installed");
-    preInstalled->addAction(action(cmd::kPreInstalled1List));
-    preInstalled->addAction(action(cmd::kPreInstalledSplit));
+    preInstalled->addAction(action(Command::PreInstalled1List));
+    preInstalled->addAction(action(Command::PreInstalledSplit));
 
     QMenu* download = bar->addMenu("&Download");
-    download->addAction(action(cmd::kDownloadCurrent));
-    download->addAction(action(cmd::kDownloadOthers));
+    download->addAction(action(Command::DownloadCurrent));
+    download->addAction(action(Command::DownloadOthers));
     download->addSeparator();
-    download->addAction(action(cmd::kCompileDownload));
+    download->addAction(action(Command::CompileDownload));
 
     QMenu* upload = bar->addMenu("&Upload          ");
-    upload->addAction(action(cmd::kUploadStart));
+    upload->addAction(action(Command::UploadStart));
 
     // Commands without a menu item or button, reachable by their ids (runCommand).
-    for (const int id : {cmd::kCompileNormal, cmd::kDownloadBinaryFile, cmd::kSplitListToggle}) {
+    for (const Command id :
+         {Command::CompileNormal, Command::DownloadBinaryFile, Command::SplitListToggle}) {
         addAction(action(id));
     }
 
     editMenu_ = bar->addMenu("&Edit Channel");
     editMenu_->setObjectName("EditChannelMenu");
-    editMenu_->addAction(action(cmd::kNew));
-    editMenu_->addAction(action(cmd::kCut));
-    editMenu_->addAction(action(cmd::kPaste));
+    editMenu_->addAction(action(Command::New));
+    editMenu_->addAction(action(Command::Cut));
+    editMenu_->addAction(action(Command::Paste));
     editMenu_->addSeparator();
-    editMenu_->addAction(action(cmd::kInsertNull));
-    editMenu_->addAction(action(cmd::kDelete));
+    editMenu_->addAction(action(Command::InsertNull));
+    editMenu_->addAction(action(Command::Delete));
     editMenu_->addSeparator();
-    editMenu_->addAction(action(cmd::kUndo));
+    editMenu_->addAction(action(Command::Undo));
     editMenu_->addSeparator();
-    editMenu_->addAction(action(cmd::kToggleEdit));
+    editMenu_->addAction(action(Command::ToggleEdit));
 
     QMenu* sort = bar->addMenu("&Sort ");
-    sort->addAction(action(cmd::kSortChannelName));
-    sort->addAction(action(cmd::kSortFrequency));
-    sort->addAction(action(cmd::kSortBouquet));
+    sort->addAction(action(Command::SortChannelName));
+    sort->addAction(action(Command::SortFrequency));
+    sort->addAction(action(Command::SortBouquet));
     sort->addSeparator();
-    sort->addAction(action(cmd::kSortNameOnly));
-    sort->addAction(action(cmd::kToggleAscendingNames));
-    sort->addAction(action(cmd::kToggleRenumberAfterSort));
+    sort->addAction(action(Command::SortNameOnly));
+    sort->addAction(action(Command::ToggleAscendingNames));
+    sort->addAction(action(Command::ToggleRenumberAfterSort));
     sort->addSeparator();
-    sort->addAction(action(cmd::kArrangeBlocks));
-    sort->addAction(action(cmd::kRevertArrangement));
+    sort->addAction(action(Command::ArrangeBlocks));
+    sort->addAction(action(Command::RevertArrangement));
 
     QMenu* view = bar->addMenu("&View         ");
-    view->addAction(action(cmd::kToolbar));
-    view->addAction(action(cmd::kStatusBar));
-    view->addAction(action(cmd::kViewDialogBar));
+    view->addAction(action(Command::Toolbar));
+    view->addAction(action(Command::StatusBar));
+    view->addAction(action(Command::ViewDialogBar));
     view->addSeparator();
-    view->addAction(action(cmd::kDigitalChannel));
-    view->addAction(action(cmd::kAnalogChannel));
-    view->addAction(action(cmd::kSatelliteList));
+    view->addAction(action(Command::DigitalChannel));
+    view->addAction(action(Command::AnalogChannel));
+    view->addAction(action(Command::SatelliteList));
     view->addSeparator();
     QMenu* other = view->addMenu("Other Information");
-    other->addAction(action(cmd::kDigitalChannelList));
-    other->addAction(action(cmd::kAnalogChannelList));
-    other->addAction(action(cmd::kDigitalPidChannelList));
-    other->addAction(action(cmd::kDigitalTpList));
-    other->addAction(action(cmd::kSatelliteNameList));
-    view->addAction(action(cmd::kViewDetail));
+    other->addAction(action(Command::DigitalChannelList));
+    other->addAction(action(Command::AnalogChannelList));
+    other->addAction(action(Command::DigitalPidChannelList));
+    other->addAction(action(Command::DigitalTpList));
+    other->addAction(action(Command::SatelliteNameList));
+    view->addAction(action(Command::ViewDetail));
 
     // A top-level command item: the menu bar shows its text, without the toolbar's icon.
-    QAction* option = bar->addAction(action(cmd::kOption)->text());
+    QAction* option = bar->addAction(action(Command::Option)->text());
     option->setObjectName("menuOption");
-    option->setStatusTip(action(cmd::kOption)->statusTip());
-    connect(option, &QAction::triggered, this, [this] { runCommand(cmd::kOption); });
+    option->setStatusTip(action(Command::Option)->statusTip());
+    connect(option, &QAction::triggered, this, [this] { runCommand(Command::Option); });
 
     QMenu* help = bar->addMenu("&Help");
-    help->addAction(action(cmd::kHelpTopics));
-    help->addAction(action(cmd::kContextHelp));
+    help->addAction(action(Command::HelpTopics));
+    help->addAction(action(Command::ContextHelp));
     help->addSeparator();
-    help->addAction(action(cmd::kAbout));
+    help->addAction(action(Command::About));
 
     for (QMenu* menu : bar->findChildren<QMenu*>()) {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
@@ -324,29 +263,48 @@ void CMainFrame::createToolBar() {
     toolBar_->setObjectName("ToolBar");
     toolBar_->setIconSize(QSize(16, 16));
     toolBar_->setMovable(true);
-    // The order of toolbar 128.
-    // clang-format off
-    const int order[] = {cmd::kOpen,           cmd::kSave,          cmd::kSaveAs,
-                         0,                    cmd::kHelpTopics,    cmd::kContextHelp,
-                         0,                    cmd::kBasicCompile,  cmd::kPreInstalled1List,
-                         cmd::kPreInstalledSplit, 0,                cmd::kDownloadCurrent,
-                         cmd::kDownloadOthers, 0,                   cmd::kUploadStart,
-                         0,                    cmd::kNew,           cmd::kInsertNull,
-                         cmd::kDelete,         cmd::kUndo,          0,
-                         cmd::kSortChannelName, cmd::kSortFrequency, cmd::kSortBouquet,
-                         0,                    cmd::kDigitalChannel, cmd::kAnalogChannel,
-                         cmd::kSatelliteList,  0,                   cmd::kOption};
-    // clang-format on
-    for (const int id : order) {
-        if (id == 0) {
-            toolBar_->addSeparator();
+    // The toolbar's buttons in order; 0 is a separator.
+    // std::nullopt is a separator.
+    const std::optional<Command> order[] = {Command::Open,
+                                            Command::Save,
+                                            Command::SaveAs,
+                                            std::nullopt,
+                                            Command::HelpTopics,
+                                            Command::ContextHelp,
+                                            std::nullopt,
+                                            Command::BasicCompile,
+                                            Command::PreInstalled1List,
+                                            Command::PreInstalledSplit,
+                                            std::nullopt,
+                                            Command::DownloadCurrent,
+                                            Command::DownloadOthers,
+                                            std::nullopt,
+                                            Command::UploadStart,
+                                            std::nullopt,
+                                            Command::New,
+                                            Command::InsertNull,
+                                            Command::Delete,
+                                            Command::Undo,
+                                            std::nullopt,
+                                            Command::SortChannelName,
+                                            Command::SortFrequency,
+                                            Command::SortBouquet,
+                                            std::nullopt,
+                                            Command::DigitalChannel,
+                                            Command::AnalogChannel,
+                                            Command::SatelliteList,
+                                            std::nullopt,
+                                            Command::Option};
+    for (const std::optional<Command>& id : order) {
+        if (id) {
+            toolBar_->addAction(action(*id));
         } else {
-            toolBar_->addAction(action(id));
+            toolBar_->addSeparator();
         }
     }
     // Print stands between separators after Save As.
-    toolBar_->insertAction(toolBar_->insertSeparator(action(cmd::kHelpTopics)),
-                           action(cmd::kPrint));
+    toolBar_->insertAction(toolBar_->insertSeparator(action(Command::HelpTopics)),
+                           action(Command::Print));
 }
 
 void CMainFrame::createCommandBar() {
@@ -360,22 +318,22 @@ void CMainFrame::createCommandBar() {
     grid->setSpacing(4);
     QFont font = panel->font();
     font.setPointSizeF(font.pointSizeF() * 1.15);
-    // Template 103: top row Open, Compile+Download, Download Others, Upload; bottom row the
+    // The command bar: top row Open, Compile+Download, Download Others, Upload; bottom row the
     // views, Option and About.
     struct Button {
         int row;
         int column;
         const char* caption;
-        int id;
+        Command id;
     };
-    const Button layout[] = {{0, 0, "Open", cmd::kOpen},
-                             {0, 1, "Compile+Download Current CH. List", cmd::kCompileDownload},
-                             {0, 2, "Download Others(bin,hex)", cmd::kDownloadOthers},
-                             {0, 3, "Upload", cmd::kUploadStart},
-                             {1, 0, "View Digital Channel", cmd::kDigitalChannel},
-                             {1, 1, "View Analog Channel", cmd::kAnalogChannel},
-                             {1, 2, "Option", cmd::kOption},
-                             {1, 3, "About", cmd::kAbout}};
+    const Button layout[] = {{0, 0, "Open", Command::Open},
+                             {0, 1, "Compile+Download Current CH. List", Command::CompileDownload},
+                             {0, 2, "Download Others(bin,hex)", Command::DownloadOthers},
+                             {0, 3, "Upload", Command::UploadStart},
+                             {1, 0, "View Digital Channel", Command::DigitalChannel},
+                             {1, 1, "View Analog Channel", Command::AnalogChannel},
+                             {1, 2, "Option", Command::Option},
+                             {1, 3, "About", Command::About}};
     for (const Button& place : layout) {
         auto* button = new QPushButton(place.caption, panel);
         button->setFont(font);
@@ -383,10 +341,10 @@ void CMainFrame::createCommandBar() {
         // "Compile+Download Current CH. List".
         button->setMinimumWidth(std::max(200, button->sizeHint().width()));
         button->setFocusPolicy(Qt::NoFocus);
-        const auto [status, tip] = splitPrompt(commandInfo(place.id)->prompt);
+        const auto [status, tip] = splitPrompt(commandInfo(place.id).prompt);
         button->setStatusTip(status);
         button->setToolTip(tip);
-        const int id = place.id;
+        const Command id = place.id;
         connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
         grid->addWidget(button, place.row, place.column);
         buttons_[place.id] = button;
@@ -412,33 +370,39 @@ void CMainFrame::applyListColours() {
 }
 
 void CMainFrame::updateCommands() {
-    if (!view_) return;
-    // While a transfer runs, nothing that could touch the list, its files or the port works;
-    // the list can still be looked at.
-    const bool transferring = doc_->transferRunning();
+    if (!router_) return;
     for (const auto& [id, act] : actions_) {
-        const CommandInfo* info = commandInfo(id);
-        if (const std::optional<DocCommand> command = docCommandOf(id)) {
-            const CommandState state = doc_->commandState(*command);
-            act->setEnabled(state.enabled);
-            if (act->isCheckable()) act->setChecked(state.checked);
-        } else if (info && info->viewCommand) {
-            const CommandState state = view_->commandState(*info->viewCommand);
-            act->setEnabled(state.enabled && (!transferring || onlyShows(id)));
-            if (act->isCheckable()) act->setChecked(state.checked);
-            if (*info->viewCommand == ViewCommand::Undo && !state.text.empty()) {
-                act->setText(QString::fromStdString(state.text));
-            }
+        const CommandState state = router_->state(id);
+        act->setEnabled(state.enabled);
+        if (act->isCheckable()) act->setChecked(state.checked);
+        if (id == Command::Undo && !state.text.empty()) {
+            act->setText(QString::fromStdString(state.text));
         }
     }
-    action(cmd::kOption)->setEnabled(!transferring);
-    if (auto* option = menuBar()->findChild<QAction*>("menuOption"))
-        option->setEnabled(!transferring);
-    recentMenu_->setEnabled(!transferring);
-    action(cmd::kToolbar)->setChecked(!toolBar_->isHidden());
-    action(cmd::kStatusBar)->setChecked(!statusBar()->isHidden());
-    action(cmd::kViewDialogBar)->setChecked(!messages_->isHidden());
+    if (auto* option = menuBar()->findChild<QAction*>("menuOption")) {
+        option->setEnabled(action(Command::Option)->isEnabled());
+    }
+    recentMenu_->setEnabled(router_->recentFilesEnabled());
     for (const auto& [id, button] : buttons_) button->setEnabled(action(id)->isEnabled());
+}
+
+CommandState CMainFrame::frameCommandState(Command command) const {
+    CommandState state;
+    state.enabled = true;
+    switch (command) {
+        case Command::Toolbar:
+            state.checked = !toolBar_->isHidden();
+            break;
+        case Command::StatusBar:
+            state.checked = !statusBar()->isHidden();
+            break;
+        case Command::ViewDialogBar:
+            state.checked = !messages_->isHidden();
+            break;
+        default:
+            break;
+    }
+    return state;
 }
 
 void CMainFrame::transferRunningChanged(bool running) {
@@ -447,21 +411,15 @@ void CMainFrame::transferRunningChanged(bool running) {
     } else {
         ui_->endTransfer();
     }
-    table_->setEditingLocked(running);
     updateCommands();
 }
 
-void CMainFrame::runCommand(int id) {
-    if (doc_->transferRunning() && !onlyShows(id) && id != cmd::kToolbar && id != cmd::kStatusBar &&
-        id != cmd::kViewDialogBar && id != cmd::kHelpTopics && id != cmd::kContextHelp &&
-        id != cmd::kAbout && id != cmd::kExit) {
-        return;
-    }
-    if (const std::optional<DocCommand> command = docCommandOf(id)) {
-        doc_->run(*command);
-    } else {
-        runFrameCommand(id);
-    }
+void CMainFrame::runCommand(Command id) {
+    router_->run(id);
+    afterCommand();
+}
+
+void CMainFrame::afterCommand() {
     updateCommands();
     reportSettingsProblem();
     // A close asked for during a transfer happens once the command has ended.
@@ -471,52 +429,42 @@ void CMainFrame::runCommand(int id) {
     }
 }
 
-void CMainFrame::runFrameCommand(int id) {
-    switch (id) {
-        case cmd::kExit:
+void CMainFrame::runFrameCommand(Command command) {
+    switch (command) {
+        case Command::Exit:
             close();
             break;
-        case cmd::kToolbar:
+        case Command::Toolbar:
             toolBar_->setVisible(toolBar_->isHidden());
             break;
-        case cmd::kStatusBar:
+        case Command::StatusBar:
             statusBar()->setVisible(statusBar()->isHidden());
             break;
-        case cmd::kViewDialogBar:
+        case Command::ViewDialogBar:
             messages_->showNow(messages_->isHidden());
             break;
-        case cmd::kPrint:
+        case Command::Print:
             ListPrinter(*this).print();
             break;
-        case cmd::kPrintPreview:
+        case Command::PrintPreview:
             ListPrinter(*this).preview();
             break;
-        case cmd::kExportPdf:
+        case Command::ExportPdf:
             ListPrinter(*this).exportPdf();
             break;
-        case cmd::kOption:
+        case Command::Option:
             runOptionDialog();
             break;
-        case cmd::kHelpTopics:
+        case Command::HelpTopics:
             showHelp();
             break;
-        case cmd::kContextHelp:
+        case Command::ContextHelp:
             QWhatsThis::enterWhatsThisMode();
             break;
-        case cmd::kAbout:
+        case Command::About:
             showAbout();
             break;
         default:
-            if (id >= cmd::kRecentFile && id < cmd::kRecentFile + Settings::kRecentFiles) {
-                const std::vector<std::string> files = settings_->recentFiles();
-                const auto n = static_cast<std::size_t>(id - cmd::kRecentFile);
-                if (n < files.size()) doc_->openRecentFile(files[n]);
-            } else if (const CommandInfo* info = commandInfo(id); info && info->viewCommand) {
-                const bool wait = isSort(id) && view_->commandState(*info->viewCommand).enabled;
-                if (wait) window_->beginWait();
-                view_->run(*info->viewCommand);
-                if (wait) window_->endWait();
-            }
             break;
     }
 }
@@ -545,8 +493,10 @@ void CMainFrame::rebuildRecentFiles() {
         const QString path = QString::fromStdString(files[n]);
         QAction* item = recentMenu_->addAction(QString("&%1 %2").arg(n + 1).arg(path));
         item->setStatusTip("Open " + path);
-        const int id = cmd::kRecentFile + static_cast<int>(n);
-        connect(item, &QAction::triggered, this, [this, id] { runCommand(id); });
+        connect(item, &QAction::triggered, this, [this, n] {
+            router_->openRecent(n);
+            afterCommand();
+        });
     }
 }
 
@@ -557,7 +507,7 @@ bool CMainFrame::runOptionDialog() {
     bool max40 = runtime_.maxSatellite40;
     if (options.accept(*settings_, runtime_, max40)) {
         applyListColours();
-        view_->run(*commandInfo(commandShowing(*view_))->viewCommand);
+        view_->run(*commandInfo(commandShowing(*view_)).viewCommand);
     }
     runtime_.maxSatellite40 = max40;
     updateCommands();

@@ -9,6 +9,7 @@
 #include "common/RuntimeSettings.h"
 #include "shell/Settings.h"
 #include "shell/SkylisterDoc.h"
+#include "shell/commands/CommandRouter.h"
 
 class QAction;
 class QLabel;
@@ -34,7 +35,7 @@ class QtUserInterface;
 // rows, the status bar with the command prompts and the progress indicator, the message window,
 // and the list in the client area. It creates the document and the list view, routes every
 // command to the view, the document or itself, and updates the commands' states after each.
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public IFrameCommands {
     Q_OBJECT
 public:
     // `store` keeps the settings; by default QSettings (organisation "Orvel", application
@@ -54,15 +55,18 @@ public:
     QMenu* recentFilesMenu() const { return recentMenu_; }
     QLabel* idlePrompt() const { return idlePrompt_; }
     // The command's action in the menu and toolbar, or the command bar's button.
-    QAction* action(int id) const;
-    QPushButton* commandButton(int id) const;
+    QAction* action(Command id) const;
+    QPushButton* commandButton(Command id) const;
     Settings& settings() { return *settings_; }
     RuntimeSettings& runtime() { return runtime_; }
     // The max-satellite flag: 40 satellite names instead of 32.
     bool maxSatellite40() const { return runtime_.maxSatellite40; }
 
     // Runs a command as its menu item does, then updates every command's state.
-    void runCommand(int id);
+    void runCommand(Command id);
+    // IFrameCommands: the commands the frame carries out itself.
+    CommandState frameCommandState(Command command) const override;
+    void runFrameCommand(Command command) override;
     void updateCommands();
     // Opens a list named on the command line, as Open does once the file is chosen.
     bool openFile(const QString& path);
@@ -88,8 +92,8 @@ private:
     void applyListColours();
     // A transfer starts or has ended: the commands, the list's editing and the Cancel button.
     void transferRunningChanged(bool running);
-    // The commands the frame carries out itself or hands to the list view.
-    void runFrameCommand(int id);
+    // After every command: the commands' states, the settings' problem, a pending close.
+    void afterCommand();
 
     std::unique_ptr<ISettingsStore> store_;
     std::unique_ptr<Settings> settings_;
@@ -102,8 +106,10 @@ private:
     std::unique_ptr<CSkylistListView> view_;
     std::unique_ptr<ChannelEditingWiring> editing_;
 
-    std::map<int, QAction*> actions_;
-    std::map<int, QPushButton*> buttons_;
+    std::unique_ptr<CommandRouter> router_;
+
+    std::map<Command, QAction*> actions_;
+    std::map<Command, QPushButton*> buttons_;
     QToolBar* toolBar_ = nullptr;
     QToolBar* commandBar_ = nullptr;
     QMenu* editMenu_ = nullptr;

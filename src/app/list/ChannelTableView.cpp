@@ -74,12 +74,27 @@ void ChannelTableView::applyColours(const ListColours& colours) {
 }
 
 void ChannelTableView::beginReset() {
+    // The header forgets its sections' sizes in a reset: those shown now, the user's included,
+    // are kept to be put back when only the rows change.
+    shownWidths_.clear();
+    for (int column = 0; column < horizontalHeader()->count(); ++column) {
+        shownWidths_.push_back(isColumnHidden(column) ? 0 : columnWidth(column));
+    }
     model_->beginReset();
 }
 
-void ChannelTableView::endReset() {
+void ChannelTableView::endReset(ResetScope scope) {
     model_->endReset();
-    applyColumns();
+    if (scope == ResetScope::ColumnsAndRows ||
+        static_cast<int>(shownWidths_.size()) != horizontalHeader()->count()) {
+        applyColumns();
+        return;
+    }
+    for (int column = 0; column < static_cast<int>(shownWidths_.size()); ++column) {
+        const int width = shownWidths_[static_cast<std::size_t>(column)];
+        setColumnHidden(column, width <= 0);
+        if (width > 0) setColumnWidth(column, width);
+    }
 }
 
 void ChannelTableView::applyColumns() {
@@ -161,14 +176,13 @@ void ChannelTableView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
-    if (editingLocked_) return;
     view_->onKey(*key);
     emit listChanged();
 }
 
 void ChannelTableView::mouseDoubleClickEvent(QMouseEvent* event) {
     QTableView::mouseDoubleClickEvent(event);
-    if (!view_ || editingLocked_ || event->button() != Qt::LeftButton) return;
+    if (!view_ || event->button() != Qt::LeftButton) return;
     view_->onDoubleClick();
     emit listChanged();
 }
@@ -179,7 +193,7 @@ void ChannelTableView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void ChannelTableView::startDrag(Qt::DropActions) {
-    if (!view_ || editingLocked_ || !view_->canDrag() || selectedRows().empty()) return;
+    if (!view_ || !view_->canDrag() || selectedRows().empty()) return;
     auto* drag = new QDrag(this);
     drag->setMimeData(dragData());
     drag->exec(Qt::MoveAction, Qt::MoveAction);
@@ -237,7 +251,7 @@ void ChannelTableView::dropEvent(QDropEvent* event) {
     event->accept();
     const int target = indexAt(event->position().toPoint()).row();
     // A drop below the last row moves nothing.
-    if (target < 0 || !view_ || editingLocked_) return;
+    if (target < 0 || !view_) return;
     view_->dropSelectedRows(static_cast<std::size_t>(target));
     emit listChanged();
 }

@@ -2,6 +2,7 @@
 
 #include <QTableView>
 #include <functional>
+#include <vector>
 
 #include "app/list/ChannelTableModel.h"
 #include "editor/view/ListControl.h"
@@ -31,15 +32,13 @@ public:
     void applyColours(const ListColours& colours);
     // While locked (a transfer runs), the list can be looked at but not changed: the editing
     // keys, the double-click and the drag of rows do nothing.
-    void setEditingLocked(bool locked) { editingLocked_ = locked; }
-    bool editingLocked() const { return editingLocked_; }
     // What a drag of this table's rows carries: its own mark, so that only a drop on the same
     // table moves rows.
     QMimeData* dragData() const;
 
     // IListControl.
     void beginReset() override;
-    void endReset() override;
+    void endReset(ResetScope scope) override;
     std::vector<std::size_t> selectedRows() const override;
     void selectAndFocus(std::size_t row) override;
     void ensureVisible(std::size_t row) override;
@@ -65,7 +64,8 @@ private:
 
     ChannelTableModel* model_;
     CSkylistListView* view_ = nullptr;
-    bool editingLocked_ = false;
+    // The columns' widths as shown when a reset began (0: hidden).
+    std::vector<int> shownWidths_;
 };
 
 }  // namespace sky::app

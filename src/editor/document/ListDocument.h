@@ -49,6 +49,10 @@ public:
 
     // A list is open (the views' commands work only then).
     bool loaded() const { return loaded_; }
+    // While a transfer uses the list's files and the port, the list may be looked at, not
+    // changed: the views refuse every edit, key and drag.
+    void setLocked(bool locked) { locked_ = locked; }
+    bool locked() const { return locked_; }
     // The database of the open list; null while none is open.
     CListDB* database() { return db_.get(); }
     const CListDB* database() const { return db_.get(); }
@@ -95,6 +99,7 @@ private:
     const RuntimeSettings& runtime_;
     std::unique_ptr<CListDB> db_;
     bool loaded_ = false;
+    bool locked_ = false;
     std::string path_;
     std::string previousPath_;
     std::vector<IListObserver*> observers_;

@@ -96,8 +96,9 @@ void CSkylistListView::listAboutToChange() {
 }
 
 void CSkylistListView::listChanged(ListChange) {
+    // The document changed the rows; the view's columns stay as they are.
     const std::optional<std::string> problem = updateShownList();
-    list_.endReset();
+    list_.endReset(ResetScope::Rows);
     // The box comes after the reset, so that the table behind it shows the list as it now is.
     if (problem) ui_.message(*problem);
 }
@@ -257,7 +258,7 @@ void CSkylistListView::undo() {
 void CSkylistListView::refill() {
     list_.beginReset();
     const std::optional<std::string> problem = updateShownList();
-    list_.endReset();
+    list_.endReset(ResetScope::ColumnsAndRows);
     // The box comes after the reset, so that the table behind it shows the list as it now is.
     if (problem) ui_.message(*problem);
 }

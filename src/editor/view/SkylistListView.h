@@ -69,7 +69,7 @@ public:
     void onKey(ViewKey key);
     void onDoubleClick();
     // Rows can be dragged: in the detail views of an open list.
-    bool canDrag() const { return loaded() && inDetail(); }
+    bool canDrag() const { return editable() && inDetail(); }
     // The selected rows were dropped on the target row: a contiguous block moves there as a group
     // (with its undo entry), a single row on its own, while editing is on. A drop on the dragged
     // rows moves nothing.
@@ -82,6 +82,8 @@ private:
     void listSaved() override;
 
     bool loaded() const { return document_.loaded(); }
+    // A list is open and no transfer holds it.
+    bool editable() const { return loaded() && !document_.locked(); }
     bool inDetail() const { return viewKind_ == ViewKind::Detail; }
     void show(ViewKind kind, bool digital);
     // Shows the list anew between the reset notifications.

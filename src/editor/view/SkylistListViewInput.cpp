@@ -5,7 +5,7 @@
 namespace sky {
 
 void CSkylistListView::onKey(ViewKey key) {
-    if (!loaded() || !inDetail()) return;
+    if (!editable() || !inDetail()) return;
     if (key == ViewKey::F2) {
         newChannel();
     } else {
@@ -51,7 +51,7 @@ void CSkylistListView::newChannel() {
 }
 
 void CSkylistListView::onDoubleClick() {
-    if (!loaded()) return;
+    if (!editable()) return;
     const std::vector<std::size_t> rows = list_.selectedRows();
     const bool hasRows = shown_.rowCount() > 0;
     if (rows.size() == 1) {

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "editor/view/ViewCommands.h"
+#include "shell/SkylisterDoc.h"
+
+namespace sky {
+
+// Every command of the program, one id each: the menus, the toolbar, the command bar and the keys
+// issue them, and the window builds its actions from their table.
+enum class Command {
+    Open,
+    Save,
+    SaveAs,
+    Print,
+    PrintPreview,
+    ExportPdf,
+    Exit,
+    BasicCompile,
+    CompileNormal,
+    PreInstalled1List,
+    PreInstalledSplit,
+    DownloadCurrent,
+    DownloadOthers,
+    CompileDownload,
+    UploadStart,
+    DownloadBinaryFile,
+    SplitListToggle,
+    New,
+    Cut,
+    Paste,
+    InsertNull,
+    Delete,
+    Undo,
+    SortChannelName,
+    SortFrequency,
+    SortBouquet,
+    SortNameOnly,
+    ToggleAscendingNames,
+    ToggleRenumberAfterSort,
+    ArrangeBlocks,
+    RevertArrangement,
+    ToggleEdit,
+    Toolbar,
+    StatusBar,
+    ViewDialogBar,
+    DigitalChannel,
+    AnalogChannel,
+    SatelliteList,
+    DigitalChannelList,
+    AnalogChannelList,
+    DigitalPidChannelList,
+    DigitalTpList,
+    SatelliteNameList,
+    ViewDetail,
+    Option,
+    HelpTopics,
+    ContextHelp,
+    About,
+};
+
+// One command: its menu text (with the shortcut after a tab where the menu shows one), its
+// command prompt (status text, "\n", tooltip), its icon (the desktop theme's name, or our own
+// resources/icons/NAME.svg) and shortcut, the list-view or document command it runs (neither: the
+// window carries it out), whether it is a check item, and whether it may run while a transfer
+// uses the list's files and the port (the commands that only show the list, and the window's).
+struct CommandInfo {
+    Command id;
+    const char* text;
+    const char* prompt;
+    const char* themeIcon;
+    const char* ownIcon;
+    const char* shortcut;  // QKeySequence text, or empty
+    std::optional<ViewCommand> viewCommand;
+    bool checkable;
+    std::optional<DocCommand> docCommand;
+    bool duringTransfer;
+};
+
+// The table, in the order of the enum.
+const std::vector<CommandInfo>& commandTable();
+const CommandInfo& commandInfo(Command command);
+
+}  // namespace sky
