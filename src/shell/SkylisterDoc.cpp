@@ -9,7 +9,7 @@
 
 #include "common/Format.h"
 #include "compiler/PacketConverter.h"
-#include "document/CompileCommands.h"
+#include "listdb/CompileCommands.h"
 #include "editor/model/FieldText.h"
 #include "serial/PrivateTempDir.h"
 

@@ -6,7 +6,7 @@
 
 #include "common/RuntimeSettings.h"
 #include "common/UserInterface.h"
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 #include "editor/document/ListDocument.h"
 #include "editor/view/ViewCommands.h"
 #include "shell/DocumentWindow.h"

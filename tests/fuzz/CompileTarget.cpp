@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 #include "fuzz/FuzzInput.h"
 #include "support/RecordingUi.h"
 

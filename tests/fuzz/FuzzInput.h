@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 
 namespace sky::fuzz {
 

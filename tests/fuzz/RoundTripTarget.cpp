@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 #include "fuzz/FuzzInput.h"
 #include "support/RecordingUi.h"
 #include "support/RoundTrip.h"

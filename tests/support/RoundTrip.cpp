@@ -6,7 +6,7 @@
 
 #include "db/FileIo.h"
 #include "db/TextFormat.h"
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 #include "support/RecordingUi.h"
 
 namespace sky::test {

@@ -6,8 +6,8 @@
 #include "Arguments.h"
 #include "Commands.h"
 #include "ConsoleUi.h"
-#include "document/CompileCommands.h"
-#include "document/ListDB.h"
+#include "listdb/CompileCommands.h"
+#include "listdb/ListDB.h"
 
 namespace sky::cli {
 

@@ -14,7 +14,7 @@
 #include "TransferProgress.h"
 #include "db/FileIo.h"
 #include "db/ReplacementFile.h"
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 #include "serial/PrivateTempDir.h"
 
 namespace sky::cli {

@@ -7,7 +7,7 @@
 
 #include "common/RuntimeSettings.h"
 #include "common/UserInterface.h"
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 #include "editor/model/EditorModel.h"
 
 namespace sky {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/Format.h"
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 

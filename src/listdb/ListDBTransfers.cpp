@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "db/SiblingPath.h"
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 #include "serial/ChannelUpload.h"
 #include "serial/Comm.h"
 #include "serial/FlashDownload.h"

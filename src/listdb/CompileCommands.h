@@ -1,7 +1,7 @@
 #pragma once
 
 #include "db/TokenArray.h"
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 
 namespace sky {
 

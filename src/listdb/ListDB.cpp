@@ -1,4 +1,4 @@
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 
 #include <filesystem>
 #include <optional>

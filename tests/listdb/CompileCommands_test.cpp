@@ -1,4 +1,4 @@
-#include "document/CompileCommands.h"
+#include "listdb/CompileCommands.h"
 
 #include <gtest/gtest.h>
 

@@ -11,8 +11,8 @@
 #include <optional>
 #include <thread>
 
-#include "document/CompileCommands.h"
-#include "document/ListDB.h"
+#include "listdb/CompileCommands.h"
+#include "listdb/ListDB.h"
 #include "serial/PrivateTempDir.h"
 #include "support/RecordingUi.h"
 #include "support/StbSim.h"

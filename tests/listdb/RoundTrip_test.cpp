@@ -11,7 +11,7 @@
 
 #include "common/Format.h"
 #include "compiler/ListText.h"
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 
