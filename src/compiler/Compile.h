@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/UserInterface.h"
 
@@ -26,5 +28,21 @@ struct CompileJob {
 
 // Runs the job. Returns true on success; a failure has shown its message, naming the line.
 bool compileList(const CompileJob& job, IUserInterface& ui);
+
+// How a text is compiled: the job's settings without its file.
+struct CompileOptions {
+    CompileMode mode = CompileMode::Basic;
+    bool splitList = false;
+    int satNameCount = 32;
+};
+
+// Compiles a channel list's text in memory; no file is read or written. Returns the image's hex
+// text, as compileList() writes it to base.hex; on failure nothing, with the message compileList()
+// would have shown (naming the line) in `failure`, which stays empty on success.
+std::optional<std::string> compileText(std::string_view text, const CompileOptions& options,
+                                       std::string& failure);
+// Checks a channel list's text as the compile does, building nothing; false with the message
+// (naming the line) in `failure`, which a few refusals leave empty, as does an acceptance.
+bool checkText(std::string_view text, int satNameCount, std::string& failure);
 
 }  // namespace sky

@@ -35,6 +35,11 @@ ListCompiler::ListCompiler(const CompileJob& job, IUserInterface& ui)
     satBlank_.fill(1);
 }
 
+ListCompiler::ListCompiler(const CompileJob& job, IUserInterface& ui, std::string_view text)
+    : ListCompiler(job, ui) {
+    text_ = text;
+}
+
 bool ListCompiler::run() {
     if (!openFiles()) return false;
     // The names are counted at each SATELLITE header and once more at the end of the list, so
@@ -44,6 +49,10 @@ bool ListCompiler::run() {
 }
 
 bool ListCompiler::openFiles() {
+    if (text_) {
+        reader_.openText(*text_);
+        return true;
+    }
     // The input and every file beside it are named by replacing the final ".txt"; a path
     // without one would make the output overwrite the list itself.
     const std::optional<std::string> textPath = siblingPath(job_.path, ".txt");
@@ -155,6 +164,15 @@ bool ListCompiler::row(std::string_view line) {
 bool ListCompiler::finish() {
     endMarker();
     if (job_.checkOnly) return true;
+    if (text_) {
+        if (normal_) {
+            sealNormalImage();
+        } else {
+            image_.padTo(kHexLine);
+        }
+        hexText_ = hexText(normal_ ? kNormalAddress : kBasicAddress, image_.bytes());
+        return true;
+    }
     if (normal_) return finishNormal();
     image_.padTo(kHexLine);
     if (!writeHexText(output_, kBasicAddress, image_.bytes()) || !output_.close()) {
@@ -169,10 +187,7 @@ bool ListCompiler::finishNormal() {
         failWithPath(msg::kCantWriteOutput, outputPath_);
         return failAfterOpening();
     }
-    image_.setNormalHeader(
-        {satCount_, tpCount_, serviceCount_, analogCount_, tvCount_, radioCount_});
-    // Normal images always fill an even number of hex lines.
-    image_.padTo(2 * kHexLine);
+    sealNormalImage();
 
     const std::string hexPath = *siblingPath(textPath_, ".hex");
     OutputFile hex;
@@ -187,6 +202,13 @@ bool ListCompiler::finishNormal() {
     }
     std::remove(outputPath_.c_str());
     return true;
+}
+
+void ListCompiler::sealNormalImage() {
+    image_.setNormalHeader(
+        {satCount_, tpCount_, serviceCount_, analogCount_, tvCount_, radioCount_});
+    // Normal images always fill an even number of hex lines.
+    image_.padTo(2 * kHexLine);
 }
 
 bool ListCompiler::failAfterOpening() {

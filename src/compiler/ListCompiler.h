@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/UserInterface.h"
@@ -27,9 +29,13 @@ namespace sky {
 class ListCompiler {
 public:
     ListCompiler(const CompileJob& job, IUserInterface& ui);
+    // Compiles the text instead of the job's file, writing nothing: the image's hex text is kept
+    // for takeHexText().
+    ListCompiler(const CompileJob& job, IUserInterface& ui, std::string_view text);
 
     // Returns true on success, false after the failure's message has been shown.
     bool run();
+    std::string takeHexText() { return std::move(hexText_); }
 
 private:
     static constexpr size_t kSatelliteSlots = 50;
@@ -46,6 +52,8 @@ private:
     bool row(std::string_view line);
     bool finish();
     bool finishNormal();
+    // The Normal image's counts header, and its padding to an even number of hex lines.
+    void sealNormalImage();
     bool failAfterOpening();
 
     // Rows of each section; each returns false after its message.
@@ -116,6 +124,9 @@ private:
 
     const CompileJob& job_;
     IUserInterface& ui_;
+    // The text compiled in memory, when the job's file is not read.
+    std::optional<std::string_view> text_;
+    std::string hexText_;
     const bool normal_;
     LineReader reader_;
     // The list's path ending in lower-case ".txt": the files beside it are named from it.

@@ -15,10 +15,14 @@ constexpr size_t kLastLfPosition = 499;
 
 bool LineReader::open(const std::string& path) {
     if (!file_.open(path)) return false;
-    data_ = file_.bytes();
+    openText(file_.bytes());
+    return true;
+}
+
+void LineReader::openText(std::string_view text) {
+    data_ = text;
     offset_ = 0;
     lineNumber_ = 0;
-    return true;
 }
 
 bool prepareQuotes(char* line, size_t length) {

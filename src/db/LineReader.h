@@ -21,6 +21,8 @@ public:
 
     // Opens the file for reading; false when it cannot be opened or read.
     bool open(const std::string& path);
+    // Reads a text held in memory instead, which must outlive the reader's use of it.
+    void openText(std::string_view text);
 
     // The next line, prepared, without its line end and cut at a NUL byte. A last line without one
     // is returned only when it is the "[END]" header (it ends every reader); otherwise it, and a

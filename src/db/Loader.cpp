@@ -69,13 +69,10 @@ public:
     // Set when a row must be saved again straight after loading.
     bool mustResave() const { return mustResave_; }
 
-    bool load(const std::string& file) {
+    bool load(std::string_view text) {
         LineReader reader;
-        if (!reader.open(file)) {
-            ui_.message(format("Can't open Input file : %s\n", file.c_str()));
-            return false;
-        }
-        reserveFor(file);
+        reader.openText(text);
+        reserveFor(text.size());
         for (;;) {
             std::string_view line;
             const LineReader::Result result = reader.next(line);
@@ -157,10 +154,7 @@ private:
     // Sizes the array once for the file, so that it is not moved again and again while it grows:
     // a field with its separator takes about nine bytes in the writer's form and rarely fewer
     // than six in a list written by hand. Room reserved but never filled costs no memory pages.
-    void reserveFor(const std::string& file) {
-        std::error_code error;
-        const uintmax_t size = std::filesystem::file_size(file, error);
-        if (error) return;
+    void reserveFor(uintmax_t size) {
         // Beyond this the sections' index ranges are full; a larger file holds mostly comments.
         constexpr uintmax_t kMostFields = 1 << 21;
         tokens_.reserve(tokens_.size() + static_cast<size_t>(std::min(size / 6, kMostFields)));
@@ -200,7 +194,7 @@ private:
             // Transponders and analog channels name their satellite in the second column,
             // digital channels in the third.
             const size_t slot = state_ == kChannelSection || state_ == kChannelPidSection ? 2 : 1;
-            satellites_.use(StringToInt(fields[slot], 10, ui_), lineNumber_);
+            satellites_.use(decimalInt(fields[slot]), lineNumber_);
         }
         const size_t name = static_cast<size_t>(nameColumn(state_));
         for (size_t i = 0; i < wanted; ++i) {
@@ -236,7 +230,7 @@ private:
         }
         std::string positioner = "0";
         if (!written.empty() && !plainPositioner(written, positioner)) return false;
-        satellites_.declare(StringToInt(fields[0], 10, ui_), fields[2].front() != 'Y');
+        satellites_.declare(decimalInt(fields[0]), fields[2].front() != 'Y');
         for (size_t i = 0; i + 1 < kRow; ++i) tokens_.emplace_back(fields[i]);
         tokens_.push_back(std::move(positioner));
         return takeName(tokens_[tokens_.size() - kRow + 1]);
@@ -250,7 +244,7 @@ private:
             written.substr(written.front() == '+' || written.front() == '-' ? 1 : 0);
         const bool number =
             !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
-        int value = StringToInt(written, 10, ui_);
+        int value = decimalInt(written);
         if (!number || value < -32768 || value > 65535) {
             return refuse(format(kPositionerRange, shown(written).c_str(), lineNumber_));
         }
@@ -300,12 +294,17 @@ private:
         return false;
     }
 
+    // A hexadecimal field in either case; one that is not hexadecimal is said and taken as 65535.
+    int hexField(std::string_view field) {
+        const std::optional<int> value = hexValue(field, true);
+        if (!value) ui_.message(kHexConversionFailed);
+        return value.value_or(kHexFailureValue);
+    }
+
     // A channel without a service ID, or without a transponder, is saved again straight after
     // loading.
     void checkChannelNumbers(const Fields& fields) {
-        if (StringToInt(fields[3], 16, ui_) == 0 || StringToInt(fields[1], 16, ui_) == 0) {
-            mustResave_ = true;
-        }
+        if (hexField(fields[3]) == 0 || hexField(fields[1]) == 0) mustResave_ = true;
     }
 
     bool insertEmptySectionAfter(std::string_view marker, SectionState section) {
@@ -351,8 +350,17 @@ private:
 }  // namespace
 
 LoadResult readChannelList(const std::string& file, TokenArray& tokens, IUserInterface& ui) {
+    FileView view;
+    if (!view.open(file)) {
+        ui.message(format("Can't open Input file : %s\n", file.c_str()));
+        return LoadResult::Failed;
+    }
+    return readChannelListText(view.bytes(), tokens, ui);
+}
+
+LoadResult readChannelListText(std::string_view text, TokenArray& tokens, IUserInterface& ui) {
     ListLoader loader(ui, tokens);
-    if (!loader.load(file)) return LoadResult::Failed;
+    if (!loader.load(text)) return LoadResult::Failed;
     loader.mergeRepeatedSections();
     loader.repairSections();
     return loader.mustResave() ? LoadResult::MustResave : LoadResult::Loaded;

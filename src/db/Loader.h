@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/UserInterface.h"
 #include "db/TokenArray.h"
@@ -20,5 +21,7 @@ enum class LoadResult {
 // the empty sections the list views rely on added where the file had none. The file is read as
 // it is; checking it first is the caller's part. A failure has shown its message.
 LoadResult readChannelList(const std::string& file, TokenArray& tokens, IUserInterface& ui);
+// The same over a list's text in memory.
+LoadResult readChannelListText(std::string_view text, TokenArray& tokens, IUserInterface& ui);
 
 }  // namespace sky

@@ -2,20 +2,18 @@
 
 #include <climits>
 #include <cstdint>
-#include <string>
 
 namespace sky {
 
 namespace {
 
-constexpr int kHexFailure = 65535;
-
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// Decimal value of the leading part, limited to the range of int.
-int decimalValue(std::string_view text) {
+}  // namespace
+
+int decimalInt(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && isSpace(text[i])) ++i;
     bool negative = false;
@@ -32,19 +30,7 @@ int decimalValue(std::string_view text) {
     return static_cast<int>(negative ? -value : value);
 }
 
-}  // namespace
-
-int StringToInt(std::string_view text, int radix, IUserInterface& ui) {
-    if (radix == 10) return decimalValue(text);
-    if (radix != 16) return 0;
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return HexStringToInt(upper, ui);
-}
-
-int HexStringToInt(std::string_view text, IUserInterface& ui) {
+std::optional<int> hexValue(std::string_view text, bool anyCase) {
     uint32_t value = 0;
     uint32_t weight = 1;
     // From the last character to the first, as the weights of the digits grow.
@@ -55,9 +41,10 @@ int HexStringToInt(std::string_view text, IUserInterface& ui) {
             digit = static_cast<uint32_t>(c - '0');
         } else if (c >= 'A' && c <= 'F') {
             digit = static_cast<uint32_t>(c - 'A' + 10);
+        } else if (anyCase && c >= 'a' && c <= 'f') {
+            digit = static_cast<uint32_t>(c - 'a' + 10);
         } else {
-            ui.message("Conversion form Hex string to Int is failed");
-            return kHexFailure;
+            return std::nullopt;
         }
         value += digit * weight;
         weight *= 16;

@@ -1,19 +1,24 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
-
-#include "common/UserInterface.h"
 
 namespace sky {
 
-// Field-to-number conversion of the channel list. Radix 10 reads the leading decimal part of the
-// field (optional white space and sign, then digits; 0 when there are none); radix 16 reads the
-// whole field, upper-cased, as hexadecimal text; any other radix gives 0.
-int StringToInt(std::string_view text, int radix, IUserInterface& ui);
+// Field-to-number conversion of the channel list. Each returns a value or nothing; reporting a
+// failure is the caller's part.
 
-// Hexadecimal text ("0" to "9", "A" to "F") to a number in 32-bit arithmetic; an empty text gives
-// 0. A character that is not a hexadecimal digit shows "Conversion form Hex string to Int is
-// failed" and gives 65535.
-int HexStringToInt(std::string_view text, IUserInterface& ui);
+// The leading decimal part of a field (optional white space and sign, then digits; 0 when there
+// are none), limited to the range of int.
+int decimalInt(std::string_view text);
+
+// Hexadecimal text ("0" to "9", "A" to "F"; with `anyCase` also "a" to "f") in 32-bit arithmetic;
+// an empty text gives 0. Nothing for a character that is not a hexadecimal digit.
+std::optional<int> hexValue(std::string_view text, bool anyCase = false);
+
+// What the conversions of the editor and the loader show for a field that is not hexadecimal, and
+// the value they then take.
+inline constexpr const char* kHexConversionFailed = "Conversion form Hex string to Int is failed";
+inline constexpr int kHexFailureValue = 65535;
 
 }  // namespace sky

@@ -148,13 +148,7 @@ void appendSection(std::string& out, const TokenArray& tokens, const SectionLayo
 
 }  // namespace
 
-bool writeChannelList(const std::string& path, const TokenArray& tokens, IUserInterface& ui) {
-    const std::optional<std::string> backupPath = siblingPath(path, ".bak");
-    if (!backupPath) {
-        ui.message(notTextPathMessage(path));
-        return false;
-    }
-
+std::string channelListText(const TokenArray& tokens) {
     const std::array<FieldRange, 6> ranges = findSections(tokens);
     std::string text;
     size_t estimate = kEnd.size();
@@ -167,6 +161,16 @@ bool writeChannelList(const std::string& path, const TokenArray& tokens, IUserIn
         appendSection(text, tokens, layouts()[s], ranges[s], kSections[s].rowLength);
     }
     text += kEnd;
+    return text;
+}
+
+bool writeChannelList(const std::string& path, const TokenArray& tokens, IUserInterface& ui) {
+    const std::optional<std::string> backupPath = siblingPath(path, ".bak");
+    if (!backupPath) {
+        ui.message(notTextPathMessage(path));
+        return false;
+    }
+    const std::string text = channelListText(tokens);
 
     ReplacementFile file(path);
     if (!file.create()) {

@@ -5,10 +5,10 @@
 
 namespace sky {
 
-// The document's compile commands. Each compiles the list as it is shown (the token array) while
-// the text file on disk is left byte for byte as it was: the file is copied aside to base.cplsrc,
-// the list is saved over it, compiled into base.hex and converted into base.bin, and the copy is
-// put back. The database path is the same on return as on entry.
+// The document's compile commands. Each compiles the list as it is shown (the token array) from
+// its text in memory, writes base.hex whole and converts it into base.bin; the text file on disk is
+// never rewritten. Beside them stays base.bak, a copy of the text file, as a save leaves it. A
+// failure has shown its message and leaves no base.hex.
 
 // Basic Compile and Compile Normal. Returns true when base.hex and base.bin were made.
 bool compileCommand(CListDB& db, const TokenArray& tokens, CompileMode mode);
@@ -17,9 +17,9 @@ bool compileCommand(CListDB& db, const TokenArray& tokens, CompileMode mode);
 // base.hex, converted into base.bin. Returns true when base.bin was made.
 bool preInstalledCompileCommand(CListDB& db, const TokenArray& tokens, bool splitList);
 
-// The pre-installed image build on the saved text file; returns true when base.bin was made (the
-// document's image-ready flag).
-bool buildPreInstalledImage(CListDB& db);
+// The pre-installed image of the token array, without the backup (Save + Compile + Download has
+// just saved); returns true when base.bin was made (the document's image-ready flag).
+bool buildPreInstalledImage(CListDB& db, const TokenArray& tokens);
 
 // Saves the token array to the database path, showing "ERROR!!! Saving not Complete" on failure.
 bool saveList(CListDB& db, const TokenArray& tokens);

@@ -6,7 +6,9 @@
 #include <utility>
 
 #include "common/Format.h"
+#include "compiler/CompileMessages.h"
 #include "compiler/PacketConverter.h"
+#include "db/FileIo.h"
 #include "db/SiblingPath.h"
 #include "db/TextWriter.h"
 
@@ -16,8 +18,18 @@ CListDB::CListDB(const RuntimeSettings& runtimeSettings, IUserInterface& userInt
                  std::string listPath)
     : path(std::move(listPath)), settings(runtimeSettings), ui(userInterface) {}
 
+namespace {
+
+constexpr const char* kNotCorrect = "The Text Format is not correct";
+
+}  // namespace
+
+int CListDB::satNameCount() const {
+    return settings.maxSatellite40 ? 40 : 32;
+}
+
 CompileJob CListDB::job(CompileMode mode, bool checkOnly) const {
-    return {path, mode, checkOnly, splitList, settings.maxSatellite40 ? 40 : 32};
+    return {path, mode, checkOnly, splitList, satNameCount()};
 }
 
 bool CListDB::Compile(CompileMode mode) {
@@ -43,11 +55,24 @@ LoadResult CListDB::LoadChannelList(TokenArray& tokens) {
         ui.message(format("The file is empty : %s\n", path.c_str()));
         return LoadResult::Failed;
     }
-    if (!Check()) {
-        ui.message("The Text Format is not correct");
+    // The file is read once; the check and the reader both work on its text.
+    FileView file;
+    if (!file.open(path)) {
+        ui.message(format(msg::kCantOpenInput, path.c_str()));
+        ui.message(kNotCorrect);
         return LoadResult::Failed;
     }
-    return readChannelList(path, tokens, ui);
+    return LoadText(file.bytes(), tokens);
+}
+
+LoadResult CListDB::LoadText(std::string_view text, TokenArray& tokens) {
+    std::string failure;
+    if (!checkText(text, satNameCount(), failure)) {
+        if (!failure.empty()) ui.message(failure);
+        ui.message(kNotCorrect);
+        return LoadResult::Failed;
+    }
+    return readChannelListText(text, tokens, ui);
 }
 
 bool CListDB::SaveText(const TokenArray& tokens) {

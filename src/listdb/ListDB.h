@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/RuntimeSettings.h"
 #include "common/UserInterface.h"
@@ -27,6 +28,8 @@ public:
 
     // Checks the file at the path, then appends its sections to the token array.
     LoadResult LoadChannelList(TokenArray& tokens);
+    // The same over a list's text in memory.
+    LoadResult LoadText(std::string_view text, TokenArray& tokens);
 
     // Writes the token array to the path, keeping the previous file as base.bak.
     bool SaveText(const TokenArray& tokens);
@@ -49,6 +52,9 @@ public:
 
     const RuntimeSettings& settings;
     IUserInterface& ui;
+
+    // The number of satellite names a list must have: 32, or 40 with the setting.
+    int satNameCount() const;
 
 private:
     CompileJob job(CompileMode mode, bool checkOnly) const;

@@ -9,8 +9,8 @@
 
 #include "common/Format.h"
 #include "compiler/PacketConverter.h"
-#include "listdb/CompileCommands.h"
 #include "editor/model/FieldText.h"
+#include "listdb/CompileCommands.h"
 #include "serial/PrivateTempDir.h"
 
 namespace sky {
@@ -305,7 +305,7 @@ bool CSkylisterDoc::onCompileDownload() {
     if (!list_.save()) return false;
     {
         const WaitCursor wait(window_);
-        imageReady_ = buildPreInstalledImage(*list_.database());
+        imageReady_ = buildPreInstalledImage(*list_.database(), list_.tokens());
     }
     if (!imageReady_) return false;
     return askAndDownloadCurrent();

@@ -3,23 +3,25 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
-#include "listdb/ListDB.h"
+#include "compiler/Compile.h"
+#include "compiler/PacketConverter.h"
 #include "fuzz/FuzzInput.h"
 #include "support/RecordingUi.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace sky;
-    const std::string path = fuzz::writeList(data, size);
-    const RuntimeSettings settings;
-    test::RecordingUi ui;
-    CListDB db(settings, ui, path);
-    if (!fuzz::passesCheck(db)) return 0;
+    const std::string_view text = fuzz::textOf(data, size);
+    std::string failure;
+    if (!checkText(text, 32, failure)) return 0;
     for (const CompileMode mode : {CompileMode::Basic, CompileMode::Normal}) {
         const std::string layout = mode == CompileMode::Basic ? "Basic" : "Normal";
-        if (!db.Compile(mode)) fuzz::fail("the " + layout + " compile fails", ui.messages);
-        if (!db.ConvertImage()) {
+        const std::optional<std::string> hex = compileText(text, {mode, false, 32}, failure);
+        if (!hex) fuzz::fail("the " + layout + " compile fails", {failure});
+        test::RecordingUi ui;
+        if (!buildDownloadFile(*hex, ui)) {
             fuzz::fail("the " + layout + " image does not convert", ui.messages);
         }
     }

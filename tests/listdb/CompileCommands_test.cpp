@@ -112,27 +112,25 @@ TEST_F(CompileCommandsTest, AFailedCompileLeavesTheFileAndNoMergeFile) {
     EXPECT_EQ(ui.messages.back(), "Making a HEX file is failed!");
     EXPECT_EQ(test::readFile(listPath()), original);
     EXPECT_TRUE(leftovers().empty());
+    // No image is left that could pass for this list's.
+    EXPECT_FALSE(fs::exists(sibling("list.hex")));
 }
 
-TEST_F(CompileCommandsTest, AListWhoseFileIsGoneIsCompiledAndBothCopyStepsSaySo) {
-    // A copy left behind by an earlier command must not be put back over the saved list.
+TEST_F(CompileCommandsTest, TheListIsCompiledFromItsTextAndItsFileIsNeverWritten) {
+    // The file is gone: the list shown still compiles, and no file takes its place.
     fs::remove(listPath());
-    test::writeFile(sibling("list.cplsrc"), "stale");
     CListDB db(settings, ui, listPath());
     ASSERT_EQ(compileCommand(db, tokens, CompileMode::Basic), 1);
-    const std::vector<std::string> expected{
-        "Error On Save As Temp File: " + listPath() + "\n",
-        "Conversion is terminated successfully.\n",
-        "Error On Save As Temp File: " + sibling("list.cplsrc") + "\n",
-    };
-    EXPECT_EQ(ui.messages, expected);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Conversion is terminated successfully.\n"});
     EXPECT_EQ(test::readFile(sibling("list.hex")), directImage(CompileMode::Basic));
-    // The file holds the list as it was saved for the compile.
-    CListDB reload(settings, ui, listPath());
-    TokenArray saved;
-    ASSERT_NE(reload.LoadChannelList(saved), LoadResult::Failed);
-    EXPECT_EQ(saved, tokens);
-    EXPECT_EQ(test::readFile(sibling("list.cplsrc")), "stale");
+    EXPECT_FALSE(fs::exists(listPath()));
+
+    // With the file there, the backup a save leaves holds it.
+    test::writeFile(listPath(), original);
+    ASSERT_EQ(compileCommand(db, tokens, CompileMode::Normal), 1);
+    EXPECT_EQ(test::readFile(sibling("list.bak")), original);
+    EXPECT_EQ(test::readFile(sibling("list.hex")), directImage(CompileMode::Normal));
+    EXPECT_TRUE(leftovers().empty());
 }
 
 class UpperCaseListTest : public CompileCommandsTest {

@@ -39,7 +39,7 @@ Outcome open(const ListText& list) {
     Outcome outcome;
     outcome.checked = db.Check();
     if (outcome.checked && db.LoadChannelList(outcome.tokens) != LoadResult::Failed) {
-        outcome.fault = test::roundTripFault(path, settings, outcome.refused);
+        outcome.fault = test::roundTripFault(list.text(), settings, outcome.refused);
     } else {
         outcome.refused = outcome.checked;
     }

@@ -80,7 +80,9 @@ protected:
     // The example list compiled as a pre-installed image (Normal and Basic: several packets).
     std::string compiledImage() {
         CListDB db(settings, ui, listPath);
-        EXPECT_EQ(buildPreInstalledImage(db), 1);
+        TokenArray tokens;
+        EXPECT_NE(db.LoadChannelList(tokens), LoadResult::Failed);
+        EXPECT_EQ(buildPreInstalledImage(db, tokens), 1);
         ui.messages.clear();
         const std::string image = dir.file("channels.bin");
         const std::string bytes = test::readFile(image);

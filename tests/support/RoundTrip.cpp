@@ -4,8 +4,9 @@
 #include <array>
 #include <vector>
 
-#include "db/FileIo.h"
+#include "compiler/Compile.h"
 #include "db/TextFormat.h"
+#include "db/TextWriter.h"
 #include "listdb/ListDB.h"
 #include "support/RecordingUi.h"
 
@@ -33,26 +34,23 @@ std::string joined(const std::vector<std::string>& messages) {
     return text;
 }
 
-std::string fileText(const std::string& path) {
-    return readWholeFile(path).value_or("");
-}
-
 }  // namespace
 
-std::string roundTripFault(const std::string& path, const RuntimeSettings& settings,
-                           bool& refused) {
+std::string roundTripFault(std::string_view text, const RuntimeSettings& settings, bool& refused) {
     RecordingUi ui;
-    CListDB db(settings, ui, path);
+    CListDB db(settings, ui);
     TokenArray opened;
-    refused = db.LoadChannelList(opened) == LoadResult::Failed;
+    refused = db.LoadText(text, opened) == LoadResult::Failed;
     if (refused) return ui.messages.empty() ? "refused at open without a message" : "";
-    if (!db.SaveText(opened)) return "not saved: " + joined(ui.messages);
-    const std::string saved = fileText(path);
+    const std::string saved = channelListText(opened);
 
     ui.messages.clear();
-    if (!db.Check()) return "the saved list fails the check: " + joined(ui.messages);
+    std::string failure;
+    if (!checkText(saved, db.satNameCount(), failure)) {
+        return "the saved list fails the check: " + failure;
+    }
     TokenArray reopened;
-    if (db.LoadChannelList(reopened) == LoadResult::Failed) {
+    if (db.LoadText(saved, reopened) == LoadResult::Failed) {
         return "the saved list does not open: " + joined(ui.messages);
     }
     const SectionRows before = sectionRows(opened);
@@ -62,8 +60,7 @@ std::string roundTripFault(const std::string& path, const RuntimeSettings& setti
             return "the saved " + std::string(kSections[s].name) + " section reads back otherwise";
         }
     }
-    if (!db.SaveText(reopened)) return "not saved again: " + joined(ui.messages);
-    if (fileText(path) != saved) return "saving again writes other bytes";
+    if (channelListText(reopened) != saved) return "saving again writes other bytes";
     return "";
 }
 

@@ -24,10 +24,11 @@ fail() {
     exit 1
 }
 
-# Waits up to 10 s for a window whose name matches the pattern; prints its id.
+# Waits up to 30 s (a loaded machine starts the program slowly) for a window whose name matches the
+# pattern; prints its id.
 wait_for_window() {
     local pattern=$1
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         local id
         id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
         if [ -n "$id" ]; then
@@ -57,7 +58,7 @@ app_pid=$!
 expected="Skylister : $list"
 main=$(wait_for_window "^Skylister : ") || fail "no main window; the program said: $(cat "$work/log")"
 # The title is set once the list has loaded.
-for _ in $(seq 50); do
+for _ in $(seq 300); do
     [ "$(xdotool getwindowname "$main")" = "$expected" ] && break
     sleep 0.1
 done
@@ -100,12 +101,13 @@ awk '{ print } /^32 +"USER 32"/ { for (n = 33; n <= 40; ++n) printf "%d     \"US
 "$program" --sat40 "$list40" >"$work/log" 2>&1 &
 app_pid=$!
 expected40="Skylister : $list40"
-for _ in $(seq 100); do
+id=""
+for _ in $(seq 300); do
     id=$(xdotool search --onlyvisible --name "^Skylister" 2>/dev/null | head -n 1 || true)
     [ -n "$id" ] && [ "$(xdotool getwindowname "$id")" = "$expected40" ] && break
     sleep 0.1
 done
 [ -n "$id" ] && [ "$(xdotool getwindowname "$id")" = "$expected40" ] ||
-    fail "--sat40 did not open the list of 40 names: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' ' ')"
+    fail "--sat40 did not open the list of 40 names: windows '$(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' ' ')', the program said: $(cat "$work/log")"
 
 echo "window titles as set: '$expected', 'Saving', '$expected40'"

@@ -55,19 +55,16 @@ struct EditedChannel {
     }
 };
 
-bool isHexText(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-    });
-}
-
 // A service id that is not hexadecimal is reported by the conversion and refused: the list file
 // could not be opened again with it. An adjusted channel may not get the service id 0.
 bool serviceIdAccepted(const std::string& serviceId, bool refuseZero, IUserInterface& ui) {
     if (serviceId.empty()) return true;
-    const int value = HexStringToInt(upperAscii(serviceId), ui);
-    if (!isHexText(serviceId)) return false;
-    if (refuseZero && value == 0) {
+    const std::optional<int> value = hexValue(serviceId, true);
+    if (!value) {
+        ui.message(kHexConversionFailed);
+        return false;
+    }
+    if (refuseZero && *value == 0) {
         ui.message(kZeroServiceId);
         return false;
     }
