@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "QuietUi.h"
-#include "document/ListDB.h"
 #include "editor/view/SkylistListView.h"
+#include "listdb/ListDB.h"
 
 namespace {
 

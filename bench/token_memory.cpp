@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "QuietUi.h"
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 
 namespace {}  // namespace
 

@@ -19,7 +19,7 @@
 #include "app/frame/MainFrame.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
-#include "document/ListDB.h"
+#include "listdb/ListDB.h"
 #include "shell/commands/CommandTable.h"
 
 int main(int argc, char** argv) {

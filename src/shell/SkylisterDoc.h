@@ -6,9 +6,9 @@
 
 #include "common/RuntimeSettings.h"
 #include "common/UserInterface.h"
-#include "listdb/ListDB.h"
 #include "editor/document/ListDocument.h"
 #include "editor/view/ViewCommands.h"
+#include "listdb/ListDB.h"
 #include "shell/DocumentWindow.h"
 #include "shell/Settings.h"
 

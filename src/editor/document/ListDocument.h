@@ -7,8 +7,8 @@
 
 #include "common/RuntimeSettings.h"
 #include "common/UserInterface.h"
-#include "listdb/ListDB.h"
 #include "editor/model/EditorModel.h"
+#include "listdb/ListDB.h"
 
 namespace sky {
 
