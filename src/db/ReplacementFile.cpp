@@ -41,8 +41,13 @@ bool ReplacementFile::create() {
 }
 
 bool ReplacementFile::write(std::string_view data) {
+    return write({data});
+}
+
+bool ReplacementFile::write(std::initializer_list<std::string_view> parts) {
     if (fd_ < 0) return false;
-    bool ok = writeAll(fd_, data);
+    bool ok = true;
+    for (const std::string_view part : parts) ok = ok && writeAll(fd_, part);
     if (::close(fd_) != 0) ok = false;
     fd_ = -1;
     if (!ok) discard();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,8 @@ public:
 
     // Writes the whole content and closes the file, checking every write and the close.
     bool write(std::string_view data);
+    // The same for content in parts, written one after the other.
+    bool write(std::initializer_list<std::string_view> parts);
 
     // Renames the written file over the target.
     bool commit();

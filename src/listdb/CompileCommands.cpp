@@ -38,12 +38,13 @@ void removeImage(const std::string& hexPath) {
     std::remove(hexPath.c_str());
 }
 
-// Writes base.hex whole or not at all.
-bool writeImage(CListDB& db, const std::string& hexPath, const std::string& hex) {
+// Writes base.hex, the images one after the other, whole or not at all.
+bool writeImage(CListDB& db, const std::string& hexPath,
+                std::initializer_list<std::string_view> images) {
     ReplacementFile file(hexPath);
     if (!file.create()) {
         db.ui.message(format(msg::kCantOpenOutput, hexPath.c_str()));
-    } else if (!file.write(hex) || !file.commit()) {
+    } else if (!file.write(images) || !file.commit()) {
         db.ui.message(format(msg::kCantWriteOutput, hexPath.c_str()));
     } else {
         return true;
@@ -95,22 +96,22 @@ bool compileCommand(CListDB& db, const TokenArray& tokens, CompileMode mode) {
         removeImage(*hexPath);
         return false;
     }
-    return writeImage(db, *hexPath, *hex) && convertAfterCompile(db);
+    return writeImage(db, *hexPath, {*hex}) && convertAfterCompile(db);
 }
 
 bool buildPreInstalledImage(CListDB& db, const TokenArray& tokens) {
     const std::optional<std::string> hexPath = imagePath(db);
     if (!hexPath) return false;
     const std::string text = channelListText(tokens);
-    std::optional<std::string> image = compileShown(db, text, CompileMode::Normal);
+    // The Normal image, then the Basic image.
+    const std::optional<std::string> normal = compileShown(db, text, CompileMode::Normal);
     const std::optional<std::string> basic =
-        image ? compileShown(db, text, CompileMode::Basic) : std::nullopt;
-    if (!image || !basic) {
+        normal ? compileShown(db, text, CompileMode::Basic) : std::nullopt;
+    if (!normal || !basic) {
         removeImage(*hexPath);
         return false;
     }
-    *image += *basic;
-    return writeImage(db, *hexPath, *image) && convertAfterCompile(db);
+    return writeImage(db, *hexPath, {*normal, *basic}) && convertAfterCompile(db);
 }
 
 bool preInstalledCompileCommand(CListDB& db, const TokenArray& tokens, bool splitList) {
