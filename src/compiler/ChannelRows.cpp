@@ -29,28 +29,30 @@ uint8_t normalFlags(bool blank, int type) {
 }  // namespace
 
 bool ListCompiler::readChannelRow(std::string_view line, bool pid, ChannelRow& row, bool& use) {
-    std::array<std::string_view, 10> f;
-    if (!takeFields(line, std::span(f).first(pid ? 10 : 8))) return false;
+    std::array<std::string_view, kPidChannelFields> f;
+    if (!takeFields(line, std::span(f).first(pid ? std::size_t{kPidChannelFields}
+                                                 : std::size_t{kChannelFields})))
+        return false;
     bool ok = true;
-    row.index = decimal(f[0], ok);
-    row.tpIndex = decimal(f[1], ok);
-    row.slot = decimal(f[2], ok);
+    row.index = decimal(f[kChIndex], ok);
+    row.tpIndex = decimal(f[kChTpIndex], ok);
+    row.slot = decimal(f[kChSatIndex], ok);
     if (pid) {
-        row.type = f[3];
-        row.name = f[4];
-        row.videoPid = decimal(f[5], ok);
-        row.audioPid = decimal(f[6], ok);
-        row.pcrPid = decimal(f[7], ok);
-        row.activeAudio = decimal(f[8], ok);
-        row.blank = firstChar(f[9]);
+        row.type = f[kPidType];
+        row.name = f[kPidName];
+        row.videoPid = decimal(f[kPidVideo], ok);
+        row.audioPid = decimal(f[kPidAudio], ok);
+        row.pcrPid = decimal(f[kPidPcr], ok);
+        row.activeAudio = decimal(f[kPidActiveAudio], ok);
+        row.blank = firstChar(f[kPidBlank]);
     } else {
-        const std::optional<uint32_t> serviceId = hexField(f[3]);
+        const std::optional<uint32_t> serviceId = hexField(f[kChServiceId]);
         ok = ok && serviceId.has_value();
         row.serviceId = serviceId.value_or(0);
-        row.type = f[4];
-        row.name = f[5];
-        row.activeAudio = decimal(f[6], ok);
-        row.blank = firstChar(f[7]);
+        row.type = f[kChType];
+        row.name = f[kChName];
+        row.activeAudio = decimal(f[kChActiveAudio], ok);
+        row.blank = firstChar(f[kChBlank]);
     }
     if (!ok) return fail(msg::kCheckLine);
     return checkSatellite(row.slot, use);

@@ -14,6 +14,7 @@
 #include "compiler/ImageStream.h"
 #include "compiler/OutputFile.h"
 #include "db/LineReader.h"
+#include "db/RecordLayout.h"
 #include "db/TextFormat.h"
 
 namespace sky {
@@ -108,7 +109,8 @@ private:
     };
     // Reads a transponder row's fields, its index and satellite slot, and runs the satellite
     // check; false after a message, `use` cleared for a row that is left out silently.
-    bool readTransponderRow(std::string_view line, std::span<std::string_view, 6> f, int32_t& index,
+    bool readTransponderRow(std::string_view line,
+                            std::span<std::string_view, kTransponderFields> f, int32_t& index,
                             int32_t& slot, bool& use);
     // Reads a channel row (pid: of the PID section) and runs the satellite check; false after a
     // message, `use` cleared for a row that is left out silently.

@@ -11,12 +11,12 @@
 namespace sky {
 
 bool ListCompiler::nameRow(std::string_view line) {
-    std::array<std::string_view, 2> f;
+    std::array<std::string_view, kSatNameFields> f;
     if (!takeFields(line, f)) return false;
     bool ok = true;
-    const int32_t index = decimal(f[0], ok);
+    const int32_t index = decimal(f[kNameIndex], ok);
     if (!ok) return fail(msg::kCheckLine);
-    const std::string_view name = f[1];
+    const std::string_view name = f[kNameText];
 
     if (name.size() > kMaxNameLength) return fail(msg::kSatNameExceeds, kMaxNameLength);
     if (index != nameRows_ + 1) return fail(msg::kSatNameIndex);
@@ -41,7 +41,7 @@ bool ListCompiler::nameRow(std::string_view line) {
 bool ListCompiler::satelliteRow(std::string_view line) {
     // Only this section counts its fields, up to a trailing comment.
     const std::string_view text = line.substr(0, line.find('#'));
-    std::array<std::string_view, 7> f;
+    std::array<std::string_view, kSatelliteFields> f;
     const size_t count = splitFields(text, f);
     // How many leading fields read as their kind (the decimal ones marked true).
     const auto readable = [&](std::initializer_list<bool> decimals) {
@@ -63,24 +63,24 @@ bool ListCompiler::satelliteRow(std::string_view line) {
     std::string_view low;
     std::string_view position;
     std::string_view posotioner;
-    const char third = count >= 3 ? firstChar(f[2]) : '\0';
+    const char third = count >= 3 ? firstChar(f[kSatBlank]) : '\0';
     if (third == 'Y' || third == 'N') {
         const size_t read = readable({true, false, false, false, false, true, true});
         if (read < 6) return illegal();
         blank = third == 'Y';
-        high = f[3];
-        low = f[4];
-        position = f[5];
-        if (read == 7) posotioner = f[6];
+        high = f[kSatLnbHigh];
+        low = f[kSatLnbLow];
+        position = f[kSatPosition];
+        if (read == 7) posotioner = f[kSatPositioner];
     } else {
         // The older form without the Blank column: Blank N, no Posotioner.
         if (readable({true, false, false, false, true}) < 5) return illegal();
-        high = f[2];
-        low = f[3];
-        position = f[4];
+        high = f[kSatLnbHigh - 1];
+        low = f[kSatLnbLow - 1];
+        position = f[kSatPosition - 1];
     }
-    const int32_t index = *decimalField(f[0]);
-    const std::string_view name = f[1];
+    const int32_t index = *decimalField(f[kSatIndex]);
+    const std::string_view name = f[kSatName];
 
     if (name.size() > kMaxNameLength) return fail(msg::kSatNameExceeds, kMaxNameLength);
     std::array<uint8_t, 28> record{};

@@ -15,6 +15,7 @@
 #include "common/Format.h"
 #include "db/LineReader.h"
 #include "db/NumberParse.h"
+#include "db/RecordLayout.h"
 #include "db/SatelliteUse.h"
 #include "db/TextFormat.h"
 
@@ -51,13 +52,17 @@ constexpr size_t kMaxFieldLength = 19;
 int nameColumn(SectionState state) {
     switch (state) {
         case kSatNameSection:
+            return kNameText;
         case kSatelliteSection:
-            return 1;
+            return kSatName;
         case kDigitalTpSection:
+            return kTpComment;
         case kChannelSection:
-            return 5;
+            return kChName;
+        case kChannelPidSection:
+            return kPidName;
         default:
-            return 4;
+            return kAnName;
     }
 }
 
@@ -193,7 +198,9 @@ private:
         if (state_ != kSatNameSection) {
             // Transponders and analog channels name their satellite in the second column,
             // digital channels in the third.
-            const size_t slot = state_ == kChannelSection || state_ == kChannelPidSection ? 2 : 1;
+            const size_t slot = state_ == kChannelSection || state_ == kChannelPidSection
+                                    ? std::size_t{kChSatIndex}
+                                    : std::size_t{kTpSatIndex};
             satellites_.use(decimalInt(fields[slot]), lineNumber_);
         }
         const size_t name = static_cast<size_t>(nameColumn(state_));
@@ -211,26 +218,28 @@ private:
     bool satelliteLine(std::string_view line) {
         line = line.substr(0, line.find('#'));
         Fields fields;
-        constexpr size_t kRow = 7;
+        constexpr size_t kRow = kSatelliteFields;
         const size_t count = splitFields(line, std::span(fields).first(kRow));
-        const bool hasBlank = count >= 3 && (fields[2].front() == 'Y' || fields[2].front() == 'N');
+        const bool hasBlank = count > kSatBlank && (fields[kSatBlank].front() == 'Y' ||
+                                                    fields[kSatBlank].front() == 'N');
         std::string_view written;
         if (hasBlank) {
             if (count != kRow && count != kRow - 1) return refuseSatellite();
             if (!fieldsFit(std::span(fields).first(count))) return false;
-            if (count == kRow) written = fields[6];
+            if (count == kRow) written = fields[kSatPositioner];
         } else {
             const size_t oldCount = std::min(count, kRow - 1);
             if (oldCount != kRow - 1 && oldCount != kRow - 2) return refuseSatellite();
             if (!fieldsFit(std::span(fields).first(oldCount))) return false;
-            if (oldCount == kRow - 1) written = fields[5];
+            if (oldCount == kRow - 1) written = fields[kSatPositioner - 1];
             // The older form has no Blank column: shift the fields after the name along.
-            std::copy_backward(fields.begin() + 2, fields.begin() + 5, fields.begin() + 6);
-            fields[2] = "N";
+            std::copy_backward(fields.begin() + kSatBlank, fields.begin() + kSatPositioner - 1,
+                               fields.begin() + kSatPositioner);
+            fields[kSatBlank] = "N";
         }
         std::string positioner = "0";
         if (!written.empty() && !plainPositioner(written, positioner)) return false;
-        satellites_.declare(decimalInt(fields[0]), fields[2].front() != 'Y');
+        satellites_.declare(decimalInt(fields[kSatIndex]), fields[kSatBlank].front() != 'Y');
         for (size_t i = 0; i + 1 < kRow; ++i) tokens_.emplace_back(fields[i]);
         tokens_.push_back(std::move(positioner));
         return takeName(tokens_[tokens_.size() - kRow + 1]);
@@ -304,7 +313,9 @@ private:
     // A channel without a service ID, or without a transponder, is saved again straight after
     // loading.
     void checkChannelNumbers(const Fields& fields) {
-        if (hexField(fields[3]) == 0 || hexField(fields[1]) == 0) mustResave_ = true;
+        if (hexField(fields[kChServiceId]) == 0 || hexField(fields[kChTpIndex]) == 0) {
+            mustResave_ = true;
+        }
     }
 
     bool insertEmptySectionAfter(std::string_view marker, SectionState section) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "common/Format.h"
+#include "db/RecordLayout.h"
 #include "db/ReplacementFile.h"
 #include "db/SiblingPath.h"
 #include "db/TextFormat.h"
@@ -25,13 +26,14 @@ struct SectionLayout {
     int nameColumn;
 };
 
-constexpr std::array<int, 2> kSatNameWidths{6, 16};
-constexpr std::array<int, 7> kSatelliteWidths{6, 16, 3, 8, 8, 5, 10};
-constexpr std::array<int, 6> kDigitalTpWidths{6, 6, 8, 8, 3, 16};
-constexpr std::array<int, 8> kChannelWidths{6, 6, 6, 8, 8, 16, 6, 3};
-constexpr std::array<int, 10> kChannelPidWidths{6, 6, 6, 8, 16, 8, 8, 8, 6, 3};
-constexpr std::array<int, 18> kAnalogWidths{6,  6,  8, 8, 16, 8, 3, 6, 6,
-                                            10, 12, 8, 8, 8,  3, 8, 8, 3};
+// The columns' widths of each section, one per field of its rows.
+constexpr std::array<int, kSatNameFields> kSatNameWidths{6, 16};
+constexpr std::array<int, kSatelliteFields> kSatelliteWidths{6, 16, 3, 8, 8, 5, 10};
+constexpr std::array<int, kTransponderFields> kDigitalTpWidths{6, 6, 8, 8, 3, 16};
+constexpr std::array<int, kChannelFields> kChannelWidths{6, 6, 6, 8, 8, 16, 6, 3};
+constexpr std::array<int, kPidChannelFields> kChannelPidWidths{6, 6, 6, 8, 16, 8, 8, 8, 6, 3};
+constexpr std::array<int, kAnalogFields> kAnalogWidths{6,  6,  8, 8, 16, 8, 3, 6, 6,
+                                                       10, 12, 8, 8, 8,  3, 8, 8, 3};
 
 // The dashed ruler line around a section's column titles.
 std::string ruler(size_t dashes) {

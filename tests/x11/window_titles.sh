@@ -40,12 +40,25 @@ wait_for_window() {
     return 1
 }
 
-# A display of its own: Xvfb picks a free number and writes it to the descriptor.
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 10 display <&3 || fail "Xvfb did not start"
-export DISPLAY=":$display"
+# A display of its own: Xvfb picks a free number and writes it to the descriptor. Two servers
+# started at once may both pick the same number, and one then serves nobody: such a start is tried
+# again.
+start_xvfb() {
+    exec 3<> <(:)
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    local number
+    read -r -t 10 number <&3 || return 1
+    export DISPLAY=":$number"
+    xdotool getdisplaygeometry >/dev/null 2>&1
+}
+for attempt in 1 2 3; do
+    start_xvfb && break
+    kill "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+    [ "$attempt" -eq 3 ] && fail "no X server could be started"
+    sleep 1
+done
 
 list="$work/channels.txt"
 cp "$example" "$list"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/UserInterface.h"
+#include "db/RecordLayout.h"
 #include "editor/dialogs/DialogEdits.h"
 
 namespace sky {
@@ -45,7 +46,7 @@ public:
     bool deleteFlag = false;
     bool insertNullFlag = false;
 
-    static constexpr int kSatelliteRowWidth = 7;
+    static constexpr int kSatelliteRowWidth = kSatelliteFields;
 
     // The picker's items: the name of every satellite record, in order.
     std::vector<std::string> satelliteNames() const;

@@ -29,8 +29,6 @@ constexpr const char* kDeleteCanceled = "Delete Current Channel is canceled";
 constexpr const char* kDeleteQuestion = "Really Wnat to Delete this channel\r\n Channel Name :   ";
 
 // Cells of a digital channel record and of a PID channel record.
-enum ChannelCell : std::size_t { kTpIndex = 1, kSatIndex, kServiceId, kType, kName, kActiveAudio };
-enum PidCell : std::size_t { kPidType = 3, kPidName, kPidVideo, kPidAudio, kPidPcr, kPidActive };
 
 // A channel as the dialog left it, trimmed where the rules trim.
 struct EditedChannel {
@@ -135,7 +133,7 @@ bool deleteChannel(EditorModel& model, const std::string& number, const std::str
     TokenArray& tokens = model.tokens();
     const std::string& stored =
         tokens[record->cell +
-               (record->kind == RecordKind::Pid ? std::size_t{kPidName} : std::size_t{kName})];
+               (record->kind == RecordKind::Pid ? std::size_t{kPidName} : std::size_t{kChName})];
     if (!sameText(name, stored)) {
         model.ui().message(kDeleteCanceled);
         return false;
@@ -163,8 +161,8 @@ bool serviceIdTaken(const TokenArray& tokens, const SectionSpan& channels, std::
     const long long tp = decimalValue(tpIndex);
     for (std::size_t cell = channels.begin; cell + kDigitalRecordWidth <= channels.end;
          cell += kDigitalRecordWidth) {
-        if (cell != edited && decimalValue(tokens[cell + kTpIndex]) == tp &&
-            sameText(tokens[cell + kServiceId], serviceId)) {
+        if (cell != edited && decimalValue(tokens[cell + kChTpIndex]) == tp &&
+            sameText(tokens[cell + kChServiceId], serviceId)) {
             return true;
         }
     }
@@ -188,7 +186,7 @@ void writeChannel(TokenArray& tokens, const SectionMap& sections, std::size_t ce
                                                                kPidRecordWidth));
         return;
     }
-    if (!edit.pid && (tpKind == Kind::New || !sameText(at(kServiceId), edit.serviceId))) {
+    if (!edit.pid && (tpKind == Kind::New || !sameText(at(kChServiceId), edit.serviceId))) {
         std::vector<std::string> record = edit.record("1", tpIndex);
         std::move(record.begin(), record.end(), tokens.begin() + static_cast<std::ptrdiff_t>(cell));
         return;
@@ -199,16 +197,16 @@ void writeChannel(TokenArray& tokens, const SectionMap& sections, std::size_t ce
         at(kPidVideo) = edit.videoPid;
         at(kPidAudio) = edit.audioPid;
         at(kPidPcr) = edit.pcrPid;
-        at(kPidActive) = edit.activeAudio;
+        at(kPidActiveAudio) = edit.activeAudio;
     } else {
-        at(kType) = edit.type;
-        at(kName) = edit.name;
-        at(kActiveAudio) = edit.activeAudio;
+        at(kChType) = edit.type;
+        at(kChName) = edit.name;
+        at(kChActiveAudio) = edit.activeAudio;
     }
     at(static_cast<std::size_t>(recordWidth(edit.kind())) - 1) = "N";
     if (tpKind == Kind::Existing) {
-        at(kTpIndex) = tpIndex;
-        at(kSatIndex) = edit.tp.satelliteIndex;
+        at(kChTpIndex) = tpIndex;
+        at(kChSatIndex) = edit.tp.satelliteIndex;
     }
 }
 

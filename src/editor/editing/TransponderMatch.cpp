@@ -3,22 +3,13 @@
 #include <cstdlib>
 
 #include "common/Format.h"
+#include "db/RecordLayout.h"
 #include "editor/editing/RecordEditing.h"
 #include "editor/model/FieldText.h"
 
 namespace sky {
 
 namespace {
-
-// Cells of a transponder record.
-enum TpCell : std::size_t {
-    kTpIndex = 0,
-    kTpSatellite,
-    kTpFrequency,
-    kTpSymbolRate,
-    kTpPolar,
-    kTpBouquet
-};
 
 // Frequencies and symbol rates this close name the same transponder.
 constexpr long long kAlikeDistance = 4;
@@ -29,12 +20,12 @@ bool near(const std::string& a, const std::string& b) {
 
 bool equalTuning(const std::string* tp, const TransponderValues& values) {
     return tp[kTpFrequency] == values.frequency && tp[kTpSymbolRate] == values.symbolRate &&
-           tp[kTpPolar] == values.polarisation;
+           tp[kTpPolarisation] == values.polarisation;
 }
 
 bool alikeTuning(const std::string* tp, const TransponderValues& values) {
     return near(tp[kTpFrequency], values.frequency) && near(tp[kTpSymbolRate], values.symbolRate) &&
-           tp[kTpPolar] == values.polarisation;
+           tp[kTpPolarisation] == values.polarisation;
 }
 
 std::string replaceQuestion(const std::string* tp) {
@@ -42,8 +33,8 @@ std::string replaceQuestion(const std::string* tp) {
            "\r\n\r\nfounded TP's information:" +
            format("\r\nFreguency   : %s", tp[kTpFrequency].c_str()) +
            format("\r\nSymbol Rate : %s", tp[kTpSymbolRate].c_str()) +
-           "\r\nPolarization :" + (tp[kTpPolar] == "H" ? "Horizontal" : "Vertical") + "\r\n" +
-           "\r\nYES\t\t=> REPLACE with founded TP" + "\r\nNO\t\t=> Make NEW TP" +
+           "\r\nPolarization :" + (tp[kTpPolarisation] == "H" ? "Horizontal" : "Vertical") +
+           "\r\n" + "\r\nYES\t\t=> REPLACE with founded TP" + "\r\nNO\t\t=> Make NEW TP" +
            "\r\nCANCEL\t=> Cancel";
 }
 
@@ -71,7 +62,7 @@ std::optional<TransponderChoice> chooseTransponder(const TokenArray& tokens,
     for (std::size_t cell = span.begin; cell + kTransponderRecordWidth <= span.end;
          cell += kTransponderRecordWidth) {
         const std::string* tp = &tokens[cell];
-        if (cell == ownCell || tp[kTpSatellite] != values.satelliteIndex) continue;
+        if (cell == ownCell || tp[kTpSatIndex] != values.satelliteIndex) continue;
         if (equalTuning(tp, values)) return TransponderChoice{Kind::Existing, cell};
         if (!alike && alikeTuning(tp, values)) alike = cell;
     }
@@ -101,7 +92,7 @@ void writeTransponder(TokenArray& tokens, const SectionMap& sections,
                       const std::string& newIndex) {
     switch (choice.kind) {
         case TransponderChoice::Kind::KeepOwn: {
-            std::string& bouquet = tokens[choice.cell + kTpBouquet];
+            std::string& bouquet = tokens[choice.cell + kTpComment];
             if (!sameText(bouquet, values.bouquet)) bouquet = values.bouquet;
             break;
         }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "db/RecordLayout.h"
 #include "db/TextFormat.h"
 #include "editor/model/SectionMap.h"
 
@@ -13,9 +14,9 @@ namespace sky {
 // The three kinds of channel record the detail views show.
 enum class RecordKind { Digital, Pid, Analog };
 
-inline constexpr int kDigitalRecordWidth = 8;
-inline constexpr int kPidRecordWidth = 10;
-inline constexpr int kAnalogRecordWidth = 18;
+inline constexpr int kDigitalRecordWidth = kChannelFields;
+inline constexpr int kPidRecordWidth = kPidChannelFields;
+inline constexpr int kAnalogRecordWidth = kAnalogFields;
 
 constexpr int recordWidth(RecordKind kind) {
     return kind == RecordKind::Digital ? kDigitalRecordWidth

@@ -9,8 +9,8 @@ namespace sky {
 
 namespace {
 
-constexpr int kSatelliteWidth = 7;
-constexpr int kTpWidth = 6;
+constexpr int kSatelliteWidth = kSatelliteFields;
+constexpr int kTpWidth = kTransponderFields;
 
 // Records of a section by the text of their Index cell; the first record of an Index wins. An
 // open-addressing table of cell numbers, built once per rebuild: a join is one or two probes.
@@ -58,8 +58,9 @@ const std::string kEmptyCell;
 // The transponder cells of a channel whose TP Index is 0.
 const std::string kNoTransponder[] = {"0000", "0000", "V", "___"};
 
+// The transponder's frequency, symbol rate, polarisation and comment (the bouquet).
 void putTp(DetailRows& rows, const std::string* tp) {
-    for (int c = 2; c <= 5; ++c) rows.put(tp ? tp[c] : kEmptyCell);
+    for (std::size_t c = kTpFrequency; c <= kTpComment; ++c) rows.put(tp ? tp[c] : kEmptyCell);
 }
 
 // The satellite's name, LNB high, LNB low, position and stored degree.
@@ -68,8 +69,8 @@ void putSatellite(DetailRows& rows, const std::string* sat) {
         for (int c = 0; c < 5; ++c) rows.put(kEmptyCell);
         return;
     }
-    rows.put(sat[1]);
-    for (int c = 3; c <= 6; ++c) rows.put(sat[c]);
+    rows.put(sat[kSatName]);
+    for (std::size_t c = kSatLnbHigh; c <= kSatPositioner; ++c) rows.put(sat[c]);
 }
 
 }  // namespace
@@ -84,26 +85,28 @@ void rebuildDetailRows(const TokenArray& tokens, const SectionMap& sections, Det
     for (std::size_t cell = channels.begin; cell + kDigitalRecordWidth <= channels.end;
          cell += kDigitalRecordWidth) {
         const std::string* ch = &tokens[cell];
-        for (int c = 0; c < 6; ++c) digital.put(ch[c]);
+        // A digital channel has no PIDs: their three columns stay empty.
+        for (std::size_t c = kChIndex; c <= kChName; ++c) digital.put(ch[c]);
         for (int c = 0; c < 3; ++c) digital.put(kEmptyCell);
-        digital.put(ch[6]);
-        digital.put(ch[7]);
-        if (decimalValue(ch[1]) != 0) {
-            putTp(digital, transponders.find(ch[1]));
+        digital.put(ch[kChActiveAudio]);
+        digital.put(ch[kChBlank]);
+        if (decimalValue(ch[kChTpIndex]) != 0) {
+            putTp(digital, transponders.find(ch[kChTpIndex]));
         } else {
             for (const std::string& text : kNoTransponder) digital.put(text);
         }
-        putSatellite(digital, satellites.find(ch[2]));
+        putSatellite(digital, satellites.find(ch[kChSatIndex]));
     }
     const SectionSpan& pids = sections[kChannelPidSection];
     for (std::size_t cell = pids.begin; cell + kPidRecordWidth <= pids.end;
          cell += kPidRecordWidth) {
         const std::string* ch = &tokens[cell];
-        for (int c = 0; c < 3; ++c) digital.put(ch[c]);
+        // A PID channel has no service ID: its column stays empty.
+        for (std::size_t c = kPidIndex; c <= kPidSatIndex; ++c) digital.put(ch[c]);
         digital.put(kEmptyCell);
-        for (int c = 3; c < kPidRecordWidth; ++c) digital.put(ch[c]);
-        putTp(digital, transponders.find(ch[1]));
-        putSatellite(digital, satellites.find(ch[2]));
+        for (std::size_t c = kPidType; c < kPidChannelFields; ++c) digital.put(ch[c]);
+        putTp(digital, transponders.find(ch[kPidTpIndex]));
+        putSatellite(digital, satellites.find(ch[kPidSatIndex]));
     }
     digital.finish();
 
@@ -113,7 +116,7 @@ void rebuildDetailRows(const TokenArray& tokens, const SectionMap& sections, Det
          cell += kAnalogRecordWidth) {
         const std::string* ch = &tokens[cell];
         for (int c = 0; c < kAnalogRecordWidth; ++c) analog.put(ch[c]);
-        putSatellite(analog, satellites.find(ch[1]));
+        putSatellite(analog, satellites.find(ch[kAnSatIndex]));
     }
     analog.finish();
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "db/RecordLayout.h"
 #include "db/TokenArray.h"
 #include "editor/model/SectionMap.h"
 
@@ -34,16 +35,16 @@ enum DigitalDetailColumn : int {
     kDigitalDetailWidth
 };
 
-// Cells of a row of the Analog Channel view: the 18 cells of the analog record, then the
+// Cells of a row of the Analog Channel view: the cells of the analog record, then the
 // satellite's.
 enum AnalogDetailColumn : int {
-    kAnaNumber = 0,
-    kAnaSatIndex = 1,
-    kAnaFrequency = 2,
-    kAnaName = 4,
-    kAnaType = 16,
-    kAnaBlank = 17,
-    kAnaSatName = 18,
+    kAnaNumber = kAnIndex,
+    kAnaSatIndex = kAnSatIndex,
+    kAnaFrequency = kAnFrequency,
+    kAnaName = kAnName,
+    kAnaType = kAnType,
+    kAnaBlank = kAnBlank,
+    kAnaSatName = kAnalogFields,
     kAnaLnbHigh,
     kAnaLnbLow,
     kAnaPosition,

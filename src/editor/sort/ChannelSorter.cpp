@@ -57,12 +57,10 @@ struct KeyCells {
 };
 
 constexpr KeyCells keyCells(RecordKind kind) {
-    return kind == RecordKind::Digital ? KeyCells{2, 4, 5}
-           : kind == RecordKind::Pid   ? KeyCells{2, 3, 4}
-                                       : KeyCells{1, 16, 4};
+    return kind == RecordKind::Digital ? KeyCells{kChSatIndex, kChType, kChName}
+           : kind == RecordKind::Pid   ? KeyCells{kPidSatIndex, kPidType, kPidName}
+                                       : KeyCells{kAnSatIndex, kAnType, kAnName};
 }
-
-constexpr int kAnalogFrequencyCell = 2;
 
 // The transponder keys of the digital and PID channels: their rows of the Digital Channel view.
 struct TransponderKeys {
@@ -86,7 +84,7 @@ void sortSection(TokenArray& tokens, const SectionSpan& span, RecordKind kind, S
         key.name = trimmedUpper(record[cells.name]);
         if (mode == SortMode::Frequency || mode == SortMode::Bouquet) {
             if (!transponders) {
-                key.frequency = decimalValue(record[kAnalogFrequencyCell]);
+                key.frequency = decimalValue(record[kAnFrequency]);
             } else if (mode == SortMode::Frequency) {
                 key.frequency = decimalValue(
                     transponders->rows.cell(transponders->firstRow + r, kDigFrequency));
