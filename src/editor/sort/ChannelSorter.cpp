@@ -141,20 +141,6 @@ void fillBlocks(TokenArray& tokens, const SectionSpan& span) {
 
 }  // namespace
 
-std::string sortMenuText(SortMode mode) {
-    switch (mode) {
-        case SortMode::ChannelName:
-            return "Channel Name";
-        case SortMode::Frequency:
-            return "Frequency";
-        case SortMode::Bouquet:
-            return "Bouquet";
-        case SortMode::NameOnly:
-            break;
-    }
-    return {};
-}
-
 std::string sortStatusText(SortMode mode) {
     switch (mode) {
         case SortMode::ChannelName:

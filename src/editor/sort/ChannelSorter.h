@@ -25,8 +25,6 @@ struct SortFlags {
     bool renumberAfterSort = true;
 };
 
-// The menu text of a mode's command; empty for mode 4, which has none.
-std::string sortMenuText(SortMode mode);
 // The text that describes a mode, such as "Sort by Satellite >> Type >> Channel Name".
 std::string sortStatusText(SortMode mode);
 

@@ -8,41 +8,6 @@ namespace sky {
 
 namespace {
 
-const char* commandText(ViewCommand command) {
-    switch (command) {
-        case ViewCommand::DigitalChannel:
-            return "Digital Channel";
-        case ViewCommand::AnalogChannel:
-            return "Analog Channel";
-        case ViewCommand::SatelliteList:
-            return "Satellite List";
-        case ViewCommand::SatelliteNameList:
-            return "Satellite Name List";
-        case ViewCommand::DigitalTpList:
-            return "Digital TP List";
-        case ViewCommand::DigitalChannelList:
-            return "Digital Channel List";
-        case ViewCommand::DigitalPidChannelList:
-            return "Digital Channel Pid List";
-        case ViewCommand::AnalogChannelList:
-            return "Analog Channel List";
-        case ViewCommand::ViewDetail:
-            return "View Detail";
-        case ViewCommand::New:
-            return "&New (F2)";
-        case ViewCommand::Cut:
-            return "&Cut (F3)";
-        case ViewCommand::Paste:
-            return "&Paste (F4)";
-        case ViewCommand::InsertNull:
-            return "&Insert Null";
-        case ViewCommand::Delete:
-            return "&Delete";
-        default:
-            return "";
-    }
-}
-
 // The mode a sort command sorts by, if it is one.
 std::optional<SortMode> sortModeOf(ViewCommand command) {
     switch (command) {
@@ -109,16 +74,13 @@ void CSkylistListView::listSaved() {
 
 CommandState CSkylistListView::commandState(ViewCommand command) const {
     CommandState state;
+    // The menu texts are the command table's; only the texts that change are given here.
     state.enabled = loaded();
-    state.text = commandText(command);
     if (const auto kind = sectionListOf(command)) {
         state.checked = viewKind_ == *kind;
         return state;
     }
-    if (const auto mode = sortModeOf(command)) {
-        state.text = sortMenuText(*mode);
-        return state;
-    }
+    if (sortModeOf(command)) return state;
     switch (command) {
         case ViewCommand::DigitalChannel:
             state.checked = inDetail() && digital_;

@@ -38,7 +38,9 @@ enum class ViewCommand {
 struct CommandState {
     bool enabled = false;
     bool checked = false;
-    std::string text;  // the item's text; empty for commands that have none
+    // A text that changes with the state ("Undo (%d - %s)", "View Analog Channel"); empty where
+    // the command table's menu text stands.
+    std::string text;
 };
 
 }  // namespace sky
