@@ -30,8 +30,6 @@ public:
     ChannelTableModel* tableModel() const { return model_; }
 
     void applyColours(const ListColours& colours);
-    // While locked (a transfer runs), the list can be looked at but not changed: the editing
-    // keys, the double-click and the drag of rows do nothing.
     // What a drag of this table's rows carries: its own mark, so that only a drop on the same
     // table moves rows.
     QMimeData* dragData() const;
