@@ -88,6 +88,10 @@ TEST_F(CliTest, ConvertAndFormat) {
     EXPECT_NE(convert.err.find("Conversion is terminated successfully."), std::string::npos);
     EXPECT_EQ(test::readFile(dir.file("list.bin")), bin);
     EXPECT_EQ(cli("convert " + dir.file("list.txt")).status, 2);
+    // An upper-case extension is converted by its own path.
+    fs::rename(dir.file("list.hex"), dir.file("UPPER.HEX"));
+    EXPECT_EQ(cli("convert " + dir.file("UPPER.HEX")).status, 0);
+    EXPECT_EQ(test::readFile(dir.file("UPPER.bin")), bin);
 
     const std::string before = test::readFile(list);
     ASSERT_EQ(cli("format " + list).status, 0);

@@ -1,11 +1,14 @@
 // The commands on channel-list files: check, compile, convert and format.
 
+#include <cctype>
+#include <filesystem>
 #include <optional>
 #include <string>
 
 #include "Arguments.h"
 #include "Commands.h"
 #include "ConsoleUi.h"
+#include "compiler/PacketConverter.h"
 #include "listdb/CompileCommands.h"
 #include "listdb/ListDB.h"
 
@@ -72,17 +75,18 @@ int runConvert(const std::vector<std::string>& args) {
     Arguments parsed;
     if (!parsed.parse(args, {}, {})) return usageError(parsed.error());
     if (parsed.positional().size() != 1) return usageError("expected one IMAGE.hex file");
-    const std::string& image = parsed.positional()[0];
-    constexpr std::string_view kHex = ".hex";
-    if (image.size() <= kHex.size() ||
-        image.compare(image.size() - kHex.size(), kHex.size(), kHex) != 0) {
+    const std::filesystem::path image = parsed.positional()[0];
+    std::string extension = image.extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension != ".hex" || image.stem().empty()) {
         return usageError("the image file name must end in .hex");
     }
-    const RuntimeSettings settings;
     ConsoleUi ui;
-    // The converter reaches base.hex from the channel-list path base.txt.
-    CListDB db(settings, ui, image.substr(0, image.size() - kHex.size()) + ".txt");
-    return db.ConvertImage() ? kSuccess : kFailure;
+    // The image is converted by its own path, whatever the case of its extension.
+    return convertHexFile(image.string(),
+                          std::filesystem::path(image).replace_extension(".bin").string(), ui)
+               ? kSuccess
+               : kFailure;
 }
 
 int runFormat(const std::vector<std::string>& args) {
