@@ -39,10 +39,10 @@ report() {
     awk -v l="$label" -v t="$t" -v b="$base" -v g="$target" \
         'BEGIN { printf "%-28s %9d us  %5.2fx wc -w  (target %s)\n", l, t, t / b, g }'
 }
-report "check" "<= 3x" "$cli" check "$work/max.txt" --sat40
-report "compile basic + convert" "<= 5x" "$cli" compile "$work/max.txt" --mode basic --sat40
+report "check" "<= 1x" "$cli" check "$work/max.txt" --sat40
+report "compile basic + convert" "<= 3x" "$cli" compile "$work/max.txt" --mode basic --sat40
 report "compile preinstalled" "-" "$cli" compile "$work/max.txt" --mode preinstalled --sat40
-report "format (load + save)" "<= 5x" "$cli" format "$work/max.txt" --sat40
+report "format (load + save)" "<= 2x" "$cli" format "$work/max.txt" --sat40
 
 peak=$(/usr/bin/time -f '%M' "$cli" format "$work/max.txt" --sat40 2>&1 >/dev/null | tail -n 1)
 echo "format peak RSS: ${peak} KiB"
