@@ -24,8 +24,16 @@ std::string_view asText(std::span<const uint8_t> bytes) {
 }  // namespace
 
 ListCompiler::ListCompiler(const CompileJob& job, IUserInterface& ui)
+    : ListCompiler(job, &ui, std::nullopt) {}
+
+ListCompiler::ListCompiler(const CompileJob& job, std::string_view text)
+    : ListCompiler(job, nullptr, text) {}
+
+ListCompiler::ListCompiler(const CompileJob& job, IUserInterface* ui,
+                           std::optional<std::string_view> text)
     : job_(job),
       ui_(ui),
+      text_(text),
       normal_(job.mode == CompileMode::Normal),
       image_(normal_),
       tpMap_(kMapSize, 0),
@@ -33,11 +41,6 @@ ListCompiler::ListCompiler(const CompileJob& job, IUserInterface& ui)
       pidServiceMap_(kMapSize, 0),
       analogMap_(kMapSize, 0) {
     satBlank_.fill(1);
-}
-
-ListCompiler::ListCompiler(const CompileJob& job, IUserInterface& ui, std::string_view text)
-    : ListCompiler(job, ui) {
-    text_ = text;
 }
 
 bool ListCompiler::run() {
@@ -57,7 +60,7 @@ bool ListCompiler::openFiles() {
     // without one would make the output overwrite the list itself.
     const std::optional<std::string> textPath = siblingPath(job_.path, ".txt");
     if (!textPath) {
-        ui_.message(notTextPathMessage(job_.path));
+        report(notTextPathMessage(job_.path));
         return false;
     }
     textPath_ = *textPath;
@@ -97,7 +100,7 @@ bool ListCompiler::compileLines() {
 bool ListCompiler::header(std::string_view line) {
     const std::optional<SectionState> state = matchHeader(line);
     if (!state) {
-        ui_.message(format(msg::kUnknownHeader, std::string(line).c_str(), reader_.lineNumber()));
+        report(format(msg::kUnknownHeader, std::string(line).c_str(), reader_.lineNumber()));
         return false;
     }
     state_ = *state;
@@ -220,18 +223,26 @@ bool ListCompiler::failAfterOpening() {
     return false;
 }
 
+void ListCompiler::report(const std::string& text) {
+    if (ui_) {
+        ui_->message(text);
+    } else {
+        failure_ = text;
+    }
+}
+
 bool ListCompiler::fail(const char* text) {
-    ui_.message(format(text, reader_.lineNumber()));
+    report(format(text, reader_.lineNumber()));
     return false;
 }
 
 bool ListCompiler::fail(const char* text, int value) {
-    ui_.message(format(text, value, reader_.lineNumber()));
+    report(format(text, value, reader_.lineNumber()));
     return false;
 }
 
 bool ListCompiler::failWithPath(const char* text, const std::string& path) {
-    ui_.message(format(text, path.c_str()));
+    report(format(text, path.c_str()));
     return false;
 }
 

@@ -30,15 +30,18 @@ namespace sky {
 class ListCompiler {
 public:
     ListCompiler(const CompileJob& job, IUserInterface& ui);
-    // Compiles the text instead of the job's file, writing nothing: the image's hex text is kept
-    // for takeHexText().
-    ListCompiler(const CompileJob& job, IUserInterface& ui, std::string_view text);
+    // Compiles the text instead of the job's file, writing nothing and showing nothing: the
+    // image's hex text is kept for takeHexText(), a failure's message for failure().
+    ListCompiler(const CompileJob& job, std::string_view text);
 
-    // Returns true on success, false after the failure's message has been shown.
+    // Returns true on success, false after the failure's message has been shown (or kept).
     bool run();
     std::string takeHexText() { return std::move(hexText_); }
+    const std::string& failure() const { return failure_; }
 
 private:
+    ListCompiler(const CompileJob& job, IUserInterface* ui, std::optional<std::string_view> text);
+
     static constexpr size_t kSatelliteSlots = 50;
     // A section holds at most 20,000 rows, but its indexes are 16-bit numbers in the records and
     // the editor numbers the PID channels on from the digital ones (up to 21,000): every index
@@ -73,6 +76,8 @@ private:
     bool fail(const char* text);
     bool fail(const char* text, int value);
     bool failWithPath(const char* text, const std::string& path);
+    // Shows a message, or keeps it when the compiler shows nothing.
+    void report(const std::string& text);
 
     // The number of satellite-name rows read must be 32, or 40 with the max-satellite setting.
     bool checkNameCount();
@@ -125,10 +130,12 @@ private:
     void endMarker();
 
     const CompileJob& job_;
-    IUserInterface& ui_;
+    // Null when the compiler shows nothing (a text compiled in memory).
+    IUserInterface* ui_;
     // The text compiled in memory, when the job's file is not read.
     std::optional<std::string_view> text_;
     std::string hexText_;
+    std::string failure_;
     const bool normal_;
     LineReader reader_;
     // The list's path ending in lower-case ".txt": the files beside it are named from it.

@@ -54,7 +54,7 @@ bool ListCompiler::satelliteRow(std::string_view line) {
     };
 
     const auto illegal = [this] {
-        ui_.message(msg::kSatelliteIllegal);
+        report(msg::kSatelliteIllegal);
         return false;
     };
 

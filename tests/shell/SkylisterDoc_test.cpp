@@ -127,8 +127,10 @@ TEST_F(DocTest, CancelOrAFailedSaveInTheClosingQuestionKeepsTheListAndItsEdits) 
     deleteFirstRow();
     const std::string other = dir.file("other.txt");
     writeFile(other, readFile(exampleFile("channels.txt")));
+    // The list stays bound to its file (the one the failing save below is pointed at).
+    std::string file = path;
     const auto listKept = [&] {
-        EXPECT_EQ(doc.currentPath(), path);
+        EXPECT_EQ(doc.currentPath(), file);
         EXPECT_TRUE(unsaved());
         EXPECT_EQ(digitalName(0), "BR Sued");
     };
@@ -144,7 +146,8 @@ TEST_F(DocTest, CancelOrAFailedSaveInTheClosingQuestionKeepsTheListAndItsEdits) 
     listKept();
 
     // Yes with a save that fails: reported, and nothing closes or is replaced.
-    doc.database()->path = dir.file("missing-folder/channels.txt");
+    file = dir.file("missing-folder/channels.txt");
+    doc.database()->path = file;
     ui.answer({Answer::Yes, Answer::Yes});
     EXPECT_FALSE(doc.onClose());
     EXPECT_FALSE(doc.openFile(other));

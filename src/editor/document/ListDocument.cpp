@@ -23,9 +23,9 @@ void ListDocument::removeObserver(IListObserver& observer) {
 }
 
 bool ListDocument::open(const std::string& path) {
+    const std::string shownPath = this->path();
     std::unique_ptr<CListDB> previous =
         std::exchange(db_, std::make_unique<CListDB>(runtime_, ui(), path));
-    const std::string shownPath = path_;
     if (!load(true)) {
         // The list shown so far stays, bound to its own file.
         db_ = std::move(previous);
@@ -33,6 +33,11 @@ bool ListDocument::open(const std::string& path) {
     }
     previousPath_ = shownPath;
     return true;
+}
+
+const std::string& ListDocument::path() const {
+    static const std::string kNone;
+    return db_ ? db_->path : kNone;
 }
 
 bool ListDocument::reload() {
@@ -51,7 +56,6 @@ bool ListDocument::load(bool opening) {
     }
     replaceTokens(std::move(tokens));
     loaded_ = true;
-    path_ = db_->path;
     if (result == LoadResult::MustResave) save();
     update(true, ListChange::Replaced);
     return true;

@@ -57,7 +57,7 @@ public:
     CListDB* database() { return db_.get(); }
     const CListDB* database() const { return db_.get(); }
     // The file of the list shown, and the one shown before it.
-    const std::string& path() const { return path_; }
+    const std::string& path() const;
     const std::string& previousPath() const { return previousPath_; }
 
     // Open: checks and reads the file into a list of its own; when it loads, it replaces the list
@@ -100,7 +100,6 @@ private:
     std::unique_ptr<CListDB> db_;
     bool loaded_ = false;
     bool locked_ = false;
-    std::string path_;
     std::string previousPath_;
     std::vector<IListObserver*> observers_;
 };
