@@ -1,5 +1,7 @@
 #include "compiler/Compile.h"
 
+#include <utility>
+
 #include "compiler/ListCompiler.h"
 
 namespace sky {
@@ -19,8 +21,13 @@ std::optional<std::string> compileText(std::string_view text, const CompileOptio
 }
 
 bool checkText(std::string_view text, int satNameCount, std::string& failure) {
+    return checkText(text, satNameCount, failure, nullptr);
+}
+
+bool checkText(std::string_view text, int satNameCount, std::string& failure, LineSink sink) {
     const CompileJob job{{}, CompileMode::Basic, true, false, satNameCount};
     ListCompiler compiler(job, text);
+    compiler.setLineSink(std::move(sink));
     const bool checked = compiler.run();
     failure = compiler.failure();
     return checked;

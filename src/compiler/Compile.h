@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,5 +45,12 @@ std::optional<std::string> compileText(std::string_view text, const CompileOptio
 // Checks a channel list's text as the compile does, building nothing; false with the message
 // (naming the line) in `failure`, which a few refusals leave empty, as does an acceptance.
 bool checkText(std::string_view text, int satNameCount, std::string& failure);
+
+// Receives each line a check reads (quotes prepared as LineReader gives them) with its number.
+using LineSink = std::function<void(std::string_view line, int lineNumber)>;
+// The check above, handing every line it reads to `sink` on the way: a reader of the list's text
+// takes its lines from there instead of reading the text a second time. The lines stop where the
+// check stops, so a reader has seen the whole list only when the check accepted it.
+bool checkText(std::string_view text, int satNameCount, std::string& failure, LineSink sink);
 
 }  // namespace sky

@@ -87,6 +87,7 @@ bool ListCompiler::compileLines() {
             case LineReader::Result::Line:
                 break;
         }
+        if (sink_) sink_(line, reader_.lineNumber());
         if (isEmptyLine(line)) continue;
         if (line.front() == '[') {
             if (!header(line)) return false;

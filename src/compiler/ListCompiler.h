@@ -37,6 +37,9 @@ public:
     // Returns true on success, false after the failure's message has been shown (or kept).
     bool run();
     std::string takeHexText() { return std::move(hexText_); }
+    // Hands every line the compile reads, with its number, to `sink` as well, so that a reader of
+    // the same text needs no pass of its own.
+    void setLineSink(LineSink sink) { sink_ = std::move(sink); }
     const std::string& failure() const { return failure_; }
 
 private:
@@ -134,6 +137,7 @@ private:
     IUserInterface* ui_;
     // The text compiled in memory, when the job's file is not read.
     std::optional<std::string_view> text_;
+    LineSink sink_;
     std::string hexText_;
     std::string failure_;
     const bool normal_;

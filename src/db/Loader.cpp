@@ -66,41 +66,59 @@ int nameColumn(SectionState state) {
     }
 }
 
+}  // namespace
+
+// The reading behind ListTextReader. Its messages are kept until the end, so that a check that
+// hands over the lines it reads shows its own refusal first, as if the list were read after it.
 class ListLoader {
 public:
-    ListLoader(IUserInterface& ui, TokenArray& tokens)
-        : ui_(ui), tokens_(tokens), first_(tokens.size()) {}
+    ListLoader(TokenArray& tokens, std::size_t textSize) : tokens_(tokens), first_(tokens.size()) {
+        reserveFor(textSize);
+    }
 
-    // Set when a row must be saved again straight after loading.
-    bool mustResave() const { return mustResave_; }
-
-    bool load(std::string_view text) {
-        LineReader reader;
-        reader.openText(text);
-        reserveFor(text.size());
-        for (;;) {
-            std::string_view line;
-            const LineReader::Result result = reader.next(line);
-            if (result == LineReader::Result::EndOfFile) break;
-            if (result == LineReader::Result::Unreadable) {
-                ui_.message(format(kUnreadableLine, reader.lineNumber()));
-                return false;
-            }
-            if (isEmptyLine(line)) continue;
-            if (line.front() == '[') {
-                if (!header(line)) break;
-                continue;
-            }
-            if (state_ == kNoSection) continue;
-            lineNumber_ = reader.lineNumber();
-            if (!dataLine(line)) {
-                if (!reported_) ui_.message(format(kUnreadableLine, lineNumber_));
-                return false;
-            }
+    void take(std::string_view line, int lineNumber) {
+        if (stopped_ || isEmptyLine(line)) return;
+        if (line.front() == '[') {
+            if (!header(line)) stopped_ = true;
+            return;
         }
-        // The file may end without "[END]": the section is closed as "[END]" would.
-        closeSection();
-        return rowsKeepTheirSatellites();
+        if (state_ == kNoSection) return;
+        lineNumber_ = lineNumber;
+        if (!dataLine(line)) {
+            if (!reported_) say(format(kUnreadableLine, lineNumber_));
+            fail();
+        }
+    }
+
+    // A line the line reader could not take.
+    void unreadable(int lineNumber) {
+        if (stopped_) return;
+        say(format(kUnreadableLine, lineNumber));
+        fail();
+    }
+
+    LoadResult finish(IUserInterface& ui) {
+        bool loaded = !failed_;
+        if (loaded) {
+            // The file may end without "[END]": the section is closed as "[END]" would.
+            closeSection();
+            loaded = rowsKeepTheirSatellites();
+        }
+        if (loaded) {
+            mergeRepeatedSections();
+            repairSections();
+        }
+        for (const std::string& message : messages_) ui.message(message);
+        messages_.clear();
+        if (!loaded) return LoadResult::Failed;
+        return mustResave_ ? LoadResult::MustResave : LoadResult::Loaded;
+    }
+
+private:
+    void say(std::string message) { messages_.push_back(std::move(message)); }
+    void fail() {
+        failed_ = true;
+        stopped_ = true;
     }
 
     // The views and the writer take one pair of markers for each section, so the rows of a section
@@ -148,14 +166,12 @@ public:
     // Adds the empty sections the list views rely on when the file had none.
     void repairSections() {
         if (!sawPidSection_ && !insertEmptySectionAfter("CHANNEL END", kChannelPidSection)) {
-            ui_.message(kMissingSection);
+            say(kMissingSection);
         }
         if (!sawAnalogSection_ && !insertEmptySectionAfter("CHANNEL_PID END", kAnalogTpSection)) {
-            ui_.message(kMissingSection);
+            say(kMissingSection);
         }
     }
-
-private:
     // Sizes the array once for the file, so that it is not moved again and again while it grows:
     // a field with its separator takes about nine bytes in the writer's form and rarely fewer
     // than six in a list written by hand. Room reserved but never filled costs no memory pages.
@@ -276,7 +292,7 @@ private:
     bool rowsKeepTheirSatellites() {
         const std::optional<SatelliteUse::Mismatch> mismatch = satellites_.firstMismatch();
         if (!mismatch) return true;
-        ui_.message(format(kSatelliteElsewhere, mismatch->slot, mismatch->line));
+        say(format(kSatelliteElsewhere, mismatch->slot, mismatch->line));
         return false;
     }
 
@@ -297,8 +313,8 @@ private:
     }
 
     // Shows why a line is refused; returns false.
-    bool refuse(const std::string& message) {
-        ui_.message(message);
+    bool refuse(std::string message) {
+        say(std::move(message));
         reported_ = true;
         return false;
     }
@@ -306,7 +322,7 @@ private:
     // A hexadecimal field in either case; one that is not hexadecimal is said and taken as 65535.
     int hexField(std::string_view field) {
         const std::optional<int> value = hexValue(field, true);
-        if (!value) ui_.message(kHexConversionFailed);
+        if (!value) say(kHexConversionFailed);
         return value.value_or(kHexFailureValue);
     }
 
@@ -344,7 +360,6 @@ private:
         return rows.size();
     }
 
-    IUserInterface& ui_;
     TokenArray& tokens_;
     const size_t first_;
     SatelliteUse satellites_;
@@ -355,10 +370,24 @@ private:
     bool sawAnalogSection_ = false;
     bool reported_ = false;
     bool mustResave_ = false;
+    bool stopped_ = false;
+    bool failed_ = false;
     int lineNumber_ = 0;
+    std::vector<std::string> messages_;
 };
 
-}  // namespace
+ListTextReader::ListTextReader(TokenArray& tokens, std::size_t textSize)
+    : loader_(std::make_unique<ListLoader>(tokens, textSize)) {}
+
+ListTextReader::~ListTextReader() = default;
+
+void ListTextReader::take(std::string_view line, int lineNumber) {
+    loader_->take(line, lineNumber);
+}
+
+LoadResult ListTextReader::finish(IUserInterface& ui) {
+    return loader_->finish(ui);
+}
 
 LoadResult readChannelList(const std::string& file, TokenArray& tokens, IUserInterface& ui) {
     FileView view;
@@ -370,11 +399,20 @@ LoadResult readChannelList(const std::string& file, TokenArray& tokens, IUserInt
 }
 
 LoadResult readChannelListText(std::string_view text, TokenArray& tokens, IUserInterface& ui) {
-    ListLoader loader(ui, tokens);
-    if (!loader.load(text)) return LoadResult::Failed;
-    loader.mergeRepeatedSections();
-    loader.repairSections();
-    return loader.mustResave() ? LoadResult::MustResave : LoadResult::Loaded;
+    ListLoader loader(tokens, text.size());
+    LineReader reader;
+    reader.openText(text);
+    for (;;) {
+        std::string_view line;
+        const LineReader::Result result = reader.next(line);
+        if (result == LineReader::Result::EndOfFile) break;
+        if (result == LineReader::Result::Unreadable) {
+            loader.unreadable(reader.lineNumber());
+            break;
+        }
+        loader.take(line, reader.lineNumber());
+    }
+    return loader.finish(ui);
 }
 
 }  // namespace sky

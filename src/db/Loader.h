@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -23,5 +25,28 @@ enum class LoadResult {
 LoadResult readChannelList(const std::string& file, TokenArray& tokens, IUserInterface& ui);
 // The same over a list's text in memory.
 LoadResult readChannelListText(std::string_view text, TokenArray& tokens, IUserInterface& ui);
+
+class ListLoader;
+
+// The reading of readChannelListText() with the lines handed over one at a time, from a pass
+// over the text that reads them anyway (the check's): the list's text is then split into lines
+// once. The messages of the reading are kept until finish().
+class ListTextReader {
+public:
+    // Appends to tokens; textSize sizes the array for the list.
+    ListTextReader(TokenArray& tokens, std::size_t textSize);
+    ~ListTextReader();
+    ListTextReader(const ListTextReader&) = delete;
+    ListTextReader& operator=(const ListTextReader&) = delete;
+
+    // The next line of the text, as LineReader gives it, with its number. Lines after the list's
+    // end ("[END]") or after a refused line are passed over.
+    void take(std::string_view line, int lineNumber);
+    // After the last line: shows the reading's messages in order and says how it came out.
+    LoadResult finish(IUserInterface& ui);
+
+private:
+    std::unique_ptr<ListLoader> loader_;
+};
 
 }  // namespace sky

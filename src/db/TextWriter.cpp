@@ -2,6 +2,7 @@
 
 #include "db/TextWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <span>
@@ -113,38 +114,47 @@ std::array<FieldRange, 6> findSections(const TokenArray& tokens) {
     return ranges;
 }
 
-// A name is written whole between double quotes, so that it reads back as it is: the receiver
-// keeps 13 characters of a name, but a transponder's comment, and a row of a satellite that is not
-// in use, may hold more. A lone double quote is written as the empty name.
-void appendName(std::string& out, const std::string& name) {
-    if (name == "\"") {
-        out += "\"\"";
-        return;
-    }
-    out += '"';
-    out += name;
-    out += '"';
+// Appends one field: the name column whole between double quotes (the receiver keeps 13
+// characters of a name, but a transponder's comment, and a row of a satellite that is not in use,
+// may hold more; a lone double quote is written as the empty name), each padded to its column's
+// width and one space; a longer field still gets its one space, so it never runs into the next
+// field. `at` has room for the field, its quotes and its padding.
+char* putField(char* at, const std::string& field, bool name, size_t width) {
+    const char* const begin = at;
+    const bool loneQuote = name && field == "\"";
+    if (name) *at++ = '"';
+    if (!loneQuote) at = std::copy(field.begin(), field.end(), at);
+    if (name) *at++ = '"';
+    const auto length = static_cast<size_t>(at - begin);
+    const size_t padding = length < width ? width - length + 1 : 1;
+    return std::fill_n(at, padding, ' ');
 }
 
+// Rows are put together in a buffer of their own and appended whole: a few appends per row
+// instead of two per field.
 void appendSection(std::string& out, const TokenArray& tokens, const SectionLayout& layout,
                    const FieldRange& range, int rowLength) {
     out += layout.header;
     if (range.empty()) return;
-    int column = 0;
-    for (size_t i = range.first; i <= range.last; ++i) {
-        if (column == 0) out += "\r\n";
-        const size_t begin = out.size();
-        if (column == layout.nameColumn) {
-            appendName(out, tokens[i]);
-        } else {
-            out += tokens[i];
+    const auto columns = static_cast<size_t>(rowLength);
+    std::string row;
+    for (size_t first = range.first; first <= range.last; first += columns) {
+        // A last row cut short is written as far as it goes.
+        const size_t count = std::min(columns, range.last - first + 1);
+        size_t room = 2;
+        for (size_t column = 0; column < count; ++column) {
+            room += tokens[first + column].size() + 3 + static_cast<size_t>(layout.widths[column]);
         }
-        // Padded to the column's width and one space; a longer field still gets its one space,
-        // so it never runs into the next field.
-        const size_t width = static_cast<size_t>(layout.widths[static_cast<size_t>(column)]);
-        const size_t length = out.size() - begin;
-        out.append(length < width ? width - length + 1 : 1, ' ');
-        if (++column == rowLength) column = 0;
+        row.resize(room);
+        char* at = row.data();
+        *at++ = '\r';
+        *at++ = '\n';
+        for (size_t column = 0; column < count; ++column) {
+            at = putField(at, tokens[first + column],
+                          column == static_cast<size_t>(layout.nameColumn),
+                          static_cast<size_t>(layout.widths[column]));
+        }
+        out.append(row.data(), static_cast<size_t>(at - row.data()));
     }
 }
 

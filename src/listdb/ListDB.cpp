@@ -66,13 +66,21 @@ LoadResult CListDB::LoadChannelList(TokenArray& tokens) {
 }
 
 LoadResult CListDB::LoadText(std::string_view text, TokenArray& tokens) {
+    // One pass: the reader takes each line from the check as the check reads it. Until the check
+    // has accepted the whole list, what the reader made of it counts for nothing.
+    const std::size_t first = tokens.size();
+    ListTextReader reader(tokens, text.size());
     std::string failure;
-    if (!checkText(text, satNameCount(), failure)) {
+    const bool checked = checkText(
+        text, satNameCount(), failure,
+        [&reader](std::string_view line, int lineNumber) { reader.take(line, lineNumber); });
+    if (!checked) {
+        tokens.resize(first);
         if (!failure.empty()) ui.message(failure);
         ui.message(kNotCorrect);
         return LoadResult::Failed;
     }
-    return readChannelListText(text, tokens, ui);
+    return reader.finish(ui);
 }
 
 bool CListDB::SaveText(const TokenArray& tokens) {

@@ -246,7 +246,7 @@ TEST(LoadChannelList, RefusesWhatTheCheckRefuses) {
         std::string content;
         std::string message;  // the check's own message, shown before kNotCorrect
     };
-    const std::vector<Case> cases = {
+    std::vector<Case> cases = {
         {head + "# it\"s a comment\r\n[END]\r\n",
          format("\n  ERROR : check the following line!!   \n ==> line number %d ", 44)},
         {nameList() + "[SATELLITE]\r\n0  Short  N  10600\r\n[END]\r\n",
@@ -256,13 +256,20 @@ TEST(LoadChannelList, RefusesWhatTheCheckRefuses) {
         {head + "[DIGITAL CHANNEL]\r\n1  3  0  00A0  TV  A  0\r\n2  3  0  00A1  TV  B  0  N\r\n",
          ""},
     };
+    // The reader refuses line 45 while the check goes on to refuse line 46: the check reads the
+    // list first, so only its message is shown.
+    cases.push_back(
+        {head + lines({"[DIGITAL CHANNEL]", "1  1  0  6FEE  TV  \"CHANNEL START\"  0  N",
+                       "# it\"s a comment", "[END]"}),
+         format("\n  ERROR : check the following line!!   \n ==> line number %d ", 46)});
     for (const Case& c : cases) {
         const Loaded loaded = load(c.content);
         EXPECT_EQ(loaded.result, LoadResult::Failed) << c.content;
+        EXPECT_TRUE(loaded.tokens.empty());
         ASSERT_FALSE(loaded.messages.empty());
         EXPECT_EQ(loaded.messages.back(), kNotCorrect);
         if (!c.message.empty()) {
-            EXPECT_EQ(loaded.messages.front(), c.message);
+            EXPECT_EQ(loaded.messages, (std::vector<std::string>{c.message, kNotCorrect}));
         }
     }
 }
