@@ -54,9 +54,26 @@ QStringList ChannelTableModel::mimeTypes() const {
     return {kRowsMimeType};
 }
 
+QMimeData* ChannelTableModel::mimeData(const QModelIndexList& /*indexes*/) const {
+    auto* data = new QMimeData;
+    data->setData(kRowsMimeType, {});
+    return data;
+}
+
 bool ChannelTableModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int, int,
                                         const QModelIndex&) const {
     return data && data->hasFormat(kRowsMimeType);
+}
+
+bool ChannelTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                     int column, const QModelIndex& parent) {
+    if (!rowDrop_ || !canDropMimeData(data, action, row, column, parent)) return false;
+    // The table drops on a row (parent) rather than between rows; a drop below the last row
+    // moves nothing.
+    const int target = parent.isValid() ? parent.row() : row;
+    if (target < 0 || target >= rowCount()) return false;
+    rowDrop_(static_cast<std::size_t>(target));
+    return true;
 }
 
 }  // namespace sky::app

@@ -3,6 +3,9 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <array>
+#include <cstddef>
+#include <functional>
+#include <utility>
 
 #include "editor/view/ShownList.h"
 
@@ -32,8 +35,14 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Rows are dragged within the table only; the drop is the list view's.
+    // Rows are dragged within their table only (the table checks the drag's source). A drag
+    // carries no rows: the rows moved are the table's selection, and the drop on a row is
+    // carried out by `drop`, the list view's.
+    void setRowDrop(std::function<void(std::size_t row)> drop) { rowDrop_ = std::move(drop); }
     QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
     Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
     Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
     bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
@@ -42,6 +51,7 @@ public:
 private:
     const ShownList* shown_ = nullptr;
     std::array<QIcon, 3> icons_;
+    std::function<void(std::size_t row)> rowDrop_;
 };
 
 }  // namespace sky::app

@@ -1,11 +1,8 @@
 #include "app/list/ChannelTableView.h"
 
 #include <QContextMenuEvent>
-#include <QCoreApplication>
-#include <QDrag>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <algorithm>
 
@@ -43,7 +40,7 @@ ChannelTableView::ChannelTableView(QWidget* parent)
     horizontalHeader()->setSectionsClickable(false);
     setDragEnabled(true);
     setAcceptDrops(true);
-    setDragDropMode(QAbstractItemView::DragDrop);
+    setDragDropMode(QAbstractItemView::InternalMove);
     setDefaultDropAction(Qt::MoveAction);
     setDropIndicatorShown(true);
     setDragDropOverwriteMode(true);
@@ -51,6 +48,9 @@ ChannelTableView::ChannelTableView(QWidget* parent)
 
 void ChannelTableView::attachView(CSkylistListView& view) {
     view_ = &view;
+    model_->setRowDrop([this](std::size_t row) {
+        if (view_) view_->dropSelectedRows(row);
+    });
     model_->beginReset();
     model_->attach(&view.shownList());
     model_->endReset();
@@ -192,67 +192,19 @@ void ChannelTableView::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
-void ChannelTableView::startDrag(Qt::DropActions) {
+void ChannelTableView::startDrag(Qt::DropActions supportedActions) {
     if (!view_ || !view_->canDrag() || selectedRows().empty()) return;
-    auto* drag = new QDrag(this);
-    drag->setMimeData(dragData());
-    drag->exec(Qt::MoveAction, Qt::MoveAction);
-}
-
-namespace {
-
-QByteArray dragMark(const ChannelTableView* table) {
-    return QByteArray::number(QCoreApplication::applicationPid()) + ':' +
-           QByteArray::number(reinterpret_cast<quintptr>(table));
-}
-
-}  // namespace
-
-QMimeData* ChannelTableView::dragData() const {
-    auto* mime = new QMimeData;
-    mime->setData(ChannelTableModel::kRowsMimeType, dragMark(this));
-    return mime;
-}
-
-bool ChannelTableView::ownDrag(const QDropEvent* event) const {
-    return event->mimeData() && event->mimeData()->hasFormat(ChannelTableModel::kRowsMimeType) &&
-           event->mimeData()->data(ChannelTableModel::kRowsMimeType) == dragMark(this);
-}
-
-void ChannelTableView::dragEnterEvent(QDragEnterEvent* event) {
-    if (!ownDrag(event)) {
-        event->ignore();
-        return;
-    }
-    QTableView::dragEnterEvent(event);
-    event->acceptProposedAction();
-}
-
-void ChannelTableView::dragMoveEvent(QDragMoveEvent* event) {
-    if (!ownDrag(event)) {
-        event->ignore();
-        return;
-    }
-    QTableView::dragMoveEvent(event);  // scrolls near the edges and draws the indicator
-    event->acceptProposedAction();
+    QTableView::startDrag(supportedActions);
 }
 
 void ChannelTableView::dropEvent(QDropEvent* event) {
-    const bool own = ownDrag(event);
-    stopAutoScroll();
-    setState(NoState);
-    viewport()->update();
-    if (!own) {
-        event->ignore();
-        return;
-    }
-    // The rows stay where they are in Qt's eyes: the list view moves them and resets the list.
+    // Qt takes only a drag of this table's own rows (InternalMove checks the drag's source) and
+    // hands it to the model, whose drop the list view carries out.
+    QTableView::dropEvent(event);
+    if (!event->isAccepted()) return;
+    // The list view has moved the rows and reset the list: the drag must not clear the cells it
+    // took them from, as Qt does after a move.
     event->setDropAction(Qt::CopyAction);
-    event->accept();
-    const int target = indexAt(event->position().toPoint()).row();
-    // A drop below the last row moves nothing.
-    if (target < 0 || !view_) return;
-    view_->dropSelectedRows(static_cast<std::size_t>(target));
     emit listChanged();
 }
 

@@ -30,9 +30,6 @@ public:
     ChannelTableModel* tableModel() const { return model_; }
 
     void applyColours(const ListColours& colours);
-    // What a drag of this table's rows carries: its own mark, so that only a drop on the same
-    // table moves rows.
-    QMimeData* dragData() const;
 
     // IListControl.
     void beginReset() override;
@@ -52,13 +49,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void applyColumns();
-    bool ownDrag(const QDropEvent* event) const;
 
     ChannelTableModel* model_;
     CSkylistListView* view_ = nullptr;
