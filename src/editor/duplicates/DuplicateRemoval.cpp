@@ -62,20 +62,13 @@ void moveChannelsOfRemovedTransponders(TokenArray& tokens, const SectionMap& sec
     move(kChannelPidSection, kPidChannelFields, kPidTpIndex);
 }
 
-}  // namespace
-
-const char* removalNote(DuplicateSection section) {
-    if (section == DuplicateSection::Transponder) {
-        return "Channels of a removed transponder move to the kept one.";
-    }
-    return "The other channels of each group are deleted and the rest renumbered, as Delete does.";
-}
-
-std::optional<std::size_t> removeDuplicateRows(TokenArray& tokens,
-                                               const std::vector<DuplicateGroup>& groups) {
-    const SectionMap sections = locateSections(tokens);
+// Marks the rows the chosen groups keep and those they take out; returns how many go, or nothing
+// when a chosen group no longer matches the array. Keepers are marked first: a row that keeps in
+// one group stays whatever another group says.
+std::optional<std::size_t> markRows(const TokenArray& tokens, const SectionMap& sections,
+                                    const std::vector<DuplicateGroup>& groups,
+                                    std::array<SectionMarks, 4>& marks) {
     std::array<std::optional<DuplicateKeys>, 4> keys;
-    std::array<SectionMarks, 4> marks;
     for (const DuplicateGroup& group : groups) {
         if (!group.chosen) continue;
         const std::size_t s = sectionNumber(group.section);
@@ -88,7 +81,6 @@ std::optional<std::size_t> removeDuplicateRows(TokenArray& tokens,
         if (!stillMatches(*keys[s], group)) return std::nullopt;
         marks[s].kept[group.rows[group.keeper].row] = 1;
     }
-
     std::size_t removed = 0;
     for (const DuplicateGroup& group : groups) {
         if (!group.chosen) continue;
@@ -101,7 +93,24 @@ std::optional<std::size_t> removeDuplicateRows(TokenArray& tokens,
             section.keeperOf[member.row] = keeper;
         }
     }
-    if (removed == 0) return 0;
+    return removed;
+}
+
+}  // namespace
+
+const char* removalNote(DuplicateSection section) {
+    if (section == DuplicateSection::Transponder) {
+        return "Channels of a removed transponder move to the kept one.";
+    }
+    return "The other channels of each group are deleted and the rest renumbered, as Delete does.";
+}
+
+std::optional<std::size_t> removeDuplicateRows(TokenArray& tokens,
+                                               const std::vector<DuplicateGroup>& groups) {
+    const SectionMap sections = locateSections(tokens);
+    std::array<SectionMarks, 4> marks;
+    const std::optional<std::size_t> removed = markRows(tokens, sections, groups, marks);
+    if (!removed || *removed == 0) return removed;
 
     const SectionMarks& transponders = marks[sectionNumber(DuplicateSection::Transponder)];
     if (!transponders.removed.empty()) {
