@@ -33,7 +33,8 @@ protected:
 TEST_F(CliTest, UsageAndHelp) {
     const CliRun help = cli("--help");
     EXPECT_EQ(help.status, 0);
-    for (const char* command : {"check", "compile", "convert", "format", "download", "upload"}) {
+    for (const char* command :
+         {"check", "compile", "convert", "format", "duplicates", "download", "upload"}) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
     EXPECT_EQ(cli("").status, 2);
@@ -100,6 +101,47 @@ TEST_F(CliTest, ConvertAndFormat) {
     ASSERT_EQ(cli("format " + list).status, 0);
     EXPECT_EQ(test::readFile(list), formatted);
     EXPECT_EQ(cli("check " + list).status, 0);
+}
+
+TEST_F(CliTest, DuplicatesListsTheGroupsAndRemovesThemKeepingTheBackup) {
+    const std::string list = copyExample();
+    std::string text = test::readFile(list);
+    // A copy of transponder 1 with a copy of "Das Erste" on it, and a copy of the analog "RTL".
+    text.insert(text.find("\r\n", text.find("\"on blank sat\"")) + 2,
+                "9 0 11836 27500 H \"ARD again\"\r\n");
+    text.insert(text.find("\r\n", text.find("\"Hidden\"")) + 2,
+                "17 9 0 6fee TV \"Das Erste HD\" 0 N\r\n");
+    text.insert(text.find("[END]"),
+                "6 0 11214 KU \"RTL copy\" 27MHz H 1 1 CVBS STEREO 6.50 6.65 130 N U50 TV N\r\n");
+    test::writeFile(list, text);
+    ASSERT_EQ(cli("check " + list).status, 0);
+
+    const CliRun found = cli("duplicates " + list);
+    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_NE(
+        found.out.find("Digital TP: SAT Index 0, Frequency 11836, Symbol Rate 27500, "
+                       "Polarization H\n       1  \"ARD\"  (kept)\n       9  \"ARD again\"\n"),
+        std::string::npos)
+        << found.out;
+    EXPECT_NE(found.out.find("      17  \"Das Erste HD\"\n"), std::string::npos);
+    EXPECT_NE(found.out.find("3 groups of duplicates found."), std::string::npos);
+    EXPECT_EQ(test::readFile(list), text);
+
+    // A write that fails leaves the list as it was and says so.
+    const CliRun failed = test::runCli("duplicates " + list + " --remove", dir.path().string(),
+                                       "trap '' XFSZ; ulimit -f 4;");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("ERROR!!! Saving not Complete"), std::string::npos) << failed.err;
+    EXPECT_EQ(test::readFile(list), text);
+
+    const CliRun removed = cli("duplicates " + list + " --remove");
+    EXPECT_EQ(removed.status, 0) << removed.err;
+    EXPECT_NE(removed.out.find("3 rows removed"), std::string::npos);
+    EXPECT_EQ(test::readFile(dir.file("list.bak")), text);
+    EXPECT_EQ(cli("check " + list).status, 0);
+    const CliRun none = cli("duplicates " + list);
+    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(none.out, "No duplicates found.\n");
 }
 
 }  // namespace

@@ -43,4 +43,27 @@ int usageError(const std::string& reason) {
     return kUsage;
 }
 
+std::optional<Arguments> listArguments(const std::vector<std::string>& args,
+                                       const std::set<std::string>& options,
+                                       const std::set<std::string>& switches) {
+    std::set<std::string> allSwitches = switches;
+    allSwitches.insert("--sat40");
+    Arguments parsed;
+    if (!parsed.parse(args, allSwitches, options)) {
+        usageError(parsed.error());
+        return std::nullopt;
+    }
+    if (parsed.positional().size() != 1) {
+        usageError("expected one channel-list file");
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+RuntimeSettings listSettings(const Arguments& args) {
+    RuntimeSettings settings;
+    settings.maxSatellite40 = args.has("--sat40");
+    return settings;
+}
+
 }  // namespace sky::cli

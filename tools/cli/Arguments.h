@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/RuntimeSettings.h"
+
 namespace sky::cli {
 
 // The arguments of one command: positional words, switches (--sat40) and options with a value
@@ -30,5 +32,14 @@ private:
 
 // Prints "skylister-cli: <reason>" and the usage text on standard error; returns the usage status.
 int usageError(const std::string& reason);
+
+// Parses "COMMAND LIST.txt [--sat40]" plus the command's own switches and options; nothing after
+// wrong usage, which has been reported.
+std::optional<Arguments> listArguments(const std::vector<std::string>& args,
+                                       const std::set<std::string>& options = {},
+                                       const std::set<std::string>& switches = {});
+
+// The run-time settings a list command's arguments ask for (--sat40).
+RuntimeSettings listSettings(const Arguments& args);
 
 }  // namespace sky::cli

@@ -14,35 +14,10 @@
 
 namespace sky::cli {
 
-namespace {
-
-// Parses "COMMAND LIST.txt [--sat40]" plus the command's own options.
-std::optional<Arguments> listArguments(const std::vector<std::string>& args,
-                                       const std::set<std::string>& options = {}) {
-    Arguments parsed;
-    if (!parsed.parse(args, {"--sat40"}, options)) {
-        usageError(parsed.error());
-        return std::nullopt;
-    }
-    if (parsed.positional().size() != 1) {
-        usageError("expected one channel-list file");
-        return std::nullopt;
-    }
-    return parsed;
-}
-
-RuntimeSettings settingsFrom(const Arguments& args) {
-    RuntimeSettings settings;
-    settings.maxSatellite40 = args.has("--sat40");
-    return settings;
-}
-
-}  // namespace
-
 int runCheck(const std::vector<std::string>& args) {
     const std::optional<Arguments> parsed = listArguments(args);
     if (!parsed) return kUsage;
-    const RuntimeSettings settings = settingsFrom(*parsed);
+    const RuntimeSettings settings = listSettings(*parsed);
     ConsoleUi ui;
     CListDB db(settings, ui, parsed->positional()[0]);
     return db.Check() ? kSuccess : kFailure;
@@ -55,7 +30,7 @@ int runCompile(const std::vector<std::string>& args) {
     if (mode != "basic" && mode != "normal" && mode != "preinstalled" && mode != "split") {
         return usageError("--mode must be basic, normal, preinstalled or split");
     }
-    const RuntimeSettings settings = settingsFrom(*parsed);
+    const RuntimeSettings settings = listSettings(*parsed);
     ConsoleUi ui;
     CListDB db(settings, ui, parsed->positional()[0]);
     TokenArray tokens;
@@ -92,7 +67,7 @@ int runConvert(const std::vector<std::string>& args) {
 int runFormat(const std::vector<std::string>& args) {
     const std::optional<Arguments> parsed = listArguments(args);
     if (!parsed) return kUsage;
-    const RuntimeSettings settings = settingsFrom(*parsed);
+    const RuntimeSettings settings = listSettings(*parsed);
     ConsoleUi ui;
     CListDB db(settings, ui, parsed->positional()[0]);
     TokenArray tokens;

@@ -1,5 +1,5 @@
-// skylister-cli: checks, compiles, converts and reformats channel lists, and talks to the receiver,
-// from the command line.
+// skylister-cli: checks, compiles, converts and reformats channel lists, finds and removes their
+// duplicates, and talks to the receiver, from the command line.
 
 #include <cstdio>
 #include <cstring>
@@ -24,6 +24,11 @@ const char* usageText() {
            "  format LIST.txt [--sat40]        load the list and save it back in the editor's "
            "form\n"
            "                                   (the previous file is kept as LIST.bak)\n"
+           "  duplicates LIST.txt [--remove] [--names] [--sat40]\n"
+           "                                   list the groups of rows that are one channel or\n"
+           "                                   transponder (--names: also those of one name);\n"
+           "                                   --remove writes the list without the copies,\n"
+           "                                   renumbered (the previous file kept as LIST.bak)\n"
            "  download IMAGE.bin (--device PATH | --port N)\n"
            "                                   send a download file to the receiver\n"
            "  upload OUT.txt (--device PATH | --port N)\n"
@@ -41,8 +46,9 @@ int main(int argc, char** argv) {
     using namespace sky::cli;
     using Command = int (*)(const std::vector<std::string>&);
     const std::map<std::string, Command> commands{
-        {"check", runCheck},   {"compile", runCompile},   {"convert", runConvert},
-        {"format", runFormat}, {"download", runDownload}, {"upload", runUpload},
+        {"check", runCheck},   {"compile", runCompile},       {"convert", runConvert},
+        {"format", runFormat}, {"duplicates", runDuplicates}, {"download", runDownload},
+        {"upload", runUpload},
     };
     if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(usageText(), stdout);

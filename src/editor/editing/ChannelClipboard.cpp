@@ -8,8 +8,6 @@ namespace sky {
 
 namespace {
 
-using Range = std::pair<std::size_t, std::size_t>;  // cells [first, second)
-
 std::vector<RecordRef> recordsOfRows(const TokenArray& tokens, bool digitalView,
                                      const std::vector<std::size_t>& rows) {
     const SectionMap sections = locateSections(tokens);
@@ -22,10 +20,17 @@ std::vector<RecordRef> recordsOfRows(const TokenArray& tokens, bool digitalView,
 }
 
 // Removes the cells of all records in one pass over the array.
-void eraseRecords(TokenArray& tokens, std::vector<RecordRef> records) {
-    std::vector<Range> ranges;
+void eraseRecords(TokenArray& tokens, const std::vector<RecordRef>& records) {
+    std::vector<CellRange> ranges;
     ranges.reserve(records.size());
     for (const RecordRef& record : records) ranges.emplace_back(record.cell, record.endCell());
+    eraseCellRanges(tokens, std::move(ranges));
+}
+
+}  // namespace
+
+void eraseCellRanges(TokenArray& tokens, std::vector<CellRange> ranges) {
+    if (ranges.empty()) return;
     std::sort(ranges.begin(), ranges.end());
     ranges.erase(std::unique(ranges.begin(), ranges.end()), ranges.end());
 
@@ -38,8 +43,6 @@ void eraseRecords(TokenArray& tokens, std::vector<RecordRef> records) {
     }
     tokens.resize(out);
 }
-
-}  // namespace
 
 void ChannelClipboard::clear() {
     for (auto& part : parts_) part.clear();
@@ -57,7 +60,7 @@ std::vector<std::string> ChannelClipboard::take(RecordKind kind) {
 bool deleteRows(TokenArray& tokens, bool digitalView, const std::vector<std::size_t>& rows) {
     std::vector<RecordRef> records = recordsOfRows(tokens, digitalView, rows);
     if (records.empty()) return false;
-    eraseRecords(tokens, std::move(records));
+    eraseRecords(tokens, records);
     return true;
 }
 
@@ -79,7 +82,7 @@ bool cutRows(TokenArray& tokens, bool digitalView, const std::vector<std::size_t
     std::vector<RecordRef> records = recordsOfRows(tokens, digitalView, rows);
     if (records.empty()) return false;
     for (const RecordRef& record : records) clipboard.append(record.kind, &tokens[record.cell]);
-    eraseRecords(tokens, std::move(records));
+    eraseRecords(tokens, records);
     return true;
 }
 

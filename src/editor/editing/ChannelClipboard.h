@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "db/TokenArray.h"
@@ -29,6 +30,13 @@ private:
     static std::size_t index(RecordKind kind) { return static_cast<std::size_t>(kind); }
     std::array<std::vector<std::string>, 3> parts_;
 };
+
+// A run of cells of the token array: [first, second).
+using CellRange = std::pair<std::size_t, std::size_t>;
+
+// Removes the cells of the ranges in one pass over the array. The ranges may come in any order
+// and repeat, but must not overlap otherwise; an empty list changes nothing.
+void eraseCellRanges(TokenArray& tokens, std::vector<CellRange> ranges);
 
 // The operations below act on the rows of the Digital Channel view (digitalView) or of the
 // Analog Channel view, whole records at a time. Rows are given in ascending order; rows past the

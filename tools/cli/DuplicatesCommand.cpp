@@ -1,0 +1,85 @@
+// The duplicates command: Find Duplicates over the whole list, and Remove with --remove.
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Arguments.h"
+#include "Commands.h"
+#include "ConsoleUi.h"
+#include "db/SiblingPath.h"
+#include "editor/duplicates/DuplicateGroups.h"
+#include "editor/duplicates/DuplicateRemoval.h"
+#include "editor/editing/Renumber.h"
+#include "listdb/CompileCommands.h"
+#include "listdb/ListDB.h"
+
+namespace sky::cli {
+
+namespace {
+
+// One block per group: the section and the cells its rows share, then each row's number and
+// name, the keeper marked.
+void printGroup(const DuplicateGroup& group) {
+    std::string heading = duplicateSectionTitle(group.section);
+    if (group.match == DuplicateMatch::Name) heading += " by name";
+    const char* separator = ": ";
+    for (const EqualCell& cell : group.equalCells) {
+        heading += separator + cell.label + " " + cell.text;
+        separator = ", ";
+    }
+    std::printf("%s\n", heading.c_str());
+    for (std::size_t member = 0; member < group.rows.size(); ++member) {
+        const DuplicateRow& row = group.rows[member];
+        std::printf("  %6s  \"%s\"%s\n", row.number.c_str(), row.name.c_str(),
+                    member == group.keeper ? "  (kept)" : "");
+    }
+    std::printf("\n");
+}
+
+}  // namespace
+
+int runDuplicates(const std::vector<std::string>& args) {
+    const std::optional<Arguments> parsed = listArguments(args, {}, {"--remove", "--names"});
+    if (!parsed) return kUsage;
+    const RuntimeSettings settings = listSettings(*parsed);
+    ConsoleUi ui;
+    CListDB db(settings, ui, parsed->positional()[0]);
+    TokenArray tokens;
+    if (db.LoadChannelList(tokens) == LoadResult::Failed) return kFailure;
+
+    std::vector<DuplicateGroup> groups;
+    for (const DuplicateSection section : kDuplicateSections) {
+        for (const DuplicateMatch match : {DuplicateMatch::Exact, DuplicateMatch::Name}) {
+            if (match == DuplicateMatch::Name &&
+                (!parsed->has("--names") || !nameMatchApplies(section))) {
+                continue;
+            }
+            for (DuplicateGroup& group : findDuplicates(tokens, section, match)) {
+                printGroup(group);
+                groups.push_back(std::move(group));
+            }
+        }
+    }
+    if (groups.empty()) {
+        std::printf("No duplicates found.\n");
+        return kSuccess;
+    }
+    std::printf("%zu groups of duplicates found.\n", groups.size());
+    if (!parsed->has("--remove")) return kSuccess;
+
+    const std::optional<std::size_t> removed = removeDuplicateRows(tokens, groups);
+    if (!removed) {
+        ui.message(kDuplicatesOutdated);
+        return kFailure;
+    }
+    // The numbers close up, as after Delete in the editor.
+    renumberChannels(tokens, locateSections(tokens));
+    if (!saveList(db, tokens)) return kFailure;
+    std::printf("%zu rows removed; the previous list is kept as %s.\n", *removed,
+                siblingPath(db.path, ".bak").value_or("").c_str());
+    return kSuccess;
+}
+
+}  // namespace sky::cli
