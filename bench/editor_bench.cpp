@@ -41,6 +41,7 @@ public:
     }
     std::vector<std::size_t> selectedRows() const override { return selected_; }
     void selectAndFocus(std::size_t row) override { selected_ = {row}; }
+    void selectRows(const std::vector<std::size_t>& rows) override { selected_ = rows; }
     void ensureVisible(std::size_t) override {}
     std::optional<std::size_t> lastVisibleRow() const override { return kPage - 1; }
 
