@@ -41,7 +41,11 @@ enum class ViewKey { F2, F3, F4, Insert, Delete };
 // matching rows" the shown list holds only the matching rows, and the rows the widget reports
 // (selectedRows()) are shown rows. Every edit maps them to the rows of the whole list first, so
 // Delete, Cut, Insert Null, Paste, the double-click, the drag and the moves act on the channels
-// the user selected, exactly as without a filter; the numbers shown stay the list's own.
+// the user selected, exactly as without a filter; the numbers shown stay the list's own. The
+// edits that need a place between rows take it in the whole list: Paste puts the cut channels
+// above the selected channel, Insert Null below it, a drop moves the dragged channels to the
+// drop row's channel (see dropSelectedRows). After the edit the query is applied to the new list
+// and the selection put on the real rows the edit selects, where they are still shown.
 class CSkylistListView : private IListObserver {
 public:
     CSkylistListView(IListControl& list, IUserInterface& ui, ListDocument& document);
