@@ -90,27 +90,32 @@ void CSkylistListView::dropSelectedRows(std::size_t target) {
     const std::vector<std::size_t> rows = shown_.listRows(shownRows);
     const std::size_t drop = shown_.listRow(target);
     const bool down = target > last;
-    // Under a filter the rows of a block as shown may lie apart in the list.
-    const bool together = rows.back() - rows.front() == rows.size() - 1;
-    // As shown, the block already ends just above the row below it.
-    if (!together && target == last + 1) return;
-    if (group) document_.recordUndo("Group Move");
-    TokenArray& tokens = document_.tokens();
-    MoveResult result = MoveResult::Unchanged;
-    if (together) {
-        result = moveRows(tokens, digital_, rows.front(), rows.back(), drop);
-    } else {
+    // As shown, the block already ends just above the row below it, even with rows hidden
+    // between.
+    if (shown_.filtered() && target == last + 1) return;
+    // Under a filter the rows of a block as shown may lie apart in the list: they are placed as
+    // a block where the drop puts it, checked before the undo entry is recorded.
+    if (rows.back() - rows.front() != rows.size() - 1) {
         const SectionMap sections = document_.sections();
         const MoveScope scope = moveScope(sections, digital_, rows);
+        const std::size_t start = down ? drop - rows.size() : drop;
         const bool dropInScope = drop >= scope.first && drop < scope.end();
-        result = scope.problem == MoveResult::Moved && !dropInScope
-                     ? MoveResult::CrossesSections
-                     : placeRows(tokens, digital_, rows, down ? drop - rows.size() : drop);
-    }
-    if (result != MoveResult::Moved) {
-        if (group) document_.discardNewestUndo();
+        const MoveResult result = scope.problem == MoveResult::Moved && !dropInScope
+                                      ? MoveResult::CrossesSections
+                                      : placeResult(sections, digital_, rows, start);
         if (result == MoveResult::CrossesSections) ui_.message(kDragSectionMessage);
-        return;
+        if (result != MoveResult::Moved) return;
+        document_.recordUndo("Group Move");
+        placeRows(document_.tokens(), digital_, rows, start);
+    } else {
+        if (group) document_.recordUndo("Group Move");
+        const MoveResult result =
+            moveRows(document_.tokens(), digital_, rows.front(), rows.back(), drop);
+        if (result != MoveResult::Moved) {
+            if (group) document_.discardNewestUndo();
+            if (result == MoveResult::CrossesSections) ui_.message(kDragSectionMessage);
+            return;
+        }
     }
     document_.markModified();
     refresh(true);
