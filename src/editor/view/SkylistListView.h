@@ -103,8 +103,10 @@ public:
     // widget is reset and the selection kept on the real rows still shown); without it every row
     // stays and the bar steps through the matches. After every edit or undo the query is applied
     // to the new list. A sort, the block arrangement and a switch to another view (Digital and
-    // Analog Channel, the section lists) clear it; View Detail keeps it. A query never changes
-    // the list or its file.
+    // Analog Channel, the section lists) clear it; View Detail keeps it. The bar reads
+    // findQuery() back after each command, which may have cleared it. A query never changes the
+    // list or its file. The window's Find command (Ctrl+F) only opens the bar; finding may go on
+    // during a transfer.
     const FindQuery& findQuery() const { return finder_.query(); }
     void setFindQuery(FindQuery query);
     // Esc in the bar, or closing it: no query, every row shown, the selection on the real rows
