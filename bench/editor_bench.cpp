@@ -1,7 +1,9 @@
 // Times the list view's logic on a channel list (the largest one, written by skylister-listgen):
 // the load command with its detail rebuild and refill, one channel edit, deleting 100 selected
-// rows, a group move of 50 rows, undo and each sort mode, each with its refresh; then the memory
-// of five undo snapshots and the process's peak resident set size.
+// rows, a group move of 50 rows, undo and each sort mode, each with its refresh; the find bar's
+// refilter (a keystroke with "Show only matching rows", the table's reset and read of a page
+// included), its next match and a Move to Number of 100 scattered rows; then the memory of five
+// undo snapshots and the process's peak resident set size.
 // Usage: editor_bench LIST.txt
 
 #include <sys/resource.h>
@@ -9,6 +11,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,6 +44,7 @@ public:
     }
     std::vector<std::size_t> selectedRows() const override { return selected_; }
     void selectAndFocus(std::size_t row) override { selected_ = {row}; }
+    void selectRows(const std::vector<std::size_t>& rows) override { selected_ = rows; }
     void ensureVisible(std::size_t) override {}
     std::optional<std::size_t> lastVisibleRow() const override { return kPage - 1; }
 
@@ -143,6 +147,36 @@ int main(int argc, char** argv) {
                            view.onKey(ViewKey::Insert);
                        },
                        [&] { view.run(ViewCommand::Undo); }));
+    // The find bar on the digital view: each keystroke alternates between two texts, so every
+    // run finds and shows a new set of rows; a text that no row holds is searched for in every
+    // cell shown.
+    FindQuery query;
+    query.onlyMatching = true;
+    for (const auto& [what, texts] :
+         {std::pair{"refilter, most rows match", std::pair{"ch", "ch1"}},
+          std::pair{"refilter, no row matches", std::pair{"xq", "xqz"}}}) {
+        int keystroke = 0;
+        report(what, timeRuns(kRuns, nothing, [&, texts = texts] {
+                   query.text = keystroke++ % 2 ? texts.second : texts.first;
+                   view.setFindQuery(query);
+               }));
+        std::printf("  rows shown for \"%s\": %zu\n", query.text.c_str(),
+                    view.shownList().rowCount());
+    }
+    query.onlyMatching = false;
+    query.text = "7";
+    view.setFindQuery(query);
+    report("next match", timeRuns(kRuns, nothing, [&] { view.findNext(); }));
+    view.clearFind();
+    std::vector<std::size_t> scattered;
+    for (int i = 0; i < 100; ++i) scattered.push_back(static_cast<std::size_t>(i * (rows / 300)));
+    report("move to number of 100 scattered rows",
+           timeRuns(
+               kRuns, [&] { list.select(scattered); },
+               [&] {
+                   if (view.moveSelectionToNumber(rows / 2) != MoveResult::Moved) std::exit(1);
+               }));
+
     for (int i = 0; i < 5; ++i) {
         list.select({static_cast<std::size_t>(i)});
         view.onKey(ViewKey::Insert);

@@ -1,6 +1,6 @@
-// Long runs of random editing through the view: keys, drags, undo, sorts and the block
-// arrangement on random selections, with random answers to every question. After each step the
-// list must still save into a file that loads back to the same list.
+// Long runs of random editing through the view: keys, drags, moves, undo, sorts, the block
+// arrangement and find queries on random selections, with random answers to every question.
+// After each step the list must still save into a file that loads back to the same list.
 
 #include <gtest/gtest.h>
 
@@ -74,7 +74,7 @@ TEST_F(RandomEditingTest, EveryStepLeavesAListThatSavesAndLoadsBack) {
             ui.answer({pick(3) == 0 ? Answer::No : (pick(5) == 0 ? Answer::Cancel : Answer::Yes)});
         }
         std::string action;
-        switch (pick(9)) {
+        switch (pick(11)) {
             case 0:
                 action = "delete";
                 view.onKey(ViewKey::Delete);
@@ -108,6 +108,26 @@ TEST_F(RandomEditingTest, EveryStepLeavesAListThatSavesAndLoadsBack) {
                 action = "switch view";
                 view.run(ViewCommand::ToggleDigitalAnalog);
                 break;
+            case 8: {
+                action = "move";
+                const ViewCommand moves[] = {ViewCommand::MoveUp, ViewCommand::MoveDown,
+                                             ViewCommand::MoveToTop, ViewCommand::MoveToBottom};
+                if (pick(2) == 0) {
+                    view.run(moves[pick(std::size(moves))]);
+                } else {
+                    view.moveSelectionToNumber(pick(rows + 2));
+                }
+                break;
+            }
+            case 9: {
+                action = "find";
+                FindQuery query;
+                query.text = pick(2) ? "a" : "";
+                query.type = static_cast<TypeChoice>(pick(3));
+                query.onlyMatching = pick(2) == 0;
+                view.setFindQuery(query);
+                break;
+            }
             default:
                 action = "undo twice";
                 view.run(ViewCommand::Undo);

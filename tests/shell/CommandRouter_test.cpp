@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
 #include <vector>
 
 #include "DocFixture.h"
@@ -67,6 +69,25 @@ TEST_F(CommandRouterTest, EachCommandGoesToTheDocumentTheViewOrTheWindow) {
     EXPECT_TRUE(router.run(Command::SortChannelName));
     EXPECT_EQ(window.waits, 0);
     EXPECT_EQ(router.state(Command::Undo).text, "Undo Disable");
+}
+
+TEST_F(CommandRouterTest, EachKeyHasOneCommandAndTheMovesWaitForAList) {
+    std::set<std::string> keys;
+    for (const CommandInfo& info : commandTable()) {
+        if (*info.shortcut) {
+            EXPECT_TRUE(keys.insert(info.shortcut).second) << info.shortcut;
+        }
+    }
+    // F3 stays the list's Cut key.
+    EXPECT_EQ(keys.count("F3"), 0u);
+    EXPECT_STREQ(commandInfo(Command::Find).shortcut, "Ctrl+F");
+    EXPECT_TRUE(commandInfo(Command::Find).duringTransfer);
+
+    const Command moves[] = {Command::MoveToNumber, Command::MoveUp, Command::MoveDown,
+                             Command::MoveToTop, Command::MoveToBottom};
+    for (const Command move : moves) EXPECT_FALSE(enabled(move));
+    ASSERT_TRUE(doc.openFile(path));
+    for (const Command move : moves) EXPECT_TRUE(enabled(move));
 }
 
 TEST_F(CommandRouterTest, ATransferLeavesOnlyWhatShowsTheListAndTheWindowsOwnCommands) {

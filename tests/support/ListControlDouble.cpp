@@ -61,6 +61,17 @@ void ListControlDouble::selectAndFocus(std::size_t row) {
     focused = static_cast<int>(row);
 }
 
+void ListControlDouble::selectRows(const std::vector<std::size_t>& rowsToSelect) {
+    check(!inReset_, "selectRows inside a reset");
+    selection.clear();
+    focused = -1;
+    for (const std::size_t row : rowsToSelect) {
+        check(row < rows.size(), "selectRows past the end");
+        selection.insert(static_cast<int>(row));
+    }
+    if (!rowsToSelect.empty()) focused = static_cast<int>(rowsToSelect.front());
+}
+
 std::optional<std::size_t> ListControlDouble::lastVisibleRow() const {
     const int last = std::min(top + perPage, static_cast<int>(rows.size())) - 1;
     if (last < 0) return std::nullopt;

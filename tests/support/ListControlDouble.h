@@ -31,6 +31,7 @@ public:
     void endReset(ResetScope scope) override;
     std::vector<std::size_t> selectedRows() const override;
     void selectAndFocus(std::size_t row) override;
+    void selectRows(const std::vector<std::size_t>& rowsToSelect) override;
     void ensureVisible(std::size_t row) override {
         ensuredVisible.push_back(static_cast<int>(row));
     }

@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
@@ -131,6 +132,29 @@ void ChannelTableView::selectAndFocus(std::size_t row) {
     const QModelIndex index = model_->index(r, 0);
     selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+}
+
+void ChannelTableView::selectRows(const std::vector<std::size_t>& rows) {
+    // One range for each run of neighbouring rows, selected in one call.
+    QItemSelection selection;
+    const int count = model_->rowCount();
+    const int last = model_->columnCount() - 1;
+    for (std::size_t i = 0; i < rows.size();) {
+        std::size_t end = i + 1;
+        while (end < rows.size() && rows[end] == rows[end - 1] + 1) ++end;
+        const int top = static_cast<int>(rows[i]);
+        const int bottom = std::min(static_cast<int>(rows[end - 1]), count - 1);
+        if (top < count && last >= 0) {
+            selection.select(model_->index(top, 0), model_->index(bottom, last));
+        }
+        i = end;
+    }
+    selectionModel()->select(selection,
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (!rows.empty() && static_cast<int>(rows.front()) < count) {
+        selectionModel()->setCurrentIndex(model_->index(static_cast<int>(rows.front()), 0),
+                                          QItemSelectionModel::NoUpdate);
+    }
 }
 
 void ChannelTableView::ensureVisible(std::size_t row) {

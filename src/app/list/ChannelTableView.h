@@ -36,6 +36,7 @@ public:
     void endReset(ResetScope scope) override;
     std::vector<std::size_t> selectedRows() const override;
     void selectAndFocus(std::size_t row) override;
+    void selectRows(const std::vector<std::size_t>& rows) override;
     void ensureVisible(std::size_t row) override;
     std::optional<std::size_t> lastVisibleRow() const override;
 

@@ -57,7 +57,9 @@ bool cutRows(TokenArray& tokens, bool digitalView, const std::vector<std::size_t
 // digital-channel row takes the digital channels, a PID row the PID channels.
 bool pasteRows(TokenArray& tokens, bool digitalView, std::size_t row, ChannelClipboard& clipboard);
 
-enum class MoveResult { Moved, Unchanged, CrossesSections };
+// How a move of rows ended. OutOfRange: the place asked for lies outside the list (a number that
+// no row carries).
+enum class MoveResult { Moved, Unchanged, CrossesSections, OutOfRange };
 
 inline constexpr const char* kDragSectionMessage =
     "Drag Only possible \n\nWhen drag region and drop region are same section.\r\n"

@@ -27,6 +27,9 @@ public:
     virtual std::vector<std::size_t> selectedRows() const = 0;
     // Adds the row to the selection and gives it the focus.
     virtual void selectAndFocus(std::size_t row) = 0;
+    // Makes these rows (ascending) the whole selection and gives the first of them the focus;
+    // none clears the selection. The find bar's steps and the moves select through it.
+    virtual void selectRows(const std::vector<std::size_t>& rows) = 0;
     virtual void ensureVisible(std::size_t row) = 0;
     // The last row on the page shown; nothing when no row is shown.
     virtual std::optional<std::size_t> lastVisibleRow() const = 0;

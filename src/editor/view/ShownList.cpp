@@ -1,5 +1,6 @@
 #include "editor/view/ShownList.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "editor/model/Degree.h"
@@ -7,7 +8,17 @@
 namespace sky {
 
 std::string_view ShownList::cell(std::size_t row, std::size_t column) const {
-    if (row >= rowCount_) return {};
+    if (row >= rowCount()) return {};
+    return listCell(listRow(row), column);
+}
+
+RowIcon ShownList::icon(std::size_t row) const {
+    if (row >= rowCount()) return RowIcon::Plain;
+    return listIcon(listRow(row));
+}
+
+std::string_view ShownList::listCell(std::size_t row, std::size_t column) const {
+    if (row >= listRowCount_) return {};
     if (detail_) {
         if (column >= static_cast<std::size_t>(detail_->width())) return {};
         return detail_->cell(row, static_cast<int>(column));
@@ -18,8 +29,8 @@ std::string_view ShownList::cell(std::size_t row, std::size_t column) const {
     return at < tokens_->size() ? std::string_view((*tokens_)[at]) : std::string_view();
 }
 
-RowIcon ShownList::icon(std::size_t row) const {
-    if (!detail_ || row >= rowCount_) return RowIcon::Plain;
+RowIcon ShownList::listIcon(std::size_t row) const {
+    if (!detail_ || row >= listRowCount_) return RowIcon::Plain;
     return detail_->cell(row, typeColumn_) == "TV" ? RowIcon::Tv : RowIcon::Other;
 }
 
@@ -27,7 +38,7 @@ void ShownList::showDetail(std::vector<Column> columns, const DetailRows& rows, 
     showEmpty(std::move(columns));
     detail_ = &rows;
     typeColumn_ = typeColumn;
-    rowCount_ = rows.rowCount();
+    listRowCount_ = rows.rowCount();
 }
 
 void ShownList::showSection(std::vector<Column> columns, const TokenArray& tokens,
@@ -36,7 +47,7 @@ void ShownList::showSection(std::vector<Column> columns, const TokenArray& token
     showEmpty(std::move(columns));
     tokens_ = &tokens;
     first_ = first;
-    rowCount_ = rowCount;
+    listRowCount_ = rowCount;
     rowLength_ = static_cast<std::size_t>(rowLength);
     degreeColumn_ = degreeColumn;
     if (!degreeColumn) return;
@@ -50,11 +61,49 @@ void ShownList::showSection(std::vector<Column> columns, const TokenArray& token
 
 void ShownList::showEmpty(std::vector<Column> columns) {
     columns_ = std::move(columns);
-    rowCount_ = 0;
+    listRowCount_ = 0;
     detail_ = nullptr;
     tokens_ = nullptr;
     degreeColumn_.reset();
     degrees_.clear();
+    showAll();
+}
+
+void ShownList::showOnly(std::vector<std::size_t> listRows) {
+    filtered_ = true;
+    only_ = std::move(listRows);
+}
+
+void ShownList::showAll() {
+    filtered_ = false;
+    only_.clear();
+}
+
+std::size_t ShownList::listRow(std::size_t shownRow) const {
+    return filtered_ && shownRow < only_.size() ? only_[shownRow] : shownRow;
+}
+
+std::vector<std::size_t> ShownList::listRows(const std::vector<std::size_t>& shownRows) const {
+    std::vector<std::size_t> rows;
+    rows.reserve(shownRows.size());
+    for (std::size_t row : shownRows) rows.push_back(listRow(row));
+    return rows;
+}
+
+std::optional<std::size_t> ShownList::shownRow(std::size_t row) const {
+    const std::optional<std::size_t> from = shownRowFrom(row);
+    if (from && listRow(*from) == row) return from;
+    return std::nullopt;
+}
+
+std::optional<std::size_t> ShownList::shownRowFrom(std::size_t row) const {
+    if (!filtered_) {
+        if (row < listRowCount_) return row;
+        return std::nullopt;
+    }
+    const auto at = std::lower_bound(only_.begin(), only_.end(), row);
+    if (at == only_.end()) return std::nullopt;
+    return static_cast<std::size_t>(at - only_.begin());
 }
 
 }  // namespace sky

@@ -118,6 +118,13 @@ CommandState CSkylistListView::commandState(ViewCommand command) const {
         case ViewCommand::RevertArrangement:
             state.enabled = state.enabled && sorter_.canRevertBlocks();
             break;
+        case ViewCommand::MoveToNumber:
+        case ViewCommand::MoveUp:
+        case ViewCommand::MoveDown:
+        case ViewCommand::MoveToTop:
+        case ViewCommand::MoveToBottom:
+            state.enabled = canMove();
+            break;
         default:
             break;
     }
@@ -189,6 +196,17 @@ void CSkylistListView::run(ViewCommand command) {
         case ViewCommand::Reload:
             document_.reload();
             break;
+        case ViewCommand::MoveToNumber:
+            askNumberAndMove();
+            break;
+        case ViewCommand::MoveUp:
+        case ViewCommand::MoveDown:
+            shiftSelected(command == ViewCommand::MoveUp);
+            break;
+        case ViewCommand::MoveToTop:
+        case ViewCommand::MoveToBottom:
+            moveToEdge(command == ViewCommand::MoveToTop);
+            break;
         default:
             break;
     }
@@ -203,11 +221,15 @@ void CSkylistListView::sort(SortMode mode) {
 
 void CSkylistListView::changeWithoutUndo(const std::function<bool(TokenArray&)>& edit) {
     if (!edit(document_.tokens())) return;
+    // A sort and the block arrangement reorder the whole list: the find bar starts afresh.
+    finder_.clear();
     document_.markModified();
     refresh(false);
 }
 
 void CSkylistListView::show(ViewKind kind, bool digital) {
+    // Another view has other columns and rows: the find bar starts afresh.
+    finder_.clear();
     viewKind_ = kind;
     digital_ = digital;
     refill();
@@ -226,6 +248,12 @@ void CSkylistListView::refill() {
 }
 
 std::optional<std::string> CSkylistListView::updateShownList() {
+    std::optional<std::string> problem = pointShownList();
+    applyFind();
+    return problem;
+}
+
+std::optional<std::string> CSkylistListView::pointShownList() {
     std::vector<Column> columns = viewColumns(viewKind_, digital_, widths_);
     if (inDetail()) {
         shown_.showDetail(std::move(columns),
@@ -255,9 +283,24 @@ std::optional<std::string> CSkylistListView::updateShownList() {
     return std::nullopt;
 }
 
-void CSkylistListView::selectRow(std::size_t row) {
+std::vector<std::size_t> CSkylistListView::selectedListRows() const {
+    return shown_.listRows(list_.selectedRows());
+}
+
+void CSkylistListView::selectRow(std::size_t listRow) {
     if (const std::optional<std::size_t> last = list_.lastVisibleRow()) list_.ensureVisible(*last);
-    if (row < shown_.rowCount()) list_.selectAndFocus(row);
+    if (const std::optional<std::size_t> row = shown_.shownRowFrom(listRow)) {
+        list_.selectAndFocus(*row);
+    }
+}
+
+void CSkylistListView::selectListRows(const std::vector<std::size_t>& listRows) {
+    std::vector<std::size_t> rows;
+    for (std::size_t listRow : listRows) {
+        if (const std::optional<std::size_t> row = shown_.shownRow(listRow)) rows.push_back(*row);
+    }
+    list_.selectRows(rows);
+    if (!rows.empty()) list_.ensureVisible(rows.front());
 }
 
 bool CSkylistListView::pasteAvailable() const {

@@ -11,8 +11,12 @@
 #include "editor/document/ListDocument.h"
 #include "editor/editing/ChannelClipboard.h"
 #include "editor/editing/ChannelEditor.h"
+#include "editor/editing/RowPlacement.h"
+#include "editor/find/ListFinder.h"
+#include "editor/find/RowFilter.h"
 #include "editor/sort/ChannelSorter.h"
 #include "editor/view/ListControl.h"
+#include "editor/view/NumberPrompt.h"
 #include "editor/view/ShownList.h"
 #include "editor/view/ViewColumns.h"
 #include "editor/view/ViewCommands.h"
@@ -32,6 +36,16 @@ enum class ViewKey { F2, F3, F4, Insert, Delete };
 // setChannelEditor(): the double-click and F2 call it (see ChannelEditor.h for who records
 // which undo entry); without one those gestures do nothing. Every command works only while the
 // document has a list open.
+//
+// The find bar narrows what the list shows (see "Find and filter" below): with "Show only
+// matching rows" the shown list holds only the matching rows, and the rows the widget reports
+// (selectedRows()) are shown rows. Every edit maps them to the rows of the whole list first, so
+// Delete, Cut, Insert Null, Paste, the double-click, the drag and the moves act on the channels
+// the user selected, exactly as without a filter; the numbers shown stay the list's own. The
+// edits that need a place between rows take it in the whole list: Paste puts the cut channels
+// above the selected channel, Insert Null below it, a drop moves the dragged channels to the
+// drop row's channel (see dropSelectedRows). After the edit the query is applied to the new list
+// and the selection put on the real rows the edit selects, where they are still shown.
 class CSkylistListView : private IListObserver {
 public:
     CSkylistListView(IListControl& list, IUserInterface& ui, ListDocument& document);
@@ -40,6 +54,8 @@ public:
     CSkylistListView& operator=(const CSkylistListView&) = delete;
 
     void setChannelEditor(IChannelEditor* editor) { editor_ = editor; }
+    // The dialog Move to Number asks its number with; without one that command does nothing.
+    void setNumberPrompt(INumberPrompt* prompt) { numberPrompt_ = prompt; }
 
     ListDocument& model() { return document_; }
     const ListDocument& model() const { return document_; }
@@ -51,6 +67,7 @@ public:
     bool digitalFlag() const { return digital_; }
     bool editEnabled() const { return editEnabled_; }
     bool detailColumns() const { return detailColumns_; }
+    // The list row last double-clicked.
     std::size_t currentRow() const { return currentRow_; }
     // What the list shows now.
     const ShownList& shownList() const { return shown_; }
@@ -73,7 +90,70 @@ public:
     // The selected rows were dropped on the target row: a contiguous block moves there as a group
     // (with its undo entry), a single row on its own, while editing is on. A drop on the dragged
     // rows moves nothing.
+    //
+    // Under a filter that hides rows the block is contiguous as shown, and the drop acts at the
+    // real places: moving down, the selected channels end just above the channel of the target
+    // row; moving up, they begin at it, closing up where they stood (rows hidden between them
+    // stay where they are). A drop on the block or on the row just below it moves nothing.
     void dropSelectedRows(std::size_t target);
+
+    // Find and filter: what the find bar calls. A query (FindQuery.h) sets a text, a column,
+    // the quick filters and "Show only matching rows"; the matches are the rows of the whole list
+    // that pass it. With "Show only matching rows" the shown list presents only the matches (the
+    // widget is reset and the selection kept on the real rows still shown); without it every row
+    // stays and the bar steps through the matches. After every edit or undo the query is applied
+    // to the new list. A sort, the block arrangement and a switch to another view (Digital and
+    // Analog Channel, the section lists) clear it; View Detail keeps it. The bar reads
+    // findQuery() back after each command, which may have cleared it. A query never changes the
+    // list or its file. The window's Find command (Ctrl+F) only opens the bar; finding may go on
+    // during a transfer.
+    const FindQuery& findQuery() const { return finder_.query(); }
+    void setFindQuery(FindQuery query);
+    // Esc in the bar, or closing it: no query, every row shown, the selection on the real rows
+    // it was on.
+    void clearFind();
+    // Enter and Shift+Enter in the bar: selects the next or previous match after or before the
+    // first selected row (from the top or the bottom when nothing is selected), wrapping at the
+    // ends, and scrolls to it. Returns the shown row selected; nothing when nothing matches.
+    std::optional<std::size_t> findNext();
+    std::optional<std::size_t> findPrevious();
+    // The list rows that match, ascending (none while the query narrows nothing).
+    const std::vector<std::size_t>& findMatches() const { return finder_.matches(); }
+    // The bar's count for the first selected row: "3 of 41", "41 Matches", "No Matches", or
+    // empty while the query narrows nothing.
+    std::string findCountText() const;
+    // The column choice: "All columns" (no column in the query) or one of these, indexes into
+    // shownList().columns() (the columns shown, with a width).
+    std::vector<std::size_t> findColumns() const { return searchedColumns(shown_.columns()); }
+    // The satellite choice: "All" or one of the list's satellites; it filters only in a view
+    // with a satellite column (every one but the Satellite Name List).
+    std::vector<SatelliteChoice> satelliteChoices() const;
+    bool satelliteFilterAvailable() const;
+    // The TV / radio / all choice filters the Digital and Analog Channel views.
+    bool typeFilterAvailable() const { return inDetail(); }
+
+    // Moves of the selected rows, in the Digital and Analog Channel views while editing is on:
+    // the commands MoveToNumber (through the number prompt), MoveUp, MoveDown (each run of
+    // selected rows one place past its neighbour; a run at its section's edge stays), MoveToTop
+    // and MoveToBottom (to the top or bottom of their section). Each is one undo step, "Group
+    // Move", renumbers the channels and keeps the selection on the moved rows. They follow the
+    // drag's rule: in the Digital Channel view digital channels and PID channels stay in their
+    // own sections, and a selection of both is refused with a message. Under a filter they move
+    // the real rows: one place is one place in the whole list.
+    //
+    // A channel's number is its place in its view, from 1 (the PID channels count on from the
+    // digital channels), as every edit renumbers. The numbers the selection may start at: the
+    // first and last of the section that holds it, less the rows that must follow. Nothing
+    // while the selection cannot move (none, of two sections, editing off, another view).
+    struct NumberRange {
+        long long first;
+        long long last;
+    };
+    std::optional<NumberRange> moveToNumberRange() const;
+    // Moves the selection to start at the number, as one undo step. A number outside the range
+    // is refused with a message naming the range (or the sections' message for a number of the
+    // other section); the result says why nothing moved.
+    MoveResult moveSelectionToNumber(long long number);
 
 private:
     // IListObserver.
@@ -88,11 +168,37 @@ private:
     void show(ViewKind kind, bool digital);
     // Shows the list anew between the reset notifications.
     void refill();
-    // Points the shown list at the view's rows; a missing section's marker comes back as the
-    // message to show once the table has been reset.
+    // Points the shown list at the view's rows and applies the find bar's query; a missing
+    // section's marker comes back as the message to show once the table has been reset.
     std::optional<std::string> updateShownList();
-    void selectRow(std::size_t row);
+    std::optional<std::string> pointShownList();
+    // The list rows of the selected shown rows.
+    std::vector<std::size_t> selectedListRows() const;
+    // Selects the first shown row at or after a list row (the page kept in view).
+    void selectRow(std::size_t listRow);
+    // Makes the shown ones of these list rows the selection and scrolls to the first.
+    void selectListRows(const std::vector<std::size_t>& listRows);
     bool pasteAvailable() const;
+
+    // Finds the query's matches in the list shown and hides the others when it asks so; only
+    // between the reset notifications.
+    void applyFind();
+    std::optional<std::size_t> findStep(bool forward);
+
+    bool canMove() const { return editable() && inDetail() && editEnabled_; }
+    void askNumberAndMove();
+    void moveToEdge(bool top);
+    void shiftSelected(bool up);
+    // Runs a move of the selected rows as one undo step, "Group Move". `check` says what the move
+    // would do with the selected list rows; only when they would move is the entry recorded and
+    // `move` run, which leaves in the rows where the records now stand (so a move that cannot
+    // happen costs no undo entry). A move across sections is said.
+    using MoveCheck = std::function<MoveResult(const SectionMap&, const std::vector<std::size_t>&)>;
+    using RowsMove = std::function<void(TokenArray&, std::vector<std::size_t>&)>;
+    MoveResult moveSelected(const MoveCheck& check, const RowsMove& move);
+    // Moves the selected rows as a block that starts at the row `start` gives for their scope.
+    MoveResult placeSelected(
+        const std::function<std::size_t(const MoveScope&, std::size_t)>& start);
 
     void editRows(ViewKey key);
     void newChannel();
@@ -105,9 +211,11 @@ private:
     IUserInterface& ui_;
     ListDocument& document_;
     IChannelEditor* editor_ = nullptr;
+    INumberPrompt* numberPrompt_ = nullptr;
     ChannelClipboard clipboard_;
     ChannelSorter sorter_;
     ShownList shown_;
+    ListFinder finder_;
 
     ViewKind viewKind_ = ViewKind::Detail;
     bool digital_ = true;

@@ -14,7 +14,7 @@ void CSkylistListView::onKey(ViewKey key) {
 }
 
 void CSkylistListView::editRows(ViewKey key) {
-    const std::vector<std::size_t> rows = list_.selectedRows();
+    const std::vector<std::size_t> rows = selectedListRows();
     if (rows.empty()) return;
     TokenArray& tokens = document_.tokens();
     bool changed = false;
@@ -52,7 +52,7 @@ void CSkylistListView::newChannel() {
 
 void CSkylistListView::onDoubleClick() {
     if (!editable()) return;
-    const std::vector<std::size_t> rows = list_.selectedRows();
+    const std::vector<std::size_t> rows = selectedListRows();
     const bool hasRows = shown_.rowCount() > 0;
     if (rows.size() == 1) {
         currentRow_ = rows.front();
@@ -79,24 +79,48 @@ void CSkylistListView::onDoubleClick() {
 
 void CSkylistListView::dropSelectedRows(std::size_t target) {
     if (!canDrag() || !editEnabled_) return;
-    const std::vector<std::size_t> rows = list_.selectedRows();
-    if (rows.empty()) return;
-    const std::size_t first = rows.front();
-    const std::size_t last = rows.back();
-    const bool group = rows.size() > 1;
+    const std::vector<std::size_t> shownRows = list_.selectedRows();
+    if (shownRows.empty() || target >= shown_.rowCount()) return;
+    const std::size_t first = shownRows.front();
+    const std::size_t last = shownRows.back();
+    const bool group = shownRows.size() > 1;
     // Only a contiguous block moves as a group.
-    if (group && last - first != rows.size() - 1) return;
+    if (group && last - first != shownRows.size() - 1) return;
     if (target >= first && target <= last) return;
-    if (group) document_.recordUndo("Group Move");
-    const MoveResult result = moveRows(document_.tokens(), digital_, first, last, target);
-    if (result != MoveResult::Moved) {
-        if (group) document_.discardNewestUndo();
+    const std::vector<std::size_t> rows = shown_.listRows(shownRows);
+    const std::size_t drop = shown_.listRow(target);
+    const bool down = target > last;
+    // As shown, the block already ends just above the row below it, even with rows hidden
+    // between.
+    if (shown_.filtered() && target == last + 1) return;
+    // Under a filter the rows of a block as shown may lie apart in the list: they are placed as
+    // a block where the drop puts it, checked before the undo entry is recorded.
+    if (rows.back() - rows.front() != rows.size() - 1) {
+        const SectionMap sections = document_.sections();
+        const MoveScope scope = moveScope(sections, digital_, rows);
+        const std::size_t start = down ? drop - rows.size() : drop;
+        const bool dropInScope = drop >= scope.first && drop < scope.end();
+        const MoveResult result = scope.problem == MoveResult::Moved && !dropInScope
+                                      ? MoveResult::CrossesSections
+                                      : placeResult(sections, digital_, rows, start);
         if (result == MoveResult::CrossesSections) ui_.message(kDragSectionMessage);
-        return;
+        if (result != MoveResult::Moved) return;
+        document_.recordUndo("Group Move");
+        placeRows(document_.tokens(), digital_, rows, start);
+    } else {
+        if (group) document_.recordUndo("Group Move");
+        const MoveResult result =
+            moveRows(document_.tokens(), digital_, rows.front(), rows.back(), drop);
+        if (result != MoveResult::Moved) {
+            if (group) document_.discardNewestUndo();
+            if (result == MoveResult::CrossesSections) ui_.message(kDragSectionMessage);
+            return;
+        }
     }
     document_.markModified();
     refresh(true);
-    selectRow(target > last ? target - 1 : target);
+    // The moved row nearest the drop row: the block's last moving down, its first moving up.
+    selectRow(down ? drop - 1 : drop);
 }
 
 }  // namespace sky

@@ -3,6 +3,9 @@
 #include <array>
 #include <span>
 
+#include "db/RecordLayout.h"
+#include "editor/model/DetailRows.h"
+
 namespace sky {
 
 namespace {
@@ -153,6 +156,26 @@ std::vector<Column> viewColumns(ViewKind kind, bool digital, DetailWidths widths
             return listColumns(kDigitalPidChannelList);
     }
     return {};
+}
+
+std::optional<std::size_t> satelliteColumn(ViewKind kind, bool digital) {
+    switch (kind) {
+        case ViewKind::Detail:
+            return digital ? std::size_t{kDigSatIndex} : std::size_t{kAnaSatIndex};
+        case ViewKind::SatelliteList:
+            return kSatIndex;
+        case ViewKind::DigitalTpList:
+            return kTpSatIndex;
+        case ViewKind::AnalogChannelList:
+            return kAnSatIndex;
+        case ViewKind::DigitalChannelList:
+            return kChSatIndex;
+        case ViewKind::DigitalPidChannelList:
+            return kPidSatIndex;
+        case ViewKind::SatelliteNameList:
+            break;
+    }
+    return std::nullopt;
 }
 
 SectionState sectionOfView(ViewKind kind) {

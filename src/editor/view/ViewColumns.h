@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "db/TextFormat.h"
@@ -29,6 +31,10 @@ struct Column {
 
 // The columns of a view, in order.
 std::vector<Column> viewColumns(ViewKind kind, bool digital, DetailWidths widths);
+
+// The column that holds each row's satellite Index, which the find bar's satellite filter reads;
+// nothing in the Satellite Name List.
+std::optional<std::size_t> satelliteColumn(ViewKind kind, bool digital);
 
 // The section a section list shows (not for Detail).
 SectionState sectionOfView(ViewKind kind);

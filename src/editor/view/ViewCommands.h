@@ -33,6 +33,11 @@ enum class ViewCommand {
     ArrangeBlocks,      // digital channels in blocks of 100 per satellite and type
     RevertArrangement,  // puts the list back as it was before ArrangeBlocks
     Reload,             // the load command sent by the document
+    MoveToNumber,       // "Move to Number...": the selected rows to start at a number asked for
+    MoveUp,             // the selected rows one place up
+    MoveDown,           // the selected rows one place down
+    MoveToTop,          // the selected rows to the top of their section
+    MoveToBottom,       // the selected rows to the bottom of their section
 };
 
 struct CommandState {

@@ -34,6 +34,12 @@ enum class Command {
     InsertNull,
     Delete,
     Undo,
+    Find,
+    MoveToNumber,
+    MoveUp,
+    MoveDown,
+    MoveToTop,
+    MoveToBottom,
     SortChannelName,
     SortFrequency,
     SortBouquet,
@@ -66,6 +72,10 @@ enum class Command {
 // resources/icons/NAME.svg) and shortcut, the list-view or document command it runs (neither: the
 // window carries it out), whether it is a check item, and whether it may run while a transfer
 // uses the list's files and the port (the commands that only show the list, and the window's).
+//
+// Find is the window's: it opens the find bar, which then calls the list view (setFindQuery,
+// findNext, findPrevious, clearFind); finding only looks, so it stays during a transfer. Move to
+// Number is the list view's: it asks its number through the view's INumberPrompt.
 struct CommandInfo {
     Command id;
     const char* text;
