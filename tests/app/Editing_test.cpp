@@ -1,6 +1,7 @@
 // Editing through the window: double-click, the keys, the pop-up menu, dragging rows, undo with
 // its menu text, and the sort commands.
 
+#include <QInputDialog>
 #include <QMenu>
 #include <QMimeData>
 #include <QTimer>
@@ -125,6 +126,34 @@ private slots:
         selectRows({0});
         drop(5, false);
         QCOMPARE(names(), before);
+    }
+
+    void movesKeepTheSelectionOnTheMovedRows() {
+        // Ctrl+Down reaches the move from the table, whose own Ctrl+arrow navigation must not
+        // take it.
+        selectRows({0, 2});
+        QTest::keyClick(table(), Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(names().mid(0, 4), (QStringList{"BR Sued", "Das Erste", "ZDF", "hr-fernsehen"}));
+        QCOMPARE(table()->selectedRows(), (std::vector<std::size_t>{1, 3}));
+        QCOMPARE(undoText(), QString("Undo (1 - Group Move)"));
+
+        // Move to Number asks in a dialog that takes only the numbers of the range it names.
+        QString prompt;
+        int last = 0;
+        QTimer::singleShot(0, this, [&prompt, &last] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            prompt = dialog->labelText();
+            last = dialog->intMaximum();
+            dialog->setIntValue(10);
+            dialog->accept();
+        });
+        trigger(Command::MoveToNumber);
+        QVERIFY(prompt.contains(QString("- %1)").arg(last)));
+        QCOMPARE(names().mid(9, 2), (QStringList{"Das Erste", "hr-fernsehen"}));
+        QCOMPARE(cell(9, 0), QString("10"));
+        QCOMPARE(table()->selectedRows(), (std::vector<std::size_t>{9, 10}));
+        QCOMPARE(undoText(), QString("Undo (2 - Group Move)"));
     }
 
     void sortCommandsReorderTheChannels() {

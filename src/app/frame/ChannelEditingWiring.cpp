@@ -1,17 +1,21 @@
 #include "app/frame/ChannelEditingWiring.h"
 
 #include "app/dialogs/QtDialogRunner.h"
+#include "app/dialogs/QtNumberPrompt.h"
 #include "editor/editing/ChannelEditing.h"
 #include "editor/view/SkylistListView.h"
 
 namespace sky::app {
 
 struct ChannelEditingWiring::Parts {
-    Parts(QWidget* mainWindow, CSkylistListView& view) : dialogs(mainWindow), editing(dialogs) {
+    Parts(QWidget* mainWindow, CSkylistListView& view)
+        : dialogs(mainWindow), editing(dialogs), numbers(mainWindow) {
         view.setChannelEditor(&editing);
+        view.setNumberPrompt(&numbers);
     }
     sky::app::QtDialogRunner dialogs;
     sky::ChannelEditing editing;
+    sky::app::QtNumberPrompt numbers;
 };
 
 ChannelEditingWiring::ChannelEditingWiring(QWidget* mainWindow, CSkylistListView& view)

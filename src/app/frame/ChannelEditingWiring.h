@@ -10,8 +10,9 @@ class CSkylistListView;
 
 namespace sky::app {
 
-// The one place where the list view gets its channel editor: the setting dialogs shown by
-// QtDialogRunner over the main window, through sky::ChannelEditing.
+// The one place where the list view gets its channel editor (the setting dialogs shown by
+// QtDialogRunner over the main window, through sky::ChannelEditing) and the prompt that asks
+// Move to Number's number.
 class ChannelEditingWiring {
 public:
     ChannelEditingWiring(QWidget* mainWindow, CSkylistListView& view);

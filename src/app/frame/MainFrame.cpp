@@ -208,6 +208,11 @@ void CMainFrame::createMenus() {
     editMenu_->addAction(action(Command::InsertNull));
     editMenu_->addAction(action(Command::Delete));
     editMenu_->addSeparator();
+    for (const Command move : {Command::MoveToNumber, Command::MoveUp, Command::MoveDown,
+                               Command::MoveToTop, Command::MoveToBottom}) {
+        editMenu_->addAction(action(move));
+    }
+    editMenu_->addSeparator();
     editMenu_->addAction(action(Command::Undo));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::ToggleEdit));
