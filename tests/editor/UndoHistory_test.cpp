@@ -35,6 +35,15 @@ TEST(UndoHistory, MenuNamesTheNewestEntryAndDiscardGoesBackOneStep) {
     EXPECT_FALSE(history.available());
     history.discardNewest();
     EXPECT_EQ(history.count(), 0);
+
+    // Discarding an entry that pushed out the oldest of a full history brings the oldest back.
+    for (const char* label : {"1", "2", "3", "4", "5"}) history.record(label, tokens, false);
+    history.record("Group Move", tokens, false);
+    history.discardNewest();
+    EXPECT_EQ(history.count(), UndoHistory::kDepth);
+    EXPECT_EQ(history.menuItem().text, "Undo (5 - 5)");
+    for (int i = 0; i < UndoHistory::kDepth - 1; ++i) history.discardNewest();
+    EXPECT_EQ(history.menuItem().text, "Undo (1 - 1)");
 }
 
 TEST(UndoHistory, ClearEmptiesTheEntriesAndTheMenu) {

@@ -29,16 +29,25 @@ std::size_t PackedTokens::bytes() const {
 }
 
 void UndoHistory::record(const std::string& label, const TokenArray& tokens, bool modified) {
-    if (count() == kDepth) entries_.erase(entries_.begin());
+    dropped_.reset();
+    if (count() == kDepth) {
+        dropped_.emplace(std::move(entries_.front()));
+        entries_.erase(entries_.begin());
+    }
     entries_.push_back(Entry{label, PackedTokens(tokens), modified});
 }
 
 void UndoHistory::discardNewest() {
     if (entries_.empty()) return;
     entries_.pop_back();
+    // The entry that made room for the discarded one comes back: an operation that changed
+    // nothing must not shorten the history.
+    if (dropped_) entries_.insert(entries_.begin(), std::move(*dropped_));
+    dropped_.reset();
 }
 
 bool UndoHistory::undo(TokenArray& tokens, bool& modified) {
+    dropped_.reset();
     if (entries_.empty()) return false;
     entries_.back().tokens.unpackInto(tokens);
     modified = entries_.back().modified;
@@ -53,6 +62,7 @@ UndoHistory::MenuItem UndoHistory::menuItem() const {
 
 void UndoHistory::clear() {
     entries_.clear();
+    dropped_.reset();
 }
 
 std::size_t UndoHistory::bytes() const {

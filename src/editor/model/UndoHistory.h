@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,8 @@ private:
     };
 
     std::vector<Entry> entries_;  // oldest first
+    // The oldest entry, dropped by the newest record() to make room, until the next change.
+    std::optional<Entry> dropped_;
 };
 
 }  // namespace sky
