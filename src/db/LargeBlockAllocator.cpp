@@ -13,9 +13,15 @@ namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
-#if defined(__SANITIZE_ADDRESS__)
 // The address sanitizer watches only the heap: its builds keep every block there.
+#if defined(__SANITIZE_ADDRESS__)
 constexpr bool kMapBlocks = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kMapBlocks = false;
+#else
+constexpr bool kMapBlocks = true;
+#endif
 #else
 constexpr bool kMapBlocks = true;
 #endif
