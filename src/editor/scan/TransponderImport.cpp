@@ -122,7 +122,7 @@ ImportRow importRow(const ScanTransponder& tp, const ListTransponders& list,
     }
     if (tp.system == DeliverySystem::DvbS2) {
         row.status = ImportStatus::DvbS2;
-        row.note = "DVB-S2: a receiver of this list tunes DVB-S only; tick it to import anyway";
+        row.note = "DVB-S2: a receiver of this list format tunes DVB-S only";
         return row;
     }
     row.status = ImportStatus::New;
