@@ -52,22 +52,24 @@ public:
 
     // The block's transponder, or false with the error set.
     bool finish(const Block& block, std::vector<ScanTransponder>& out) {
+        ScanTransponder tp;
+        tp.line = block.line;
+        // The system first: a table of another kind (DVB-T, DVB-C) says so, whatever it lacks.
+        if (const std::optional<Value>& system = block.values[kSystem]) {
+            if (system->text == "DVBS") {
+                tp.system = DeliverySystem::DvbS;
+            } else if (system->text == "DVBS2") {
+                tp.system = DeliverySystem::DvbS2;
+            } else {
+                return fail(system->line,
+                            "DELIVERY_SYSTEM \"" + system->text + "\" is not DVBS or DVBS2");
+            }
+        }
         for (std::size_t key = 0; key < kModulation; ++key) {
             if (!block.values[key]) {
                 return fail(block.line,
                             "the [CHANNEL] block has no " + std::string(kKeyNames[key]));
             }
-        }
-        ScanTransponder tp;
-        tp.line = block.line;
-        const Value& system = *block.values[kSystem];
-        if (system.text == "DVBS") {
-            tp.system = DeliverySystem::DvbS;
-        } else if (system.text == "DVBS2") {
-            tp.system = DeliverySystem::DvbS2;
-        } else {
-            return fail(system.line,
-                        "DELIVERY_SYSTEM \"" + system.text + "\" is not DVBS or DVBS2");
         }
         const Value& polarisation = *block.values[kPolarisation];
         const std::optional<ScanPolarisation> pol = readPolarisation(polarisation.text);
