@@ -47,6 +47,10 @@ TEST(ScanTableReader, ReadsTheFormatAndRefusesAWholeTableOverOneFault) {
          "SYMBOL_RATE = 27500\n[CHANNEL]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 11719500\n"
          "POLARIZATION = H\nSYMBOL_RATE = 128000\n",
          "4090 V 27500 DVB-S  @1; 11720 H 128 DVB-S  @6"},
+        {"numbers beyond 32 bits stay huge instead of wrapping",
+         "[CHANNEL]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 99999999999\nPOLARIZATION = H\n"
+         "SYMBOL_RATE = 27500000\n",
+         "2147484 H 27500 DVB-S  @1"},
         {"circular polarizations",
          "[CHANNEL]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 3865000\nPOLARIZATION = LEFT\n"
          "SYMBOL_RATE = 13333000\n[CHANNEL]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 3885000\n"
@@ -76,6 +80,10 @@ TEST(ScanTableReader, ReadsTheFormatAndRefusesAWholeTableOverOneFault) {
          "ERROR : Astra-19.2E line 2 : FREQUENCY has no value"},
         {"a line that is no key and value", "[CHANNEL]\nS 11836000 H 27500000 3/4\n",
          "ERROR : Astra-19.2E line 2 : \"S 11836000 H 27500000 3/4\" is not KEY = VALUE"},
+        {"a long line is cut in the message",
+         "[CHANNEL]\nxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\n",
+         "ERROR : Astra-19.2E line 2 : \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...\" is not "
+         "KEY = VALUE"},
         {"a value before any block", "FREQUENCY = 11836000\n[CHANNEL]\n",
          "ERROR : Astra-19.2E line 1 : a value before the first [CHANNEL] header"},
         {"an unclosed header", "[CHANNEL\n",
@@ -91,6 +99,7 @@ TEST(ScanTableReader, ReadsTheFormatAndRefusesAWholeTableOverOneFault) {
               "ERROR : line 2 : FREQUENCY has no value");
     EXPECT_EQ(readScanTableFile("/nonexistent/Astra-19.2E").error,
               "ERROR : Can't read the scan table /nonexistent/Astra-19.2E");
+    EXPECT_EQ(readScanTableFile("/dev/zero").error, "ERROR : Can't read the scan table /dev/zero");
 }
 
 TEST(ScanTableFiles, FileNamesGiveTheSatelliteAndItsPosition) {

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "compiler/Compile.h"
 #include "db/RecordLayout.h"
 #include "db/TextWriter.h"

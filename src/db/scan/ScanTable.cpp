@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 
 #include "db/FileIo.h"
@@ -20,6 +21,14 @@ std::string_view trim(std::string_view text) {
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
     return text;
+}
+
+// A text quoted in a message, cut so that one long line of a file that is no table does not
+// flood the message.
+std::string shownText(std::string_view text) {
+    constexpr std::size_t kLongest = 40;
+    if (text.size() <= kLongest) return "\"" + std::string(text) + "\"";
+    return "\"" + std::string(text.substr(0, kLongest)) + "...\"";
 }
 
 std::string upper(std::string_view text) {
@@ -62,7 +71,7 @@ public:
                 tp.system = DeliverySystem::DvbS2;
             } else {
                 return fail(system->line,
-                            "DELIVERY_SYSTEM \"" + system->text + "\" is not DVBS or DVBS2");
+                            "DELIVERY_SYSTEM " + shownText(system->text) + " is not DVBS or DVBS2");
             }
         }
         for (std::size_t key = 0; key < kModulation; ++key) {
@@ -74,8 +83,8 @@ public:
         const Value& polarisation = *block.values[kPolarisation];
         const std::optional<ScanPolarisation> pol = readPolarisation(polarisation.text);
         if (!pol) {
-            return fail(polarisation.line, "POLARIZATION \"" + polarisation.text +
-                                               "\" is not HORIZONTAL, VERTICAL, LEFT or RIGHT");
+            return fail(polarisation.line, "POLARIZATION " + shownText(polarisation.text) +
+                                               " is not HORIZONTAL, VERTICAL, LEFT or RIGHT");
         }
         tp.polarisation = *pol;
         if (!readAmount(block, kFrequency, tp.frequencyMhz)) return false;
@@ -109,10 +118,13 @@ private:
         const Value& value = *block.values[key];
         const std::optional<std::int32_t> number = decimalField(value.text);
         if (!number || *number <= 0 || value.text.front() == '+' || value.text.front() == '-') {
-            return fail(value.line, std::string(kKeyNames[key]) + " \"" + value.text +
-                                        "\" is not a whole positive number");
+            return fail(value.line, std::string(kKeyNames[key]) + " " + shownText(value.text) +
+                                        " is not a whole positive number");
         }
-        out = *number < kSmallUnitLimit ? *number : (*number + 500) / 1000;
+        // decimalField() saturates at the 32-bit limit: the sum is taken wider.
+        out = *number < kSmallUnitLimit
+                  ? *number
+                  : static_cast<int>((static_cast<std::int64_t>(*number) + 500) / 1000);
         return true;
     }
 
@@ -133,7 +145,7 @@ ScanTable readScanTable(std::string_view text, std::string_view fileName) {
         if (line.empty()) return true;
         if (line.front() == '[') {
             if (line.back() != ']') {
-                return reader.fail(lineNumber, "\"" + std::string(line) + "\" is no header");
+                return reader.fail(lineNumber, shownText(line) + " is no header");
             }
             if (block && !reader.finish(*block, table.transponders)) return false;
             block = Block{lineNumber, {}};
@@ -141,7 +153,7 @@ ScanTable readScanTable(std::string_view text, std::string_view fileName) {
         }
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos) {
-            return reader.fail(lineNumber, "\"" + std::string(line) + "\" is not KEY = VALUE");
+            return reader.fail(lineNumber, shownText(line) + " is not KEY = VALUE");
         }
         if (!block) return reader.fail(lineNumber, "a value before the first [CHANNEL] header");
         const std::string key = upper(trim(line.substr(0, equals)));
@@ -180,6 +192,15 @@ ScanTable readScanTableFile(const std::string& path) {
     const std::string_view fileName = slash == std::string::npos
                                           ? std::string_view(path)
                                           : std::string_view(path).substr(slash + 1);
+    // A table is a few kilobytes; a device or a huge file given by mistake is not read at all.
+    constexpr std::uintmax_t kLargestTable = 4u << 20;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return ScanTable{{}, "ERROR : Can't read the scan table " + path};
+    }
+    if (std::filesystem::file_size(path, error) > kLargestTable) {
+        return ScanTable{{}, "ERROR : " + path + " is too large to be a scan table"};
+    }
     const std::optional<std::string> text = readWholeFile(path);
     if (!text) return ScanTable{{}, "ERROR : Can't read the scan table " + path};
     return readScanTable(*text, fileName);

@@ -1,7 +1,6 @@
 #include "editor/scan/TransponderImport.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <tuple>
@@ -235,10 +234,11 @@ std::optional<std::size_t> addImportedTransponders(TokenArray& tokens, const Imp
     cells.reserve(ticked * kTransponderFields);
     long long index = largest;
     const std::string satellite = std::to_string(preview.satellite);
-    for (const ImportRow& row : now.rows) {
-        if (!preview.rows[static_cast<std::size_t>(&row - now.rows.data())].ticked) continue;
-        cells.insert(cells.end(), {std::to_string(++index), satellite, row.frequency,
-                                   row.symbolRate, row.polarisation, preview.bouquet});
+    for (std::size_t row = 0; row < now.rows.size(); ++row) {
+        if (!preview.rows[row].ticked) continue;
+        const ImportRow& cellsOf = now.rows[row];
+        cells.insert(cells.end(), {std::to_string(++index), satellite, cellsOf.frequency,
+                                   cellsOf.symbolRate, cellsOf.polarisation, preview.bouquet});
     }
     tokens.insert(tokens.begin() + static_cast<std::ptrdiff_t>(span.end), cells.begin(),
                   cells.end());
