@@ -6,9 +6,10 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Xvfb and xdotool run the test of the window titles as an X server holds them; clang-format checks
-# the sources' format.
+# the sources' format. dtv-scan-tables brings the satellites' transponder tables that Import
+# Transponders reads (/usr/share/dvb/dvb-s); the program works without them.
 packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev libqt6svg6
-    libx11-dev xvfb xdotool clang-format)
+    libx11-dev xvfb xdotool clang-format dtv-scan-tables)
 # The fuzz build needs clang, which brings libFuzzer along.
 case " $* " in *" -DSKYLISTER_FUZZ=ON "*) packages+=(clang) ;; esac
 

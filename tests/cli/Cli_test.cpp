@@ -33,8 +33,8 @@ protected:
 TEST_F(CliTest, UsageAndHelp) {
     const CliRun help = cli("--help");
     EXPECT_EQ(help.status, 0);
-    for (const char* command :
-         {"check", "compile", "convert", "format", "duplicates", "download", "upload"}) {
+    for (const char* command : {"check", "compile", "convert", "format", "duplicates", "import-tp",
+                                "download", "upload"}) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
     EXPECT_EQ(cli("").status, 2);
@@ -142,6 +142,46 @@ TEST_F(CliTest, DuplicatesListsTheGroupsAndRemovesThemKeepingTheBackup) {
     const CliRun none = cli("duplicates " + list);
     EXPECT_EQ(none.status, 0);
     EXPECT_EQ(none.out, "No duplicates found.\n");
+}
+
+TEST_F(CliTest, ImportTpAddsTheNewRowsOfATableAndReportsTheRest) {
+    const std::string list = copyExample();
+    const std::string original = test::readFile(list);
+    const std::string table = dir.file("Astra-19.2E");
+    const auto block = [](const char* system, const char* frequency, const char* rate) {
+        return std::string("[CHANNEL]\n\tDELIVERY_SYSTEM = ") + system +
+               "\n\tFREQUENCY = " + frequency +
+               "\n\tPOLARIZATION = VERTICAL\n\tSYMBOL_RATE = " + rate + "\n\n";
+    };
+    test::writeFile(table, "# test table\n" + block("DVBS", "12500000", "27500000") +
+                               block("DVBS2", "12600000", "27500000") +
+                               block("DVBS", "10992000", "27500000") +
+                               block("DVBS", "12700000", "128000"));
+
+    // A faulty table changes nothing.
+    test::writeFile(dir.file("Bad-1.0E"), "[CHANNEL]\nFREQUENCY = 12500000\n");
+    const CliRun bad = cli("import-tp " + list + " " + dir.file("Bad-1.0E") + " --sat 1");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("Bad-1.0E line 1 : the [CHANNEL] block has no DELIVERY_SYSTEM"),
+              std::string::npos)
+        << bad.err;
+    EXPECT_EQ(cli("import-tp " + list + " " + table).status, 2);
+
+    const CliRun run = cli("import-tp " + list + " " + table + " --sat 1");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "Added (1):\n  12500 V 27500  line 2\n"
+              "Already in the list (1):\n  10992 V 27500  line 14: already in the list as D_TP 5\n"
+              "Not taken (2):\n"
+              "  12600 V 27500  line 8: DVB-S2: a receiver of this list format tunes DVB-S only\n"
+              "  12700 V   128  line 20: the symbol rate 128 kS/s is not of 4 or 5 digits\n"
+              "1 transponders added to satellite 1; the previous list is kept as " +
+                  dir.file("list.bak") + ".\n");
+    EXPECT_EQ(test::readFile(dir.file("list.bak")), original);
+    const std::string imported = test::readFile(list);
+    EXPECT_NE(imported.find("9      1      12500    27500    V   \"Astra\""), std::string::npos)
+        << imported;
+    EXPECT_EQ(cli("check " + list).status, 0);
 }
 
 }  // namespace

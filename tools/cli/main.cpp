@@ -1,5 +1,6 @@
 // skylister-cli: checks, compiles, converts and reformats channel lists, finds and removes their
-// duplicates, and talks to the receiver, from the command line.
+// duplicates, imports transponders from scan tables, and talks to the receiver, from the command
+// line.
 
 #include <cstdio>
 #include <cstring>
@@ -29,6 +30,12 @@ const char* usageText() {
            "                                   transponder (--names: also those of one name);\n"
            "                                   --remove writes the list without the copies,\n"
            "                                   renumbered (the previous file kept as LIST.bak)\n"
+           "  import-tp LIST.txt TABLE --sat INDEX [--sat40]\n"
+           "                                   add to satellite INDEX the transponders of a DVBv5\n"
+           "                                   scan table (as in /usr/share/dvb/dvb-s) that the\n"
+           "                                   list lacks; prints those added, those already in\n"
+           "                                   and those not taken (the previous file kept as\n"
+           "                                   LIST.bak)\n"
            "  download IMAGE.bin (--device PATH | --port N)\n"
            "                                   send a download file to the receiver\n"
            "  upload OUT.txt (--device PATH | --port N)\n"
@@ -46,9 +53,9 @@ int main(int argc, char** argv) {
     using namespace sky::cli;
     using Command = int (*)(const std::vector<std::string>&);
     const std::map<std::string, Command> commands{
-        {"check", runCheck},   {"compile", runCompile},       {"convert", runConvert},
-        {"format", runFormat}, {"duplicates", runDuplicates}, {"download", runDownload},
-        {"upload", runUpload},
+        {"check", runCheck},       {"compile", runCompile},       {"convert", runConvert},
+        {"format", runFormat},     {"duplicates", runDuplicates}, {"import-tp", runImportTp},
+        {"download", runDownload}, {"upload", runUpload},
     };
     if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(usageText(), stdout);

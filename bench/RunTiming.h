@@ -1,0 +1,28 @@
+#pragma once
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <vector>
+
+// Best and median of a few runs of a step: the machine may be busy with other work. `prepare`
+// runs before each run, outside the time.
+struct Timing {
+    double best;
+    double median;
+};
+
+inline Timing timeRuns(int runs, const std::function<void()>& prepare,
+                       const std::function<void()>& step) {
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        const auto start = std::chrono::steady_clock::now();
+        step();
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(ms.begin(), ms.end());
+    return {ms.front(), ms[ms.size() / 2]};
+}

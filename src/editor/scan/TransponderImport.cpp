@@ -1,0 +1,278 @@
+#include "editor/scan/TransponderImport.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <tuple>
+
+#include "common/Format.h"
+#include "db/RecordLayout.h"
+#include "db/RowFields.h"
+#include "editor/duplicates/DuplicateKeys.h"
+#include "editor/editing/RecordEditing.h"
+#include "editor/model/SectionMap.h"
+
+namespace sky {
+
+namespace {
+
+// The compiler's check takes frequencies and symbol rates of 4 or 5 digits.
+constexpr int kSmallestDigitField = 1000;
+constexpr int kLargestDigitField = 99999;
+// D_TP Index values are 16-bit numbers in the receiver's records.
+constexpr long long kLargestTpIndex = 65535;
+constexpr std::size_t kLongestBouquet = 13;
+
+constexpr const char* kListChanged =
+    "CANCELED : The list has changed since the preview was made. Import again!!!";
+
+// What makes two transponders of one satellite the same: polarization letter, symbol rate and
+// frequency (compared within kPresentDistanceMhz).
+struct Tuning {
+    std::int64_t polarisation;
+    std::int64_t symbolRate;
+    std::int64_t frequency;
+
+    auto order() const { return std::tie(polarisation, symbolRate, frequency); }
+    bool operator<(const Tuning& other) const { return order() < other.order(); }
+    bool near(const Tuning& other) const {
+        return polarisation == other.polarisation && symbolRate == other.symbolRate &&
+               std::llabs(frequency - other.frequency) <= kPresentDistanceMhz;
+    }
+};
+
+// The satellite's transponders in the list, sorted by tuning, each with its D_TP Index cell.
+class ListTransponders {
+public:
+    ListTransponders(const TokenArray& tokens, const SectionMap& sections, int satellite) {
+        const DuplicateKeys keys(tokens, sections, DuplicateSection::Transponder);
+        for (std::size_t row = 0; row < keys.rows(); ++row) {
+            // values: satellite, frequency, symbol rate, polarization letter
+            const std::optional<ExactKey> key = keys.exactKey(row);
+            if (!key || key->values[0] != satellite) continue;
+            rows_.emplace_back(Tuning{key->values[3], key->values[2], key->values[1]},
+                               &keys.record(row)[kTpIndex]);
+        }
+        std::sort(rows_.begin(), rows_.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+    }
+
+    // The D_TP Index cell of a transponder with the tuning, or null.
+    const std::string* find(const Tuning& tuning) const {
+        const Tuning lowest{tuning.polarisation, tuning.symbolRate,
+                            tuning.frequency - kPresentDistanceMhz};
+        auto it = std::lower_bound(rows_.begin(), rows_.end(), lowest,
+                                   [](const auto& row, const Tuning& t) { return row.first < t; });
+        return it != rows_.end() && it->first.near(tuning) ? it->second : nullptr;
+    }
+
+private:
+    std::vector<std::pair<Tuning, const std::string*>> rows_;
+};
+
+bool hasSatellite(const TokenArray& tokens, const SectionMap& sections, int satellite) {
+    const SectionSpan& span = sections[kSatelliteSection];
+    for (std::size_t cell = span.begin; cell + kSatelliteFields <= span.end;
+         cell += kSatelliteFields) {
+        if (decimalField(tokens[cell + kSatIndex]) == satellite) return true;
+    }
+    return false;
+}
+
+bool fitsDigitField(int value) {
+    return value >= kSmallestDigitField && value <= kLargestDigitField;
+}
+
+// The row of a transponder, with its status against the list and the rows before it.
+ImportRow importRow(const ScanTransponder& tp, const ListTransponders& list,
+                    const std::vector<std::pair<Tuning, int>>& earlier) {
+    ImportRow row;
+    row.source = tp;
+    row.frequency = std::to_string(tp.frequencyMhz);
+    row.symbolRate = std::to_string(tp.symbolRateKs);
+    const char letter = polarisationLetter(tp.polarisation);
+    const bool circular = letter == 'L' || letter == 'R';
+    const char linear = letter == 'L' ? 'H' : letter == 'R' ? 'V' : letter;
+    row.polarisation = std::string(1, linear);
+
+    if (!fitsDigitField(tp.frequencyMhz)) {
+        row.status = ImportStatus::Refused;
+        row.note = format("the frequency %d MHz is not of 4 or 5 digits", tp.frequencyMhz);
+        return row;
+    }
+    if (!fitsDigitField(tp.symbolRateKs)) {
+        row.status = ImportStatus::Refused;
+        row.note = format("the symbol rate %d kS/s is not of 4 or 5 digits", tp.symbolRateKs);
+        return row;
+    }
+    const Tuning tuning{linear, tp.symbolRateKs, tp.frequencyMhz};
+    if (const std::string* index = list.find(tuning)) {
+        row.status = ImportStatus::Present;
+        row.presentAs = *index;
+        row.note = "already in the list as D_TP " + *index;
+        return row;
+    }
+    for (const auto& [before, line] : earlier) {
+        if (before.near(tuning)) {
+            row.status = ImportStatus::Present;
+            row.note = format("the same transponder as line %d of the table", line);
+            return row;
+        }
+    }
+    if (tp.system == DeliverySystem::DvbS2) {
+        row.status = ImportStatus::DvbS2;
+        row.note = "DVB-S2: a receiver of this list format tunes DVB-S only";
+        return row;
+    }
+    row.status = ImportStatus::New;
+    row.ticked = true;
+    if (circular) {
+        row.note = format("circular %s taken as %s", letter == 'L' ? "left" : "right",
+                          linear == 'H' ? "H (18 V)" : "V (13 V)");
+    }
+    return row;
+}
+
+}  // namespace
+
+std::size_t ImportPreview::tickedCount() const {
+    return static_cast<std::size_t>(
+        std::count_if(rows.begin(), rows.end(), [](const ImportRow& row) { return row.ticked; }));
+}
+
+ImportPreview previewImport(const TokenArray& tokens, int satellite,
+                            const std::vector<ScanTransponder>& transponders,
+                            std::string_view bouquet) {
+    ImportPreview preview;
+    preview.satellite = satellite;
+    preview.bouquet = std::string(bouquet);
+    const SectionMap sections = locateSections(tokens);
+    if (!hasSatellite(tokens, sections, satellite)) {
+        preview.error = format("CANCELED : The list has no satellite with Index %d!!!", satellite);
+        return preview;
+    }
+    const ListTransponders list(tokens, sections, satellite);
+    std::vector<std::pair<Tuning, int>> earlier;
+    preview.rows.reserve(transponders.size());
+    for (const ScanTransponder& tp : transponders) {
+        preview.rows.push_back(importRow(tp, list, earlier));
+        const ImportRow& row = preview.rows.back();
+        if (canTick(row)) {
+            earlier.emplace_back(Tuning{row.polarisation[0], tp.symbolRateKs, tp.frequencyMhz},
+                                 tp.line);
+        }
+    }
+    return preview;
+}
+
+bool canTick(const ImportRow& row) {
+    return row.status == ImportStatus::New || row.status == ImportStatus::DvbS2;
+}
+
+bool setTicked(ImportPreview& preview, std::size_t row, bool ticked) {
+    if (row >= preview.rows.size() || !canTick(preview.rows[row])) return false;
+    preview.rows[row].ticked = ticked;
+    return true;
+}
+
+std::string importBouquet(std::string_view satelliteName) {
+    std::string bouquet;
+    for (const char c : satelliteName) {
+        if (bouquet.size() == kLongestBouquet) break;
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || c == '"' || c == '#' || c == '~') continue;
+        bouquet += c;
+    }
+    while (!bouquet.empty() && bouquet.back() == ' ') bouquet.pop_back();
+    while (!bouquet.empty() && bouquet.front() == ' ') bouquet.erase(0, 1);
+    return bouquet.empty() ? "Import" : bouquet;
+}
+
+std::optional<std::size_t> addImportedTransponders(TokenArray& tokens, const ImportPreview& preview,
+                                                   std::string& error) {
+    const SectionMap sections = locateSections(tokens);
+    const SectionSpan& span = sections[kDigitalTpSection];
+    if (!span.found) {
+        error = format("Can't find \" %s \" ",
+                       std::string(sectionInfo(kDigitalTpSection).startMarker).c_str());
+        return std::nullopt;
+    }
+    // The list as it is now must still agree with the preview.
+    std::vector<ScanTransponder> sources;
+    for (const ImportRow& row : preview.rows) sources.push_back(row.source);
+    const ImportPreview now = previewImport(tokens, preview.satellite, sources, preview.bouquet);
+    if (!now.error.empty() || now.rows.size() != preview.rows.size()) {
+        error = kListChanged;
+        return std::nullopt;
+    }
+    std::size_t ticked = 0;
+    for (std::size_t row = 0; row < preview.rows.size(); ++row) {
+        if (!preview.rows[row].ticked) continue;
+        if (!canTick(now.rows[row])) {
+            error = kListChanged;
+            return std::nullopt;
+        }
+        ++ticked;
+    }
+    if (ticked == 0) return 0;
+
+    const std::size_t rows = span.records(kTransponderFields);
+    if (rows + ticked > kMaxTransponderRows) {
+        error = format(
+            "CANCELED : The Digital TP section holds %zu rows; with %zu more it would pass the "
+            "%zu rows the receiver takes!!!",
+            rows, ticked, kMaxTransponderRows);
+        return std::nullopt;
+    }
+    const long long largest = largestIndex(tokens, span, kTransponderFields);
+    if (largest + static_cast<long long>(ticked) > kLargestTpIndex) {
+        error = format("CANCELED : The D_TP Index would pass %lld!!!", kLargestTpIndex);
+        return std::nullopt;
+    }
+
+    std::vector<std::string> cells;
+    cells.reserve(ticked * kTransponderFields);
+    long long index = largest;
+    const std::string satellite = std::to_string(preview.satellite);
+    for (std::size_t row = 0; row < now.rows.size(); ++row) {
+        if (!preview.rows[row].ticked) continue;
+        const ImportRow& cellsOf = now.rows[row];
+        cells.insert(cells.end(), {std::to_string(++index), satellite, cellsOf.frequency,
+                                   cellsOf.symbolRate, cellsOf.polarisation, preview.bouquet});
+    }
+    tokens.insert(tokens.begin() + static_cast<std::ptrdiff_t>(span.end), cells.begin(),
+                  cells.end());
+    return ticked;
+}
+
+std::size_t importTransponders(ListDocument& document, const ImportPreview& preview) {
+    if (!document.loaded() || document.locked()) return 0;
+    document.recordUndo(kImportTranspondersLabel);
+    std::string error;
+    const std::optional<std::size_t> added =
+        addImportedTransponders(document.tokens(), preview, error);
+    if (!added || *added == 0) {
+        document.discardNewestUndo();
+        if (!added) document.ui().message(error);
+        return 0;
+    }
+    document.markModified();
+    document.changed(false);
+    return *added;
+}
+
+const char* importStatusText(ImportStatus status) {
+    switch (status) {
+        case ImportStatus::New:
+            return "new";
+        case ImportStatus::DvbS2:
+            return "DVB-S2";
+        case ImportStatus::Present:
+            return "already in the list";
+        case ImportStatus::Refused:
+            break;
+    }
+    return "cannot be taken";
+}
+
+}  // namespace sky
