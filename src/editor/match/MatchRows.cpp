@@ -99,15 +99,10 @@ public:
 private:
     MatchRow read(RecordKind kind, const std::string* record) const {
         MatchRow row;
-        const std::size_t nameCell = kind == RecordKind::Digital ? std::size_t{kChName}
-                                     : kind == RecordKind::Pid   ? std::size_t{kPidName}
-                                                                 : std::size_t{kAnName};
-        const std::size_t satCell = kind == RecordKind::Digital ? std::size_t{kChSatIndex}
-                                    : kind == RecordKind::Pid   ? std::size_t{kPidSatIndex}
-                                                                : std::size_t{kAnSatIndex};
+        row.kind = kind;
         row.isNull = isNullChannel(kind, record);
-        row.name = utf8Name(record[nameCell]);
-        row.satellite = satellites_.of(record[satCell]);
+        row.name = utf8Name(record[channelNameField(kind)]);
+        row.satellite = satellites_.of(record[channelSatelliteField(kind)]);
         if (!row.isNull) readIdentity(kind, record, row);
         return row;
     }

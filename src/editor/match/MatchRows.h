@@ -13,6 +13,8 @@ namespace sky {
 // One row of a list as the matching of two lists (RowMatching.h) reads it: what names the channel
 // or transponder the receiver tunes to, and its name.
 struct MatchRow {
+    // A channel's kind; a row of a number;name reference takes the kind of the view it orders.
+    RecordKind kind = RecordKind::Digital;
     // The row has an identity: the cells it is read from are numbers the compiler reads. A null
     // channel and a row of a plain number;name reference have none.
     bool hasIdentity = false;

@@ -27,6 +27,18 @@ bool isNullChannel(RecordKind kind, const std::string* record) {
     return firstChar(record[kAnBlank]) == 'Y';
 }
 
+std::size_t channelNameField(RecordKind kind) {
+    return kind == RecordKind::Digital ? std::size_t{kChName}
+           : kind == RecordKind::Pid   ? std::size_t{kPidName}
+                                       : std::size_t{kAnName};
+}
+
+std::size_t channelSatelliteField(RecordKind kind) {
+    return kind == RecordKind::Digital ? std::size_t{kChSatIndex}
+           : kind == RecordKind::Pid   ? std::size_t{kPidSatIndex}
+                                       : std::size_t{kAnSatIndex};
+}
+
 bool sameFoldedName(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return foldedAscii(x) == foldedAscii(y);

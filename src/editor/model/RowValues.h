@@ -20,6 +20,10 @@ namespace sky {
 // naming a service; no rule takes it for a channel.
 bool isNullChannel(RecordKind kind, const std::string* record);
 
+// A channel record's Name and SAT Index cells.
+std::size_t channelNameField(RecordKind kind);
+std::size_t channelSatelliteField(RecordKind kind);
+
 // Names compared regardless of the case of their ASCII letters ("ZDF" and "zdf" are alike), byte
 // for byte otherwise.
 bool sameFoldedName(std::string_view a, std::string_view b);
