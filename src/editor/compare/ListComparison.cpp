@@ -14,6 +14,10 @@ namespace sky {
 
 namespace {
 
+// The first value of a satellite's identity, apart from those of channels and transponders
+// (MatchRows.cpp), though the rows of two sections are never matched with each other.
+constexpr std::int64_t kSatelliteIdentity = 5;
+
 std::size_t sectionNumber(CompareSection section) {
     return static_cast<std::size_t>(section);
 }
@@ -114,8 +118,15 @@ public:
             return sectionMatchRows(tokens_, *kind);
         }
         if (section_ == CompareSection::Transponder) return transponderMatchRows(tokens_);
+        // Channels and transponders name a satellite by its Index: that is its identity.
         std::vector<MatchRow> rows(count_);
-        for (std::size_t r = 0; r < count_; ++r) rows[r].name = utf8Name(trimmed(row(r)[kSatName]));
+        for (std::size_t r = 0; r < count_; ++r) {
+            if (const std::optional<std::int32_t> index = decimalField(row(r)[kSatIndex])) {
+                rows[r].hasIdentity = true;
+                rows[r].identity = {kSatelliteIdentity, *index};
+            }
+            rows[r].name = utf8Name(trimmed(row(r)[kSatName]));
+        }
         return rows;
     }
 
@@ -129,18 +140,24 @@ private:
     std::optional<TransponderIndex> transponders_;
 };
 
-// Satellites that no name paired are paired by their Index.
-void pairSatellitesByIndex(const SectionRows& a, const SectionRows& b, RowMatching& matching) {
+// Null channels, places in the list rather than channels, are paired by their Index (every
+// row's first cell).
+void pairNullsByIndex(const SectionRows& a, const std::vector<MatchRow>& rowsA,
+                      const SectionRows& b, const std::vector<MatchRow>& rowsB,
+                      RowMatching& matching) {
     std::multimap<std::int32_t, std::uint32_t> unpairedB;
     for (std::size_t r = 0; r < b.count(); ++r) {
-        const std::optional<std::int32_t> index = decimalField(b.row(r)[kSatIndex]);
+        if (!rowsB[r].isNull) continue;
+        const std::optional<std::int32_t> index = decimalField(b.row(r)[0]);
         if (index && matching.referenceRowOf[r] == RowMatching::kNone) {
             unpairedB.emplace(*index, static_cast<std::uint32_t>(r));
         }
     }
     for (std::size_t r = 0; r < a.count(); ++r) {
-        if (matching.listRowOf[r] != RowMatching::kNone) continue;
-        const std::optional<std::int32_t> index = decimalField(a.row(r)[kSatIndex]);
+        if (matching.listRowOf[r] != RowMatching::kNone || !rowsA[r].isNull) {
+            continue;
+        }
+        const std::optional<std::int32_t> index = decimalField(a.row(r)[0]);
         const auto found = index ? unpairedB.find(*index) : unpairedB.end();
         if (found == unpairedB.end()) continue;
         matching.listRowOf[r] = found->second;
@@ -185,7 +202,7 @@ SectionComparison compareSection(CompareSection section, const TokenArray& listA
     const std::vector<MatchRow> rowsA = a.matchRows();
     const std::vector<MatchRow> rowsB = b.matchRows();
     RowMatching matching = matchRows(rowsA, rowsB);
-    if (section == CompareSection::Satellite) pairSatellitesByIndex(a, b, matching);
+    pairNullsByIndex(a, rowsA, b, rowsB, matching);
 
     const auto add = [&](RowDifference difference) {
         ++result.counts[static_cast<std::size_t>(difference.kind)];

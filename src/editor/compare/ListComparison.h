@@ -15,9 +15,9 @@ namespace sky {
 //
 // Rows are paired as Apply Order from List pairs them (RowMatching.h): channels by identity
 // (frequency within 2 MHz, polarization, SVC ID or PIDs), then by name; transponders by
-// satellite name, frequency within 2 MHz, polarization and symbol rate; satellites by name, then
-// by Index. Null channels are paired with nothing, so a null channel that differs in its place is
-// one only in A and one only in B.
+// satellite name, frequency within 2 MHz, polarization and symbol rate; satellites by Index (as
+// the other rows name them), then by name. Null channels, places rather than channels, are paired
+// by their number.
 
 enum class CompareSection { Digital, Pid, Analog, Transponder, Satellite };
 

@@ -39,8 +39,9 @@ bool isChannelList(std::string_view text) {
     return false;
 }
 
-// "12;Name", "12,Name", " 12 ; Name": the number and the name as written (without the line end,
-// without double quotes around it); nothing for a line of another form.
+// "12;Name", "12,Name", " 12 ; Name": the number and the name as written after the blanks that
+// follow the separator (without the line end, without double quotes around it); nothing for a
+// line of another form.
 std::optional<NumberedName> numberedName(std::string_view line) {
     line = withoutLeadingBlanks(line);
     long number = 0;
@@ -49,7 +50,7 @@ std::optional<NumberedName> numberedName(std::string_view line) {
     std::string_view rest =
         withoutLeadingBlanks(line.substr(static_cast<std::size_t>(end - line.data())));
     if (rest.empty() || (rest.front() != ';' && rest.front() != ',')) return std::nullopt;
-    rest.remove_prefix(1);
+    rest = withoutLeadingBlanks(rest.substr(1));
     if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"') {
         rest = rest.substr(1, rest.size() - 2);
     }

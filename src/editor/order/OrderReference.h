@@ -22,7 +22,8 @@ namespace sky {
 //    matched by name only. The rows take the order of their numbers (rows of one number keep the
 //    order of the file); a row without a name ("7;") is a null channel's place. A first line
 //    that does not start with a number is a header and skipped; blank lines and lines starting
-//    with "#" are skipped. Names in double quotes lose them. UTF-8 or Latin-1: each name is read
+//    with "#" are skipped. A name starts after the blanks that follow the separator; names in
+//    double quotes lose them. UTF-8 or Latin-1: each name is read
 //    in UTF-8, the form the list holds, a name that is not UTF-8 converted from Latin-1.
 struct OrderReference {
     // The rows of each view the reference orders; nothing for a view it says nothing about.
