@@ -1,6 +1,7 @@
 #include "editor/match/RowMatching.h"
 
-#include <cstdlib>
+#include <algorithm>
+#include <array>
 #include <string_view>
 #include <unordered_map>
 
@@ -10,23 +11,18 @@ namespace sky {
 
 namespace {
 
-// Frequencies within the tolerance lie in the same bucket or in a neighbouring one.
-constexpr std::int32_t kBucketWidth = kFrequencyTolerance + 1;
-
-std::int64_t bucketOf(std::int32_t frequency) {
-    return frequency >= 0 ? frequency / kBucketWidth
-                          : (frequency - kBucketWidth + 1) / kBucketWidth;
-}
-
+// The rows of one identity, frequency and satellite (0: of any satellite).
 struct IdentityKey {
     std::array<std::int64_t, 5> identity;
-    std::int64_t bucket;
+    std::int32_t frequency;
+    std::uint64_t satellite;
     bool operator==(const IdentityKey&) const = default;
 };
 
 struct IdentityHash {
     std::size_t operator()(const IdentityKey& key) const {
-        std::uint64_t h = static_cast<std::uint64_t>(key.bucket) * 0x9E3779B97F4A7C15ull;
+        std::uint64_t h =
+            static_cast<std::uint64_t>(key.frequency) * 0x9E3779B97F4A7C15ull ^ key.satellite;
         for (const std::int64_t value : key.identity) {
             h ^= static_cast<std::uint64_t>(value) + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
         }
@@ -57,70 +53,85 @@ void pair(RowMatching& result, std::size_t reference, std::uint32_t row, Matched
     result.referenceRowOf[row] = static_cast<std::uint32_t>(reference);
 }
 
+// The list rows by a key.
+template <class Key, class Hash>
+class CandidateMap {
+public:
+    explicit CandidateMap(std::size_t size) { byKey_.reserve(size); }
+    void add(const Key& key, std::uint32_t row) { byKey_[key].rows.push_back(row); }
+
+    // The first row of the key not yet paired, or kNone.
+    std::uint32_t firstFree(const Key& key, const RowMatching& result) {
+        const auto found = byKey_.find(key);
+        if (found == byKey_.end()) return RowMatching::kNone;
+        Candidates& candidates = found->second;
+        while (candidates.next < candidates.rows.size() &&
+               result.referenceRowOf[candidates.rows[candidates.next]] != RowMatching::kNone) {
+            ++candidates.next;
+        }
+        return candidates.next < candidates.rows.size() ? candidates.rows[candidates.next]
+                                                        : RowMatching::kNone;
+    }
+
+private:
+    std::unordered_map<Key, Candidates, Hash> byKey_;
+};
+
+// Each key holds the rows of one frequency, so that the best candidate is the first free row of
+// one of a few keys: those of the same satellite name before those of any, each at the distance
+// 0, 1 and 2 MHz, the earlier row of the two at one distance.
 void matchByIdentity(std::span<const MatchRow> reference, std::span<const MatchRow> list,
                      RowMatching& result) {
-    std::unordered_map<IdentityKey, Candidates, IdentityHash> byKey;
-    byKey.reserve(list.size());
+    CandidateMap<IdentityKey, IdentityHash> sameSatellite(list.size());
+    CandidateMap<IdentityKey, IdentityHash> anySatellite(list.size());
     for (std::size_t row = 0; row < list.size(); ++row) {
         const MatchRow& r = list[row];
         if (r.isNull || !r.hasIdentity) continue;
-        byKey[{r.identity, bucketOf(r.frequency)}].rows.push_back(static_cast<std::uint32_t>(row));
+        const auto index = static_cast<std::uint32_t>(row);
+        if (r.satellite != 0) sameSatellite.add({r.identity, r.frequency, r.satellite}, index);
+        anySatellite.add({r.identity, r.frequency, 0}, index);
     }
     for (std::size_t ref = 0; ref < reference.size(); ++ref) {
         const MatchRow& wanted = reference[ref];
         if (wanted.isNull || !wanted.hasIdentity) continue;
-        std::uint32_t best = RowMatching::kNone;
-        // Smaller is better: another satellite, then the distance of the frequencies.
-        std::int64_t bestRank = INT64_MAX;
-        const std::int64_t bucket = bucketOf(wanted.frequency);
-        for (std::int64_t b = bucket - 1; b <= bucket + 1; ++b) {
-            const auto found = byKey.find({wanted.identity, b});
-            if (found == byKey.end()) continue;
-            Candidates& candidates = found->second;
-            while (candidates.next < candidates.rows.size() &&
-                   result.referenceRowOf[candidates.rows[candidates.next]] != RowMatching::kNone) {
-                ++candidates.next;
+        const auto nearest = [&](auto& candidates, std::uint64_t satellite) {
+            for (std::int32_t distance = 0; distance <= kFrequencyTolerance; ++distance) {
+                const std::uint32_t below = candidates.firstFree(
+                    {wanted.identity, wanted.frequency - distance, satellite}, result);
+                const std::uint32_t above =
+                    distance == 0
+                        ? RowMatching::kNone
+                        : candidates.firstFree(
+                              {wanted.identity, wanted.frequency + distance, satellite}, result);
+                const std::uint32_t first = std::min(below, above);
+                if (first != RowMatching::kNone) return first;
             }
-            for (std::size_t k = candidates.next; k < candidates.rows.size(); ++k) {
-                const std::uint32_t row = candidates.rows[k];
-                if (result.referenceRowOf[row] != RowMatching::kNone) continue;
-                const std::int64_t distance = std::abs(list[row].frequency - wanted.frequency);
-                if (distance > kFrequencyTolerance) continue;
-                const bool sameSatellite =
-                    wanted.satellite != 0 && list[row].satellite == wanted.satellite;
-                const std::int64_t rank = (sameSatellite ? 0 : 16) + distance;
-                if (rank < bestRank || (rank == bestRank && row < best)) {
-                    bestRank = rank;
-                    best = row;
-                }
-                if (rank == 0) break;  // the earliest row of the best kind in this bucket
-            }
-        }
-        if (best != RowMatching::kNone) pair(result, ref, best, MatchedBy::Identity);
+            return RowMatching::kNone;
+        };
+        std::uint32_t row =
+            wanted.satellite != 0 ? nearest(sameSatellite, wanted.satellite) : RowMatching::kNone;
+        if (row == RowMatching::kNone) row = nearest(anySatellite, 0);
+        if (row != RowMatching::kNone) pair(result, ref, row, MatchedBy::Identity);
     }
 }
 
 void matchByName(std::span<const MatchRow> reference, std::span<const MatchRow> list,
                  RowMatching& result) {
-    std::unordered_map<FoldedName, Candidates, FoldedNameHasher> byName;
-    byName.reserve(list.size());
+    CandidateMap<FoldedName, FoldedNameHasher> byName(list.size());
     for (std::size_t row = 0; row < list.size(); ++row) {
         const MatchRow& r = list[row];
         if (r.isNull || r.name.empty() || result.referenceRowOf[row] != RowMatching::kNone) {
             continue;
         }
-        byName[{r.name}].rows.push_back(static_cast<std::uint32_t>(row));
+        byName.add({r.name}, static_cast<std::uint32_t>(row));
     }
     for (std::size_t ref = 0; ref < reference.size(); ++ref) {
         const MatchRow& wanted = reference[ref];
         if (wanted.isNull || wanted.name.empty() || result.listRowOf[ref] != RowMatching::kNone) {
             continue;
         }
-        const auto found = byName.find({wanted.name});
-        if (found == byName.end()) continue;
-        Candidates& candidates = found->second;
-        if (candidates.next == candidates.rows.size()) continue;
-        pair(result, ref, candidates.rows[candidates.next++], MatchedBy::Name);
+        const std::uint32_t row = byName.firstFree({wanted.name}, result);
+        if (row != RowMatching::kNone) pair(result, ref, row, MatchedBy::Name);
     }
 }
 

@@ -24,9 +24,9 @@ struct RowMatching {
 // identity and a frequency within kFrequencyTolerance; of several, one on a satellite of the same
 // name comes first, then the nearest frequency, then the first in the list. Then the rows still
 // unpaired by name, the reference rows in their order taking the first list row of that name.
-// Null channels are never paired. Rows are looked up by hash (the frequencies in buckets, so that
-// the tolerance is a look at the neighbouring buckets): a list of tens of thousands of rows takes
-// milliseconds.
+// Null channels are never paired. Rows are looked up by hash, each frequency a key of its own, so
+// that the tolerance is a look at five keys: a list of tens of thousands of rows takes
+// milliseconds, however many of its rows share an identity.
 RowMatching matchRows(std::span<const MatchRow> reference, std::span<const MatchRow> list);
 
 }  // namespace sky
