@@ -34,7 +34,7 @@ TEST_F(CliTest, UsageAndHelp) {
     const CliRun help = cli("--help");
     EXPECT_EQ(help.status, 0);
     for (const char* command : {"check", "compile", "convert", "format", "duplicates", "import-tp",
-                                "download", "upload"}) {
+                                "apply-order", "diff", "download", "upload"}) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
     EXPECT_EQ(cli("").status, 2);
@@ -182,6 +182,51 @@ TEST_F(CliTest, ImportTpAddsTheNewRowsOfATableAndReportsTheRest) {
     EXPECT_NE(imported.find("9      1      12500    27500    V   \"Astra\""), std::string::npos)
         << imported;
     EXPECT_EQ(cli("check " + list).status, 0);
+}
+
+TEST_F(CliTest, ApplyOrderWritesTheListInTheReferencesOrderOrNothingOnABadLine) {
+    const std::string list = copyExample();
+    const std::string text = test::readFile(list);
+    const std::string reference = dir.file("order.csv");
+    test::writeFile(reference, "Number;Name\n1;zdf\n2;Das Erste\nthree;RTL\n");
+    const CliRun malformed = cli("apply-order " + list + " " + reference);
+    EXPECT_EQ(malformed.status, 1);
+    EXPECT_NE(malformed.err.find(reference + ", line 4"), std::string::npos) << malformed.err;
+    EXPECT_EQ(test::readFile(list), text);
+    EXPECT_EQ(cli("apply-order " + list + " " + reference + " --unmatched sometimes").status, 2);
+
+    test::writeFile(reference, "Number;Name\n1;zdf\n2;Das Erste\n");
+    const CliRun applied = cli("apply-order " + list + " " + reference + " --unmatched remove");
+    EXPECT_EQ(applied.status, 0) << applied.err;
+    EXPECT_NE(applied.out.find("Digital Channel: 0 matched by identity, 2 by name"),
+              std::string::npos)
+        << applied.out;
+    EXPECT_EQ(test::readFile(dir.file("list.bak")), text);
+    EXPECT_EQ(cli("check " + list).status, 0);
+    const std::string ordered = test::readFile(list);
+    EXPECT_LT(ordered.find("\"ZDF\""), ordered.find("\"Das Erste\""));
+    EXPECT_EQ(ordered.find("\"RTL\"", ordered.find("[DIGITAL CHANNEL]")),
+              ordered.find("\"RTL\"", ordered.find("[ANALOG TP]")));  // only the analog one
+}
+
+TEST_F(CliTest, DiffPrintsOneLinePerDifferenceAndTellsByItsStatus) {
+    const std::string a = copyExample();
+    const std::string b = dir.file("b.txt");
+    std::string text = test::readFile(a);
+    text.replace(text.find("\"ZDF\""), 5, "\"ZDF HD\"");
+    test::writeFile(b, text);
+
+    const CliRun same = cli("diff " + a + " " + a);
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(same.out, "# The lists are equal.\n");
+    const CliRun differ = cli("diff " + a + " " + b);
+    EXPECT_EQ(differ.status, 1) << differ.err;
+    EXPECT_EQ(differ.out,
+              "changed\tDigital Channel\t4\t4\tZDF HD\tName\n"
+              "# Digital Channel: 0 only in A, 0 only in B, 1 changed, 0 moved\n"
+              "# 1 channel differs.\n");
+    EXPECT_EQ(cli("diff " + a).status, 2);
+    EXPECT_EQ(cli("diff " + a + " " + dir.file("missing.txt")).status, 2);
 }
 
 }  // namespace

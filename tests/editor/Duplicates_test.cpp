@@ -23,15 +23,6 @@ namespace {
 using Match = DuplicateMatch;
 using Section = DuplicateSection;
 
-// A list the compiler's check accepts: 32 satellite names and satellites 0 to 3.
-TestList validList() {
-    TestList list;
-    for (int i = 1; i <= 32; ++i)
-        list.satNames.push_back({std::to_string(i), "S" + std::to_string(i)});
-    for (int i = 0; i < 4; ++i) list.satellites.push_back(satellite(std::to_string(i), "SAT"));
-    return list;
-}
-
 Record withCell(Record record, std::size_t field, const std::string& text) {
     record[field] = text;
     return record;
@@ -39,11 +30,6 @@ Record withCell(Record record, std::size_t field, const std::string& text) {
 
 Record nullDigital(const std::string& tp, const std::string& sat) {
     return withCell(digital("99", tp, sat, "--"), kChBlank, "Y");
-}
-
-std::string checkFailure(const TokenArray& tokens) {
-    std::string failure;
-    return checkText(channelListText(tokens), 32, failure) ? "" : "check failed: " + failure;
 }
 
 // Each group's rows, as their positions in the section.

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "compiler/Compile.h"
 #include "db/TextFormat.h"
+#include "db/TextWriter.h"
 #include "db/TokenArray.h"
 
 namespace sky::test {
@@ -80,6 +82,21 @@ inline TestList sampleList(int digitalCount = 6, int pidCount = 3, int analogCou
         list.analogs.push_back(analog(n, "1", "A" + n, i % 2 ? "TV" : "RADIO"));
     }
     return list;
+}
+
+// A list the compiler's check accepts: 32 satellite names and satellites 0 to 3.
+inline TestList validList() {
+    TestList list;
+    for (int i = 1; i <= 32; ++i)
+        list.satNames.push_back({std::to_string(i), "S" + std::to_string(i)});
+    for (int i = 0; i < 4; ++i) list.satellites.push_back(satellite(std::to_string(i), "SAT"));
+    return list;
+}
+
+// Empty when the compiler's check accepts the list; else its message.
+inline std::string checkFailure(const TokenArray& tokens) {
+    std::string failure;
+    return checkText(channelListText(tokens), 32, failure) ? "" : "check failed: " + failure;
 }
 
 }  // namespace sky::test

@@ -45,7 +45,8 @@ int usageError(const std::string& reason) {
 
 std::optional<Arguments> listArguments(const std::vector<std::string>& args,
                                        const std::set<std::string>& options,
-                                       const std::set<std::string>& switches) {
+                                       const std::set<std::string>& switches, std::size_t files,
+                                       const char* expected) {
     std::set<std::string> allSwitches = switches;
     allSwitches.insert("--sat40");
     Arguments parsed;
@@ -53,8 +54,8 @@ std::optional<Arguments> listArguments(const std::vector<std::string>& args,
         usageError(parsed.error());
         return std::nullopt;
     }
-    if (parsed.positional().size() != 1) {
-        usageError("expected one channel-list file");
+    if (parsed.positional().size() != files) {
+        usageError(expected);
         return std::nullopt;
     }
     return parsed;

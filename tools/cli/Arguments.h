@@ -34,10 +34,13 @@ private:
 int usageError(const std::string& reason);
 
 // Parses "COMMAND LIST.txt [--sat40]" plus the command's own switches and options; nothing after
-// wrong usage, which has been reported.
+// wrong usage, which has been reported. A command on two files (LIST.txt and another) gives
+// `files` 2 and says what it expects in `expected`.
 std::optional<Arguments> listArguments(const std::vector<std::string>& args,
                                        const std::set<std::string>& options = {},
-                                       const std::set<std::string>& switches = {});
+                                       const std::set<std::string>& switches = {},
+                                       std::size_t files = 1,
+                                       const char* expected = "expected one channel-list file");
 
 // The run-time settings a list command's arguments ask for (--sat40).
 RuntimeSettings listSettings(const Arguments& args);

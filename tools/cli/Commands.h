@@ -18,6 +18,8 @@ int runConvert(const std::vector<std::string>& args);
 int runFormat(const std::vector<std::string>& args);
 int runDuplicates(const std::vector<std::string>& args);
 int runImportTp(const std::vector<std::string>& args);
+int runApplyOrder(const std::vector<std::string>& args);
+int runDiff(const std::vector<std::string>& args);
 int runDownload(const std::vector<std::string>& args);
 int runUpload(const std::vector<std::string>& args);
 

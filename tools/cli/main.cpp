@@ -1,6 +1,6 @@
 // skylister-cli: checks, compiles, converts and reformats channel lists, finds and removes their
-// duplicates, imports transponders from scan tables, and talks to the receiver, from the command
-// line.
+// duplicates, puts them in another list's order, compares two lists, imports transponders from
+// scan tables, and talks to the receiver, from the command line.
 
 #include <cstdio>
 #include <cstring>
@@ -36,6 +36,19 @@ const char* usageText() {
            "                                   list lacks; prints those added, those already in\n"
            "                                   and those not taken (the previous file kept as\n"
            "                                   LIST.bak)\n"
+           "  apply-order LIST.txt REFERENCE [--unmatched keep|remove] [--analog] [--sat40]\n"
+           "                                   put the channels in the order of REFERENCE "
+           "(another\n"
+           "                                   list, or number;name lines, which order the "
+           "digital\n"
+           "                                   channels, with --analog the analog ones); "
+           "unmatched\n"
+           "                                   channels are kept after the matched ones or "
+           "removed\n"
+           "                                   (the previous file kept as LIST.bak)\n"
+           "  diff A.txt B.txt [--sat40]       print what differs between two lists, one line\n"
+           "                                   each; exit 0 when equal, 1 when they differ, 2\n"
+           "                                   when a list cannot be read\n"
            "  download IMAGE.bin (--device PATH | --port N)\n"
            "                                   send a download file to the receiver\n"
            "  upload OUT.txt (--device PATH | --port N)\n"
@@ -53,9 +66,16 @@ int main(int argc, char** argv) {
     using namespace sky::cli;
     using Command = int (*)(const std::vector<std::string>&);
     const std::map<std::string, Command> commands{
-        {"check", runCheck},       {"compile", runCompile},       {"convert", runConvert},
-        {"format", runFormat},     {"duplicates", runDuplicates}, {"import-tp", runImportTp},
-        {"download", runDownload}, {"upload", runUpload},
+        {"check", runCheck},
+        {"compile", runCompile},
+        {"convert", runConvert},
+        {"format", runFormat},
+        {"duplicates", runDuplicates},
+        {"import-tp", runImportTp},
+        {"apply-order", runApplyOrder},
+        {"diff", runDiff},
+        {"download", runDownload},
+        {"upload", runUpload},
     };
     if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(usageText(), stdout);

@@ -10,23 +10,6 @@ namespace sky {
 
 namespace {
 
-// Upper-case ASCII letter, as trimmedUpper() compares names.
-char upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return upper(x) == upper(y); });
-}
-
-// FNV-1a over the name's upper-case letters.
-std::uint64_t nameHash(std::string_view name) {
-    std::uint64_t h = 14695981039346656037ull;
-    for (const char c : name) h = (h ^ static_cast<unsigned char>(upper(c))) * 1099511628211ull;
-    return h;
-}
-
 std::uint64_t keyHash(const ExactKey& key) {
     std::uint64_t h = 0x9E3779B97F4A7C15ull;
     for (const std::int64_t value : key.values) {
@@ -64,6 +47,13 @@ std::optional<std::array<std::int64_t, 4>> tuning(const std::string* tp) {
     if (!satellite || !frequency || !symbolRate) return std::nullopt;
     return std::array<std::int64_t, 4>{*satellite, *frequency, *symbolRate,
                                        firstChar(tp[kTpPolarisation])};
+}
+
+// The kind of channel record a channel section holds.
+RecordKind recordKind(DuplicateSection section) {
+    return section == DuplicateSection::Digital ? RecordKind::Digital
+           : section == DuplicateSection::Pid   ? RecordKind::Pid
+                                                : RecordKind::Analog;
 }
 
 }  // namespace
@@ -132,27 +122,6 @@ std::size_t channelTpField(DuplicateSection section) {
     return section == DuplicateSection::Pid ? std::size_t{kPidTpIndex} : std::size_t{kChTpIndex};
 }
 
-TransponderIndex::TransponderIndex(const TokenArray& tokens, const SectionMap& sections) {
-    const SectionSpan& span = sections[kDigitalTpSection];
-    const std::size_t count = span.records(kTransponderFields);
-    byIndex_.reserve(count);
-    for (std::size_t row = 0; row < count; ++row) {
-        const std::optional<std::int32_t> index =
-            decimalField(tokens[span.begin + row * kTransponderFields + kTpIndex]);
-        if (index) byIndex_.emplace_back(*index, static_cast<std::uint32_t>(row));
-    }
-    std::sort(byIndex_.begin(), byIndex_.end());
-}
-
-std::optional<std::size_t> TransponderIndex::rowOf(std::string_view tpIndexCell) const {
-    const std::optional<std::int32_t> index = decimalField(tpIndexCell);
-    if (!index) return std::nullopt;
-    const auto found =
-        std::lower_bound(byIndex_.begin(), byIndex_.end(), std::make_pair(*index, 0u));
-    if (found == byIndex_.end() || found->first != *index) return std::nullopt;
-    return found->second;
-}
-
 DuplicateKeys::DuplicateKeys(const TokenArray& tokens, const SectionMap& sections,
                              DuplicateSection section)
     : tokens_(tokens),
@@ -174,20 +143,6 @@ const std::string* DuplicateKeys::transponderOf(std::size_t row) const {
     const std::string* ch = record(row);
     const std::optional<std::size_t> tp = transponders_->rowOf(ch[channelTpField(section_)]);
     return tp ? &tokens_[tpBegin_ + *tp * kTransponderFields] : nullptr;
-}
-
-bool DuplicateKeys::isNull(const std::string* record) const {
-    switch (section_) {
-        case DuplicateSection::Digital:
-            return firstChar(record[kChBlank]) == 'Y';
-        case DuplicateSection::Pid:
-            return firstChar(record[kPidBlank]) == 'Y';
-        case DuplicateSection::Analog:
-            return firstChar(record[kAnBlank]) == 'Y';
-        case DuplicateSection::Transponder:
-            break;
-    }
-    return false;
 }
 
 std::optional<ExactKey> DuplicateKeys::channelKey(const std::string* ch) const {
@@ -227,7 +182,9 @@ std::optional<ExactKey> DuplicateKeys::channelKey(const std::string* ch) const {
 
 std::optional<ExactKey> DuplicateKeys::exactKey(std::size_t row) const {
     const std::string* r = record(row);
-    if (isNull(r)) return std::nullopt;
+    if (section_ != DuplicateSection::Transponder && isNullChannel(recordKind(section_), r)) {
+        return std::nullopt;
+    }
     switch (section_) {
         case DuplicateSection::Digital:
         case DuplicateSection::Pid:
@@ -248,7 +205,8 @@ std::optional<ExactKey> DuplicateKeys::exactKey(std::size_t row) const {
 
 std::optional<std::string_view> DuplicateKeys::nameKey(std::size_t row) const {
     const std::string* r = record(row);
-    if (section_ == DuplicateSection::Transponder || isNull(r)) return std::nullopt;
+    if (section_ == DuplicateSection::Transponder || isNullChannel(recordKind(section_), r))
+        return std::nullopt;
     const std::string_view name = trimmed(r[nameField(section_)]);
     if (name.empty()) return std::nullopt;
     return name;
@@ -268,9 +226,9 @@ std::vector<std::uint32_t> DuplicateKeys::firstAlike(DuplicateMatch match) const
             rows_,
             [&](std::size_t row) -> std::optional<std::uint64_t> {
                 if (!named[row]) return std::nullopt;
-                return nameHash(names[row]);
+                return foldedNameHash(names[row]);
             },
-            [&](std::size_t a, std::size_t b) { return sameName(names[a], names[b]); });
+            [&](std::size_t a, std::size_t b) { return sameFoldedName(names[a], names[b]); });
     }
     std::vector<std::optional<ExactKey>> keys(rows_);
     for (std::size_t row = 0; row < rows_; ++row) keys[row] = exactKey(row);
@@ -287,7 +245,7 @@ bool DuplicateKeys::alike(std::size_t a, std::size_t b, DuplicateMatch match) co
     if (match == DuplicateMatch::Name) {
         const auto nameA = nameKey(a);
         const auto nameB = nameKey(b);
-        return nameA && nameB && sameName(*nameA, *nameB);
+        return nameA && nameB && sameFoldedName(*nameA, *nameB);
     }
     const auto keyA = exactKey(a);
     const auto keyB = exactKey(b);

@@ -6,11 +6,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "db/TextFormat.h"
 #include "db/TokenArray.h"
+#include "editor/model/RowValues.h"
 #include "editor/model/SectionMap.h"
 
 namespace sky {
@@ -62,20 +62,6 @@ struct ExactKey {
     bool operator==(const ExactKey&) const = default;
 };
 
-// The transponders by the value of their Index, as the compiler joins channels to them; of two
-// transponders with one Index the first counts.
-class TransponderIndex {
-public:
-    TransponderIndex(const TokenArray& tokens, const SectionMap& sections);
-
-    // The row (the position in the transponder section) of the transponder a channel's TP Index
-    // cell names; nothing when it names none.
-    std::optional<std::size_t> rowOf(std::string_view tpIndexCell) const;
-
-private:
-    std::vector<std::pair<std::int32_t, std::uint32_t>> byIndex_;  // (Index value, row), sorted
-};
-
 // The keys of one section's rows, read from the token array as it is.
 class DuplicateKeys {
 public:
@@ -104,7 +90,6 @@ public:
     bool alike(std::size_t a, std::size_t b, DuplicateMatch match) const;
 
 private:
-    bool isNull(const std::string* record) const;
     std::optional<ExactKey> channelKey(const std::string* record) const;
 
     const TokenArray& tokens_;

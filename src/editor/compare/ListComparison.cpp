@@ -1,0 +1,306 @@
+#include "editor/compare/ListComparison.h"
+
+#include <map>
+#include <optional>
+
+#include "db/RecordLayout.h"
+#include "db/RowFields.h"
+#include "editor/match/RowMatching.h"
+#include "editor/model/FieldText.h"
+#include "editor/model/RowValues.h"
+#include "editor/view/ViewColumns.h"
+
+namespace sky {
+
+namespace {
+
+// The first value of a satellite's identity, apart from those of channels and transponders
+// (MatchRows.cpp), though the rows of two sections are never matched with each other.
+constexpr std::int64_t kSatelliteIdentity = 5;
+
+std::size_t sectionNumber(CompareSection section) {
+    return static_cast<std::size_t>(section);
+}
+
+SectionState stateOf(CompareSection section) {
+    switch (section) {
+        case CompareSection::Digital:
+            return kChannelSection;
+        case CompareSection::Pid:
+            return kChannelPidSection;
+        case CompareSection::Analog:
+            return kAnalogTpSection;
+        case CompareSection::Transponder:
+            return kDigitalTpSection;
+        case CompareSection::Satellite:
+            break;
+    }
+    return kSatelliteSection;
+}
+
+ViewKind listViewOf(CompareSection section) {
+    switch (section) {
+        case CompareSection::Digital:
+            return ViewKind::DigitalChannelList;
+        case CompareSection::Pid:
+            return ViewKind::DigitalPidChannelList;
+        case CompareSection::Analog:
+            return ViewKind::AnalogChannelList;
+        case CompareSection::Transponder:
+            return ViewKind::DigitalTpList;
+        case CompareSection::Satellite:
+            break;
+    }
+    return ViewKind::SatelliteList;
+}
+
+std::optional<RecordKind> channelKind(CompareSection section) {
+    switch (section) {
+        case CompareSection::Digital:
+            return RecordKind::Digital;
+        case CompareSection::Pid:
+            return RecordKind::Pid;
+        case CompareSection::Analog:
+            return RecordKind::Analog;
+        case CompareSection::Transponder:
+        case CompareSection::Satellite:
+            break;
+    }
+    return std::nullopt;
+}
+
+// Cells are alike when their texts are, or when both are numbers of one value.
+bool sameCell(std::string_view a, std::string_view b) {
+    if (a == b) return true;
+    const std::optional<std::int32_t> numberA = decimalField(a);
+    const std::optional<std::int32_t> numberB = decimalField(b);
+    return numberA && numberB && *numberA == *numberB;
+}
+
+// One section of one list.
+class SectionRows {
+public:
+    SectionRows(const TokenArray& tokens, CompareSection section)
+        : tokens_(tokens),
+          sections_(locateSections(tokens)),
+          section_(section),
+          width_(static_cast<std::size_t>(sectionInfo(stateOf(section)).rowLength)),
+          begin_(sections_[stateOf(section)].begin),
+          count_(sections_[stateOf(section)].records(static_cast<int>(width_))) {
+        if (section == CompareSection::Digital || section == CompareSection::Pid) {
+            transponders_.emplace(tokens, sections_);
+        }
+    }
+
+    std::size_t count() const { return count_; }
+    const std::string* row(std::size_t r) const { return &tokens_[begin_ + r * width_]; }
+
+    // The transponder a digital or PID channel names, or null.
+    const std::string* transponderOf(std::size_t r) const {
+        if (!transponders_) return nullptr;
+        const std::size_t tpField =
+            section_ == CompareSection::Pid ? std::size_t{kPidTpIndex} : std::size_t{kChTpIndex};
+        const std::optional<std::size_t> tp = transponders_->rowOf(row(r)[tpField]);
+        return tp ? &tokens_[sections_[kDigitalTpSection].begin + *tp * kTransponderFields]
+                  : nullptr;
+    }
+
+    std::string name(std::size_t r) const {
+        if (const std::optional<RecordKind> kind = channelKind(section_)) {
+            return row(r)[channelNameField(*kind)];
+        }
+        return row(r)[section_ == CompareSection::Satellite ? std::size_t{kSatName}
+                                                            : std::size_t{kTpComment}];
+    }
+
+    std::vector<MatchRow> matchRows() const {
+        if (const std::optional<RecordKind> kind = channelKind(section_)) {
+            return sectionMatchRows(tokens_, *kind);
+        }
+        if (section_ == CompareSection::Transponder) return transponderMatchRows(tokens_);
+        // Channels and transponders name a satellite by its Index: that is its identity.
+        std::vector<MatchRow> rows(count_);
+        for (std::size_t r = 0; r < count_; ++r) {
+            if (const std::optional<std::int32_t> index = decimalField(row(r)[kSatIndex])) {
+                rows[r].hasIdentity = true;
+                rows[r].identity = {kSatelliteIdentity, *index};
+            }
+            rows[r].name = utf8Name(trimmed(row(r)[kSatName]));
+        }
+        return rows;
+    }
+
+private:
+    const TokenArray& tokens_;
+    SectionMap sections_;
+    CompareSection section_;
+    std::size_t width_;
+    std::size_t begin_;
+    std::size_t count_;
+    std::optional<TransponderIndex> transponders_;
+};
+
+// Null channels, places in the list rather than channels, are paired by their Index (every
+// row's first cell).
+void pairNullsByIndex(const SectionRows& a, const std::vector<MatchRow>& rowsA,
+                      const SectionRows& b, const std::vector<MatchRow>& rowsB,
+                      RowMatching& matching) {
+    std::multimap<std::int32_t, std::uint32_t> unpairedB;
+    for (std::size_t r = 0; r < b.count(); ++r) {
+        if (!rowsB[r].isNull) continue;
+        const std::optional<std::int32_t> index = decimalField(b.row(r)[0]);
+        if (index && matching.referenceRowOf[r] == RowMatching::kNone) {
+            unpairedB.emplace(*index, static_cast<std::uint32_t>(r));
+        }
+    }
+    for (std::size_t r = 0; r < a.count(); ++r) {
+        if (matching.listRowOf[r] != RowMatching::kNone || !rowsA[r].isNull) {
+            continue;
+        }
+        const std::optional<std::int32_t> index = decimalField(a.row(r)[0]);
+        const auto found = index ? unpairedB.find(*index) : unpairedB.end();
+        if (found == unpairedB.end()) continue;
+        matching.listRowOf[r] = found->second;
+        matching.referenceRowOf[found->second] = static_cast<std::uint32_t>(r);
+        unpairedB.erase(found);
+    }
+}
+
+// The columns in which a pair of rows differs.
+std::vector<std::string> differingCells(CompareSection section, const SectionRows& a,
+                                        std::size_t rowA, const SectionRows& b, std::size_t rowB) {
+    std::vector<std::string> cells;
+    const std::vector<Column> columns = viewColumns(listViewOf(section), true, DetailWidths::On);
+    const std::string* cellsA = a.row(rowA);
+    const std::string* cellsB = b.row(rowB);
+    const bool channel = section == CompareSection::Digital || section == CompareSection::Pid;
+    // The Index is the row's number (Moved); a channel's TP Index is compared through the
+    // transponder it names.
+    for (std::size_t field = 1; field < columns.size(); ++field) {
+        if (channel && field == kChTpIndex) continue;  // the same cell in both channel sections
+        if (!sameCell(cellsA[field], cellsB[field])) cells.emplace_back(columns[field].header);
+    }
+    if (channel) {
+        const std::string* tpA = a.transponderOf(rowA);
+        const std::string* tpB = b.transponderOf(rowB);
+        const std::vector<Column> tpColumns =
+            viewColumns(ViewKind::DigitalTpList, true, DetailWidths::On);
+        for (const std::size_t field : {std::size_t{kTpFrequency}, std::size_t{kTpSymbolRate},
+                                        std::size_t{kTpPolarisation}}) {
+            const bool same = tpA && tpB ? sameCell(tpA[field], tpB[field]) : tpA == tpB;
+            if (!same) cells.emplace_back(tpColumns[field].header);
+        }
+    }
+    return cells;
+}
+
+SectionComparison compareSection(CompareSection section, const TokenArray& listA,
+                                 const TokenArray& listB) {
+    SectionComparison result{section, {}, {}, 0};
+    const SectionRows a(listA, section);
+    const SectionRows b(listB, section);
+    const std::vector<MatchRow> rowsA = a.matchRows();
+    const std::vector<MatchRow> rowsB = b.matchRows();
+    RowMatching matching = matchRows(rowsA, rowsB);
+    pairNullsByIndex(a, rowsA, b, rowsB, matching);
+
+    const auto add = [&](RowDifference difference) {
+        ++result.counts[static_cast<std::size_t>(difference.kind)];
+        result.differences.push_back(std::move(difference));
+    };
+    for (std::size_t r = 0; r < a.count(); ++r) {
+        if (matching.listRowOf[r] != RowMatching::kNone) continue;
+        add({DifferenceKind::OnlyInA, r, 0, a.row(r)[0], {}, a.name(r), {}});
+        ++result.rowsDiffering;
+    }
+    for (std::size_t r = 0; r < b.count(); ++r) {
+        if (matching.referenceRowOf[r] != RowMatching::kNone) continue;
+        add({DifferenceKind::OnlyInB, 0, r, {}, b.row(r)[0], b.name(r), {}});
+        ++result.rowsDiffering;
+    }
+    for (std::size_t r = 0; r < a.count(); ++r) {
+        const std::uint32_t other = matching.listRowOf[r];
+        if (other == RowMatching::kNone) continue;
+        RowDifference pair{DifferenceKind::Changed,
+                           r,
+                           other,
+                           a.row(r)[0],
+                           b.row(other)[0],
+                           b.name(other),
+                           differingCells(section, a, r, b, other)};
+        const bool moved = !sameCell(pair.numberA, pair.numberB);
+        if (!pair.cells.empty() || moved) ++result.rowsDiffering;
+        if (moved) {
+            RowDifference move = pair;
+            move.kind = DifferenceKind::Moved;
+            move.cells.clear();
+            if (!pair.cells.empty()) add(std::move(pair));
+            add(std::move(move));
+        } else if (!pair.cells.empty()) {
+            add(std::move(pair));
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+bool ListComparison::equal() const {
+    for (const SectionComparison& section : sections) {
+        if (!section.differences.empty()) return false;
+    }
+    return true;
+}
+
+std::size_t ListComparison::channelsDiffering() const {
+    return section(CompareSection::Digital).rowsDiffering +
+           section(CompareSection::Pid).rowsDiffering +
+           section(CompareSection::Analog).rowsDiffering;
+}
+
+ListComparison compareLists(const TokenArray& a, const TokenArray& b) {
+    ListComparison comparison;
+    for (const CompareSection section : kCompareSections) {
+        comparison.sections[sectionNumber(section)] = compareSection(section, a, b);
+    }
+    return comparison;
+}
+
+std::string differenceSummary(const ListComparison& comparison) {
+    const std::size_t count = comparison.channelsDiffering();
+    if (count == 0) return "No channel differs.";
+    if (count == 1) return "1 channel differs.";
+    return std::to_string(count) + " channels differ.";
+}
+
+const char* compareSectionTitle(CompareSection section) {
+    switch (section) {
+        case CompareSection::Digital:
+            return "Digital Channel";
+        case CompareSection::Pid:
+            return "PID Channel";
+        case CompareSection::Analog:
+            return "Analog Channel";
+        case CompareSection::Transponder:
+            return "Digital TP";
+        case CompareSection::Satellite:
+            break;
+    }
+    return "Satellite";
+}
+
+const char* differenceKindName(DifferenceKind kind) {
+    switch (kind) {
+        case DifferenceKind::OnlyInA:
+            return "only in A";
+        case DifferenceKind::OnlyInB:
+            return "only in B";
+        case DifferenceKind::Changed:
+            return "changed";
+        case DifferenceKind::Moved:
+            break;
+    }
+    return "moved";
+}
+
+}  // namespace sky

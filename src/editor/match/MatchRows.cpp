@@ -1,0 +1,207 @@
+#include "editor/match/MatchRows.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "db/RecordLayout.h"
+#include "db/RowFields.h"
+#include "editor/model/FieldText.h"
+#include "editor/model/RowValues.h"
+
+namespace sky {
+
+namespace {
+
+// The kinds of row, as the first value of an identity: rows of two kinds never match.
+enum IdentityKind : std::int64_t {
+    kDigitalIdentity = 1,
+    kPidIdentity,
+    kAnalogIdentity,
+    kTpIdentity
+};
+
+// The satellites' names by the value of their Index, as hashes MatchRow::satellite holds.
+class SatelliteNames {
+public:
+    SatelliteNames(const TokenArray& tokens, const SectionMap& sections) {
+        const SectionSpan& span = sections[kSatelliteSection];
+        for (std::size_t cell = span.begin; cell + kSatelliteFields <= span.end;
+             cell += kSatelliteFields) {
+            const std::optional<std::int32_t> index = decimalField(tokens[cell + kSatIndex]);
+            const std::string_view name = trimmed(tokens[cell + kSatName]);
+            if (index && !name.empty()) byIndex_.emplace_back(*index, nameKey(name));
+        }
+        // Of two satellites with one Index the first counts.
+        std::stable_sort(byIndex_.begin(), byIndex_.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    }
+
+    std::uint64_t of(std::string_view indexCell) const {
+        const std::optional<std::int32_t> index = decimalField(indexCell);
+        if (!index) return 0;
+        const auto found = std::lower_bound(
+            byIndex_.begin(), byIndex_.end(), *index,
+            [](const auto& entry, std::int32_t value) { return entry.first < value; });
+        return found != byIndex_.end() && found->first == *index ? found->second : 0;
+    }
+
+private:
+    static std::uint64_t nameKey(std::string_view name) {
+        const std::uint64_t h = foldedNameHash(name);
+        return h == 0 ? 1 : h;
+    }
+
+    std::vector<std::pair<std::int32_t, std::uint64_t>> byIndex_;
+};
+
+// Reads the rows of the channel sections of one list.
+class ChannelReader {
+public:
+    explicit ChannelReader(const TokenArray& tokens)
+        : tokens_(tokens),
+          sections_(locateSections(tokens)),
+          transponders_(tokens, sections_),
+          satellites_(tokens, sections_) {}
+
+    void append(RecordKind kind, std::vector<MatchRow>& rows) const {
+        const SectionSpan& span = sections_[sectionOf(kind)];
+        const std::size_t width = static_cast<std::size_t>(recordWidth(kind));
+        for (std::size_t cell = span.begin; cell + width <= span.end; cell += width) {
+            rows.push_back(read(kind, &tokens_[cell]));
+        }
+    }
+
+    std::vector<MatchRow> transponders() const {
+        std::vector<MatchRow> rows;
+        const SectionSpan& span = sections_[kDigitalTpSection];
+        for (std::size_t cell = span.begin; cell + kTransponderFields <= span.end;
+             cell += kTransponderFields) {
+            const std::string* tp = &tokens_[cell];
+            MatchRow row;
+            const std::optional<std::int32_t> frequency = decimalField(tp[kTpFrequency]);
+            const std::optional<std::int32_t> symbolRate = decimalField(tp[kTpSymbolRate]);
+            const std::optional<std::int32_t> satIndex = decimalField(tp[kTpSatIndex]);
+            const std::uint64_t satellite = satellites_.of(tp[kTpSatIndex]);
+            if (frequency && symbolRate && satIndex) {
+                row.hasIdentity = true;
+                row.frequency = *frequency;
+                // A satellite without a name is told by its Index.
+                row.identity = {kTpIdentity, firstChar(tp[kTpPolarisation]), *symbolRate,
+                                static_cast<std::int64_t>(satellite), satellite ? 0 : *satIndex};
+            }
+            row.satellite = satellite;
+            rows.push_back(std::move(row));
+        }
+        return rows;
+    }
+
+private:
+    MatchRow read(RecordKind kind, const std::string* record) const {
+        MatchRow row;
+        row.kind = kind;
+        row.isNull = isNullChannel(kind, record);
+        row.name = utf8Name(record[channelNameField(kind)]);
+        row.satellite = satellites_.of(record[channelSatelliteField(kind)]);
+        if (!row.isNull) readIdentity(kind, record, row);
+        return row;
+    }
+
+    void readIdentity(RecordKind kind, const std::string* record, MatchRow& row) const {
+        if (kind == RecordKind::Analog) {
+            const std::optional<std::int32_t> frequency = decimalField(record[kAnFrequency]);
+            if (!frequency) return;
+            row.hasIdentity = true;
+            row.frequency = *frequency;
+            row.identity = {kAnalogIdentity, firstChar(record[kAnPolarisation])};
+            return;
+        }
+        const bool digital = kind == RecordKind::Digital;
+        const std::optional<std::size_t> tpRow = transponders_.rowOf(
+            record[digital ? std::size_t{kChTpIndex} : std::size_t{kPidTpIndex}]);
+        if (!tpRow) return;
+        const std::string* tp =
+            &tokens_[sections_[kDigitalTpSection].begin + *tpRow * kTransponderFields];
+        const std::optional<std::int32_t> frequency = decimalField(tp[kTpFrequency]);
+        if (!frequency) return;
+        const std::int64_t polarization = firstChar(tp[kTpPolarisation]);
+        if (digital) {
+            const std::optional<std::uint32_t> serviceId = hexField(record[kChServiceId]);
+            if (!serviceId) return;
+            row.identity = {kDigitalIdentity, polarization, *serviceId};
+        } else {
+            const std::optional<std::int32_t> video = decimalField(record[kPidVideo]);
+            const std::optional<std::int32_t> audio = decimalField(record[kPidAudio]);
+            const std::optional<std::int32_t> pcr = decimalField(record[kPidPcr]);
+            if (!video || !audio || !pcr) return;
+            row.identity = {kPidIdentity, polarization, *video, *audio, *pcr};
+        }
+        row.hasIdentity = true;
+        row.frequency = *frequency;
+    }
+
+    const TokenArray& tokens_;
+    SectionMap sections_;
+    TransponderIndex transponders_;
+    SatelliteNames satellites_;
+};
+
+bool validUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c < 0x80           ? 1
+                                   : (c >> 5) == 0x6  ? 2
+                                   : (c >> 4) == 0xE  ? 3
+                                   : (c >> 3) == 0x1E ? 4
+                                                      : 0;
+        if (length == 0 || (length == 2 && c < 0xC2) || i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<MatchRow> channelMatchRows(const TokenArray& tokens, bool digitalView) {
+    const ChannelReader reader(tokens);
+    std::vector<MatchRow> rows;
+    if (digitalView) {
+        reader.append(RecordKind::Digital, rows);
+        reader.append(RecordKind::Pid, rows);
+    } else {
+        reader.append(RecordKind::Analog, rows);
+    }
+    return rows;
+}
+
+std::vector<MatchRow> sectionMatchRows(const TokenArray& tokens, RecordKind kind) {
+    std::vector<MatchRow> rows;
+    ChannelReader(tokens).append(kind, rows);
+    return rows;
+}
+
+std::vector<MatchRow> transponderMatchRows(const TokenArray& tokens) {
+    return ChannelReader(tokens).transponders();
+}
+
+std::string utf8Name(std::string_view name) {
+    if (validUtf8(name)) return std::string(name);
+    std::string converted;
+    converted.reserve(name.size() * 2);
+    for (const char c : name) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            converted += c;
+        } else {
+            converted += static_cast<char>(0xC0 | (byte >> 6));
+            converted += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return converted;
+}
+
+}  // namespace sky
