@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
 
 // Best and median of a few runs of a step: the machine may be busy with other work. `prepare`
@@ -25,4 +27,9 @@ inline Timing timeRuns(int runs, const std::function<void()>& prepare,
     }
     std::sort(ms.begin(), ms.end());
     return {ms.front(), ms[ms.size() / 2]};
+}
+
+// One line of a benchmark's report: what was timed, padded to `width`, then its figures.
+inline void reportTiming(const std::string& what, Timing t, int width = 52) {
+    std::printf("%-*s best %8.1f ms   median %8.1f ms\n", width, what.c_str(), t.best, t.median);
 }

@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "QuietUi.h"
+#include "BenchDocument.h"
+#include "RunTiming.h"
 #include "editor/document/ListDocument.h"
 #include "editor/duplicates/DuplicateGroups.h"
 #include "editor/duplicates/DuplicateRemoval.h"
@@ -22,28 +23,8 @@ namespace {
 
 using namespace sky;
 
-// Best and median of a few runs of a step: the machine may be busy with other work.
-struct Timing {
-    double best;
-    double median;
-};
-
-Timing timeRuns(int runs, const std::function<void()>& prepare, const std::function<void()>& step) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        ms.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(ms.begin(), ms.end());
-    return {ms.front(), ms[ms.size() / 2]};
-}
-
 void report(const std::string& what, Timing t) {
-    std::printf("%-52s best %8.1f ms   median %8.1f ms\n", what.c_str(), t.best, t.median);
+    reportTiming(what, t, 52);
 }
 
 constexpr int kRuns = 7;
@@ -71,14 +52,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: duplicates_bench LIST.txt\n");
         return 2;
     }
-    RuntimeSettings settings;
-    settings.maxSatellite40 = true;
-    QuietUi ui(sky::Answer::No);
-    ListDocument document(ui, settings);
-    if (!document.open(argv[1])) {
-        std::fprintf(stderr, "loading failed\n");
-        return 1;
-    }
+    BenchDocument bench;
+    if (!bench.open(argv[1])) return 1;
+    ListDocument& document = bench.document;
     const auto nothing = [] {};
     std::size_t count = 0;
     report("count for the status bar (all sections)",

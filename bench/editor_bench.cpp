@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "QuietUi.h"
+#include "RunTiming.h"
 #include "editor/view/SkylistListView.h"
 #include "listdb/ListDB.h"
 
@@ -70,28 +71,8 @@ public:
     bool editSatellite(EditorModel&, std::size_t) override { return false; }
 };
 
-// Best and median of a few runs of a step: the machine may be busy with other work.
-struct Timing {
-    double best;
-    double median;
-};
-
-Timing timeRuns(int runs, const std::function<void()>& prepare, const std::function<void()>& step) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        ms.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(ms.begin(), ms.end());
-    return {ms.front(), ms[ms.size() / 2]};
-}
-
-void report(const char* what, Timing t) {
-    std::printf("%-44s best %8.1f ms   median %8.1f ms\n", what, t.best, t.median);
+void report(const std::string& what, Timing t) {
+    reportTiming(what, t, 44);
 }
 
 constexpr int kRuns = 7;

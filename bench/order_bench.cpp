@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "QuietUi.h"
+#include "BenchDocument.h"
+#include "RunTiming.h"
 #include "db/TextWriter.h"
 #include "editor/compare/ListComparison.h"
 #include "editor/document/ListDocument.h"
@@ -24,28 +25,8 @@ namespace {
 
 using namespace sky;
 
-// Best and median of a few runs of a step: the machine may be busy with other work.
-struct Timing {
-    double best;
-    double median;
-};
-
-Timing timeRuns(int runs, const std::function<void()>& prepare, const std::function<void()>& step) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        ms.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(ms.begin(), ms.end());
-    return {ms.front(), ms[ms.size() / 2]};
-}
-
 void report(const std::string& what, Timing t) {
-    std::printf("%-58s best %8.1f ms   median %8.1f ms\n", what.c_str(), t.best, t.median);
+    reportTiming(what, t, 58);
 }
 
 constexpr int kRuns = 7;
@@ -57,20 +38,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: order_bench LIST.txt\n");
         return 2;
     }
-    RuntimeSettings settings;
-    settings.maxSatellite40 = true;
-    QuietUi ui(sky::Answer::No);
-    ListDocument document(ui, settings);
-    if (!document.open(argv[1])) {
-        std::fprintf(stderr, "loading failed\n");
-        return 1;
-    }
+    BenchDocument bench;
+    if (!bench.open(argv[1])) return 1;
+    ListDocument& document = bench.document;
     TokenArray sorted = document.tokens();
     sortChannels(sorted, SortMode::NameOnly, SortFlags{});
     const std::optional<OrderReference> asList =
-        readOrderReference(channelListText(sorted), "sorted.txt", true, settings, ui);
-    const std::optional<OrderReference> byName =
-        readOrderReference(referenceText(sorted, true), "sorted.csv", true, settings, ui);
+        readOrderReference(channelListText(sorted), "sorted.txt", true, bench.settings, bench.ui);
+    const std::optional<OrderReference> byName = readOrderReference(
+        referenceText(sorted, true), "sorted.csv", true, bench.settings, bench.ui);
     if (!asList || !byName) return 1;
     const std::vector<MatchRow> listRows = channelMatchRows(document.tokens(), true);
     std::printf("%zu digital view rows, %zu analog view rows\n", listRows.size(),

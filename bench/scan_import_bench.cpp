@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string>
 
-#include "QuietUi.h"
+#include "BenchDocument.h"
 #include "RunTiming.h"
 #include "db/scan/ScanTable.h"
 #include "db/scan/ScanTableFiles.h"
@@ -24,7 +24,7 @@ using namespace sky;
 constexpr int kRuns = 7;
 
 void report(const std::string& what, Timing t) {
-    std::printf("%-52s best %8.1f ms   median %8.1f ms\n", what.c_str(), t.best, t.median);
+    reportTiming(what, t, 52);
 }
 
 // The path of the largest table of the package's folder, or "" when there is none.
@@ -54,14 +54,9 @@ int main(int argc, char** argv) {
     }
     const std::string tablePath = argc == 3 ? argv[2] : largestTable();
     if (tablePath.empty()) return 1;
-    RuntimeSettings settings;
-    settings.maxSatellite40 = true;
-    QuietUi ui(sky::Answer::No);
-    ListDocument document(ui, settings);
-    if (!document.open(argv[1])) {
-        std::fprintf(stderr, "loading failed\n");
-        return 1;
-    }
+    BenchDocument bench;
+    if (!bench.open(argv[1])) return 1;
+    ListDocument& document = bench.document;
     const std::string name = std::filesystem::path(tablePath).filename().string();
     const std::string bouquet = importBouquet(parseScanTableName(name).satellite);
     const auto nothing = [] {};
