@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <algorithm>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -82,7 +83,10 @@ FindBar::FindBar(CSkylistListView& view, ChannelTableView& table, QWidget* paren
     setObjectName("FindBar");
     text_->setPlaceholderText("Text to find");
     text_->setClearButtonEnabled(true);
-    text_->setMinimumWidth(200);
+    // At most 220 pixels, so that the controls after it stay put as the choices change with
+    // the view; in a narrow window the field gives way first, the choices keep their texts.
+    text_->setMinimumWidth(120);
+    text_->setMaximumWidth(220);
     text_->setToolTip("Find a Text in the Cells, in Any Letter Case");
     text_->installEventFilter(this);
     column_->setToolTip("The Column the Text Is Looked For In");
@@ -96,7 +100,11 @@ FindBar::FindBar(CSkylistListView& view, ChannelTableView& table, QWidget* paren
     onlyMatching_->setChecked(true);
     onlyMatching_->setToolTip("Hide the Rows That Do Not Match");
     // The longest count fits without the bar moving as the count changes.
-    count_->setMinimumWidth(count_->fontMetrics().horizontalAdvance("99999 Matches") + 8);
+    count_->setMinimumWidth(count_->fontMetrics().horizontalAdvance("99999 of 99999") + 8);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{column_, satellite_, type_, onlyMatching_}) {
+        control->setSizePolicy(QSizePolicy::Minimum, control->sizePolicy().verticalPolicy());
+    }
     close_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close_->setAutoRaise(true);
     close_->setToolTip("Close the Find Bar (Esc)");
@@ -104,7 +112,7 @@ FindBar::FindBar(CSkylistListView& view, ChannelTableView& table, QWidget* paren
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 2, 4, 2);
     row->addWidget(new QLabel("Find:"));
-    row->addWidget(text_);
+    row->addWidget(text_, 1);
     row->addWidget(new QLabel("in"));
     row->addWidget(column_);
     row->addSpacing(8);
