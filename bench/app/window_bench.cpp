@@ -1,15 +1,18 @@
 // Times the real main window, offscreen, on a channel list (the largest one, written by
 // skylister-listgen): start-up to a shown window, Open, one channel edited through its dialog
 // with the refresh, delete of 100 selected rows, undo, each sort, scrolling from the top to the
-// last row and switching between the digital and the analog view, each up to the repainted
-// window; then the memory of the running program with the list open.
+// last row, switching between the digital and the analog view, a keystroke in the find bar's
+// text field (with "Show only matching rows") and Enter to the next match, each up to the
+// repainted window; then the memory of the running program with the list open.
 // Usage: QT_QPA_PLATFORM=offscreen window_bench LIST.txt
 // The dialog is answered by a scripted runner over the dialog's data (the drawn dialog's own
 // time is not included).
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QItemSelection>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -22,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "app/find/FindBar.h"
 #include "app/frame/MainFrame.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
@@ -215,6 +219,40 @@ int main(int argc, char** argv) {
            timeRuns(
                kRuns, [&] { frame.action(Command::AnalogChannel)->trigger(); },
                [&] { frame.action(Command::DigitalChannel)->trigger(); }, frame));
+
+    {
+        // The find bar on the digital view, as editor_bench times its rule: each keystroke
+        // alternates between two texts (a key typed, then Backspace), so every run shows a new
+        // set of rows.
+        frame.action(Command::Find)->trigger();
+        auto* text = frame.findBar()->findChild<QLineEdit*>("FindText");
+        auto* onlyMatching = frame.findBar()->findChild<QCheckBox*>("FindOnlyMatching");
+        onlyMatching->setChecked(true);
+        for (const auto& [what, texts] :
+             {std::pair{"find bar keystroke, most rows match", std::pair{"ch", '1'}},
+              std::pair{"find bar keystroke, no row matches", std::pair{"xq", 'z'}}}) {
+            text->clear();
+            QTest::keyClicks(text, texts.first);
+            int keystroke = 0;
+            report(what, timeRuns(
+                             kRuns, [] {},
+                             [&, key = texts.second] {
+                                 if (keystroke++ % 2) {
+                                     QTest::keyClick(text, Qt::Key_Backspace);
+                                 } else {
+                                     QTest::keyClick(text, key);
+                                 }
+                             },
+                             frame));
+        }
+        onlyMatching->setChecked(false);
+        text->clear();
+        QTest::keyClicks(text, "7");
+        report("find bar next match (Enter)",
+               timeRuns(
+                   kRuns, [] {}, [&] { QTest::keyClick(text, Qt::Key_Return); }, frame));
+        QTest::keyClick(text, Qt::Key_Escape);
+    }
 
     std::printf("resident set size with the list open %.1f MB (peak %.1f MB)\n", statusMb("VmRSS:"),
                 statusMb("VmHWM:"));

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -126,6 +127,21 @@ private slots:
         QVERIFY(text.contains("Skylister user guide"));
         QVERIFY(text.contains("Saveing  Modified Data!!!"));
         QVERIFY(!text.contains("## "));  // shown as Markdown, not as its source
+        // Every picture of the guide is found, none shown as a broken image.
+        QTextBrowser* browser = frame->helpWindow()->browser();
+        int pictures = 0;
+        for (QTextBlock block = browser->document()->begin(); block.isValid();
+             block = block.next()) {
+            for (auto piece = block.begin(); !piece.atEnd(); ++piece) {
+                const QTextCharFormat format = piece.fragment().charFormat();
+                if (!format.isImageFormat()) continue;
+                const QUrl name(format.toImageFormat().name());
+                QVERIFY2(!browser->loadResource(QTextDocument::ImageResource, name).isNull(),
+                         qPrintable(name.toString()));
+                ++pictures;
+            }
+        }
+        QVERIFY(pictures > 0);
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QWhatsThis>
 #include <algorithm>
 
+#include "app/find/FindBar.h"
 #include "app/frame/AboutBox.h"
 #include "app/frame/ChannelEditingWiring.h"
 #include "app/frame/HelpWindow.h"
@@ -24,6 +25,7 @@
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "app/list/ChannelTableView.h"
+#include "app/list/ListArea.h"
 #include "app/print/ListPrinter.h"
 #include "app/settings/OptionDialog.h"
 #include "app/settings/QtSettingsStore.h"
@@ -95,7 +97,9 @@ CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
     router_ = std::make_unique<CommandRouter>(*doc_, *view_, *this);
     table_->attachView(*view_);
     editing_ = std::make_unique<ChannelEditingWiring>(this, *view_);
-    setCentralWidget(table_);
+    auto* listArea = new ListArea(*table_, *view_, this);
+    findBar_ = listArea->findBar();
+    setCentralWidget(listArea);
 
     createActions();
     createMenus();
@@ -214,6 +218,8 @@ void CMainFrame::createMenus() {
     }
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::Undo));
+    editMenu_->addSeparator();
+    editMenu_->addAction(action(Command::Find));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::ToggleEdit));
 
@@ -404,6 +410,9 @@ CommandState CMainFrame::frameCommandState(Command command) const {
         case Command::ViewDialogBar:
             state.checked = !messages_->isHidden();
             break;
+        case Command::Find:
+            state.enabled = view_->model().loaded();
+            break;
         default:
             break;
     }
@@ -465,6 +474,9 @@ void CMainFrame::runFrameCommand(Command command) {
             break;
         case Command::ContextHelp:
             QWhatsThis::enterWhatsThisMode();
+            break;
+        case Command::Find:
+            findBar_->open();
             break;
         case Command::About:
             showAbout();

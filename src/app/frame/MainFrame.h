@@ -25,6 +25,7 @@ namespace sky::app {
 
 class ChannelEditingWiring;
 class ChannelTableView;
+class FindBar;
 class MessageWindow;
 class OptionDialog;
 class QtDocumentWindow;
@@ -46,6 +47,7 @@ public:
     CSkylisterDoc& document() { return *doc_; }
     CSkylistListView& listView() { return *view_; }
     ChannelTableView* table() const { return table_; }
+    FindBar* findBar() const { return findBar_; }
     QtUserInterface& userInterface() { return *ui_; }
     QtDocumentWindow& documentWindow() { return *window_; }
     MessageWindow* messageWindow() const { return messages_; }
@@ -103,6 +105,7 @@ private:
     std::unique_ptr<QtDocumentWindow> window_;
     std::unique_ptr<CSkylisterDoc> doc_;
     ChannelTableView* table_ = nullptr;
+    FindBar* findBar_ = nullptr;
     std::unique_ptr<CSkylistListView> view_;
     std::unique_ptr<ChannelEditingWiring> editing_;
 

@@ -27,6 +27,8 @@ struct FindQuery {
 
     // Anything narrows the rows: a text or a quick filter.
     bool narrows() const { return !text.empty() || satellite || type != TypeChoice::All; }
+
+    bool operator==(const FindQuery&) const = default;
 };
 
 }  // namespace sky
