@@ -15,6 +15,7 @@
 #include <QWhatsThis>
 #include <algorithm>
 
+#include "app/dialogs/DuplicatesDialog.h"
 #include "app/frame/AboutBox.h"
 #include "app/frame/ChannelEditingWiring.h"
 #include "app/frame/HelpWindow.h"
@@ -207,6 +208,7 @@ void CMainFrame::createMenus() {
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::InsertNull));
     editMenu_->addAction(action(Command::Delete));
+    editMenu_->addAction(action(Command::FindDuplicates));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::Undo));
     editMenu_->addSeparator();
@@ -399,6 +401,9 @@ CommandState CMainFrame::frameCommandState(Command command) const {
         case Command::ViewDialogBar:
             state.checked = !messages_->isHidden();
             break;
+        case Command::FindDuplicates:
+            state.enabled = doc_->isLoaded();
+            break;
         default:
             break;
     }
@@ -463,6 +468,9 @@ void CMainFrame::runFrameCommand(Command command) {
             break;
         case Command::About:
             showAbout();
+            break;
+        case Command::FindDuplicates:
+            runDuplicatesDialog(doc_->list(), *view_, this);
             break;
         default:
             break;
