@@ -2,7 +2,9 @@
 // skylister-listgen): start-up to a shown window, Open, one channel edited through its dialog
 // with the refresh, delete of 100 selected rows, undo, each sort, scrolling from the top to the
 // last row and switching between the digital and the analog view, each up to the repainted
-// window; then the memory of the running program with the list open.
+// window; Find Duplicates opened on the digital channels, drawn and closed, on the list as it is
+// and with half its digital channels made copies; then the memory of the running program with
+// the list open.
 // Usage: QT_QPA_PLATFORM=offscreen window_bench LIST.txt
 // The dialog is answered by a scripted runner over the dialog's data (the drawn dialog's own
 // time is not included).
@@ -14,6 +16,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -26,8 +29,11 @@
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "app/list/ChannelTableView.h"
+#include "db/RecordLayout.h"
 #include "editor/dialogs/DialogRunner.h"
+#include "editor/duplicates/DuplicateGroups.h"
 #include "editor/editing/ChannelEditing.h"
+#include "editor/model/SectionMap.h"
 #include "editor/view/SkylistListView.h"
 #include "shell/commands/CommandTable.h"
 
@@ -215,6 +221,43 @@ int main(int argc, char** argv) {
            timeRuns(
                kRuns, [&] { frame.action(Command::AnalogChannel)->trigger(); },
                [&] { frame.action(Command::DigitalChannel)->trigger(); }, frame));
+
+    {
+        // Find Duplicates from the command to the dialog drawn, then closed.
+        const auto openDuplicates = [&] {
+            QTimer::singleShot(0, &frame, [] {
+                if (QWidget* dialog = QApplication::activeModalWidget()) {
+                    dialog->repaint();
+                    dialog->close();
+                }
+            });
+            frame.action(Command::FindDuplicates)->trigger();
+        };
+        const auto digitalGroups = [&] {
+            return findDuplicates(frame.document().list().tokens(), DuplicateSection::Digital,
+                                  DuplicateMatch::Exact)
+                .size();
+        };
+        frame.action(Command::DigitalChannel)->trigger();
+        std::printf("digital channel groups of duplicates %zu\n", digitalGroups());
+        report("open Find Duplicates (the list as it is)",
+               timeRuns(
+                   kRuns, [] {}, openDuplicates, frame));
+        // Every second digital channel becomes a copy of the one before it.
+        ListDocument& list = frame.document().list();
+        const SectionSpan channels = locateSections(list.tokens())[kChannelSection];
+        for (std::size_t cell = channels.begin + kChannelFields;
+             cell + kChannelFields <= channels.end; cell += 2 * kChannelFields) {
+            for (const std::size_t field : {kChTpIndex, kChSatIndex, kChServiceId, kChBlank}) {
+                list.tokens()[cell + field] = list.tokens()[cell - kChannelFields + field];
+            }
+        }
+        list.changed(false);
+        std::printf("digital channel groups of duplicates %zu\n", digitalGroups());
+        report("open Find Duplicates (half the channels copies)",
+               timeRuns(
+                   kRuns, [] {}, openDuplicates, frame));
+    }
 
     std::printf("resident set size with the list open %.1f MB (peak %.1f MB)\n", statusMb("VmRSS:"),
                 statusMb("VmHWM:"));
