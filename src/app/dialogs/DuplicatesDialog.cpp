@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -25,6 +26,17 @@ namespace {
 
 // Up to this many groups open with their rows shown; more stay folded, each a click away.
 constexpr std::size_t kGroupsShownOpen = 1000;
+
+// Rows with room above and below the text, so that the check boxes of one group stand apart.
+class SpacedRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), option.fontMetrics.height() + 6));
+        return size;
+    }
+};
 
 QString rowsText(std::size_t rows) {
     return rows == 1 ? QString("1 row") : QString("%1 rows").arg(rows);
@@ -54,6 +66,7 @@ DuplicatesDialog::DuplicatesDialog(ListDocument& document, DuplicateSection sect
         "Channels of one name, without the blanks around it, in any letter case");
 
     groupsView_->setModel(model_);
+    groupsView_->setItemDelegate(new SpacedRows(groupsView_));
     // One height for every row: the view lays out thousands of groups without measuring each.
     groupsView_->setUniformRowHeights(true);
     groupsView_->setAllColumnsShowFocus(true);
