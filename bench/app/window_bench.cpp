@@ -2,8 +2,8 @@
 // skylister-listgen): start-up to a shown window, Open, one channel edited through its dialog
 // with the refresh, delete of 100 selected rows, undo, each sort, scrolling from the top to the
 // last row and switching between the digital and the analog view, each up to the repainted
-// window; Find Duplicates opened on the digital channels, drawn and closed, on the list as it is
-// and with half its digital channels made copies; then the memory of the running program with
+// window; Find Duplicates opened, drawn and closed, on the transponders and on the digital channels
+// with half of them made copies; then the memory of the running program with
 // the list open.
 // Usage: QT_QPA_PLATFORM=offscreen window_bench LIST.txt
 // The dialog is answered by a scripted runner over the dialog's data (the drawn dialog's own
@@ -233,14 +233,14 @@ int main(int argc, char** argv) {
             });
             frame.action(Command::FindDuplicates)->trigger();
         };
-        const auto digitalGroups = [&] {
-            return findDuplicates(frame.document().list().tokens(), DuplicateSection::Digital,
-                                  DuplicateMatch::Exact)
+        const auto groups = [&](DuplicateSection section) {
+            return findDuplicates(frame.document().list().tokens(), section, DuplicateMatch::Exact)
                 .size();
         };
-        frame.action(Command::DigitalChannel)->trigger();
-        std::printf("digital channel groups of duplicates %zu\n", digitalGroups());
-        report("open Find Duplicates (the list as it is)",
+        frame.action(Command::DigitalTpList)->trigger();
+        std::printf("transponder groups of duplicates %zu\n",
+                    groups(DuplicateSection::Transponder));
+        report("open Find Duplicates on the transponders",
                timeRuns(
                    kRuns, [] {}, openDuplicates, frame));
         // Every second digital channel becomes a copy of the one before it.
@@ -253,8 +253,10 @@ int main(int argc, char** argv) {
             }
         }
         list.changed(false);
-        std::printf("digital channel groups of duplicates %zu\n", digitalGroups());
-        report("open Find Duplicates (half the channels copies)",
+        frame.action(Command::DigitalChannel)->trigger();
+        std::printf("digital channel groups of duplicates %zu\n",
+                    groups(DuplicateSection::Digital));
+        report("open Find Duplicates on the digital channels",
                timeRuns(
                    kRuns, [] {}, openDuplicates, frame));
     }
