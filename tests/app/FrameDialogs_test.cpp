@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
@@ -93,6 +94,15 @@ private slots:
         QVERIFY(!frame->action(Command::FindDuplicates)->isEnabled());
         QVERIFY(
             frame->editChannelMenu()->actions().contains(frame->action(Command::FindDuplicates)));
+        // Each item of the menu has a letter of its own: a shared one would only select.
+        QSet<QChar> letters;
+        for (const QAction* item : frame->editChannelMenu()->actions()) {
+            const qsizetype amp = item->text().indexOf('&');
+            if (amp < 0) continue;
+            const QChar letter = item->text().at(amp + 1).toLower();
+            QVERIFY2(!letters.contains(letter), qPrintable(item->text()));
+            letters.insert(letter);
+        }
         // Das Erste once more, under another number and name.
         const QString path = copyExample();
         QByteArray text = readAll(path);

@@ -65,7 +65,7 @@ const std::vector<CommandInfo> kCommands = {
     {Command::Find, "&Find...\tCtrl+F",
      "Find Channels by Text, Satellite and Type; Show Only the Matching Rows\nFind", "edit-find",
      "", "Ctrl+F", {}, false, {}, true},
-    {Command::FindDuplicates, "Find &Duplicates...",
+    {Command::FindDuplicates, "Find Dup&licates...",
      "Find Channels and Transponders Listed More Than Once; Remove the Copies\nFind Duplicates",
      "", "", "", {}, false, {}, false},
     {Command::MoveToNumber, "Move to Nu&mber...\tCtrl+M",
