@@ -123,6 +123,8 @@ private slots:
             auto* dialog = qobject_cast<DuplicatesDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
             DuplicateGroupsModel* groups = dialog->groupsModel();
+            const QAbstractItemModelTester tester(
+                groups, QAbstractItemModelTester::FailureReportingMode::QtTest);
             const QModelIndex group = groups->index(0, 0);
             found = dialog->sectionList()->currentText() + " | " + group.data().toString() + " | " +
                     dialog->countLabel()->text();

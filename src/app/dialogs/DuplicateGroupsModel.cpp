@@ -100,7 +100,9 @@ QVariant DuplicateGroupsModel::memberData(const DuplicateGroup& group, std::size
         }
         case Qt::ToolTipRole:
             if (column == KeepColumn && !mayKeep(group, member)) {
-                return QString("A transponder numbered 0 cannot stay: no channel can name it");
+                return QString(
+                    "A transponder numbered 0 is kept only when no other can be: no channel can "
+                    "name it");
             }
             return {};
         default:
