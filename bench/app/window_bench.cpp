@@ -3,7 +3,9 @@
 // with the refresh, delete of 100 selected rows, undo, each sort, scrolling from the top to the
 // last row, switching between the digital and the analog view, a keystroke in the find bar's
 // text field (with "Show only matching rows") and Enter to the next match, each up to the
-// repainted window; then the memory of the running program with the list open.
+// repainted window; Find Duplicates opened, drawn and closed, on the transponders and on the
+// digital channels with half of them made copies; then the memory of the running program with
+// the list open.
 // Usage: QT_QPA_PLATFORM=offscreen window_bench LIST.txt
 // The dialog is answered by a scripted runner over the dialog's data (the drawn dialog's own
 // time is not included).
@@ -17,6 +19,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -30,8 +33,11 @@
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "app/list/ChannelTableView.h"
+#include "db/RecordLayout.h"
 #include "editor/dialogs/DialogRunner.h"
+#include "editor/duplicates/DuplicateGroups.h"
 #include "editor/editing/ChannelEditing.h"
+#include "editor/model/SectionMap.h"
 #include "editor/view/SkylistListView.h"
 #include "shell/commands/CommandTable.h"
 
@@ -252,6 +258,42 @@ int main(int argc, char** argv) {
                timeRuns(
                    kRuns, [] {}, [&] { QTest::keyClick(text, Qt::Key_Return); }, frame));
         QTest::keyClick(text, Qt::Key_Escape);
+        // Find Duplicates from the command to the dialog drawn, then closed.
+        const auto openDuplicates = [&] {
+            QTimer::singleShot(0, &frame, [] {
+                if (QWidget* dialog = QApplication::activeModalWidget()) {
+                    dialog->repaint();
+                    dialog->close();
+                }
+            });
+            frame.action(Command::FindDuplicates)->trigger();
+        };
+        const auto groups = [&](DuplicateSection section) {
+            return findDuplicates(frame.document().list().tokens(), section, DuplicateMatch::Exact)
+                .size();
+        };
+        frame.action(Command::DigitalTpList)->trigger();
+        std::printf("transponder groups of duplicates %zu\n",
+                    groups(DuplicateSection::Transponder));
+        report("open Find Duplicates on the transponders",
+               timeRuns(
+                   kRuns, [] {}, openDuplicates, frame));
+        // Every second digital channel becomes a copy of the one before it.
+        ListDocument& list = frame.document().list();
+        const SectionSpan channels = locateSections(list.tokens())[kChannelSection];
+        for (std::size_t cell = channels.begin + kChannelFields;
+             cell + kChannelFields <= channels.end; cell += 2 * kChannelFields) {
+            for (const std::size_t field : {kChTpIndex, kChSatIndex, kChServiceId, kChBlank}) {
+                list.tokens()[cell + field] = list.tokens()[cell - kChannelFields + field];
+            }
+        }
+        list.changed(false);
+        frame.action(Command::DigitalChannel)->trigger();
+        std::printf("digital channel groups of duplicates %zu\n",
+                    groups(DuplicateSection::Digital));
+        report("open Find Duplicates on the digital channels",
+               timeRuns(
+                   kRuns, [] {}, openDuplicates, frame));
     }
 
     std::printf("resident set size with the list open %.1f MB (peak %.1f MB)\n", statusMb("VmRSS:"),

@@ -9,6 +9,7 @@
 
 #include "common/Format.h"
 #include "compiler/PacketConverter.h"
+#include "editor/duplicates/DuplicateGroups.h"
 #include "editor/model/FieldText.h"
 #include "listdb/CompileCommands.h"
 #include "serial/PrivateTempDir.h"
@@ -135,8 +136,17 @@ bool CSkylisterDoc::openFile(const std::string& path, bool askFirst) {
         const WaitCursor wait(window_);
         opened = list_.open(path);
     }
-    if (opened) settings_.addRecentFile(path);
-    return opened;
+    if (!opened) return false;
+    settings_.addRecentFile(path);
+    reportDuplicates();
+    return true;
+}
+
+void CSkylisterDoc::reportDuplicates() {
+    const std::string text = duplicateStatusText(duplicateRowCount(list_.tokens()));
+    if (text.empty() && !duplicatesReported_) return;
+    ui_.statusText(text);
+    duplicatesReported_ = !text.empty();
 }
 
 bool CSkylisterDoc::onFileSave() {
@@ -362,6 +372,7 @@ bool CSkylisterDoc::onUploadStart() {
                    uploadPath.c_str()));
         return false;
     }
+    reportDuplicates();
     onFileSaveAs();
     return true;
 }

@@ -128,6 +128,9 @@ private:
     // IListObserver: a list read from its file retitles the window.
     void listChanged(ListChange change) override;
 
+    // A list has been opened: the status bar says how many of its rows are duplicates, so that
+    // the user knows Find Duplicates has work; with none, a count shown for the list before goes.
+    void reportDuplicates();
     // When the list shown is the received one: "Want to Save upload file as ?" (Yes: Save As,
     // No: Save). False when the user cancelled.
     bool offerSavingUploadFile();
@@ -147,6 +150,8 @@ private:
     bool transferRunning_ = false;
     // The last transfer ended because the user cancelled it.
     bool transferCancelled_ = false;
+    // The status bar shows the duplicate count of the list opened last.
+    bool duplicatesReported_ = false;
 };
 
 // The filter of the channel-list file dialogs.

@@ -1,18 +1,24 @@
-// The option dialog with its settings, the about box and Help Topics.
+// The option dialog with its settings, Find Duplicates, the about box and Help Topics.
 
 #include <QColor>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSet>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
 
 #include "app/AppFixture.h"
+#include "app/dialogs/DuplicateGroupsModel.h"
+#include "app/dialogs/DuplicatesDialog.h"
 #include "app/frame/AboutBox.h"
 #include "app/frame/HelpWindow.h"
 #include "app/settings/OptionDialog.h"
@@ -83,6 +89,67 @@ private slots:
         QVERIFY(!frame->runOptionDialog());
         QCOMPARE(port, QString("COM3"));
         QCOMPARE(frame->table()->palette().color(QPalette::Text), QColor(10, 20, 30));
+    }
+
+    void findDuplicatesRemovesTheCopiesButTheKeptRowAsOneStepOfUndo() {
+        QVERIFY(!frame->action(Command::FindDuplicates)->isEnabled());
+        QVERIFY(
+            frame->editChannelMenu()->actions().contains(frame->action(Command::FindDuplicates)));
+        // Each item of the menu has a letter of its own: a shared one would only select.
+        QSet<QChar> letters;
+        for (const QAction* item : frame->editChannelMenu()->actions()) {
+            const qsizetype amp = item->text().indexOf('&');
+            if (amp < 0) continue;
+            const QChar letter = item->text().at(amp + 1).toLower();
+            QVERIFY2(!letters.contains(letter), qPrintable(item->text()));
+            letters.insert(letter);
+        }
+        // Das Erste once more, under another number and name.
+        const QString path = copyExample();
+        QByteArray text = readAll(path);
+        text.insert(text.indexOf("[DIGITAL PID CHANNEL]"),
+                    "15    1     0     6FEE    TV        \"Das Erste HD\"  0       N\r\n");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+        open(path);
+        QCOMPARE(model()->rowCount(), 17);
+        QCOMPARE(frame->statusBar()->currentMessage(),
+                 QString("1 duplicates found: Edit Channel > Find Duplicates"));
+
+        QString found;
+        QString afterRemove;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<DuplicatesDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            DuplicateGroupsModel* groups = dialog->groupsModel();
+            const QAbstractItemModelTester tester(
+                groups, QAbstractItemModelTester::FailureReportingMode::QtTest);
+            const QModelIndex group = groups->index(0, 0);
+            found = dialog->sectionList()->currentText() + " | " + group.data().toString() + " | " +
+                    dialog->countLabel()->text();
+            // The copy is kept; the first Das Erste goes.
+            groups->setData(groups->index(1, DuplicateGroupsModel::KeepColumn, group), Qt::Checked,
+                            Qt::CheckStateRole);
+            dialog->removeButton()->click();
+            afterRemove = dialog->countLabel()->text();
+            dialog->reject();
+        });
+        trigger(Command::FindDuplicates);
+        QCOMPARE(found,
+                 QString("Digital Channel | SAT Index 0, Frequency 11836, Symbol Rate 27500, "
+                         "Polarization H, SVC ID 6FEE | 1 group, 1 row to remove"));
+        QCOMPARE(afterRemove, QString("1 row removed. No duplicates found."));
+        QCOMPARE(model()->rowCount(), 16);
+        QCOMPARE(names().front(), QString("BR Sued"));
+        QVERIFY(names().contains("Das Erste HD"));
+        QCOMPARE(undoText(), QString("Undo (1 - Remove Duplicates)"));
+
+        trigger(Command::Undo);
+        QCOMPARE(model()->rowCount(), 17);
+        QCOMPARE(names().front(), QString("Das Erste"));
+        QVERIFY(names().contains("Das Erste HD"));
     }
 
     void settingsStoreTellsWhenItCannotWrite() {

@@ -190,6 +190,26 @@ TEST_F(DocTest, OpenOverTheUploadFileAsksToSaveItFirst) {
     EXPECT_EQ(doc.currentPath(), doc.uploadFilePath());
 }
 
+TEST_F(DocTest, OpenCountsTheDuplicatesInTheStatusBarUntilAListWithoutAnyIsOpened) {
+    std::string text = readFile(path);
+    text.insert(text.find("[DIGITAL PID CHANNEL]"),
+                "15    1     0     6FEE    TV        \"Das Erste HD\"  0       N\r\n");
+    const std::string copies = dir.file("copies.txt");
+    writeFile(copies, text);
+    const std::string count = "1 duplicates found: Edit Channel > Find Duplicates";
+
+    ASSERT_TRUE(doc.openFile(copies));
+    EXPECT_EQ(ui.statusTexts, std::vector<std::string>{count});
+    // A list that does not open leaves the count of the one shown.
+    writeFile(dir.file("broken.txt"), "[SATELLITE]\r\n0 \"broken\r\n");
+    EXPECT_FALSE(doc.openFile(dir.file("broken.txt")));
+    ASSERT_TRUE(doc.openFile(path));
+    EXPECT_EQ(ui.statusTexts, (std::vector<std::string>{count, ""}));
+    // Without a count shown, a list without duplicates leaves the status bar alone.
+    ASSERT_TRUE(doc.openRecentFile(path));
+    EXPECT_EQ(ui.statusTexts.size(), 2u);
+}
+
 TEST_F(DocTest, CommandsNeedALoadedList) {
     EXPECT_FALSE(doc.onFileSave());
     EXPECT_FALSE(doc.onFileSaveAs());

@@ -9,6 +9,7 @@
 #include "Commands.h"
 #include "ConsoleUi.h"
 #include "db/SiblingPath.h"
+#include "editor/duplicates/DuplicateDisplay.h"
 #include "editor/duplicates/DuplicateGroups.h"
 #include "editor/duplicates/DuplicateRemoval.h"
 #include "editor/editing/Renumber.h"
@@ -24,11 +25,7 @@ namespace {
 void printGroup(const DuplicateGroup& group) {
     std::string heading = duplicateSectionTitle(group.section);
     if (group.match == DuplicateMatch::Name) heading += " by name";
-    const char* separator = ": ";
-    for (const EqualCell& cell : group.equalCells) {
-        heading += separator + cell.label + " " + cell.text;
-        separator = ", ";
-    }
+    heading += ": " + equalCellsText(group.equalCells);
     std::printf("%s\n", heading.c_str());
     for (std::size_t member = 0; member < group.rows.size(); ++member) {
         const DuplicateRow& row = group.rows[member];
@@ -63,7 +60,7 @@ int runDuplicates(const std::vector<std::string>& args) {
         }
     }
     if (groups.empty()) {
-        std::printf("No duplicates found.\n");
+        std::printf("%s\n", kNoDuplicatesFound);
         return kSuccess;
     }
     std::printf("%zu groups of duplicates found.\n", groups.size());

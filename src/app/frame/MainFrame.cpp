@@ -15,6 +15,7 @@
 #include <QWhatsThis>
 #include <algorithm>
 
+#include "app/dialogs/DuplicatesDialog.h"
 #include "app/find/FindBar.h"
 #include "app/frame/AboutBox.h"
 #include "app/frame/ChannelEditingWiring.h"
@@ -220,6 +221,7 @@ void CMainFrame::createMenus() {
     editMenu_->addAction(action(Command::Undo));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::Find));
+    editMenu_->addAction(action(Command::FindDuplicates));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::ToggleEdit));
 
@@ -413,6 +415,9 @@ CommandState CMainFrame::frameCommandState(Command command) const {
         case Command::Find:
             state.enabled = view_->model().loaded();
             break;
+        case Command::FindDuplicates:
+            state.enabled = doc_->isLoaded();
+            break;
         default:
             break;
     }
@@ -480,6 +485,9 @@ void CMainFrame::runFrameCommand(Command command) {
             break;
         case Command::About:
             showAbout();
+            break;
+        case Command::FindDuplicates:
+            runDuplicatesDialog(doc_->list(), *view_, this);
             break;
         default:
             break;

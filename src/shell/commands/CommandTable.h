@@ -35,6 +35,7 @@ enum class Command {
     Delete,
     Undo,
     Find,
+    FindDuplicates,
     MoveToNumber,
     MoveUp,
     MoveDown,
@@ -75,7 +76,9 @@ enum class Command {
 //
 // Find is the window's: it opens the find bar, which then calls the list view (setFindQuery,
 // findNext, findPrevious, clearFind); finding only looks, so it stays during a transfer. Move to
-// Number is the list view's: it asks its number through the view's INumberPrompt.
+// Number is the list view's: it asks its number through the view's INumberPrompt. Find
+// Duplicates is the window's too, since it opens a dialog; its Remove edits the list, so it waits
+// for a transfer's end.
 struct CommandInfo {
     Command id;
     const char* text;
