@@ -136,6 +136,11 @@ private slots:
         QCOMPARE(names().mid(0, 4), (QStringList{"BR Sued", "Das Erste", "ZDF", "hr-fernsehen"}));
         QCOMPARE(table()->selectedRows(), (std::vector<std::size_t>{1, 3}));
         QCOMPARE(undoText(), QString("Undo (1 - Group Move)"));
+        // The same keys in the find bar's text field move nothing.
+        trigger(Command::Find);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(undoText(), QString("Undo (1 - Group Move)"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
 
         // Move to Number asks in a dialog that takes only the numbers of the range it names.
         QString prompt;

@@ -216,6 +216,10 @@ void CMainFrame::createMenus() {
     for (const Command move : {Command::MoveToNumber, Command::MoveUp, Command::MoveDown,
                                Command::MoveToTop, Command::MoveToBottom}) {
         editMenu_->addAction(action(move));
+        // The moves' keys are the list's: while the find bar's text field has the focus,
+        // Ctrl+arrows and Ctrl+Home/End stay the field's and move no channel.
+        action(move)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        table_->addAction(action(move));
     }
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::Undo));
