@@ -40,24 +40,34 @@ wait_for_window() {
     return 1
 }
 
-# A display of its own: Xvfb picks a free number and writes it to the descriptor. Two servers
-# started at once may both pick the same number, and one then serves nobody: such a start is tried
-# again.
+# A display of its own, at a number picked at random: a server takes a number only through its
+# lock file, so two tests never share one (one that lets Xvfb pick with -displayfd may be handed
+# a number another server holds, and removes that server's socket when it ends). A start that
+# finds the number taken is tried again at another. The screen's width, also picked at random,
+# tells that the server answering is this one.
 start_xvfb() {
-    exec 3<> <(:)
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    local number=$((100 + RANDOM % 800))
+    local width=$((1200 + RANDOM % 200))
+    Xvfb ":$number" -screen 0 "${width}x800x24" -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
-    local number
-    read -r -t 10 number <&3 || return 1
     export DISPLAY=":$number"
-    xdotool getdisplaygeometry >/dev/null 2>&1
+    for _ in $(seq 100); do
+        kill -0 "$xvfb_pid" 2>/dev/null || return 1
+        local geometry
+        if geometry=$(xdotool getdisplaygeometry 2>/dev/null); then
+            [ "${geometry%% *}" = "$width" ]
+            return
+        fi
+        sleep 0.1
+    done
+    return 1
 }
-for attempt in 1 2 3; do
+for attempt in 1 2 3 4 5; do
     start_xvfb && break
     kill "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=""
-    [ "$attempt" -eq 3 ] && fail "no X server could be started"
-    sleep 1
+    [ "$attempt" -eq 5 ] && fail "no X server could be started"
+    sleep 0.5
 done
 
 list="$work/channels.txt"
