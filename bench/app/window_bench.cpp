@@ -2,7 +2,8 @@
 // skylister-listgen): start-up to a shown window, Open, one channel edited through its dialog
 // with the refresh, delete of 100 selected rows, undo, each sort, scrolling from the top to the
 // last row and switching between the digital and the analog view, each up to the repainted
-// window; then the memory of the running program with the list open.
+// window; Compare with List of the sorted list with its file up to the comparison window drawn;
+// then the memory of the running program with the list open.
 // Usage: QT_QPA_PLATFORM=offscreen window_bench LIST.txt
 // The dialog is answered by a scripted runner over the dialog's data (the drawn dialog's own
 // time is not included).
@@ -22,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "app/compare/CompareWindow.h"
 #include "app/frame/MainFrame.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
@@ -216,6 +218,19 @@ int main(int argc, char** argv) {
                kRuns, [&] { frame.action(Command::AnalogChannel)->trigger(); },
                [&] { frame.action(Command::DigitalChannel)->trigger(); }, frame));
 
+    // Compare with List: the list as sorted above against its file, up to the comparison window
+    // drawn. Last, as the open window compares the list again after every edit.
+    frame.documentWindow().answerFileDialogs = [&](bool) {
+        return std::optional<std::string>(path.toStdString());
+    };
+    report("Compare with List (read, compare, window)",
+           timeRuns(
+               3, [] {},
+               [&] {
+                   frame.action(Command::CompareWithList)->trigger();
+                   if (auto* window = frame.findChild<CompareWindow*>()) window->repaint();
+               },
+               frame));
     std::printf("resident set size with the list open %.1f MB (peak %.1f MB)\n", statusMb("VmRSS:"),
                 statusMb("VmHWM:"));
     frame.listView().setChannelEditor(nullptr);

@@ -15,6 +15,7 @@
 #include <QWhatsThis>
 #include <algorithm>
 
+#include "app/compare/CompareWindow.h"
 #include "app/frame/AboutBox.h"
 #include "app/frame/ChannelEditingWiring.h"
 #include "app/frame/HelpWindow.h"
@@ -95,6 +96,9 @@ CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
     router_ = std::make_unique<CommandRouter>(*doc_, *view_, *this);
     table_->attachView(*view_);
     editing_ = std::make_unique<ChannelEditingWiring>(this, *view_);
+    window_->comparisonReady = [this](std::shared_ptr<OpenComparison> comparison) {
+        CompareWindow::showIn(*this, doc_->list(), *view_, std::move(comparison));
+    };
     setCentralWidget(table_);
 
     createActions();
@@ -122,6 +126,8 @@ CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
 CMainFrame::~CMainFrame() {
     // The view goes before the widget it reads from: the widget lets go of it first.
     disconnect(messages_, nullptr, this, nullptr);
+    // The comparison window observes the document: it goes first.
+    delete findChild<CompareWindow*>(QString(), Qt::FindDirectChildrenOnly);
     table_->detachView();
     editing_.reset();
     router_.reset();
@@ -172,6 +178,8 @@ void CMainFrame::createMenus() {
     file->addAction(action(Command::Save));
     file->addAction(action(Command::SaveAs));
     file->addSeparator();
+    file->addAction(action(Command::CompareWithList));
+    file->addSeparator();
     file->addAction(action(Command::Print));
     file->addAction(action(Command::PrintPreview));
     file->addAction(action(Command::ExportPdf));
@@ -192,6 +200,7 @@ void CMainFrame::createMenus() {
 
     QMenu* upload = bar->addMenu("&Upload          ");
     upload->addAction(action(Command::UploadStart));
+    upload->addAction(action(Command::CompareWithReceiver));
 
     // Commands without a menu item or button, reachable by their ids (runCommand).
     for (const Command id :
