@@ -126,6 +126,12 @@ private slots:
         QVERIFY(text.contains("Skylister user guide"));
         QVERIFY(text.contains("Saveing  Modified Data!!!"));
         QVERIFY(!text.contains("## "));  // shown as Markdown, not as its source
+        // Its pictures come with it.
+        QVERIFY(!frame->helpWindow()
+                     ->browser()
+                     ->document()
+                     ->resource(QTextDocument::ImageResource, QUrl("images/compare.png"))
+                     .isNull());
     }
 };
 

@@ -186,7 +186,8 @@ void CompareWindow::selectInList(int row) {
         status_->setText("The open list has no such row any more.");
         return;
     }
-    status_->setText(QString("Selected %1 in the list.").arg(QString::fromStdString(d->name)));
+    status_->setText(
+        QString("Selected No. %1 of the open list.").arg(QString::fromStdString(d->numberA)));
 }
 
 }  // namespace sky::app

@@ -21,6 +21,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBro
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     browser_->setOpenExternalLinks(true);
+    // The guide's pictures are beside it in the resources.
+    browser_->setSearchPaths({":/docs"});
     browser_->setMarkdown(userGuideMarkdown());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
