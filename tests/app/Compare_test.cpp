@@ -1,11 +1,13 @@
-// Compare with List through the window: the comparison window's counts and filters, and a
-// double-click that selects the row in the main window's list.
+// Compare with List and Compare with Receiver (against stb-sim) through the window: the
+// comparison window's counts and filters, and a double-click that selects the row in the main
+// window's list.
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QTableView>
 
+#include "StbSimProcess.h"
 #include "app/AppFixture.h"
 #include "app/compare/CompareTableModel.h"
 #include "app/compare/CompareWindow.h"
@@ -15,8 +17,13 @@ namespace sky::app::test {
 
 class CompareTest : public QObject, public AppFixture {
     Q_OBJECT
+private:
+    // The private temporary directory, where the receiver's list is fetched to.
+    QTemporaryDir runtimeDir;
+
 private slots:
     void init() {
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toUtf8());
         start();
         open(copyExample());
         QCOMPARE(model()->rowCount(), 16);
@@ -92,6 +99,33 @@ private slots:
         QTRY_COMPARE(analog.count(DifferenceKind::OnlyInB), std::size_t{2});
         QCOMPARE(window->sectionChoice()->currentText(),
                  QString("Analog Channel (%1)").arg(analog.differences.size()));
+    }
+
+    void compareWithReceiverKeepsTheOpenListAsItIs() {
+        StbSimProcess sim({"--dump", exampleList()});
+        frame->runtime().portDevices[0] = sim.device().toStdString();
+        selectRows({0});
+        QTest::keyClick(table(), Qt::Key_Delete);
+        const QString title = frame->windowTitle();
+
+        trigger(Command::CompareWithReceiver);
+        auto* window = frame->findChild<CompareWindow*>();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(),
+                 QString("Skylister - Compare: the open list and the receiver's list"));
+        // The channel deleted from the open list is only in the receiver's, and so is the null
+        // channel, paired by its number, now one less.
+        QStringList onlyInReceiver;
+        for (const RowDifference& d :
+             window->comparison()->result.section(CompareSection::Digital).differences) {
+            if (d.kind == DifferenceKind::OnlyInB) onlyInReceiver << QString::fromStdString(d.name);
+        }
+        QCOMPARE(onlyInReceiver, (QStringList{"Das Erste", "--"}));
+        // The open list stays, unsaved, and no Save As is offered.
+        QCOMPARE(frame->windowTitle(), title);
+        QCOMPARE(model()->rowCount(), 15);
+        QVERIFY(frame->document().list().hasUnsavedChanges());
+        QCOMPARE(dialogs, QStringList{"open"});
     }
 
     void aListThatDoesNotLoadOpensNoWindow() {
