@@ -55,8 +55,11 @@ bool CSkylisterDoc::onCompareWithReceiver() {
     if (!fetchReceiverList(path)) return false;
     std::optional<TokenArray> received = readOtherList(path);
     if (!received) {
-        // The received list is not lost: say where it is.
-        ui_.message(format("The received list is kept in %s", path.c_str()));
+        // The received list is not lost: say where it is, and what may refuse it.
+        ui_.message(
+            format("The received list is kept in %s\nIf it has more satellite names than the "
+                   "Option's satellite number allows, change that number and compare again.",
+                   path.c_str()));
         return false;
     }
     receiverList_ = *received;
