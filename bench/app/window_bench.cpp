@@ -4,8 +4,9 @@
 // last row, switching between the digital and the analog view, a keystroke in the find bar's
 // text field (with "Show only matching rows") and Enter to the next match, each up to the
 // repainted window; Find Duplicates opened, drawn and closed, on the transponders and on the
-// digital channels with half of them made copies; then the memory of the running program with
-// the list open.
+// digital channels with half of them made copies; Compare with List of the sorted list with its
+// file up to the comparison window drawn; then the memory of the running program with the list
+// open.
 // Usage: QT_QPA_PLATFORM=offscreen window_bench LIST.txt
 // The dialog is answered by a scripted runner over the dialog's data (the drawn dialog's own
 // time is not included).
@@ -28,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "app/compare/CompareWindow.h"
 #include "app/find/FindBar.h"
 #include "app/frame/MainFrame.h"
 #include "app/frame/QtDocumentWindow.h"
@@ -296,6 +298,19 @@ int main(int argc, char** argv) {
                    kRuns, [] {}, openDuplicates, frame));
     }
 
+    // Compare with List: the list as sorted above against its file, up to the comparison window
+    // drawn. Last, as the open window compares the list again after every edit.
+    frame.documentWindow().answerFileDialogs = [&](bool) {
+        return std::optional<std::string>(path.toStdString());
+    };
+    report("Compare with List (read, compare, window)",
+           timeRuns(
+               3, [] {},
+               [&] {
+                   frame.action(Command::CompareWithList)->trigger();
+                   if (auto* window = frame.findChild<CompareWindow*>()) window->repaint();
+               },
+               frame));
     std::printf("resident set size with the list open %.1f MB (peak %.1f MB)\n", statusMb("VmRSS:"),
                 statusMb("VmHWM:"));
     frame.listView().setChannelEditor(nullptr);

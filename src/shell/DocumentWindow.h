@@ -1,9 +1,12 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "shell/OpenComparison.h"
 
 namespace sky {
 
@@ -36,6 +39,10 @@ public:
     // window runs it on a thread of its own, keeps repainting meanwhile and shows the boxes the
     // transfer raises itself (the transfer reports through the document's user interface).
     virtual bool runTransfer(const std::function<bool()>& transfer) { return transfer(); }
+
+    // Shows a comparison of the open list with another list in a window of its own, which stays
+    // open beside the list (Compare with List, Compare with Receiver).
+    virtual void showComparison(std::shared_ptr<OpenComparison> /*comparison*/) {}
 };
 
 // Shows the wait cursor for the length of a scope.

@@ -9,6 +9,7 @@
 
 #include "common/Format.h"
 #include "compiler/PacketConverter.h"
+#include "editor/compare/ListComparison.h"
 #include "editor/duplicates/DuplicateGroups.h"
 #include "editor/model/FieldText.h"
 #include "listdb/CompileCommands.h"
@@ -24,7 +25,7 @@ constexpr const char* kSaveAsCaption = "Skylister - Save as";
 constexpr const char* kDownloadOthersCaption = "Skylister - Download Programm File Open";
 constexpr const char* kBinFailed = "Making a BIN file is failed!";
 constexpr const char* kTransferCancelled = "Transfer cancelled by the user.";
-constexpr const char* kDownloadQuestion =
+const std::string kDownloadQuestion =
     "Really You Want to download?\r\nAfter choose YES,you must Satellite Receiver's Power "
     "Off,and ON for downloading";
 
@@ -191,6 +192,8 @@ CommandState CSkylisterDoc::commandState(DocCommand command) const {
         case DocCommand::PreInstalledSplit:
         case DocCommand::DownloadCurrent:
         case DocCommand::CompileDownload:
+        case DocCommand::CompareWithList:
+        case DocCommand::CompareWithReceiver:
             state.enabled = list_.loaded();
             break;
         case DocCommand::SplitListToggle:
@@ -231,6 +234,10 @@ bool CSkylisterDoc::run(DocCommand command) {
         case DocCommand::SplitListToggle:
             onSplitListToggle();
             return true;
+        case DocCommand::CompareWithList:
+            return onCompareWithList();
+        case DocCommand::CompareWithReceiver:
+            return onCompareWithReceiver();
     }
     return false;
 }
@@ -291,8 +298,10 @@ bool CSkylisterDoc::onPreInstalledCompile(bool splitList) {
     return imageReady_;
 }
 
-bool CSkylisterDoc::askAndDownloadCurrent() {
-    if (ui_.ask(kDownloadQuestion, Buttons::YesNo, Icon::Question) != Answer::Yes) return false;
+bool CSkylisterDoc::askAndDownloadCurrent(const std::string& note) {
+    if (ui_.ask(kDownloadQuestion + note, Buttons::YesNo, Icon::Question) != Answer::Yes) {
+        return false;
+    }
     bool sent = false;
     {
         const WaitCursor wait(window_);
@@ -318,7 +327,13 @@ bool CSkylisterDoc::onCompileDownload() {
         imageReady_ = buildPreInstalledImage(*list_.database(), list_.tokens());
     }
     if (!imageReady_) return false;
-    return askAndDownloadCurrent();
+    // The list about to be sent against the receiver's list fetched in this run, if any.
+    std::string note;
+    if (receiverList_) {
+        note = "\r\nCompared with the receiver's list fetched earlier: " +
+               differenceSummary(compareLists(list_.tokens(), *receiverList_));
+    }
+    return askAndDownloadCurrent(note);
 }
 
 bool CSkylisterDoc::onDownloadOthers() {
@@ -353,16 +368,7 @@ bool CSkylisterDoc::onUploadStart() {
     // The received list replaces the one shown: its unsaved edits are offered for saving first,
     // as Open does, and a Cancel or a failed save keeps it.
     if (list_.loaded() && !list_.offerSaving()) return false;
-    bool uploaded = false;
-    {
-        const WaitCursor wait(window_);
-        CListDB scratch(runtime_, ui_, uploadPath);
-        CListDB& db = list_.database() ? *list_.database() : scratch;
-        uploaded = transfer([&db, &uploadPath] { return db.UploadChannelList(uploadPath); });
-        ui_.endProgress();
-    }
-    if (transferCancelled_) afterTransfer();
-    if (!uploaded) return false;
+    if (!fetchReceiverList(uploadPath)) return false;
     // The received list is opened as Open opens a list.
     if (!list_.open(uploadPath)) {
         // The received list is not lost: say where it is, and what may refuse it.
@@ -372,9 +378,23 @@ bool CSkylisterDoc::onUploadStart() {
                    uploadPath.c_str()));
         return false;
     }
+    receiverList_ = list_.tokens();
     reportDuplicates();
     onFileSaveAs();
     return true;
+}
+
+bool CSkylisterDoc::fetchReceiverList(const std::string& path) {
+    bool uploaded = false;
+    {
+        const WaitCursor wait(window_);
+        CListDB scratch(runtime_, ui_, path);
+        CListDB& db = list_.database() ? *list_.database() : scratch;
+        uploaded = transfer([&db, &path] { return db.UploadChannelList(path); });
+        ui_.endProgress();
+    }
+    if (transferCancelled_) afterTransfer();
+    return uploaded;
 }
 
 bool CSkylisterDoc::onDownloadBinaryFile() {

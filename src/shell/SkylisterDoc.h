@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ enum class DocCommand {
     UploadStart,
     DownloadBinaryFile,
     SplitListToggle,
+    CompareWithList,
+    CompareWithReceiver,
 };
 
 // The program's document commands over the one open channel list (a ListDocument, which the views
@@ -42,6 +45,10 @@ enum class DocCommand {
 class CSkylisterDoc : private IListObserver {
 public:
     static constexpr const char* kUploadFileName = "SATupload.txt";
+    // Where Compare with Receiver puts the receiver's list: never the file of the open list,
+    // which may be the upload file.
+    static constexpr const char* kCompareFileName = "SATcompare.txt";
+    static constexpr const char* kReceiverListName = "the receiver's list";
 
     // `runtime` is the frame's run-time settings, which every database reads while it works;
     // `temporaryDirectory` ends in a separator.
@@ -115,6 +122,18 @@ public:
     bool onDownloadBinaryFile();
     // Split-List Toggle: inverts the database's split-list flag.
     void onSplitListToggle();
+    // Compare with List: a chosen list, read as Open reads it but beside the open one, which
+    // stays as it is; the window shows the comparison.
+    bool onCompareWithList();
+    // Compare with Receiver: the receiver's list fetched as Upload fetches it, read beside the
+    // open list, which stays as it is; the window shows the comparison.
+    bool onCompareWithReceiver();
+
+    // Reads another list with the checks of Open, without touching the open one; nothing when it
+    // does not load (its message has been shown).
+    std::optional<TokenArray> readOtherList(const std::string& path);
+    // The receiver's list as last fetched in this run (by Upload or Compare with Receiver).
+    const std::optional<TokenArray>& receiverList() const { return receiverList_; }
 
     // The folder of a path, without a trailing separator.
     static std::string folderOf(const std::string& path);
@@ -135,7 +154,12 @@ private:
     // No: Save). False when the user cancelled.
     bool offerSavingUploadFile();
     // The download of steps 1 and 2 of Download Current: the question, then the transfer.
-    bool askAndDownloadCurrent();
+    // `note` is a line added to the question.
+    bool askAndDownloadCurrent(const std::string& note = {});
+    // Fetches the receiver's list into the file; false after the transfer's messages.
+    bool fetchReceiverList(const std::string& path);
+    // Compares the open list with another and has the window show it.
+    void showComparison(std::string otherName, TokenArray other);
     // Ends a transfer as every download command does: the progress indicator goes, the message
     // window hides; after a cancel it stays, and the status bar says so.
     void afterTransfer();
@@ -152,6 +176,7 @@ private:
     bool transferCancelled_ = false;
     // The status bar shows the duplicate count of the list opened last.
     bool duplicatesReported_ = false;
+    std::optional<TokenArray> receiverList_;
 };
 
 // The filter of the channel-list file dialogs.

@@ -23,9 +23,9 @@ private slots:
         for (QAction* item : frame->menuBar()->actions().front()->menu()->actions()) {
             items << (item->isSeparator() ? "-" : item->text());
         }
-        QCOMPARE(items,
-                 (QStringList{"&Open...", "Open &Recent", "&Save", "Save &As...", "-", "&Print...",
-                              "Print Preview...", "Export to PDF...", "-", "E&xit"}));
+        QCOMPARE(items, (QStringList{"&Open...", "Open &Recent", "&Save", "Save &As...", "-",
+                                     "Compare with List...", "-", "&Print...", "Print Preview...",
+                                     "Export to PDF...", "-", "E&xit"}));
         QCOMPARE(frame->action(Command::Print)->shortcut(), QKeySequence("Ctrl+P"));
         const QList<QAction*> tools = frame->toolBar()->actions();
         const qsizetype print = tools.indexOf(frame->action(Command::Print));

@@ -5,8 +5,10 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/DocumentWindow.h"
@@ -30,6 +32,9 @@ public:
     void setTitle(const std::string& text) override { title = text; }
     void beginWait() override { ++waits; }
     void endWait() override { --waits; }
+    void showComparison(std::shared_ptr<OpenComparison> comparison) override {
+        comparisons.push_back(std::move(comparison));
+    }
     bool runTransfer(const std::function<bool()>& transfer) override {
         ++transfers;
         waitsDuringTransfer.push_back(waits);
@@ -58,6 +63,8 @@ public:
     std::vector<int> waitsDuringTransfer;
     // Called as a transfer begins, before it runs.
     std::function<void()> duringTransfer;
+    // The comparisons shown, in order.
+    std::vector<std::shared_ptr<OpenComparison>> comparisons;
 };
 
 }  // namespace sky::test

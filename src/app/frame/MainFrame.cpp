@@ -15,6 +15,7 @@
 #include <QWhatsThis>
 #include <algorithm>
 
+#include "app/compare/CompareWindow.h"
 #include "app/dialogs/DuplicatesDialog.h"
 #include "app/find/FindBar.h"
 #include "app/frame/AboutBox.h"
@@ -100,6 +101,9 @@ CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
     editing_ = std::make_unique<ChannelEditingWiring>(this, *view_);
     auto* listArea = new ListArea(*table_, *view_, this);
     findBar_ = listArea->findBar();
+    window_->comparisonReady = [this](std::shared_ptr<OpenComparison> comparison) {
+        CompareWindow::showIn(*this, doc_->list(), *view_, std::move(comparison));
+    };
     setCentralWidget(listArea);
 
     createActions();
@@ -127,6 +131,8 @@ CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
 CMainFrame::~CMainFrame() {
     // The view goes before the widget it reads from: the widget lets go of it first.
     disconnect(messages_, nullptr, this, nullptr);
+    // The comparison window observes the document: it goes first.
+    delete findChild<CompareWindow*>(QString(), Qt::FindDirectChildrenOnly);
     table_->detachView();
     editing_.reset();
     router_.reset();
@@ -177,6 +183,8 @@ void CMainFrame::createMenus() {
     file->addAction(action(Command::Save));
     file->addAction(action(Command::SaveAs));
     file->addSeparator();
+    file->addAction(action(Command::CompareWithList));
+    file->addSeparator();
     file->addAction(action(Command::Print));
     file->addAction(action(Command::PrintPreview));
     file->addAction(action(Command::ExportPdf));
@@ -197,6 +205,7 @@ void CMainFrame::createMenus() {
 
     QMenu* upload = bar->addMenu("&Upload          ");
     upload->addAction(action(Command::UploadStart));
+    upload->addAction(action(Command::CompareWithReceiver));
 
     // Commands without a menu item or button, reachable by their ids (runCommand).
     for (const Command id :

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
+#include <utility>
 
 #include "shell/DocumentWindow.h"
 
@@ -28,7 +30,12 @@ public:
     // are processed (repaints, the message window, the progress, the Cancel button and the boxes
     // the transfer raises). The override cursor becomes the busy cursor for that time.
     bool runTransfer(const std::function<bool()>& transfer) override;
+    void showComparison(std::shared_ptr<OpenComparison> comparison) override {
+        if (comparisonReady) comparisonReady(std::move(comparison));
+    }
 
+    // Shows a comparison (the main window's comparison window).
+    std::function<void(std::shared_ptr<OpenComparison>)> comparisonReady;
     // Told when a transfer starts (true) and when it has ended (false).
     std::function<void(bool running)> transferRunningChanged;
 

@@ -22,22 +22,6 @@ std::size_t sectionNumber(CompareSection section) {
     return static_cast<std::size_t>(section);
 }
 
-SectionState stateOf(CompareSection section) {
-    switch (section) {
-        case CompareSection::Digital:
-            return kChannelSection;
-        case CompareSection::Pid:
-            return kChannelPidSection;
-        case CompareSection::Analog:
-            return kAnalogTpSection;
-        case CompareSection::Transponder:
-            return kDigitalTpSection;
-        case CompareSection::Satellite:
-            break;
-    }
-    return kSatelliteSection;
-}
-
 ViewKind listViewOf(CompareSection section) {
     switch (section) {
         case CompareSection::Digital:
@@ -84,9 +68,9 @@ public:
         : tokens_(tokens),
           sections_(locateSections(tokens)),
           section_(section),
-          width_(static_cast<std::size_t>(sectionInfo(stateOf(section)).rowLength)),
-          begin_(sections_[stateOf(section)].begin),
-          count_(sections_[stateOf(section)].records(static_cast<int>(width_))) {
+          width_(static_cast<std::size_t>(sectionInfo(compareSectionState(section)).rowLength)),
+          begin_(sections_[compareSectionState(section)].begin),
+          count_(sections_[compareSectionState(section)].records(static_cast<int>(width_))) {
         if (section == CompareSection::Digital || section == CompareSection::Pid) {
             transponders_.emplace(tokens, sections_);
         }
@@ -264,6 +248,22 @@ ListComparison compareLists(const TokenArray& a, const TokenArray& b) {
         comparison.sections[sectionNumber(section)] = compareSection(section, a, b);
     }
     return comparison;
+}
+
+SectionState compareSectionState(CompareSection section) {
+    switch (section) {
+        case CompareSection::Digital:
+            return kChannelSection;
+        case CompareSection::Pid:
+            return kChannelPidSection;
+        case CompareSection::Analog:
+            return kAnalogTpSection;
+        case CompareSection::Transponder:
+            return kDigitalTpSection;
+        case CompareSection::Satellite:
+            break;
+    }
+    return kSatelliteSection;
 }
 
 std::string differenceSummary(const ListComparison& comparison) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "db/TextFormat.h"
 #include "db/TokenArray.h"
 
 namespace sky {
@@ -82,5 +83,8 @@ std::string differenceSummary(const ListComparison& comparison);
 // "Satellite") and the kind's name ("only in A", "only in B", "changed", "moved").
 const char* compareSectionTitle(CompareSection section);
 const char* differenceKindName(DifferenceKind kind);
+
+// The section of the token array a compared section is.
+SectionState compareSectionState(CompareSection section);
 
 }  // namespace sky

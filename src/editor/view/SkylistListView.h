@@ -78,6 +78,12 @@ public:
     // Carries out a command when it is enabled.
     void run(ViewCommand command);
 
+    // Shows one record of a section and selects it (the comparison window's double-click): a
+    // channel in the Digital or Analog Channel view, a transponder or a satellite in its
+    // section's list; a view that hides the row under the find bar's filter shows every row.
+    // False, with nothing changed, when the section has no such record.
+    bool showRecord(SectionState section, std::size_t record);
+
     // Renumbers the channels when asked, rebuilds the detail rows and shows them anew (in every
     // view of the document).
     void refresh(bool renumbering) { document_.changed(renumbering); }

@@ -24,6 +24,9 @@ const std::vector<CommandInfo> kCommands = {
      {}, false, {}, true},
     {Command::ExportPdf, "Export to PDF...",
      "Save the list as it is shown as a PDF file\nExport to PDF", "", "", "", {}, false, {}, true},
+    {Command::CompareWithList, "Compare with List...",
+     "Compare the open list with another channel list\nCompare with List", "", "", "", {}, false,
+     DC::CompareWithList, false},
     {Command::Exit, "E&xit", "Quit the program; offers to save unsaved changes\nExit",
      "application-exit", "", "", {}, false, {}, true},
     {Command::BasicCompile, "&Basic", "Basic Compile\nBasic Compile", "", "compilebasic", "", {},
@@ -49,6 +52,10 @@ const std::vector<CommandInfo> kCommands = {
      "upload channel list to PC from settop **Enable When Settop display \"___1\"\nupload channel "
      "list to PC from settop **Enable When Settop display \"___1\"",
      "", "upload", "", {}, false, DC::UploadStart, false},
+    {Command::CompareWithReceiver, "Compare with Receiver...",
+     "Fetch the receiver's list and compare the open list with it; the open list stays as it "
+     "is\nCompare with Receiver",
+     "", "", "", {}, false, DC::CompareWithReceiver, false},
     {Command::DownloadBinaryFile, "Download Binary File", "Download a binary file to the receiver", "",
      "", "", {}, false, DC::DownloadBinaryFile, false},
     {Command::SplitListToggle, "Split List", "Number the analog channels on their own when compiling",

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "db/TokenArray.h"
+#include "editor/compare/ListComparison.h"
+
+namespace sky {
+
+// The open list compared with another list, as the comparison window shows it. The other list is
+// kept, so that the comparison can be made again when the open list changes.
+struct OpenComparison {
+    std::string otherName;  // the other file's name, or "the receiver's list"
+    TokenArray other;
+    ListComparison result;
+
+    void compareWith(const TokenArray& open) { result = compareLists(open, other); }
+};
+
+}  // namespace sky
