@@ -21,6 +21,7 @@
 #include "app/frame/Icons.h"
 #include "app/frame/LockKeyPanes.h"
 #include "app/frame/MessageWindow.h"
+#include "app/frame/OtherListCommands.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "app/list/ChannelTableView.h"
@@ -172,6 +173,9 @@ void CMainFrame::createMenus() {
     file->addAction(action(Command::Save));
     file->addAction(action(Command::SaveAs));
     file->addSeparator();
+    file->addAction(action(Command::ApplyOrder));
+    file->addAction(action(Command::SaveAsReference));
+    file->addSeparator();
     file->addAction(action(Command::Print));
     file->addAction(action(Command::PrintPreview));
     file->addAction(action(Command::ExportPdf));
@@ -212,6 +216,8 @@ void CMainFrame::createMenus() {
                                Command::MoveToTop, Command::MoveToBottom}) {
         editMenu_->addAction(action(move));
     }
+    editMenu_->addSeparator();
+    editMenu_->addAction(action(Command::ImportTransponders));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::Undo));
     editMenu_->addSeparator();
@@ -468,6 +474,15 @@ void CMainFrame::runFrameCommand(Command command) {
             break;
         case Command::About:
             showAbout();
+            break;
+        case Command::ApplyOrder:
+            applyOrderFromList(*this);
+            break;
+        case Command::SaveAsReference:
+            saveAsReference(*this);
+            break;
+        case Command::ImportTransponders:
+            importTransponders(*this);
             break;
         default:
             break;
