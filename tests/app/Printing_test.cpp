@@ -24,8 +24,9 @@ private slots:
             items << (item->isSeparator() ? "-" : item->text());
         }
         QCOMPARE(items,
-                 (QStringList{"&Open...", "Open &Recent", "&Save", "Save &As...", "-", "&Print...",
-                              "Print Preview...", "Export to PDF...", "-", "E&xit"}));
+                 (QStringList{"&Open...", "Open &Recent", "&Save", "Save &As...", "-",
+                              "Apply Or&der from List...", "Save as Re&ference...", "-",
+                              "&Print...", "Print Preview...", "Export to PDF...", "-", "E&xit"}));
         QCOMPARE(frame->action(Command::Print)->shortcut(), QKeySequence("Ctrl+P"));
         const QList<QAction*> tools = frame->toolBar()->actions();
         const qsizetype print = tools.indexOf(frame->action(Command::Print));

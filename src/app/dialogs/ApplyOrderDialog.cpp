@@ -28,13 +28,14 @@ QString orderCountsText(const ViewOrderPlan& plan, UnmatchedRows unmatched) {
     }
     return QString(
                "%1: %2 matched by identity, %3 by name, %4 unmatched (%5), %6 null channel "
-               "places, %7 of the reference not found.")
+               "place%7, %8 of the reference not found.")
         .arg(viewName(plan))
         .arg(plan.byIdentity)
         .arg(plan.byName)
         .arg(plan.unmatched.size())
         .arg(unmatched == UnmatchedRows::Keep ? "placed after the matched ones" : "removed")
         .arg(plan.nullPlaces)
+        .arg(plan.nullPlaces == 1 ? "" : "s")
         .arg(plan.notFound.size());
 }
 

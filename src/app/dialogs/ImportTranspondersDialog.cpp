@@ -53,7 +53,10 @@ ImportTranspondersDialog::ImportTranspondersDialog(const TokenArray& tokens, Sca
     tableRow->addWidget(tables_, 1);
     otherFile_ = new QPushButton("&Other File...", this);
     tableRow->addWidget(otherFile_);
-    form->addRow("&Table:", tableRow);
+    // A row of two widgets takes its label's buddy by hand.
+    auto* tableLabel = new QLabel("&Table:", this);
+    tableLabel->setBuddy(tables_);
+    form->addRow(tableLabel, tableRow);
     folderState_ = new QLabel(QString::fromStdString(folder_.error), this);
     folderState_->setWordWrap(true);
     folderState_->setVisible(!folder_.error.empty());
@@ -81,6 +84,8 @@ ImportTranspondersDialog::ImportTranspondersDialog(const TokenArray& tokens, Sca
     rows_->setHorizontalHeaderLabels(
         {"Frequency (MHz)", "Polarization", "Symbol Rate (kS/s)", "System", "Status", "Note"});
     rows_->verticalHeader()->hide();
+    // A table of 240 transponders reads best in rows no taller than the text.
+    rows_->verticalHeader()->setDefaultSectionSize(rows_->fontMetrics().height() + 6);
     rows_->setSelectionMode(QAbstractItemView::NoSelection);
     rows_->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(rows_, 1);
@@ -154,7 +159,10 @@ void ImportTranspondersDialog::showRows() {
         rows_->setItem(r, SymbolRate, cellItem(row.symbolRate));
         rows_->setItem(r, System, cellItem(deliverySystemName(row.source.system)));
         rows_->setItem(r, Status, cellItem(importStatusText(row.status)));
-        rows_->setItem(r, Note, cellItem(row.note));
+        QTableWidgetItem* note = cellItem(row.note);
+        // A long note may be cut at the dialog's edge: its tooltip shows it whole.
+        note->setToolTip(note->text());
+        rows_->setItem(r, Note, note);
     }
     rows_->resizeColumnsToContents();
     filling_ = false;
