@@ -130,6 +130,14 @@ private slots:
 
         trigger(Command::Undo);
         QCOMPARE(model()->rowCount(), 8);
+
+        // Without the tables' folder the dialog says where they come from; Other File remains.
+        ImportTranspondersDialog missing(frame->document().list().tokens(),
+                                         listScanTables((dir->path() + "/none").toStdString()),
+                                         frame->documentWindow(), frame.get());
+        QVERIFY(missing.folderLabel()->text().contains("dtv-scan-tables"));
+        QVERIFY(!missing.tableBox()->isEnabled());
+        QVERIFY(missing.otherFileButton()->isEnabled());
     }
 
 private:

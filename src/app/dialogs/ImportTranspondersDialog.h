@@ -31,6 +31,7 @@ public:
     const ImportPreview& preview() const { return preview_; }
 
     QComboBox* tableBox() const { return tables_; }
+    QLabel* folderLabel() const { return folderState_; }
     QComboBox* satelliteBox() const { return satellites_; }
     QTableWidget* rowTable() const { return rows_; }
     QLabel* countLabel() const { return count_; }
