@@ -24,6 +24,7 @@ private slots:
             items << (item->isSeparator() ? "-" : item->text());
         }
         QCOMPARE(items, (QStringList{"&Open...", "Open &Recent", "&Save", "Save &As...", "-",
+                                     "Apply Or&der from List...", "Save as Re&ference...",
                                      "Compare with List...", "-", "&Print...", "Print Preview...",
                                      "Export to PDF...", "-", "E&xit"}));
         QCOMPARE(frame->action(Command::Print)->shortcut(), QKeySequence("Ctrl+P"));

@@ -98,6 +98,11 @@ TEST(TransponderImportPreview, MarksEachRowByTheListAndWhatTheRowCanHold) {
     EXPECT_FALSE(setTicked(preview, 99, true));
     EXPECT_EQ(preview.tickedCount(), 5u);
 
+    // The satellites offered are the list's, by Index and name.
+    const std::vector<ImportSatellite> satellites = importSatellites(list.tokens());
+    ASSERT_EQ(satellites.size(), 4u);
+    EXPECT_EQ(satellites[3].index, 3);
+    EXPECT_EQ(satellites[3].name, "SAT");
     EXPECT_EQ(previewImport(list.tokens(), 7, table, "Astra").error,
               "CANCELED : The list has no satellite with Index 7!!!");
     EXPECT_EQ(importBouquet("Eutelsat-10A-and-more"), "Eutelsat-10A-");

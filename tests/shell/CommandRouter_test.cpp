@@ -83,8 +83,11 @@ TEST_F(CommandRouterTest, EachKeyHasOneCommandAndTheMovesWaitForAList) {
     EXPECT_STREQ(commandInfo(Command::Find).shortcut, "Ctrl+F");
     EXPECT_TRUE(commandInfo(Command::Find).duringTransfer);
 
-    const Command moves[] = {Command::MoveToNumber, Command::MoveUp, Command::MoveDown,
-                             Command::MoveToTop, Command::MoveToBottom};
+    // The window's commands on the list wait for one as well.
+    const Command moves[] = {Command::MoveToNumber,    Command::MoveUp,
+                             Command::MoveDown,        Command::MoveToTop,
+                             Command::MoveToBottom,    Command::ApplyOrder,
+                             Command::SaveAsReference, Command::ImportTransponders};
     for (const Command move : moves) EXPECT_FALSE(enabled(move));
     ASSERT_TRUE(doc.openFile(path));
     for (const Command move : moves) EXPECT_TRUE(enabled(move));

@@ -24,6 +24,7 @@
 #include "app/frame/Icons.h"
 #include "app/frame/LockKeyPanes.h"
 #include "app/frame/MessageWindow.h"
+#include "app/frame/OtherListCommands.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "app/list/ChannelTableView.h"
@@ -183,6 +184,8 @@ void CMainFrame::createMenus() {
     file->addAction(action(Command::Save));
     file->addAction(action(Command::SaveAs));
     file->addSeparator();
+    file->addAction(action(Command::ApplyOrder));
+    file->addAction(action(Command::SaveAsReference));
     file->addAction(action(Command::CompareWithList));
     file->addSeparator();
     file->addAction(action(Command::Print));
@@ -230,6 +233,8 @@ void CMainFrame::createMenus() {
         action(move)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         table_->addAction(action(move));
     }
+    editMenu_->addSeparator();
+    editMenu_->addAction(action(Command::ImportTransponders));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::Undo));
     editMenu_->addSeparator();
@@ -501,6 +506,15 @@ void CMainFrame::runFrameCommand(Command command) {
             break;
         case Command::FindDuplicates:
             runDuplicatesDialog(doc_->list(), *view_, this);
+            break;
+        case Command::ApplyOrder:
+            applyOrderFromList(*this);
+            break;
+        case Command::SaveAsReference:
+            saveAsReference(*this);
+            break;
+        case Command::ImportTransponders:
+            importTransponders(*this);
             break;
         default:
             break;

@@ -37,15 +37,23 @@ std::optional<std::string> QtDocumentWindow::chooseFileToSave(
     return choose(true, caption, filters, folder);
 }
 
+std::optional<std::string> QtDocumentWindow::chooseNewFile(const std::string& caption,
+                                                           const std::vector<FileFilter>& filters,
+                                                           const std::string& suggested) {
+    return choose(true, caption, filters, std::nullopt, QString::fromStdString(suggested));
+}
+
 std::optional<std::string> QtDocumentWindow::choose(bool save, const std::string& caption,
                                                     const std::vector<FileFilter>& filters,
-                                                    const std::optional<std::string>& folder) {
+                                                    const std::optional<std::string>& folder,
+                                                    const QString& suggested) {
     if (answerFileDialogs) return answerFileDialogs(save);
     QFileDialog dialog(&frame_, QString::fromStdString(caption));
     QStringList names;
     for (const FileFilter& filter : filters) names << qtFilter(filter);
     dialog.setNameFilters(names);
     if (folder) dialog.setDirectory(QString::fromStdString(*folder));
+    if (!suggested.isEmpty()) dialog.selectFile(suggested);
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

@@ -23,6 +23,10 @@ public:
     std::optional<std::string> chooseFileToSave(const std::string& caption,
                                                 const std::vector<FileFilter>& filters,
                                                 const std::optional<std::string>& folder) override;
+    // The save dialog with a file name already filled in: `suggested` is a full path.
+    std::optional<std::string> chooseNewFile(const std::string& caption,
+                                             const std::vector<FileFilter>& filters,
+                                             const std::string& suggested);
     void setTitle(const std::string& title) override;
     void beginWait() override;
     void endWait() override;
@@ -46,7 +50,8 @@ public:
 private:
     std::optional<std::string> choose(bool save, const std::string& caption,
                                       const std::vector<FileFilter>& filters,
-                                      const std::optional<std::string>& folder);
+                                      const std::optional<std::string>& folder,
+                                      const QString& suggested = {});
 
     QWidget& frame_;
 };

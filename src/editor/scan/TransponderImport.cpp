@@ -70,13 +70,22 @@ private:
     std::vector<std::pair<Tuning, const std::string*>> rows_;
 };
 
-bool hasSatellite(const TokenArray& tokens, const SectionMap& sections, int satellite) {
+std::vector<ImportSatellite> satellitesOf(const TokenArray& tokens, const SectionMap& sections) {
+    std::vector<ImportSatellite> satellites;
     const SectionSpan& span = sections[kSatelliteSection];
     for (std::size_t cell = span.begin; cell + kSatelliteFields <= span.end;
          cell += kSatelliteFields) {
-        if (decimalField(tokens[cell + kSatIndex]) == satellite) return true;
+        if (const std::optional<std::int32_t> index = decimalField(tokens[cell + kSatIndex])) {
+            satellites.push_back({*index, std::string(tokens[cell + kSatName])});
+        }
     }
-    return false;
+    return satellites;
+}
+
+bool hasSatellite(const TokenArray& tokens, const SectionMap& sections, int satellite) {
+    const std::vector<ImportSatellite> satellites = satellitesOf(tokens, sections);
+    return std::any_of(satellites.begin(), satellites.end(),
+                       [satellite](const ImportSatellite& s) { return s.index == satellite; });
 }
 
 bool fitsDigitField(int value) {
@@ -138,6 +147,10 @@ ImportRow importRow(const ScanTransponder& tp, const ListTransponders& list,
 std::size_t ImportPreview::tickedCount() const {
     return static_cast<std::size_t>(
         std::count_if(rows.begin(), rows.end(), [](const ImportRow& row) { return row.ticked; }));
+}
+
+std::vector<ImportSatellite> importSatellites(const TokenArray& tokens) {
+    return satellitesOf(tokens, locateSections(tokens));
 }
 
 ImportPreview previewImport(const TokenArray& tokens, int satellite,

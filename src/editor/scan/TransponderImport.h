@@ -80,6 +80,15 @@ struct ImportPreview {
     std::size_t tickedCount() const;
 };
 
+// A satellite of the list the rows may go to, as the preview dialog offers it.
+struct ImportSatellite {
+    int index = 0;     // its [SATELLITE] Index
+    std::string name;  // its name cell
+};
+
+// The list's [SATELLITE] rows, in the list's order; rows without a numeric Index are left out.
+std::vector<ImportSatellite> importSatellites(const TokenArray& tokens);
+
 // The preview of importing `transponders` to the satellite whose [SATELLITE] Index is
 // `satellite`, the new rows commented `bouquet` (see importBouquet()).
 ImportPreview previewImport(const TokenArray& tokens, int satellite,

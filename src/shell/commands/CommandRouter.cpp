@@ -13,6 +13,12 @@ bool isSort(ViewCommand command) {
            command == ViewCommand::ArrangeBlocks;
 }
 
+// The window's commands that work on the open list: they wait for one.
+bool needsList(Command command) {
+    return command == Command::ApplyOrder || command == Command::SaveAsReference ||
+           command == Command::ImportTransponders;
+}
+
 }  // namespace
 
 CommandRouter::CommandRouter(CSkylisterDoc& doc, CSkylistListView& view, IFrameCommands& frame)
@@ -27,6 +33,7 @@ CommandState CommandRouter::state(Command command) const {
         state = view_.commandState(*info.viewCommand);
     } else {
         state = frame_.frameCommandState(command);
+        if (needsList(command) && !doc_.isLoaded()) state.enabled = false;
     }
     // While a transfer runs, nothing that could touch the list, its files or the port works; the
     // list can still be looked at.

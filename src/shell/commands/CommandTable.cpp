@@ -142,6 +142,15 @@ const std::vector<CommandInfo> kCommands = {
      "help-whatsthis", "contexthelp", "Shift+F1", {}, false, {}, true},
     {Command::About, "&About Skylister...",
      "Show the program's version, date and history\nAbout", "help-about", "", "", {}, false, {}, true},
+    {Command::ApplyOrder, "Apply Or&der from List...",
+     "Put the channels in the order of another list or of a number;name file\nApply Order from List",
+     "", "", "", {}, false, {}, false},
+    {Command::SaveAsReference, "Save as Re&ference...",
+     "Save the order of the channels shown as a number;name file\nSave as Reference", "", "", "",
+     {}, false, {}, false},
+    {Command::ImportTransponders, "Import T&ransponders...",
+     "Add the transponders of a satellite's scan table to the list\nImport Transponders", "", "",
+     "", {}, false, {}, false},
 };
 // clang-format on
 

@@ -68,6 +68,9 @@ enum class Command {
     HelpTopics,
     ContextHelp,
     About,
+    ApplyOrder,
+    SaveAsReference,
+    ImportTransponders,
 };
 
 // One command: its menu text (with the shortcut after a tab where the menu shows one), its
@@ -75,6 +78,11 @@ enum class Command {
 // resources/icons/NAME.svg) and shortcut, the list-view or document command it runs (neither: the
 // window carries it out), whether it is a check item, and whether it may run while a transfer
 // uses the list's files and the port (the commands that only show the list, and the window's).
+//
+// Apply Order from List, Save as Reference and Import Transponders are the window's: each opens
+// its dialogs over the open list. They need a list, and they are refused during a transfer: Save as
+// Reference only reads the list but writes a file, as Save As does, and may be pointed at the
+// list's own file.
 //
 // Find is the window's: it opens the find bar, which then calls the list view (setFindQuery,
 // findNext, findPrevious, clearFind); finding only looks, so it stays during a transfer. Move to

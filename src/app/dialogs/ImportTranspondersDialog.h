@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "db/TokenArray.h"
+#include "db/scan/ScanTable.h"
+#include "db/scan/ScanTableFiles.h"
+#include "editor/scan/TransponderImport.h"
+#include "shell/DocumentWindow.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace sky::app {
+
+// Import Transponders: a scan table of the folder (or any file in that format), a satellite of
+// the list, and the preview of the table's transponders for that satellite, one row each with a
+// tick box where the row may be ticked. Import accepts the dialog; the caller imports preview().
+// The list is only read here.
+class ImportTranspondersDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `folder` lists the tables offered; `window` shows the dialog that picks another file.
+    ImportTranspondersDialog(const TokenArray& tokens, ScanTableFolder folder,
+                             IDocumentWindow& window, QWidget* parent);
+
+    const ImportPreview& preview() const { return preview_; }
+
+    QComboBox* tableBox() const { return tables_; }
+    QLabel* folderLabel() const { return folderState_; }
+    QComboBox* satelliteBox() const { return satellites_; }
+    QTableWidget* rowTable() const { return rows_; }
+    QLabel* countLabel() const { return count_; }
+    QPushButton* otherFileButton() const { return otherFile_; }
+    QPushButton* importButton() const { return import_; }
+
+    // The table's columns.
+    enum Column { Frequency, Polarisation, SymbolRate, System, Status, Note, Columns };
+
+private:
+    // Reads the table at `path` and previews it for the satellite chosen.
+    void readTable(const std::string& path);
+    void pickOtherFile();
+    void updatePreview();
+    void showRows();
+    void showCount();
+
+    const TokenArray& tokens_;
+    ScanTableFolder folder_;
+    IDocumentWindow& window_;
+    std::vector<ImportSatellite> satelliteList_;
+    ScanTable table_;
+    std::string bouquet_;
+    ImportPreview preview_;
+    QComboBox* tables_ = nullptr;
+    QLabel* folderState_ = nullptr;
+    QPushButton* otherFile_ = nullptr;
+    QComboBox* satellites_ = nullptr;
+    QLabel* tableState_ = nullptr;
+    QTableWidget* rows_ = nullptr;
+    QLabel* count_ = nullptr;
+    QPushButton* import_ = nullptr;
+    // Set while the rows are being filled, so that their tick boxes are not read as clicks.
+    bool filling_ = false;
+};
+
+}  // namespace sky::app

@@ -1,0 +1,168 @@
+// Apply Order from List, Save as Reference and Import Transponders through the window: the file
+// dialogs, the previews and their options, one undo step each, and the refusals.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "app/AppFixture.h"
+#include "app/dialogs/ApplyOrderDialog.h"
+#include "app/dialogs/ImportTranspondersDialog.h"
+
+namespace sky::app::test {
+
+class ListsFromElsewhereTest : public QObject, public AppFixture {
+    Q_OBJECT
+private slots:
+    void init() {
+        start();
+        list = copyExample();
+        open(list);
+        QCOMPARE(model()->rowCount(), 16);
+    }
+    void cleanup() { stop(); }
+
+    void applyOrderPreviewsTheReferenceAndAppliesItAsOneUndoStep() {
+        // A faulty line names the file and the line; nothing changes.
+        files.push_back(write("bad.csv", "1;ZDF\r\nnot a row\r\n"));
+        trigger(Command::ApplyOrder);
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes[0].contains("bad.csv, line 2"));
+        QCOMPARE(undoText(), QString("Undo Disable"));
+
+        const QStringList before = names();
+        files.push_back(write("order.csv", "1;ZDF\r\n2;Das Erste\r\n3;Nowhere\r\n"));
+        QString counts;
+        QString removedCounts;
+        int unmatched = 0;
+        answerDialog<ApplyOrderDialog>([&](ApplyOrderDialog* dialog) {
+            counts = dialog->countsLabel(true)->text();
+            unmatched = dialog->unmatchedList()->count();
+            // The counts follow the options.
+            dialog->removeButton()->setChecked(true);
+            removedCounts = dialog->countsLabel(true)->text();
+            dialog->keepButton()->setChecked(true);
+            dialog->applyButton()->click();
+        });
+        trigger(Command::ApplyOrder);
+        QCOMPARE(counts, QString("Digital Channel: 0 matched by identity, 2 by name, 14 unmatched "
+                                 "(placed after the matched ones), 0 null channel places, 1 of "
+                                 "the reference not found."));
+        QVERIFY(removedCounts.contains("14 unmatched (removed)"));
+        // A heading and the 14 rows.
+        QCOMPARE(unmatched, 15);
+        QCOMPARE(names().mid(0, 3), (QStringList{"ZDF", "Das Erste", "BR Sued"}));
+        QCOMPARE(model()->rowCount(), 16);
+        QCOMPARE(undoText(), QString("Undo (1 - Apply Order)"));
+
+        trigger(Command::Undo);
+        QCOMPARE(names(), before);
+
+        // Cancel changes nothing.
+        files.push_back(dir->path() + "/order.csv");
+        answerDialog<ApplyOrderDialog>([](ApplyOrderDialog* dialog) { dialog->reject(); });
+        trigger(Command::ApplyOrder);
+        QCOMPARE(names(), before);
+        QCOMPARE(undoText(), QString("Undo Disable"));
+    }
+
+    void saveAsReferenceWritesTheViewShownAndNeverTheListsOwnFile() {
+        const QString reference = dir->path() + "/order.csv";
+        files.push_back(reference);
+        trigger(Command::SaveAsReference);
+        QVERIFY(readAll(reference).startsWith("1;Das Erste\r\n2;BR Sued\r\n3;hr-fernsehen\r\n"));
+
+        const QByteArray listText = readAll(list);
+        files.push_back(list);
+        trigger(Command::SaveAsReference);
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes[0].contains("is the open channel list"));
+        QCOMPARE(readAll(list), listText);
+
+        // A folder that cannot take the file: the message says so.
+        files.push_back(dir->path() + "/no-such-folder/order.csv");
+        trigger(Command::SaveAsReference);
+        QCOMPARE(boxes.size(), 2);
+        QVERIFY(boxes[1].startsWith("Skylister: ERROR!!!"));
+    }
+
+    void importTranspondersAddsTheTickedRowsAsOneUndoStep() {
+        trigger(Command::DigitalTpList);
+        QCOMPARE(model()->rowCount(), 8);
+        // One transponder the list has, one new, one DVB-S2 that takes a tick.
+        files.push_back(write("Astra-19.2E",
+                              "[CHANNEL]\n DELIVERY_SYSTEM = DVBS\n"
+                              " FREQUENCY = 11836000\n POLARIZATION = HORIZONTAL\n"
+                              " SYMBOL_RATE = 27500000\n"
+                              "[CHANNEL]\n DELIVERY_SYSTEM = DVBS\n"
+                              " FREQUENCY = 12345000\n POLARIZATION = VERTICAL\n"
+                              " SYMBOL_RATE = 22000000\n"
+                              "[CHANNEL]\n DELIVERY_SYSTEM = DVBS2\n"
+                              " FREQUENCY = 12400000\n POLARIZATION = HORIZONTAL\n"
+                              " SYMBOL_RATE = 27500000\n"));
+        QStringList shown;
+        answerDialog<ImportTranspondersDialog>([&](ImportTranspondersDialog* dialog) {
+            shown << dialog->satelliteBox()->currentText();
+            dialog->otherFileButton()->click();
+            QTableWidget* rows = dialog->rowTable();
+            for (int row = 0; row < rows->rowCount(); ++row) {
+                QTableWidgetItem* tick = rows->item(row, ImportTranspondersDialog::Frequency);
+                shown << tick->text() + " " +
+                             rows->item(row, ImportTranspondersDialog::Status)->text() +
+                             ((tick->flags() & Qt::ItemIsUserCheckable) ? " [box]" : "");
+            }
+            shown << dialog->countLabel()->text();
+            rows->item(2, ImportTranspondersDialog::Frequency)->setCheckState(Qt::Checked);
+            shown << dialog->countLabel()->text();
+            dialog->importButton()->click();
+        });
+        trigger(Command::ImportTransponders);
+        QCOMPARE(shown, (QStringList{"0  ASTRA 1", "11836 already in the list", "12345 new [box]",
+                                     "12400 DVB-S2 [box]", "1 transponder to add.",
+                                     "2 transponders to add."}));
+        QCOMPARE(model()->rowCount(), 10);
+        QCOMPARE(undoText(), QString("Undo (1 - Import Transponders)"));
+
+        trigger(Command::Undo);
+        QCOMPARE(model()->rowCount(), 8);
+
+        // Without the tables' folder the dialog says where they come from; Other File remains.
+        ImportTranspondersDialog missing(frame->document().list().tokens(),
+                                         listScanTables((dir->path() + "/none").toStdString()),
+                                         frame->documentWindow(), frame.get());
+        QVERIFY(missing.folderLabel()->text().contains("dtv-scan-tables"));
+        QVERIFY(!missing.tableBox()->isEnabled());
+        QVERIFY(missing.otherFileButton()->isEnabled());
+    }
+
+private:
+    QString write(const QString& name, const QByteArray& text) {
+        const QString path = dir->path() + "/" + name;
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly)) file.write(text);
+        return path;
+    }
+
+    // Runs `answer` on the dialog of type D once it is shown modally.
+    template <typename D, typename F>
+    void answerDialog(F answer) {
+        QTimer::singleShot(0, this, [answer] {
+            auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            answer(dialog);
+            if (dialog->isVisible()) dialog->reject();
+        });
+    }
+
+    QString list;
+};
+
+}  // namespace sky::app::test
+
+QTEST_MAIN(sky::app::test::ListsFromElsewhereTest)
+#include "ListsFromElsewhere_test.moc"
