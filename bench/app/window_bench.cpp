@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QInputDialog>
 #include <QItemSelection>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -38,6 +39,7 @@
 #include "db/RecordLayout.h"
 #include "editor/dialogs/DialogRunner.h"
 #include "editor/duplicates/DuplicateGroups.h"
+#include "editor/duplicates/DuplicateRemoval.h"
 #include "editor/editing/ChannelEditing.h"
 #include "editor/model/SectionMap.h"
 #include "editor/view/SkylistListView.h"
@@ -195,14 +197,41 @@ int main(int argc, char** argv) {
         report(what, timeRuns(
                          3, [] {}, [&, id = id] { frame.action(id)->trigger(); }, frame));
     }
-    report("scroll from the top to the last row (Ctrl+End)",
+    // Ctrl+End moves the selected channels to the bottom: the scroll bar goes to the end instead.
+    report("scroll from the top to the last row",
            timeRuns(
-               kRuns,
-               [&] {
-                   table->scrollToTop();
-                   table->setCurrentIndex(table->model()->index(0, 0));
-               },
-               [&] { QTest::keyClick(table, Qt::Key_End, Qt::ControlModifier); }, frame));
+               kRuns, [&] { table->scrollToTop(); },
+               [&] { table->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum); },
+               frame));
+    {
+        // Move to Number of 1,000 digital channels far apart (every 10th of the first 10,000) to
+        // number 1, the number given in the dialog as soon as it shows; each run is taken back
+        // with Undo before the next.
+        std::vector<std::size_t> scattered;
+        for (std::size_t row = 9; scattered.size() < 1000; row += 10) scattered.push_back(row);
+        const auto answer = [&frame] {
+            QTimer::singleShot(0, &frame, [] {
+                if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                    dialog->setIntValue(1);
+                    dialog->accept();
+                }
+            });
+        };
+        int moves = 0;
+        report("Move to Number of 1,000 scattered rows",
+               timeRuns(
+                   kRuns,
+                   [&] {
+                       if (moves++ > 0) frame.action(Command::Undo)->trigger();
+                       table->selectRows(scattered);
+                   },
+                   [&] {
+                       answer();
+                       frame.action(Command::MoveToNumber)->trigger();
+                   },
+                   frame));
+        frame.action(Command::Undo)->trigger();
+    }
     {
         // Page Down from the top to the last row, each page drawn.
         table->scrollToTop();
@@ -296,6 +325,21 @@ int main(int argc, char** argv) {
         report("open Find Duplicates on the digital channels",
                timeRuns(
                    kRuns, [] {}, openDuplicates, frame));
+        // Remove Duplicates of 1,000 copies (the first 1,000 groups of two), the table shown
+        // anew; each run is taken back with Undo before the next.
+        std::vector<DuplicateGroup> thousand;
+        int removals = 0;
+        report("Remove Duplicates of 1,000 rows",
+               timeRuns(
+                   kRuns,
+                   [&] {
+                       if (removals++ > 0) frame.action(Command::Undo)->trigger();
+                       thousand = findDuplicates(list.tokens(), DuplicateSection::Digital,
+                                                 DuplicateMatch::Exact);
+                       thousand.resize(std::min<std::size_t>(thousand.size(), 1000));
+                   },
+                   [&] { removeDuplicates(list, thousand); }, frame));
+        frame.action(Command::Undo)->trigger();
     }
 
     // Compare with List: the list as sorted above against its file, up to the comparison window
