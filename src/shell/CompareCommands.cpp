@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "common/Format.h"
+#include "editor/editing/Renumber.h"
+#include "editor/model/SectionMap.h"
 #include "shell/SkylisterDoc.h"
 
 namespace sky {
@@ -20,6 +22,9 @@ std::optional<TokenArray> CSkylisterDoc::readOtherList(const std::string& path) 
     CListDB other(runtime_, ui_, path);
     TokenArray tokens;
     if (other.LoadChannelList(tokens) == LoadResult::Failed) return std::nullopt;
+    // Numbered as the open list was when it was opened, so that the numbering of a file (analog
+    // channels from 0, say) does not show as channels moved.
+    renumberChannels(tokens, locateSections(tokens));
     return tokens;
 }
 

@@ -18,8 +18,8 @@ const char* const kQuestion =
 
 class CompareCommandsTest : public DocFixture {
 protected:
-    // The list as saved (opening numbers the analog channels from 1) with its first channel
-    // renamed, under another name.
+    // The list's file with its first channel renamed, under another name. The file numbers its
+    // analog channels from 0, the open list from 1: that is no difference.
     std::string renamedCopy() {
         std::string text = readFile(path);
         text.replace(text.find("\"Das Erste\""), 11, "\"Das Zweite\"");
@@ -38,7 +38,6 @@ protected:
 TEST_F(CompareCommandsTest, CompareWithListReadsTheOtherListBesideTheOpenOne) {
     EXPECT_FALSE(doc.commandState(DocCommand::CompareWithList).enabled);
     ASSERT_TRUE(doc.openFile(path));
-    ASSERT_TRUE(doc.onFileSave());
     const std::string before = readFile(path);
     window.answers = {renamedCopy()};
     ASSERT_TRUE(doc.run(DocCommand::CompareWithList));
