@@ -131,6 +131,28 @@ private slots:
         trigger(Command::Undo);
         QCOMPARE(model()->rowCount(), 8);
 
+        // The table's satellite may come as a new satellite row, last of the choices, with the
+        // rows: 11836 H is on ASTRA 1, not on the new satellite.
+        trigger(Command::SatelliteList);
+        const int satellites = model()->rowCount();
+        files.push_back(dir->path() + "/Astra-19.2E");
+        QString offered;
+        answerDialog<ImportTranspondersDialog>([&](ImportTranspondersDialog* dialog) {
+            dialog->otherFileButton()->click();
+            QComboBox* box = dialog->satelliteBox();
+            box->setCurrentIndex(box->count() - 1);
+            offered = box->currentText() + ", " + dialog->countLabel()->text();
+            dialog->importButton()->click();
+        });
+        trigger(Command::ImportTransponders);
+        QVERIFY2(offered.startsWith("New satellite: Astra 19.2 E (Index "), qPrintable(offered));
+        QVERIFY2(offered.endsWith(", 2 transponders to add."), qPrintable(offered));
+        QCOMPARE(model()->rowCount(), satellites + 1);
+        trigger(Command::DigitalTpList);
+        QCOMPARE(model()->rowCount(), 10);
+        trigger(Command::Undo);
+        QCOMPARE(model()->rowCount(), 8);
+
         // Without the tables' folder the dialog says where they come from; Other File remains.
         ImportTranspondersDialog missing(frame->document().list().tokens(),
                                          listScanTables((dir->path() + "/none").toStdString()),

@@ -11,6 +11,7 @@
 #include "db/TextWriter.h"
 #include "db/scan/ScanTableFiles.h"
 #include "editor/ListFixture.h"
+#include "editor/scan/NewSatellite.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 
@@ -154,6 +155,42 @@ TEST_F(TransponderImportTest, AddsTheTickedRowsNumberedOnAsOneUndoStep) {
     EXPECT_EQ(channelListText(document.tokens()), before);
     EXPECT_FALSE(document.hasUnsavedChanges());
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(TransponderImportTest, ANewSatelliteTakesAFreeIndexAndComesWithItsRowsAsOneStep) {
+    // Satellites 0 to 3, and a transponder naming satellite 4, which has no row: the new
+    // satellite must not bring that transponder into the image, so it takes Index 5.
+    TestList list = validList();
+    list.transponders = {transponder("1", "4", "11778")};
+    adopt(list);
+    const std::string before = channelListText(document.tokens());
+    const std::optional<NewSatellite> astra =
+        newSatelliteFor(document.tokens(), parseScanTableName("Astra-23.5E"));
+    ASSERT_TRUE(astra.has_value());
+    EXPECT_EQ(astra->index, 5);
+    EXPECT_EQ(newSatelliteText(*astra), "New satellite: Astra 23.5 E (Index 5)");
+
+    const ImportPreview preview = previewImportToNew(
+        document.tokens(), *astra, {tp(11778, H, 27500), tp(12000, V, 22000)}, "Astra");
+    EXPECT_EQ(preview.tickedCount(), 2u);  // the transponder of satellite 4 is not its own
+    EXPECT_EQ(importTranspondersToNew(document, preview, *astra), 2u);
+    TestList expected = list;
+    expected.satellites.push_back({"5", "Astra", "N", "10600", "09750", "0", "235"});
+    expected.transponders.push_back({"2", "5", "11778", "27500", "H", "Astra"});
+    expected.transponders.push_back({"3", "5", "12000", "22000", "V", "Astra"});
+    EXPECT_EQ(document.tokens(), expected.tokens());
+    EXPECT_EQ(document.undoHistory().menuItem().text, "Undo (1 - Import Transponders)");
+    EXPECT_EQ(checkFailure(document.tokens()), "");
+    // The Index is taken now: a second import to it changes nothing.
+    EXPECT_EQ(importTranspondersToNew(document, preview, *astra), 0u);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    ASSERT_TRUE(document.undo());
+    EXPECT_EQ(channelListText(document.tokens()), before);
+
+    // With every Index named there is no new satellite.
+    for (int i = 6; i < 50; ++i) list.satellites.push_back(satellite(std::to_string(i), "SAT"));
+    list.satellites.push_back(satellite("5", "SAT"));
+    EXPECT_FALSE(newSatelliteFor(list.tokens(), parseScanTableName("Astra-23.5E")).has_value());
 }
 
 TEST_F(TransponderImportTest, RefusesAChangedListAndRowsBeyondTheLimits) {

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <optional>
@@ -65,10 +66,7 @@ ImportTranspondersDialog::ImportTranspondersDialog(const TokenArray& tokens, Sca
 
     satellites_ = new QComboBox(this);
     satellites_->setObjectName("Satellites");
-    for (const ImportSatellite& satellite : satelliteList_) {
-        satellites_->addItem(
-            QString("%1  %2").arg(satellite.index).arg(QString::fromStdString(satellite.name)));
-    }
+    fillSatellites();
     form->addRow("&Add to satellite:", satellites_);
     layout->addLayout(form);
 
@@ -124,9 +122,34 @@ void ImportTranspondersDialog::pickOtherFile() {
     readTable(*path);
 }
 
+void ImportTranspondersDialog::fillSatellites() {
+    const QSignalBlocker quiet(satellites_);
+    const int chosen = satellites_->currentIndex();
+    satellites_->clear();
+    for (const ImportSatellite& satellite : satelliteList_) {
+        satellites_->addItem(
+            QString("%1  %2").arg(satellite.index).arg(QString::fromStdString(satellite.name)));
+    }
+    if (newSatellite_)
+        satellites_->addItem(QString::fromStdString(newSatelliteText(*newSatellite_)));
+    satellites_->setCurrentIndex(chosen >= 0 && chosen < satellites_->count() ? chosen : 0);
+}
+
+bool ImportTranspondersDialog::newSatelliteChosen() const {
+    return newSatellite_ &&
+           static_cast<std::size_t>(satellites_->currentIndex()) == satelliteList_.size();
+}
+
+std::optional<NewSatellite> ImportTranspondersDialog::chosenNewSatellite() const {
+    return newSatelliteChosen() ? newSatellite_ : std::nullopt;
+}
+
 void ImportTranspondersDialog::readTable(const std::string& path) {
     table_ = readScanTableFile(path);
-    bouquet_ = importBouquet(parseScanTableName(fileNameOf(path)).satellite);
+    const ScanTableName name = parseScanTableName(fileNameOf(path));
+    bouquet_ = importBouquet(name.satellite);
+    newSatellite_ = table_.ok() ? newSatelliteFor(tokens_, name) : std::nullopt;
+    fillSatellites();
     tableState_->setText(table_.ok() ? QString::fromStdString(path)
                                      : QString::fromStdString(table_.error));
     updatePreview();
@@ -135,7 +158,10 @@ void ImportTranspondersDialog::readTable(const std::string& path) {
 void ImportTranspondersDialog::updatePreview() {
     preview_ = ImportPreview{};
     const int chosen = satellites_->currentIndex();
-    if (table_.ok() && !table_.transponders.empty() && chosen >= 0) {
+    if (table_.ok() && !table_.transponders.empty() && newSatelliteChosen()) {
+        preview_ = previewImportToNew(tokens_, *newSatellite_, table_.transponders, bouquet_);
+        if (!preview_.error.empty()) tableState_->setText(QString::fromStdString(preview_.error));
+    } else if (table_.ok() && !table_.transponders.empty() && chosen >= 0) {
         preview_ = previewImport(tokens_, satelliteList_[static_cast<std::size_t>(chosen)].index,
                                  table_.transponders, bouquet_);
         if (!preview_.error.empty()) tableState_->setText(QString::fromStdString(preview_.error));

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "db/TokenArray.h"
 #include "db/scan/ScanTable.h"
 #include "db/scan/ScanTableFiles.h"
+#include "editor/scan/NewSatellite.h"
 #include "editor/scan/TransponderImport.h"
 #include "shell/DocumentWindow.h"
 
@@ -18,9 +20,9 @@ class QTableWidget;
 namespace sky::app {
 
 // Import Transponders: a scan table of the folder (or any file in that format), a satellite of
-// the list, and the preview of the table's transponders for that satellite, one row each with a
-// tick box where the row may be ticked. Import accepts the dialog; the caller imports preview().
-// The list is only read here.
+// the list (or a new one for the table's satellite), and the preview of the table's transponders
+// for that satellite, one row each with a tick box where the row may be ticked. Import accepts the
+// dialog; the caller imports preview(). The list is only read here.
 class ImportTranspondersDialog : public QDialog {
     Q_OBJECT
 public:
@@ -29,6 +31,9 @@ public:
                              IDocumentWindow& window, QWidget* parent);
 
     const ImportPreview& preview() const { return preview_; }
+    // The new satellite row the rows go to, when that is the satellite chosen: the last choice,
+    // offered when the list has a free Index for the table's satellite.
+    std::optional<NewSatellite> chosenNewSatellite() const;
 
     QComboBox* tableBox() const { return tables_; }
     QLabel* folderLabel() const { return folderState_; }
@@ -45,6 +50,9 @@ private:
     // Reads the table at `path` and previews it for the satellite chosen.
     void readTable(const std::string& path);
     void pickOtherFile();
+    // The list's satellites, and a new one for the table's satellite where it may be made.
+    void fillSatellites();
+    bool newSatelliteChosen() const;
     void updatePreview();
     void showRows();
     void showCount();
@@ -53,6 +61,7 @@ private:
     ScanTableFolder folder_;
     IDocumentWindow& window_;
     std::vector<ImportSatellite> satelliteList_;
+    std::optional<NewSatellite> newSatellite_;
     ScanTable table_;
     std::string bouquet_;
     ImportPreview preview_;

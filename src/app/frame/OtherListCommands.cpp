@@ -103,7 +103,11 @@ void importTransponders(CMainFrame& frame) {
     CSkylisterDoc& doc = frame.document();
     ImportTranspondersDialog dialog(doc.list().tokens(), listScanTables(), doc.window(), &frame);
     if (dialog.exec() != QDialog::Accepted) return;
-    sky::importTransponders(doc.list(), dialog.preview());
+    if (const std::optional<NewSatellite> satellite = dialog.chosenNewSatellite()) {
+        importTranspondersToNew(doc.list(), dialog.preview(), *satellite);
+    } else {
+        sky::importTransponders(doc.list(), dialog.preview());
+    }
 }
 
 }  // namespace sky::app
