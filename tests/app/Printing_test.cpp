@@ -26,7 +26,7 @@ private slots:
         QCOMPARE(items, (QStringList{"&Open...", "Open &Recent", "&Save", "Save &As...", "-",
                                      "Apply Or&der from List...", "Save as Re&ference...",
                                      "Compare with List...", "-", "&Print...", "Print Preview...",
-                                     "Export to PDF...", "-", "E&xit"}));
+                                     "Export to PDF...", "&Export", "-", "E&xit"}));
         QCOMPARE(frame->action(Command::Print)->shortcut(), QKeySequence("Ctrl+P"));
         const QList<QAction*> tools = frame->toolBar()->actions();
         const qsizetype print = tools.indexOf(frame->action(Command::Print));

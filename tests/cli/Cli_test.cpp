@@ -34,7 +34,7 @@ TEST_F(CliTest, UsageAndHelp) {
     const CliRun help = cli("--help");
     EXPECT_EQ(help.status, 0);
     for (const char* command : {"check", "compile", "convert", "format", "duplicates", "import-tp",
-                                "apply-order", "diff", "download", "upload"}) {
+                                "apply-order", "diff", "export", "download", "upload"}) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
     EXPECT_EQ(cli("").status, 2);
@@ -227,6 +227,30 @@ TEST_F(CliTest, DiffPrintsOneLinePerDifferenceAndTellsByItsStatus) {
               "# 1 channel differs.\n");
     EXPECT_EQ(cli("diff " + a).status, 2);
     EXPECT_EQ(cli("diff " + a + " " + dir.file("missing.txt")).status, 2);
+}
+
+TEST_F(CliTest, ExportWritesAViewToStandardOutputOrSafelyToAFile) {
+    const std::string list = test::exampleFile("channels.txt");
+    const auto run = [&](const std::string& arguments) {
+        return cli("export " + list + " " + arguments);
+    };
+    const CliRun csv = run("--view digital --format csv --semicolon");
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_EQ(csv.out.substr(0, csv.out.find('\n') + 1),
+              "Number;SVC ID;Name;freqency;Symbol Rate;Polarization;Bouquet;Sat Name\r\n");
+    EXPECT_EQ(run("--format csv --semicolon -o " + dir.file("out.csv")).status, 0);
+    EXPECT_EQ(test::readFile(dir.file("out.csv")), csv.out);
+
+    const CliRun html = run("--view tp --format html");
+    EXPECT_EQ(html.status, 0);
+    EXPECT_EQ(html.out.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(html.out.find("<td>ZDF Vision</td>"), std::string::npos);
+
+    EXPECT_EQ(run("--view everything --format csv").status, 2);
+    EXPECT_EQ(run("--format pdf").status, 2);
+    const CliRun nowhere = run("--format csv -o " + dir.file("missing/out.csv"));
+    EXPECT_EQ(nowhere.status, 1);
+    EXPECT_NE(nowhere.err.find("can't write"), std::string::npos);
 }
 
 }  // namespace

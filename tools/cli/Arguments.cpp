@@ -10,9 +10,8 @@ bool Arguments::parse(const std::vector<std::string>& args, const std::set<std::
                       const std::set<std::string>& options) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-            positional_.push_back(arg);
-        } else if (switches.count(arg) != 0) {
+        // A command may declare a short option (-o) as well as the long ones.
+        if (switches.count(arg) != 0) {
             switches_.insert(arg);
         } else if (options.count(arg) != 0) {
             if (i + 1 >= args.size()) {
@@ -20,6 +19,8 @@ bool Arguments::parse(const std::vector<std::string>& args, const std::set<std::
                 return false;
             }
             values_[arg] = args[++i];
+        } else if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+            positional_.push_back(arg);
         } else {
             error_ = "unknown option " + arg;
             return false;

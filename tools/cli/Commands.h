@@ -20,6 +20,7 @@ int runDuplicates(const std::vector<std::string>& args);
 int runImportTp(const std::vector<std::string>& args);
 int runApplyOrder(const std::vector<std::string>& args);
 int runDiff(const std::vector<std::string>& args);
+int runExport(const std::vector<std::string>& args);
 int runDownload(const std::vector<std::string>& args);
 int runUpload(const std::vector<std::string>& args);
 

@@ -1,6 +1,6 @@
 // skylister-cli: checks, compiles, converts and reformats channel lists, finds and removes their
-// duplicates, puts them in another list's order, compares two lists, imports transponders from
-// scan tables, and talks to the receiver, from the command line.
+// duplicates, puts them in another list's order, compares two lists, exports a view as CSV or
+// HTML, imports transponders from scan tables, and talks to the receiver, from the command line.
 
 #include <cstdio>
 #include <cstring>
@@ -49,6 +49,12 @@ const char* usageText() {
            "  diff A.txt B.txt [--sat40]       print what differs between two lists, one line\n"
            "                                   each; exit 0 when equal, 1 when they differ, 2\n"
            "                                   when a list cannot be read\n"
+           "  export LIST.txt --format csv|html [--view VIEW] [--semicolon] [-o FILE] [--sat40]\n"
+           "                                   write a view of the list as CSV (with --semicolon\n"
+           "                                   separated by semicolons) or as an HTML page, to\n"
+           "                                   FILE or standard output; VIEW is digital (the\n"
+           "                                   default), analog, satellite, satname, tp, channel,\n"
+           "                                   pid or analoglist\n"
            "  download IMAGE.bin (--device PATH | --port N)\n"
            "                                   send a download file to the receiver\n"
            "  upload OUT.txt (--device PATH | --port N)\n"
@@ -74,6 +80,7 @@ int main(int argc, char** argv) {
         {"import-tp", runImportTp},
         {"apply-order", runApplyOrder},
         {"diff", runDiff},
+        {"export", runExport},
         {"download", runDownload},
         {"upload", runUpload},
     };

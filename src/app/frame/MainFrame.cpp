@@ -20,6 +20,7 @@
 #include "app/find/FindBar.h"
 #include "app/frame/AboutBox.h"
 #include "app/frame/ChannelEditingWiring.h"
+#include "app/frame/ExportCommands.h"
 #include "app/frame/HelpWindow.h"
 #include "app/frame/Icons.h"
 #include "app/frame/LockKeyPanes.h"
@@ -191,6 +192,9 @@ void CMainFrame::createMenus() {
     file->addAction(action(Command::Print));
     file->addAction(action(Command::PrintPreview));
     file->addAction(action(Command::ExportPdf));
+    QMenu* exportMenu = file->addMenu("&Export");
+    exportMenu->addAction(action(Command::ExportCsv));
+    exportMenu->addAction(action(Command::ExportHtml));
     file->addSeparator();
     file->addAction(action(Command::Exit));
 
@@ -221,6 +225,10 @@ void CMainFrame::createMenus() {
     editMenu_->addAction(action(Command::New));
     editMenu_->addAction(action(Command::Cut));
     editMenu_->addAction(action(Command::Paste));
+    editMenu_->addAction(action(Command::CopyRows));
+    // Ctrl+C copies rows only from the list: the find bar's text field keeps its own.
+    action(Command::CopyRows)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    table_->addAction(action(Command::CopyRows));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::InsertNull));
     editMenu_->addAction(action(Command::Delete));
@@ -515,6 +523,15 @@ void CMainFrame::runFrameCommand(Command command) {
             break;
         case Command::ImportTransponders:
             importTransponders(*this);
+            break;
+        case Command::ExportCsv:
+            exportList(*this, ExportFormat::Csv);
+            break;
+        case Command::ExportHtml:
+            exportList(*this, ExportFormat::Html);
+            break;
+        case Command::CopyRows:
+            copySelectedRows(*this);
             break;
         default:
             break;

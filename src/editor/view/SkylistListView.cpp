@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/Format.h"
+#include "editor/view/ViewContents.h"
 
 namespace sky {
 
@@ -254,33 +254,7 @@ std::optional<std::string> CSkylistListView::updateShownList() {
 }
 
 std::optional<std::string> CSkylistListView::pointShownList() {
-    std::vector<Column> columns = viewColumns(viewKind_, digital_, widths_);
-    if (inDetail()) {
-        shown_.showDetail(std::move(columns),
-                          digital_ ? document_.digitalRows() : document_.analogRows(),
-                          digital_ ? int{kDigType} : int{kAnaType});
-        return std::nullopt;
-    }
-    const SectionInfo& info = sectionInfo(sectionOfView(viewKind_));
-    const TokenArray& tokens = document_.tokens();
-    const auto start = std::find(tokens.begin(), tokens.end(), info.startMarker);
-    const auto end = std::find(tokens.begin(), tokens.end(), info.endMarker);
-    for (const auto& [found, marker] :
-         {std::pair{start, info.startMarker}, {end, info.endMarker}}) {
-        if (found == tokens.end()) {
-            shown_.showEmpty(std::move(columns));
-            return format("Can't find \" %s \" ", std::string(marker).c_str());
-        }
-    }
-    const auto first = static_cast<std::size_t>(start - tokens.begin()) + 1;
-    const auto cells = end > start ? static_cast<std::size_t>(end - start) - 1 : 0;
-    const auto rowLength = static_cast<std::size_t>(info.rowLength);
-    // The satellite list shows each position in the degree form.
-    constexpr int kDegreeColumn = 6;
-    shown_.showSection(
-        std::move(columns), tokens, first, cells / rowLength, info.rowLength,
-        viewKind_ == ViewKind::SatelliteList ? std::optional<int>(kDegreeColumn) : std::nullopt);
-    return std::nullopt;
+    return showView(shown_, document_, viewKind_, digital_, widths_);
 }
 
 std::vector<std::size_t> CSkylistListView::selectedListRows() const {

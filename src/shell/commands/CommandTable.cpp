@@ -151,6 +151,14 @@ const std::vector<CommandInfo> kCommands = {
     {Command::ImportTransponders, "Import T&ransponders...",
      "Add the transponders of a satellite's scan table to the list\nImport Transponders", "", "",
      "", {}, false, {}, false},
+    {Command::ExportCsv, "&CSV...",
+     "Save the list as it is shown as a CSV file for a spreadsheet\nExport CSV", "", "", "", {},
+     false, {}, true},
+    {Command::ExportHtml, "&HTML...",
+     "Save the list as it is shown as a web page\nExport HTML", "", "", "", {}, false, {}, true},
+    {Command::CopyRows, "C&opy\tCtrl+C",
+     "Copy Selected Row(s) as Text for a Spreadsheet or a Document\nCopy", "edit-copy", "",
+     "Ctrl+C", {}, false, {}, true},
 };
 // clang-format on
 

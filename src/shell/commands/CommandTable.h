@@ -71,6 +71,9 @@ enum class Command {
     ApplyOrder,
     SaveAsReference,
     ImportTransponders,
+    ExportCsv,
+    ExportHtml,
+    CopyRows,
 };
 
 // One command: its menu text (with the shortcut after a tab where the menu shows one), its
@@ -83,6 +86,10 @@ enum class Command {
 // its dialogs over the open list. They need a list, and they are refused during a transfer: Save as
 // Reference only reads the list but writes a file, as Save As does, and may be pointed at the
 // list's own file.
+//
+// Export CSV and Export HTML write the view shown to a new file, and Copy puts the selected rows
+// on the clipboard: they are the window's, need a list, and only read it, so they stay during a
+// transfer (an export is refused over the list's own file).
 //
 // Find is the window's: it opens the find bar, which then calls the list view (setFindQuery,
 // findNext, findPrevious, clearFind); finding only looks, so it stays during a transfer. Move to

@@ -1,0 +1,146 @@
+#include "app/frame/ExportCommands.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QFileDialog>
+#include <QMimeData>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "app/frame/MainFrame.h"
+#include "app/frame/QtDocumentWindow.h"
+#include "app/frame/QtUserInterface.h"
+#include "app/list/ChannelTableView.h"
+#include "db/ReplacementFile.h"
+#include "db/SiblingPath.h"
+#include "editor/export/ClipboardRows.h"
+#include "editor/export/CsvExport.h"
+#include "editor/export/ExportRows.h"
+#include "editor/export/HtmlExport.h"
+#include "editor/view/SkylistListView.h"
+
+namespace sky::app {
+
+namespace {
+
+// The file picked and, for CSV, the separator of the filter chosen.
+struct ExportTarget {
+    std::string path;
+    CsvSeparator separator = CsvSeparator::Comma;
+};
+
+const std::vector<FileFilter>& exportFilters(ExportFormat format) {
+    static const std::vector<FileFilter> csv{{"CSV, comma separated", {"*.csv"}},
+                                             {"CSV, semicolon separated", {"*.csv"}}};
+    static const std::vector<FileFilter> html{{"Web page", {"*.html", "*.htm"}}};
+    return format == ExportFormat::Csv ? csv : html;
+}
+
+// The save dialog with the list's name and the format's extension filled in; a name typed
+// without an extension gets the format's. Tests answer it through the window's file answers,
+// which take the first filter.
+std::optional<ExportTarget> chooseTarget(CMainFrame& frame, ExportFormat format) {
+    const std::vector<FileFilter>& filters = exportFilters(format);
+    const std::string extension = format == ExportFormat::Csv ? ".csv" : ".html";
+    const std::string caption = format == ExportFormat::Csv ? "Export CSV" : "Export HTML";
+    ExportTarget target;
+    QtDocumentWindow& window = frame.documentWindow();
+    if (window.answerFileDialogs) {
+        std::optional<std::string> answer = window.answerFileDialogs(true);
+        if (!answer) return std::nullopt;
+        target.path = *answer;
+    } else {
+        QFileDialog dialog(&frame, QString::fromStdString(caption));
+        QStringList names;
+        for (const FileFilter& filter : filters) names << qtFilter(filter);
+        dialog.setNameFilters(names);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QString::fromStdString(extension.substr(1)));
+        const std::string& listPath = frame.document().currentPath();
+        dialog.selectFile(QString::fromStdString(siblingPath(listPath, extension).value_or("")));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return std::nullopt;
+        }
+        target.path = dialog.selectedFiles().front().toStdString();
+        if (dialog.selectedNameFilter() == qtFilter(filters.back()) &&
+            format == ExportFormat::Csv) {
+            target.separator = CsvSeparator::Semicolon;
+        }
+    }
+    if (std::filesystem::path(target.path).extension().empty()) target.path += extension;
+    return target;
+}
+
+// "1 row", "12 rows".
+std::string rowCount(std::size_t rows) {
+    return std::to_string(rows) + (rows == 1 ? " row" : " rows");
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, error);
+}
+
+// The list's own file and the files compiled from it, which a transfer may be reading.
+bool isListFile(const std::string& path, const std::string& listPath) {
+    if (sameFile(path, listPath)) return true;
+    for (const char* extension : {".hex", ".bin", ".bak"}) {
+        if (sameFile(path, siblingPath(listPath, extension).value_or(""))) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void exportList(CMainFrame& frame, ExportFormat format) {
+    IUserInterface& ui = frame.userInterface();
+    const ShownList& shown = frame.listView().shownList();
+    std::vector<std::size_t> rows = frame.table()->selectedRows();
+    if (rows.size() > 1) {
+        const Answer answer =
+            ui.ask("Export only the selected rows?\n\nNo exports every row shown.",
+                   Buttons::YesNoCancel, Icon::Question);
+        if (answer == Answer::Cancel) return;
+        if (answer != Answer::Yes) rows = allShownRows(shown);
+    } else {
+        rows = allShownRows(shown);
+    }
+    const std::optional<ExportTarget> target = chooseTarget(frame, format);
+    if (!target) return;
+    const std::string& listPath = frame.document().currentPath();
+    if (isListFile(target->path, listPath)) {
+        ui.message("CANCELED : " + target->path +
+                   " belongs to the open channel list. Export under another name!!!");
+        return;
+    }
+    const std::string text =
+        format == ExportFormat::Csv
+            ? listCsv(shown, rows, target->separator)
+            : listHtmlPage(shown, rows, listPath,
+                           QDate::currentDate().toString(Qt::ISODate).toStdString());
+    ReplacementFile file(target->path);
+    if (!file.create() || !file.write(text) || !file.commit()) {
+        ui.message("ERROR!!! " + target->path +
+                   " could not be written. The list was not exported.");
+        return;
+    }
+    ui.statusText("Exported " + rowCount(rows.size()) + " to " + target->path);
+}
+
+void copySelectedRows(CMainFrame& frame) {
+    const std::vector<std::size_t> rows = frame.table()->selectedRows();
+    if (rows.empty()) return;
+    const ClipboardRows copied = clipboardRows(frame.listView().shownList(), rows);
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(copied.text));
+    data->setHtml(QString::fromStdString(copied.html));
+    QApplication::clipboard()->setMimeData(data);
+    frame.userInterface().statusText("Copied " + rowCount(rows.size()));
+}
+
+}  // namespace sky::app

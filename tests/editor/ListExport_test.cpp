@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "common/RuntimeSettings.h"
+#include "editor/document/ListDocument.h"
+#include "editor/export/ClipboardRows.h"
+#include "editor/export/CsvExport.h"
+#include "editor/export/ExportRows.h"
+#include "editor/export/HtmlExport.h"
+#include "editor/view/ViewContents.h"
+#include "support/RecordingUi.h"
+#include "support/TempDir.h"
+
+namespace sky {
+namespace {
+
+// Three rows of four cells; the third column is hidden, as a view hides a column of width 0.
+struct ThreeRows {
+    ThreeRows() {
+        shown.showSection({{"Number", 50}, {"Name", 120}, {"Hidden", 0}, {"Note", 70}}, tokens, 1,
+                          3, 4, std::nullopt);
+    }
+    TokenArray tokens{"[START]", "1",   "Das Erste", "h1",       "a,b", "2",    " BBC \"One\" ",
+                      "h2",      "x;y", "3",         "R&D <TV>", "h3",  "it's", "[END]"};
+    ShownList shown;
+};
+
+TEST(ListExport, WritesShownColumnsOfTheGivenRowsQuotedAndEscaped) {
+    const ThreeRows list;
+    const std::vector<std::size_t> all = allShownRows(list.shown);
+    struct Case {
+        const char* what;
+        std::string got;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"CSV with commas: separator, quotes, outer blanks quoted; hidden column left out",
+         listCsv(list.shown, all, CsvSeparator::Comma),
+         "Number,Name,Note\r\n1,Das Erste,\"a,b\"\r\n2,\" BBC \"\"One\"\" \",x;y\r\n"
+         "3,R&D <TV>,it's\r\n"},
+        {"CSV with semicolons quotes the semicolon, not the comma",
+         listCsv(list.shown, all, CsvSeparator::Semicolon),
+         "Number;Name;Note\r\n1;Das Erste;a,b\r\n2;\" BBC \"\"One\"\" \";\"x;y\"\r\n"
+         "3;R&D <TV>;it's\r\n"},
+        {"only the rows given, in their order; rows past the end left out",
+         listCsv(list.shown, {2, 0, 9}, CsvSeparator::Comma),
+         "Number,Name,Note\r\n3,R&D <TV>,it's\r\n1,Das Erste,\"a,b\"\r\n"},
+        {"HTML table escapes & < > \" '", listHtmlTable(list.shown, {1, 2}),
+         "<table>\n<thead><tr><th>Number</th><th>Name</th><th>Note</th></tr></thead>\n<tbody>\n"
+         "<tr><td>2</td><td> BBC &quot;One&quot; </td><td>x;y</td></tr>\n"
+         "<tr><td>3</td><td>R&amp;D &lt;TV&gt;</td><td>it&#39;s</td></tr>\n</tbody>\n</table>\n"},
+        {"clipboard text: tab-separated with headers", clipboardRows(list.shown, {0, 2}).text,
+         "Number\tName\tNote\n1\tDas Erste\ta,b\n3\tR&D <TV>\tit's\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.got, c.expected) << c.what;
+
+    // A tab or line break inside a cell would split the copied row.
+    TokenArray broken{"[S]", "1", "two\tparts\r\nend", "[E]"};
+    ShownList one;
+    one.showSection({{"Number", 50}, {"Name", 120}}, broken, 1, 1, 2, std::nullopt);
+    EXPECT_EQ(clipboardRows(one, {0}).text, "Number\tName\n1\ttwo parts  end\n");
+    EXPECT_EQ(clipboardRows(one, {0}).html, listHtmlTable(one, {0}));
+
+    const std::string page = listHtmlPage(list.shown, all, "/home/a&b/list.txt", "2026-12-08");
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>\n", 0), 0u);
+    EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+    EXPECT_NE(page.find("<title>/home/a&amp;b/list.txt - 2026-12-08</title>"), std::string::npos);
+    EXPECT_NE(page.find(listHtmlTable(list.shown, all)), std::string::npos);
+}
+
+// The CSV of the example list's Digital Channel view, read back by Python's csv module, gives
+// every shown cell as the view shows it.
+TEST(ListExport, CsvOfTheExampleListReadsBackAsShown) {
+    if (std::system("python3 -c '' 2>/dev/null") != 0) GTEST_SKIP() << "python3 is missing";
+    test::RecordingUi ui;
+    RuntimeSettings settings;
+    ListDocument document(ui, settings);
+    ASSERT_TRUE(document.open(test::exampleFile("channels.txt")));
+    for (const char separator : {',', ';'}) {
+        ShownList shown;
+        ASSERT_FALSE(showView(shown, document, ViewKind::Detail, true, DetailWidths::On));
+        const auto csvSeparator = static_cast<CsvSeparator>(separator);
+        const test::TempDir dir;
+        test::writeFile(dir.file("list.csv"), listCsv(shown, allShownRows(shown), csvSeparator));
+        // Python writes each cell on a line of its own and ends each row with a line of
+        // \x1e; the cells of this list hold no line breaks.
+        const std::string script =
+            "import csv,sys\n"
+            "with open(sys.argv[1], newline='', encoding='utf-8') as f, "
+            "open(sys.argv[2], 'w', encoding='utf-8', newline='') as out:\n"
+            "    for row in csv.reader(f, delimiter=sys.argv[3]):\n"
+            "        out.write(''.join(c + '\\n' for c in row) + '\\x1e\\n')\n";
+        test::writeFile(dir.file("read.py"), script);
+        const std::string command = "python3 " + dir.file("read.py") + " " + dir.file("list.csv") +
+                                    " " + dir.file("cells.txt") + " '" + separator + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+
+        std::string expected;
+        const std::vector<std::size_t> columns = shownColumns(shown);
+        for (std::size_t column : columns)
+            expected += std::string(shown.columns()[column].header) + "\n";
+        expected += "\x1e\n";
+        for (std::size_t row = 0; row < shown.rowCount(); ++row) {
+            for (std::size_t column : columns)
+                expected += std::string(shown.cell(row, column)) + "\n";
+            expected += "\x1e\n";
+        }
+        EXPECT_GT(shown.rowCount(), 5u);
+        EXPECT_EQ(test::readFile(dir.file("cells.txt")), expected) << separator;
+    }
+}
+
+}  // namespace
+}  // namespace sky
