@@ -55,13 +55,42 @@ TEST(UndoHistory, ClearEmptiesTheEntriesAndTheMenu) {
     EXPECT_EQ(history.menuItem().text, "Undo Disable");
 }
 
+TEST(UndoHistory, RedoNamesTheUndoneStepAndSurvivesOnlyChangesThatDidNotHappen) {
+    UndoHistory history;
+    TokenArray tokens = {"a"};
+    bool modified = false;
+    history.record("Cut Channel", tokens, modified);
+    tokens = {"b"};
+    modified = true;
+    ASSERT_TRUE(history.undo(tokens, modified));
+    EXPECT_EQ(history.redoMenuItem().text, "Redo (1 - Cut Channel)");
+    EXPECT_EQ(history.menuItem().text, "Undo Disable");
+    // A dialog left with Cancel recorded and discarded its entry: Redo still offers the step.
+    history.record("Setting channel", tokens, modified);
+    EXPECT_FALSE(history.redoAvailable());
+    history.discardNewest();
+    ASSERT_TRUE(history.redo(tokens, modified));
+    EXPECT_EQ(tokens, TokenArray{"b"});
+    EXPECT_TRUE(modified);
+    EXPECT_EQ(history.redoMenuItem().text, "Redo Disable");
+    EXPECT_FALSE(history.redo(tokens, modified));
+
+    // A smaller depth drops the oldest steps; the depth stays within 5 to 200.
+    history.setDepth(1000);
+    EXPECT_EQ(history.depth(), UndoHistory::kMaxDepth);
+    for (int i = 0; i < 20; ++i) history.record(std::to_string(i), tokens, modified);
+    history.setDepth(0);
+    EXPECT_EQ(history.count(), UndoHistory::kMinDepth);
+    EXPECT_EQ(history.menuItem().text, "Undo (5 - 19)");
+}
+
 TEST(EditorModel, UnsavedChangesFollowEditsUndoAndSave) {
     test::RecordingUi ui;
     EditorModel model(ui);
     model.replaceTokens({"a"});
     EXPECT_FALSE(model.hasUnsavedChanges());
 
-    // An edit without an undo entry (a satellite edit) still counts.
+    // A list marked modified counts, entries or not.
     model.markModified();
     model.tokens() = {"b"};
     EXPECT_TRUE(model.hasUnsavedChanges());

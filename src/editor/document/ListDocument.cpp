@@ -124,6 +124,12 @@ bool ListDocument::undo() {
     return true;
 }
 
+bool ListDocument::redo() {
+    if (!EditorModel::redo()) return false;
+    update(false, ListChange::Edited);
+    return true;
+}
+
 void ListDocument::update(bool renumbering, ListChange change) {
     for (IListObserver* observer : observers_) observer->listAboutToChange();
     if (renumbering) renumber();
