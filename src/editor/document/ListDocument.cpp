@@ -53,6 +53,9 @@ bool ListDocument::load(bool opening) {
     if (opening) {
         // Only now that the file replaces the list may its edits and history go.
         markSaved();
+    } else {
+        // The list read again is a change like any other: Undo takes it back.
+        recordUndo("Reload");
     }
     replaceTokens(std::move(tokens));
     loaded_ = true;

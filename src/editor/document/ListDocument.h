@@ -65,7 +65,7 @@ public:
     // straight after loading is). A file that does not load leaves everything as it was. Returns
     // whether the file was loaded.
     bool open(const std::string& path);
-    // Reads the list's own file again, keeping the undo history.
+    // Reads the list's own file again, as one step of Undo ("Reload").
     bool reload();
     // Save: writes the list to its file; "ERROR!!! Saving not Complete" when that fails, and the
     // list then stays unsaved. Returns whether it was written.

@@ -7,29 +7,13 @@
 
 namespace sky {
 
-PackedTokens::PackedTokens(const TokenArray& tokens) {
-    std::size_t total = 0;
-    for (const std::string& cell : tokens) total += cell.size();
-    chars_.reserve(total);
-    ends_.reserve(tokens.size());
-    for (const std::string& cell : tokens) {
-        chars_ += cell;
-        ends_.push_back(static_cast<std::uint32_t>(chars_.size()));
-    }
+namespace {
+
+std::size_t entryBytes(const std::variant<PackedTokens, SpanChange>& list) {
+    return std::visit([](const auto& kept) { return kept.bytes(); }, list);
 }
 
-void PackedTokens::unpackInto(TokenArray& tokens) const {
-    tokens.resize(ends_.size());
-    std::uint32_t start = 0;
-    for (std::size_t i = 0; i < ends_.size(); ++i) {
-        tokens[i].assign(chars_, start, ends_[i] - start);
-        start = ends_[i];
-    }
-}
-
-std::size_t PackedTokens::bytes() const {
-    return chars_.capacity() + ends_.capacity() * sizeof(std::uint32_t);
-}
+}  // namespace
 
 void UndoHistory::setDepth(int depth) {
     depth_ = std::clamp(depth, kMinDepth, kMaxDepth);
@@ -40,12 +24,19 @@ void UndoHistory::setDepth(int depth) {
 
 void UndoHistory::record(const std::string& label, const TokenArray& tokens, bool modified) {
     settle();
+    // `tokens` is the list after the newest step: that step now keeps only what it changed.
+    if (!entries_.empty()) {
+        if (const auto* whole = std::get_if<PackedTokens>(&entries_.back().list)) {
+            entries_.back().list = SpanChange(*whole, tokens);
+        }
+    }
     if (count() == depth_) {
         dropped_.emplace(std::move(entries_.front()));
         entries_.erase(entries_.begin());
     }
-    entries_.push_back(Entry{label, PackedTokens(tokens), modified});
+    entries_.push_back(Entry{label, modified, PackedTokens(tokens)});
     clearedRedo_ = std::exchange(redoEntries_, {});
+    keepUnderCap();
 }
 
 void UndoHistory::discardNewest() {
@@ -63,8 +54,17 @@ bool UndoHistory::swapNewest(std::vector<Entry>& from, std::vector<Entry>& to, T
     if (from.empty()) return false;
     Entry entry = std::move(from.back());
     from.pop_back();
-    to.push_back(Entry{entry.label, PackedTokens(tokens), modified});
-    entry.tokens.unpackInto(tokens);
+    // The newest undo entry may still hold its list whole: its span is found now.
+    if (const auto* whole = std::get_if<PackedTokens>(&entry.list)) {
+        entry.list = SpanChange(*whole, tokens);
+    }
+    std::optional<SpanChange> back = std::get<SpanChange>(entry.list).applyTo(tokens);
+    if (!back) {
+        // The list was changed past the history: its steps no longer fit it.
+        clear();
+        return false;
+    }
+    to.push_back(Entry{entry.label, modified, std::move(*back)});
     modified = entry.modified;
     return true;
 }
@@ -98,6 +98,14 @@ void UndoHistory::clear() {
     settle();
 }
 
+void UndoHistory::keepUnderCap() {
+    while (count() > 1 && bytes() > kMemoryCap) {
+        entries_.erase(entries_.begin());
+        // The entry set aside no longer borders the oldest one kept.
+        dropped_.reset();
+    }
+}
+
 void UndoHistory::settle() {
     dropped_.reset();
     clearedRedo_.clear();
@@ -105,8 +113,8 @@ void UndoHistory::settle() {
 
 std::size_t UndoHistory::bytes() const {
     std::size_t total = 0;
-    for (const Entry& entry : entries_) total += entry.tokens.bytes();
-    for (const Entry& entry : redoEntries_) total += entry.tokens.bytes();
+    for (const Entry& entry : entries_) total += entryBytes(entry.list);
+    for (const Entry& entry : redoEntries_) total += entryBytes(entry.list);
     return total;
 }
 
