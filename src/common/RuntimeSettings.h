@@ -14,6 +14,8 @@ struct RuntimeSettings {
     int comPort = 1;
     // The terminal device behind each of COM1 to COM4.
     std::array<std::string, 4> portDevices{"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS3"};
+    // The number of edits Undo can take back (5 to 200).
+    int undoLevels = 5;
 };
 
 }  // namespace sky

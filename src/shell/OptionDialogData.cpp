@@ -1,6 +1,9 @@
 #include "shell/OptionDialogData.h"
 
+#include <algorithm>
 #include <utility>
+
+#include "editor/model/UndoHistory.h"
 
 namespace sky {
 
@@ -9,6 +12,7 @@ OptionDialogData::OptionDialogData(const Settings& settings, const RuntimeSettin
     : temporaryDirectory(std::move(directory)),
       max40(runtime.maxSatellite40),
       portDevices(runtime.portDevices),
+      undoLevels(runtime.undoLevels),
       text_(settings.savedTextColour()),
       background_(settings.savedBackgroundColour()) {
     if (runtime.comPort >= 1 && runtime.comPort <= 4) portIndex = runtime.comPort - 1;
@@ -37,6 +41,8 @@ bool OptionDialogData::accept(Settings& settings, RuntimeSettings& runtime, bool
     runtime.maxSatellite40 = max40;
     runtime.comPort = port;
     settings.setComPort(port);
+    runtime.undoLevels = std::clamp(undoLevels, UndoHistory::kMinDepth, UndoHistory::kMaxDepth);
+    settings.setUndoLevels(runtime.undoLevels);
     for (int n = 1; n <= 4; ++n) {
         const std::string& device = portDevices[static_cast<std::size_t>(n - 1)];
         if (device.empty()) continue;

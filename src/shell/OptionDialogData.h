@@ -28,6 +28,8 @@ public:
     std::optional<int> portIndex;
     // The device path behind each port.
     std::array<std::string, 4> portDevices;
+    // "Undo levels": the undo steps kept, 5 to 200.
+    int undoLevels = 5;
 
     const Rgb& textColour() const { return text_; }
     const Rgb& backgroundColour() const { return background_; }
@@ -41,7 +43,8 @@ public:
     void loadDefaultColours();
 
     // OK: the port number (item index + 1, 0 without a selection) is stored and set in the
-    // frame, and so are the max-satellite flag and the devices; when a colour button was used,
+    // frame, and so are the max-satellite flag, the devices and the undo levels (brought into 5
+    // to 200); when a colour button was used,
     // the colours are saved with their marker. Returns whether the list colours changed (the
     // view then shows its list anew in them).
     bool accept(Settings& settings, RuntimeSettings& runtime, bool& max40Flag) const;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "editor/model/UndoHistory.h"
+
 namespace sky {
 
 namespace {
@@ -27,6 +29,16 @@ int Settings::comPort() const {
 
 void Settings::setComPort(int port) {
     store_.writeInt(kPortSection, "Number", port);
+    commit();
+}
+
+int Settings::undoLevels() const {
+    return std::clamp(readInt("Undo Levels", UndoHistory::kDepth), UndoHistory::kMinDepth,
+                      UndoHistory::kMaxDepth);
+}
+
+void Settings::setUndoLevels(int levels) {
+    store_.writeInt(kSection, "Undo Levels", levels);
     commit();
 }
 
@@ -133,6 +145,7 @@ std::optional<std::string> Settings::takeWriteProblem() {
 
 void Settings::loadInto(RuntimeSettings& runtime) const {
     runtime.comPort = comPort();
+    runtime.undoLevels = undoLevels();
     for (int port = 1; port <= 4; ++port) {
         runtime.portDevices[static_cast<std::size_t>(port - 1)] = portDevice(port);
     }

@@ -66,12 +66,17 @@ public:
     std::string portDevice(int port) const;
     void setPortDevice(int port, const std::string& device);
 
+    // "Skylister"/"Undo Levels": the undo steps kept, 5 unless set; a stored number outside 5 to
+    // 200 is taken as the nearest of the two.
+    int undoLevels() const;
+    void setUndoLevels(int levels);
+
     // The lists opened last, newest first, at most five ("Recent File List"/"File1" ...).
     std::vector<std::string> recentFiles() const;
     // Puts a list at the top, dropping an older entry of the same path and the sixth.
     void addRecentFile(const std::string& path);
 
-    // The port number and the devices into the settings the serial transfers read.
+    // The port number, the devices and the undo levels into the settings the core reads.
     void loadInto(RuntimeSettings& runtime) const;
 
     // After the first change that could not be written to the store: the message saying so, once

@@ -1,5 +1,5 @@
-// Editing through the window: double-click, the keys, the pop-up menu, dragging rows, undo with
-// its menu text, and the sort commands.
+// Editing through the window: double-click, the keys, the pop-up menu, dragging rows, undo and
+// redo with their menu texts and keys, and the sort commands.
 
 #include <QInputDialog>
 #include <QMenu>
@@ -170,12 +170,29 @@ private slots:
         QVERIFY(!frame->action(Command::ToggleAscendingNames)->isChecked());
         trigger(Command::SortChannelName);
         QCOMPARE(cell(0, 5), QString("ZDF"));
-        // Sorts keep no undo entry, but the list counts as changed.
-        QCOMPARE(undoText(), QString("Undo Disable"));
+        // Each sort is a step to undo.
+        QCOMPARE(undoText(), QString("Undo (2 - Sort Channel)"));
         QVERIFY(frame->listView().model().hasUnsavedChanges());
         trigger(Command::SortFrequency);
         QCOMPARE(cell(0, 11), QString());  // the null channel has no transponder
         QCOMPARE(cell(1, 11), QString("11836"));
+    }
+
+    void redoPutsBackWhatUndoTookBack() {
+        QCOMPARE(frame->action(Command::Redo)->text(), QString("Redo Disable"));
+        QVERIFY(!frame->action(Command::Redo)->isEnabled());
+        selectRows({0});
+        QTest::keyClick(table(), Qt::Key_Delete);
+        trigger(Command::Undo);
+        QCOMPARE(cell(0, 5), QString("Das Erste"));
+        QCOMPARE(frame->action(Command::Redo)->text(), QString("Redo (1 - Delete Channel)"));
+        QTest::keyClick(table(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(cell(0, 5), QString("BR Sued"));
+        QCOMPARE(undoText(), QString("Undo (1 - Delete Channel)"));
+        QCOMPARE(frame->action(Command::Redo)->text(), QString("Redo Disable"));
+        trigger(Command::Undo);
+        QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(cell(0, 5), QString("BR Sued"));
     }
 
     void editingCanBeSwitchedOff() {

@@ -68,7 +68,7 @@ TEST_F(ViewFileTest, FailedOpenKeepsTheEditsTheirModifiedStateAndTheirUndoHistor
     view.run(ViewCommand::SortChannelName);
     const TokenArray edited = view.model().tokens();
     const std::string undoBefore = undoText();
-    ASSERT_EQ(undoBefore, "Undo (2 - Insert Null Channel)");
+    ASSERT_EQ(undoBefore, "Undo (3 - Sort Channel)");
 
     const std::string broken = dir.file("broken.txt");
     writeFile(broken, "[SATELLITE]\r\n0 \"broken\r\n");
@@ -79,10 +79,11 @@ TEST_F(ViewFileTest, FailedOpenKeepsTheEditsTheirModifiedStateAndTheirUndoHistor
     EXPECT_TRUE(view.model().hasUnsavedChanges());
     EXPECT_EQ(undoText(), undoBefore);
 
-    // Closing still offers the edits for saving, and both undo steps still work.
+    // Closing still offers the edits for saving, and every undo step still works.
     ui.answer({Answer::No});
     EXPECT_TRUE(document.offerSaving());
     EXPECT_EQ(ui.questions.size(), 1u);
+    view.run(ViewCommand::Undo);
     view.run(ViewCommand::Undo);
     view.run(ViewCommand::Undo);
     EXPECT_EQ(undoText(), "Undo Disable");

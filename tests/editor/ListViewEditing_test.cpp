@@ -98,7 +98,7 @@ TEST_F(ViewTest, KeysAndDragsDoNothingOutsideTheDetailViewsOrWithoutSelection) {
     EXPECT_EQ(undoText(), "Undo Disable");
 }
 
-TEST_F(ViewTest, SortsAndTheBlockArrangementKeepNoUndoEntryButCountAsUnsaved) {
+TEST_F(ViewTest, SortsAndTheBlockArrangementAreUndoSteps) {
     TestList sample = sampleList(0, 0, 0);
     sample.channels = {digital("1", "1", "1", "Beta"), digital("2", "1", "1", "alpha"),
                        digital("3", "1", "1", "Gamma")};
@@ -108,17 +108,28 @@ TEST_F(ViewTest, SortsAndTheBlockArrangementKeepNoUndoEntryButCountAsUnsaved) {
     view.run(ViewCommand::SortChannelName);
     EXPECT_EQ(shownNames(), (Names{"Gamma", "Beta", "alpha"}));
     EXPECT_EQ(list.column(0), (Names{"1", "2", "3"}));
-    EXPECT_EQ(undoText(), "Undo Disable");
+    EXPECT_EQ(undoText(), "Undo (1 - Sort Channel)");
     EXPECT_TRUE(view.model().hasUnsavedChanges());
 
     EXPECT_FALSE(view.commandState(ViewCommand::RevertArrangement).enabled);
     view.run(ViewCommand::ArrangeBlocks);
     EXPECT_EQ(list.rows.size(), 100u);
+    EXPECT_EQ(undoText(), "Undo (2 - Arrange Blocks)");
     ASSERT_TRUE(view.commandState(ViewCommand::RevertArrangement).enabled);
     view.run(ViewCommand::RevertArrangement);
     EXPECT_EQ(shownNames(), (Names{"Gamma", "Beta", "alpha"}));
+    EXPECT_EQ(undoText(), "Undo (3 - Revert Arrangement)");
+
+    // An accidental sort no longer destroys the order built by hand: Undo gives it back.
+    view.run(ViewCommand::Undo);
+    view.run(ViewCommand::Undo);
+    view.run(ViewCommand::Undo);
+    EXPECT_EQ(shownNames(), (Names{"Beta", "alpha", "Gamma"}));
+    EXPECT_FALSE(view.model().hasUnsavedChanges());
+    EXPECT_EQ(view.commandState(ViewCommand::Redo).text, "Redo (3 - Sort Channel)");
 
     view.run(ViewCommand::ArrangeBlocks);
+    EXPECT_EQ(view.commandState(ViewCommand::Redo).text, "Redo Disable");
     document.markSaved();
     EXPECT_FALSE(view.commandState(ViewCommand::RevertArrangement).enabled);
 }
@@ -154,12 +165,12 @@ TEST_F(DragTest, SelectedBlockMovesAsAGroupWithItsUndoEntry) {
     EXPECT_EQ(undoText(), "Undo (2 - Group Move)");
 }
 
-TEST_F(DragTest, SingleRowMoveKeepsNoUndoEntryButCountsAsUnsaved) {
+TEST_F(DragTest, SingleRowMoveIsAnUndoStep) {
     show(sampleList(5, 2, 0));
     list.select({1});
     drag(1, 3);
     EXPECT_EQ(shownNames(), (Names{"D1", "D3", "D2", "D4", "D5", "P1", "P2"}));
-    EXPECT_EQ(undoText(), "Undo Disable");
+    EXPECT_EQ(undoText(), "Undo (1 - Move Channel)");
     EXPECT_TRUE(view.model().hasUnsavedChanges());
 }
 
@@ -250,7 +261,7 @@ TEST_F(DoubleClickTest, SatelliteEditRefreshesWithoutRenumberingAndCountsAsUnsav
     view.onDoubleClick();
     EXPECT_EQ(editor.calls, (Names{"satellite 0"}));
     EXPECT_EQ(list.column(1)[0], "NEWSAT");
-    EXPECT_EQ(undoText(), "Undo Disable");
+    EXPECT_EQ(undoText(), "Undo (1 - Setting Satellite)");
     EXPECT_TRUE(view.model().hasUnsavedChanges());
     view.run(ViewCommand::DigitalChannel);
     EXPECT_EQ(list.column(0), (Names{"1", "7"}));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 
 #include "editor/EditingFixture.h"
@@ -136,6 +137,127 @@ TEST_F(RandomEditingTest, EveryStepLeavesAListThatSavesAndLoadsBack) {
         ui.scriptedAnswers.clear();
         expectSavesAndLoadsBack(std::to_string(step) + " " + action);
         if (HasFatalFailure()) return;
+    }
+}
+
+// Random edits of every kind, undos and redos, checked against a model of the history: each
+// undo and redo must give back exactly the list and the modified flag of the point it returns to,
+// and every edit that changed the list must be one step to undo.
+TEST_F(RandomEditingTest, UndoAndRedoReturnToEveryRecordedState) {
+    struct State {
+        TokenArray tokens;
+        bool modified;
+    };
+    const auto now = [&] { return State{view.model().tokens(), view.model().modified()}; };
+    const UndoHistory& history = view.model().undoHistory();
+    document.undoHistory().setDepth(UndoHistory::kMaxDepth);
+    std::vector<State> past;
+    std::vector<State> future;
+    std::mt19937 random(5309);
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const ViewCommand reorders[] = {ViewCommand::SortChannelName, ViewCommand::SortFrequency,
+                                    ViewCommand::SortBouquet,     ViewCommand::SortNameOnly,
+                                    ViewCommand::ArrangeBlocks,   ViewCommand::RevertArrangement};
+    for (int step = 0; step < 260; ++step) {
+        const int rows = list.itemCount();
+        list.selection.clear();
+        if (rows > 0) {
+            const int first = pick(rows);
+            for (int row = first; row < std::min(rows, first + 1 + pick(2)); ++row) {
+                list.selection.insert(row);
+            }
+        }
+        ui.answer({Answer::Yes});
+        const State before = now();
+        const int undoCount = history.count();
+        const int redoCount = history.redoCount();
+        const int roll = pick(13);
+        std::string action;
+        if (roll == 12) {
+            // Saved: the history starts afresh from a list that counts as unchanged.
+            action = "save";
+            ASSERT_TRUE(document.save());
+            ASSERT_FALSE(view.model().modified());
+            past.clear();
+            future.clear();
+        } else if (roll < 3) {
+            action = "undo";
+            view.run(ViewCommand::Undo);
+            if (!past.empty()) {
+                future.push_back(before);
+                ASSERT_EQ(view.model().tokens(), past.back().tokens) << step;
+                ASSERT_EQ(view.model().modified(), past.back().modified) << step;
+                past.pop_back();
+            }
+        } else if (roll < 5) {
+            action = "redo";
+            view.run(ViewCommand::Redo);
+            if (!future.empty()) {
+                past.push_back(before);
+                ASSERT_EQ(view.model().tokens(), future.back().tokens) << step;
+                ASSERT_EQ(view.model().modified(), future.back().modified) << step;
+                future.pop_back();
+            }
+        } else {
+            switch (roll) {
+                case 5:
+                    action = "delete, insert null, cut or paste";
+                    view.onKey(std::array{ViewKey::Delete, ViewKey::Insert, ViewKey::F3,
+                                          ViewKey::F4}[pick(4)]);
+                    break;
+                case 6:
+                    action = "drag";
+                    if (rows > 0) view.dropSelectedRows(static_cast<std::size_t>(pick(rows)));
+                    break;
+                case 7:
+                    action = "sort or arrangement";
+                    view.run(reorders[pick(std::size(reorders))]);
+                    break;
+                case 8:
+                    action = "move";
+                    view.run(pick(2) ? ViewCommand::MoveUp : ViewCommand::MoveDown);
+                    break;
+                case 9:
+                    action = "satellite edit";
+                    view.run(ViewCommand::SatelliteList);
+                    dialogs.onSatellite([&](SatelliteDialogData& d) {
+                        d.name = "Sat " + std::to_string(step);
+                        return pick(4) == 0 ? DialogEnd::Cancel : DialogEnd::Ok;
+                    });
+                    doubleClick(pick(list.itemCount()));
+                    view.run(ViewCommand::DigitalChannel);
+                    break;
+                case 10:
+                    action = "channel edit";
+                    dialogs.onDigital([&](DigitalChannelDialogData& d) {
+                        d.name = "Ch " + std::to_string(step);
+                        return pick(4) == 0 ? DialogEnd::Cancel : DialogEnd::Ok;
+                    });
+                    if (rows > 0) doubleClick(pick(rows));
+                    break;
+                default:
+                    action = "switch view";
+                    view.run(ViewCommand::ToggleDigitalAnalog);
+            }
+            // A step recorded when the undo side grew or the redo side emptied; a change of the
+            // list must have recorded one.
+            const bool recorded =
+                history.count() > undoCount || (redoCount > 0 && history.redoCount() == 0);
+            ASSERT_TRUE(recorded || view.model().tokens() == before.tokens)
+                << step << " " << action;
+            if (recorded) {
+                ASSERT_LT(undoCount, UndoHistory::kMaxDepth);
+                past.push_back(before);
+                future.clear();
+            }
+            if (view.model().tokens() != before.tokens) {
+                ASSERT_TRUE(view.model().modified()) << step << " " << action;
+            }
+        }
+        dialogs.clear();
+        ui.scriptedAnswers.clear();
+        ASSERT_EQ(history.count(), static_cast<int>(past.size())) << step << " " << action;
+        ASSERT_EQ(history.redoCount(), static_cast<int>(future.size())) << step << " " << action;
     }
 }
 

@@ -48,8 +48,7 @@ TEST_F(SatelliteEditingTest, OkWritesTheFieldsAndTheDegreeInStoredForm) {
     // The name list stays; the list shows the stored degree in display form.
     EXPECT_EQ(records(kSatNameSection)[1][1], "HOTBIRD");
     EXPECT_EQ(list.rows[1].cells[6], "W045.5");
-    // No undo entry, but the list counts as changed.
-    EXPECT_EQ(undoText(), "Undo Disable");
+    EXPECT_EQ(undoText(), "Undo (1 - Setting Satellite)");
     EXPECT_TRUE(view.model().hasUnsavedChanges());
 
     // The channels on the satellite show the new values.

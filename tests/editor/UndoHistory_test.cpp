@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <random>
 #include <string>
 
 #include "editor/model/EditorModel.h"
@@ -18,6 +20,60 @@ TEST(PackedTokens, KeepsEveryCellExactly) {
     EXPECT_EQ(restored, tokens);
     packed.unpackInto(restored);
     EXPECT_EQ(restored, tokens);
+}
+
+TEST(SpanChange, TurnsEitherListIntoTheOtherAfterRandomEdits) {
+    std::mt19937 random(4711);
+    const auto pick = [&](std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+    };
+    for (int round = 0; round < 300; ++round) {
+        TokenArray earlier;
+        for (std::size_t i = pick(12); i > 0; --i) earlier.push_back(std::to_string(pick(4)));
+        TokenArray later = earlier;
+        for (std::size_t edits = pick(3); edits > 0; --edits) {
+            const std::size_t at = pick(later.size() + 1);
+            if (pick(2) == 0 || later.empty()) {
+                later.insert(later.begin() + static_cast<std::ptrdiff_t>(at), "new");
+            } else if (at < later.size()) {
+                later.erase(later.begin() + static_cast<std::ptrdiff_t>(at));
+            }
+        }
+        TokenArray tokens = later;
+        const std::optional<SpanChange> back =
+            SpanChange(PackedTokens(earlier), later).applyTo(tokens);
+        ASSERT_TRUE(back);
+        ASSERT_EQ(tokens, earlier);
+        ASSERT_TRUE(back->applyTo(tokens));
+        ASSERT_EQ(tokens, later);
+    }
+    // A list of another length is not the one the change was made for: it stays as it is.
+    TokenArray other = {"a", "b"};
+    EXPECT_FALSE(SpanChange(PackedTokens(TokenArray{"a"}), TokenArray{"b"}).applyTo(other));
+    EXPECT_EQ(other, (TokenArray{"a", "b"}));
+}
+
+TEST(UndoHistory, StepsKeepOnlyTheCellsTheyChanged) {
+    TokenArray tokens(100000, std::string(12, 'x'));
+    UndoHistory history;
+    history.setDepth(UndoHistory::kMaxDepth);
+    bool modified = false;
+    for (std::size_t i = 0; i < 200; ++i) {
+        history.record("Setting channel", tokens, modified);
+        tokens[i * 400] = "edited";
+        modified = true;
+    }
+    const TokenArray edited = tokens;
+    // One whole copy (the newest step's) and 199 spans of one cell.
+    EXPECT_LT(history.bytes(), PackedTokens(tokens).bytes() + 199 * 1000);
+    while (history.undo(tokens, modified)) {
+    }
+    EXPECT_EQ(tokens, TokenArray(100000, std::string(12, 'x')));
+    EXPECT_FALSE(modified);
+    while (history.redo(tokens, modified)) {
+    }
+    EXPECT_EQ(tokens, edited);
+    EXPECT_LT(history.bytes(), 200 * 1000u);
 }
 
 TEST(UndoHistory, MenuNamesTheNewestEntryAndDiscardGoesBackOneStep) {
@@ -55,13 +111,42 @@ TEST(UndoHistory, ClearEmptiesTheEntriesAndTheMenu) {
     EXPECT_EQ(history.menuItem().text, "Undo Disable");
 }
 
+TEST(UndoHistory, RedoNamesTheUndoneStepAndSurvivesOnlyChangesThatDidNotHappen) {
+    UndoHistory history;
+    TokenArray tokens = {"a"};
+    bool modified = false;
+    history.record("Cut Channel", tokens, modified);
+    tokens = {"b"};
+    modified = true;
+    ASSERT_TRUE(history.undo(tokens, modified));
+    EXPECT_EQ(history.redoMenuItem().text, "Redo (1 - Cut Channel)");
+    EXPECT_EQ(history.menuItem().text, "Undo Disable");
+    // A dialog left with Cancel recorded and discarded its entry: Redo still offers the step.
+    history.record("Setting channel", tokens, modified);
+    EXPECT_FALSE(history.redoAvailable());
+    history.discardNewest();
+    ASSERT_TRUE(history.redo(tokens, modified));
+    EXPECT_EQ(tokens, TokenArray{"b"});
+    EXPECT_TRUE(modified);
+    EXPECT_EQ(history.redoMenuItem().text, "Redo Disable");
+    EXPECT_FALSE(history.redo(tokens, modified));
+
+    // A smaller depth drops the oldest steps; the depth stays within 5 to 200.
+    history.setDepth(1000);
+    EXPECT_EQ(history.depth(), UndoHistory::kMaxDepth);
+    for (int i = 0; i < 20; ++i) history.record(std::to_string(i), tokens, modified);
+    history.setDepth(0);
+    EXPECT_EQ(history.count(), UndoHistory::kMinDepth);
+    EXPECT_EQ(history.menuItem().text, "Undo (5 - 19)");
+}
+
 TEST(EditorModel, UnsavedChangesFollowEditsUndoAndSave) {
     test::RecordingUi ui;
     EditorModel model(ui);
     model.replaceTokens({"a"});
     EXPECT_FALSE(model.hasUnsavedChanges());
 
-    // An edit without an undo entry (a satellite edit) still counts.
+    // A list marked modified counts, entries or not.
     model.markModified();
     model.tokens() = {"b"};
     EXPECT_TRUE(model.hasUnsavedChanges());

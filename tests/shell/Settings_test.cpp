@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "shell/OptionDialogData.h"
 #include "shell/SerialDevices.h"
 #include "support/TempDir.h"
@@ -102,6 +104,25 @@ TEST_F(SettingsTest, PortOutsideOneToFourLeavesNoSelectionAndStoresZero) {
     data.accept(settings, runtime, max40);
     EXPECT_EQ(settings.comPort(), 0);
     EXPECT_EQ(runtime.comPort, 0);
+}
+
+TEST_F(SettingsTest, UndoLevelsAreFiveUntilSetAndStayWithinFiveTo200) {
+    settings.loadInto(runtime);
+    EXPECT_EQ(runtime.undoLevels, 5);
+    for (const auto& [chosen, kept] : {std::pair{40, 40}, std::pair{1000, 200}, std::pair{2, 5}}) {
+        OptionDialogData data(settings, runtime, "/tmp/");
+        data.undoLevels = chosen;
+        bool max40 = false;
+        data.accept(settings, runtime, max40);
+        EXPECT_EQ(runtime.undoLevels, kept);
+        RuntimeSettings next;
+        settings.loadInto(next);
+        EXPECT_EQ(next.undoLevels, kept);
+        EXPECT_EQ(OptionDialogData(settings, next, "").undoLevels, kept);
+    }
+    // A number written by hand outside the range is brought into it.
+    store.writeInt("Skylister", "Undo Levels", -3);
+    EXPECT_EQ(settings.undoLevels(), 5);
 }
 
 TEST_F(SettingsTest, RecentFilesKeepTheLastFiveNewestFirst) {

@@ -123,8 +123,10 @@ CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
     connect(table_->tableModel(), &QAbstractItemModel::modelReset, this,
             [this] { updateCommands(); });
 
-    // The frame reads the port and the devices from the settings when it is created.
+    // The frame reads the port, the devices and the undo levels from the settings when it is
+    // created.
     settings_->loadInto(runtime_);
+    doc_->list().undoHistory().setDepth(runtime_.undoLevels);
     applyListColours();
     setWindowTitle("Skylister : Untitled");
     updateCommands();
@@ -166,7 +168,9 @@ void CMainFrame::createActions() {
             action->setIcon(*info.themeIcon ? themedIcon(info.themeIcon, info.ownIcon)
                                             : ownIcon(info.ownIcon));
         }
-        if (*info.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(info.shortcut)));
+        if (*info.shortcut) {
+            action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(info.shortcut)));
+        }
         action->setCheckable(info.checkable);
         action->setIconVisibleInMenu(false);
         const Command id = info.id;
@@ -245,6 +249,7 @@ void CMainFrame::createMenus() {
     editMenu_->addAction(action(Command::ImportTransponders));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::Undo));
+    editMenu_->addAction(action(Command::Redo));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::Find));
     editMenu_->addAction(action(Command::FindDuplicates));
@@ -324,6 +329,7 @@ void CMainFrame::createToolBar() {
                                             Command::InsertNull,
                                             Command::Delete,
                                             Command::Undo,
+                                            Command::Redo,
                                             std::nullopt,
                                             Command::SortChannelName,
                                             Command::SortFrequency,
@@ -414,7 +420,7 @@ void CMainFrame::updateCommands() {
         const CommandState state = router_->state(id);
         act->setEnabled(state.enabled);
         if (act->isCheckable()) act->setChecked(state.checked);
-        if (id == Command::Undo && !state.text.empty()) {
+        if ((id == Command::Undo || id == Command::Redo) && !state.text.empty()) {
             act->setText(QString::fromStdString(state.text));
         }
     }
@@ -579,6 +585,7 @@ bool CMainFrame::runOptionDialog() {
         view_->run(*commandInfo(commandShowing(*view_)).viewCommand);
     }
     runtime_.maxSatellite40 = max40;
+    doc_->list().undoHistory().setDepth(runtime_.undoLevels);
     updateCommands();
     return true;
 }

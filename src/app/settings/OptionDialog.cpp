@@ -10,7 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "editor/model/UndoHistory.h"
 
 namespace sky::app {
 
@@ -34,7 +37,8 @@ OptionDialog::OptionDialog(OptionDialogData& options, const std::vector<std::str
       sample_(new QLabel("Sample", this)),
       ports_(new QComboBox(this)),
       device_(new QComboBox(this)),
-      tempDir_(new QLineEdit(this)) {
+      tempDir_(new QLineEdit(this)),
+      undoLevels_(new QSpinBox(this)) {
     setWindowTitle("Setting Option");
     setObjectName("OptionDialog");
     pickColour = [this]() -> std::optional<Rgb> {
@@ -80,6 +84,16 @@ OptionDialog::OptionDialog(OptionDialogData& options, const std::vector<std::str
     tempRow->addWidget(new QLabel("Temp dirctory :", this));
     tempRow->addWidget(tempDir_, 1);
 
+    undoLevels_->setObjectName("UndoLevels");
+    undoLevels_->setRange(UndoHistory::kMinDepth, UndoHistory::kMaxDepth);
+    undoLevels_->setValue(options.undoLevels);
+    auto* undoRow = new QHBoxLayout;
+    auto* undoLabel = new QLabel("Undo levels", this);
+    undoLabel->setBuddy(undoLevels_);
+    undoRow->addWidget(undoLabel);
+    undoRow->addWidget(undoLevels_);
+    undoRow->addStretch(1);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &OptionDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -88,6 +102,7 @@ OptionDialog::OptionDialog(OptionDialogData& options, const std::vector<std::str
     layout->addLayout(top);
     layout->addLayout(portRow);
     layout->addLayout(tempRow);
+    layout->addLayout(undoRow);
     layout->addWidget(buttons);
 
     connect(textButton_, &QPushButton::clicked, this, [this] {
@@ -132,6 +147,7 @@ void OptionDialog::accept() {
     const int index = ports_->currentIndex();
     data_.portIndex = index >= 0 ? std::optional<int>(index) : std::nullopt;
     data_.max40 = radio40_->isChecked();
+    data_.undoLevels = undoLevels_->value();
     QDialog::accept();
 }
 

@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace sky::app {
 
@@ -35,6 +36,7 @@ public:
     QComboBox* portList() const { return ports_; }
     QComboBox* deviceList() const { return device_; }
     QLineEdit* temporaryDirectoryEdit() const { return tempDir_; }
+    QSpinBox* undoLevelsBox() const { return undoLevels_; }
 
     void accept() override;
 
@@ -52,6 +54,7 @@ private:
     QComboBox* ports_;
     QComboBox* device_;
     QLineEdit* tempDir_;
+    QSpinBox* undoLevels_;
     int shownPort_ = -1;
 };
 

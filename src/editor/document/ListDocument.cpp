@@ -53,6 +53,9 @@ bool ListDocument::load(bool opening) {
     if (opening) {
         // Only now that the file replaces the list may its edits and history go.
         markSaved();
+    } else {
+        // The list read again is a change like any other: Undo takes it back.
+        recordUndo("Reload");
     }
     replaceTokens(std::move(tokens));
     loaded_ = true;
@@ -120,6 +123,12 @@ void ListDocument::changed(bool renumbering) {
 
 bool ListDocument::undo() {
     if (!EditorModel::undo()) return false;
+    update(false, ListChange::Edited);
+    return true;
+}
+
+bool ListDocument::redo() {
+    if (!EditorModel::redo()) return false;
     update(false, ListChange::Edited);
     return true;
 }

@@ -14,7 +14,7 @@ namespace sky {
 
 // How the list changed.
 enum class ListChange {
-    Edited,    // in place: an edit, an undo
+    Edited,    // in place: an edit, an undo, a redo
     Replaced,  // the whole list, by its file's (open, reload, save as)
 };
 
@@ -38,7 +38,7 @@ public:
 // It opens a file into the list (only a file that loads replaces the list shown), saves it, saves
 // it under a new name, asks about unsaved edits before the list is closed or replaced, and after
 // every change renumbers when asked, rebuilds the detail rows and tells its observers. An edit
-// follows the pattern of EditorModel: recordUndo(label) (or none), change tokens(), markModified()
+// follows the pattern of EditorModel: recordUndo(label), change tokens(), markModified()
 // when it changed something, then changed().
 class ListDocument : public EditorModel {
 public:
@@ -65,7 +65,7 @@ public:
     // straight after loading is). A file that does not load leaves everything as it was. Returns
     // whether the file was loaded.
     bool open(const std::string& path);
-    // Reads the list's own file again, keeping the undo history.
+    // Reads the list's own file again, as one step of Undo ("Reload").
     bool reload();
     // Save: writes the list to its file; "ERROR!!! Saving not Complete" when that fails, and the
     // list then stays unsaved. Returns whether it was written.
@@ -87,8 +87,10 @@ public:
     // After a change: renumbers the channels when asked, rebuilds the detail rows and tells the
     // observers.
     void changed(bool renumbering);
-    // Takes back the newest undo entry; false when there is none.
+    // Takes back the newest undo entry, or puts back what the last undo took back; false when
+    // there is none.
     bool undo();
+    bool redo();
 
 private:
     // Reads the database's file; on success, `opening` empties the undo history first.

@@ -18,7 +18,8 @@ class EditorModel;
 //    records its own undo entry ("New Dig Channel" or "New Ana Channel") with
 //    model.recordUndo() when the user confirms, and drops it (model.discardNewestUndo()) when it
 //    then refuses.
-//  - editSatellite: a double-click on a row of the Satellite List; no undo entry.
+//  - editSatellite: a double-click on a row of the Satellite List. The view records the undo
+//    entry "Setting Satellite" before the call and drops it when the editor reports no change.
 //
 // For every reported change the view marks the list modified and refreshes: renumbering after a
 // channel edit, without renumbering after a satellite edit. The rows given are rows of the list

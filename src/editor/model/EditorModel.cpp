@@ -23,6 +23,10 @@ bool EditorModel::undo() {
     return undo_.undo(tokens_, modified_);
 }
 
+bool EditorModel::redo() {
+    return undo_.redo(tokens_, modified_);
+}
+
 void EditorModel::markSaved() {
     undo_.clear();
     modified_ = false;

@@ -17,10 +17,9 @@ namespace sky {
 // history and the modified flag. Editing operations change the token array through this object
 // and leave showing the result to the view.
 //
-// An edit follows one pattern: recordUndo(label) before the change (or none for the edits that
-// keep no undo entry), change tokens(), then the view's refresh, which renumbers when asked,
-// rebuilds the detail rows and refills the list. The view marks the list modified for every edit
-// that reports a change.
+// An edit follows one pattern: recordUndo(label) before the change, change tokens(), then the
+// view's refresh, which renumbers when asked, rebuilds the detail rows and refills the list. The
+// view marks the list modified for every edit that reports a change.
 class EditorModel {
 public:
     explicit EditorModel(IUserInterface& ui) : ui_(ui) {}
@@ -51,17 +50,18 @@ public:
     // Derives both detail lists from the token array.
     void rebuildDetails();
 
-    // Undo. recordUndo keeps a snapshot before a change; discardNewestUndo drops it when the
-    // change did not happen; undo puts the newest snapshot back (the caller then refreshes
-    // without renumbering) and returns false when there is nothing to undo.
+    // Undo and redo. recordUndo keeps a snapshot before a change; discardNewestUndo drops it when
+    // the change did not happen; undo puts the newest snapshot back and redo the list as it was
+    // before that undo (the caller then refreshes without renumbering); each returns false when
+    // there is nothing to take back.
     void recordUndo(const std::string& label) { undo_.record(label, tokens_, modified_); }
     void discardNewestUndo() { undo_.discardNewest(); }
     bool undo();
+    bool redo();
     UndoHistory& undoHistory() { return undo_; }
     const UndoHistory& undoHistory() const { return undo_; }
 
-    // Unsaved changes. Edits that keep no undo entry (satellite edits, sorts, single-row moves,
-    // the block arrangement) count as much as those that do.
+    // Unsaved changes: set by every edit that changed the list.
     void markModified() { modified_ = true; }
     bool modified() const { return modified_; }
     // The list differs from its file: the modified flag or the undo history says so.

@@ -1,68 +1,93 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "db/TokenArray.h"
+#include "editor/model/PackedTokens.h"
+#include "editor/model/SpanChange.h"
 
 namespace sky {
 
-// A copy of a token array packed into one block of characters and one table of cell ends:
-// about a quarter of the memory of the array itself, so five of them stay small.
-class PackedTokens {
-public:
-    explicit PackedTokens(const TokenArray& tokens);
-    // Replaces the contents of `tokens` with the packed copy.
-    void unpackInto(TokenArray& tokens) const;
-    std::size_t bytes() const;
-
-private:
-    std::string chars_;
-    std::vector<std::uint32_t> ends_;
-};
-
-// The undo history of the list view: up to five snapshots of the whole token array, each with the
-// label of the operation that recorded it. The newest is taken back first; past five the oldest
-// is lost. Each snapshot also keeps the view's modified flag as it was, so an undo restores it.
+// The undo and redo history of the list view: the lists as they were before each change, each
+// with the label of the operation that recorded it and the view's modified flag as it was, so
+// that an undo or a redo restores both. Undo takes back the newest change and keeps the list as
+// it was after it for Redo; a new change empties the redo side. Past the depth (five steps unless
+// set) the oldest undo entry is lost.
+//
+// The steps share what they did not change: the newest undo entry holds its list whole until the
+// next change or undo shows what the step changed; from then on each entry keeps only the span of
+// cells in which its list differs from the list after it (the next newer entry's, or the list
+// being edited for the newest), so that many small edits of a large list cost little. Past
+// kMemoryCap the oldest steps are dropped. The entries rely on every change of the list being
+// recorded here.
 class UndoHistory {
 public:
-    static constexpr int kDepth = 5;
+    static constexpr int kDepth = 5;  // the default number of steps
+    static constexpr int kMinDepth = 5;
+    static constexpr int kMaxDepth = 200;
+    static constexpr std::size_t kMemoryCap = std::size_t{256} << 20;
 
     struct MenuItem {
         bool enabled;
-        std::string text;  // "Undo (%d - %s)" or "Undo Disable"
+        std::string text;  // "Undo (%d - %s)" or "Undo Disable"; "Redo (%d - %s)" or "Redo Disable"
     };
 
-    // Called before an operation changes the token array.
+    // The number of undo steps kept, clamped to kMinDepth..kMaxDepth; a smaller depth drops the
+    // oldest entries at once.
+    void setDepth(int depth);
+    int depth() const { return depth_; }
+
+    // Called before an operation changes the token array; empties the redo side.
     void record(const std::string& label, const TokenArray& tokens, bool modified);
-    // Drops the newest entry again: the operation that recorded it changed nothing.
+    // Drops the newest entry again: the operation that recorded it changed nothing, so the
+    // entry it pushed out and the redo entries it emptied come back.
     void discardNewest();
-    // Puts the newest snapshot back into `tokens` and drops it; returns false when there is
-    // nothing to undo. `modified` receives the stored flag.
+    // Puts the newest list back into `tokens` and drops its entry, keeping what it replaced (and
+    // `modified`) for Redo; returns false when there is nothing to undo. `modified` receives the
+    // stored flag.
     bool undo(TokenArray& tokens, bool& modified);
-    // The state of the "&Undo" menu item.
+    // The reverse of undo: puts back the list as it was before the last undo.
+    bool redo(TokenArray& tokens, bool& modified);
+    // The state of the "&Undo" and "&Redo" menu items.
     MenuItem menuItem() const;
+    MenuItem redoMenuItem() const;
     // After Open, Save and Save As: no entries.
     void clear();
 
     int count() const { return static_cast<int>(entries_.size()); }
+    int redoCount() const { return static_cast<int>(redoEntries_.size()); }
     // On while there is something to undo; also read as the sign of unsaved changes.
     bool available() const { return !entries_.empty(); }
+    bool redoAvailable() const { return !redoEntries_.empty(); }
     std::size_t bytes() const;
 
 private:
     struct Entry {
         std::string label;
-        PackedTokens tokens;
         bool modified;
+        std::variant<PackedTokens, SpanChange> list;  // whole, or the span back from the next
     };
 
-    std::vector<Entry> entries_;  // oldest first
-    // The oldest entry, dropped by the newest record() to make room, until the next change.
+    // Moves the newest entry of `from` into `tokens`/`modified`, and what it replaces onto `to`
+    // under the same label.
+    bool swapNewest(std::vector<Entry>& from, std::vector<Entry>& to, TokenArray& tokens,
+                    bool& modified);
+    // Drops the oldest undo entries while the history holds more than kMemoryCap.
+    void keepUnderCap();
+    // Forgets what the last record() set aside for discardNewest().
+    void settle();
+
+    int depth_ = kDepth;
+    std::vector<Entry> entries_;      // oldest first
+    std::vector<Entry> redoEntries_;  // the next to redo last
+    // What the newest record() pushed out (the oldest entry) and emptied (the redo side), until
+    // the next change.
     std::optional<Entry> dropped_;
+    std::vector<Entry> clearedRedo_;
 };
 
 }  // namespace sky

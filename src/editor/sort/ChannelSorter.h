@@ -34,7 +34,7 @@ std::string sortStatusText(SortMode mode);
 // "RADIO"); name and bouquet trimmed and upper case, in byte order. Digital and PID channels take
 // frequency and bouquet from their transponder (as the Digital Channel view shows it); analog
 // channels use their own frequency in modes 2 and 3. Renumbers when the flag says so; the caller
-// then rebuilds and refills the view without renumbering. No undo entry is involved.
+// then rebuilds and refills the view without renumbering; the view records the undo entry.
 void sortChannels(TokenArray& tokens, SortMode mode, const SortFlags& flags);
 
 // The sort commands' state: the chosen mode, the two flags and the copy kept by the block

@@ -109,6 +109,12 @@ CommandState CSkylistListView::commandState(ViewCommand command) const {
             state.text = item.text;
             break;
         }
+        case ViewCommand::Redo: {
+            const UndoHistory::MenuItem item = document_.undoHistory().redoMenuItem();
+            state.enabled = state.enabled && item.enabled;
+            state.text = item.text;
+            break;
+        }
         case ViewCommand::ToggleAscendingNames:
             state.checked = sorter_.flags.ascendingNames;
             break;
@@ -176,7 +182,10 @@ void CSkylistListView::run(ViewCommand command) {
             onKey(ViewKey::Delete);
             break;
         case ViewCommand::Undo:
-            undo();
+            document_.undo();
+            break;
+        case ViewCommand::Redo:
+            document_.redo();
             break;
         case ViewCommand::ToggleAscendingNames:
             sorter_.flags.ascendingNames = !sorter_.flags.ascendingNames;
@@ -185,13 +194,14 @@ void CSkylistListView::run(ViewCommand command) {
             sorter_.flags.renumberAfterSort = !sorter_.flags.renumberAfterSort;
             break;
         case ViewCommand::ArrangeBlocks:
-            changeWithoutUndo([this](TokenArray& tokens) {
+            reorderAll("Arrange Blocks", [this](TokenArray& tokens) {
                 sorter_.arrangeBlocks(tokens);
                 return true;
             });
             break;
         case ViewCommand::RevertArrangement:
-            changeWithoutUndo([this](TokenArray& tokens) { return sorter_.revertBlocks(tokens); });
+            reorderAll("Revert Arrangement",
+                       [this](TokenArray& tokens) { return sorter_.revertBlocks(tokens); });
             break;
         case ViewCommand::Reload:
             document_.reload();
@@ -213,14 +223,19 @@ void CSkylistListView::run(ViewCommand command) {
 }
 
 void CSkylistListView::sort(SortMode mode) {
-    changeWithoutUndo([this, mode](TokenArray& tokens) {
+    reorderAll("Sort Channel", [this, mode](TokenArray& tokens) {
         sorter_.sort(tokens, mode);
         return true;
     });
 }
 
-void CSkylistListView::changeWithoutUndo(const std::function<bool(TokenArray&)>& edit) {
-    if (!edit(document_.tokens())) return;
+void CSkylistListView::reorderAll(const std::string& label,
+                                  const std::function<bool(TokenArray&)>& edit) {
+    document_.recordUndo(label);
+    if (!edit(document_.tokens())) {
+        document_.discardNewestUndo();
+        return;
+    }
     // A sort and the block arrangement reorder the whole list: the find bar starts afresh.
     finder_.clear();
     document_.markModified();
@@ -233,10 +248,6 @@ void CSkylistListView::show(ViewKind kind, bool digital) {
     viewKind_ = kind;
     digital_ = digital;
     refill();
-}
-
-void CSkylistListView::undo() {
-    document_.undo();
 }
 
 void CSkylistListView::refill() {

@@ -94,8 +94,8 @@ public:
     // Rows can be dragged: in the detail views of an open list.
     bool canDrag() const { return editable() && inDetail(); }
     // The selected rows were dropped on the target row: a contiguous block moves there as a group
-    // (with its undo entry), a single row on its own, while editing is on. A drop on the dragged
-    // rows moves nothing.
+    // ("Group Move"), a single row on its own ("Move Channel"), while editing is on. A drop on the
+    // dragged rows moves nothing.
     //
     // Under a filter that hides rows the block is contiguous as shown, and the drop acts at the
     // real places: moving down, the selected channels end just above the channel of the target
@@ -208,10 +208,11 @@ private:
 
     void editRows(ViewKey key);
     void newChannel();
-    void undo();
     void sort(SortMode mode);
-    // Runs an edit that keeps no undo entry and shows its result without renumbering.
-    void changeWithoutUndo(const std::function<bool(TokenArray&)>& edit);
+    // Runs an edit of the whole list's order (a sort, the block arrangement or its revert) as one
+    // undo step under `label` and shows its result without renumbering; an edit that reports no
+    // change drops its entry again.
+    void reorderAll(const std::string& label, const std::function<bool(TokenArray&)>& edit);
 
     IListControl& list_;
     IUserInterface& ui_;

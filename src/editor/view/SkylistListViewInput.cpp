@@ -38,7 +38,12 @@ void CSkylistListView::editRows(ViewKey key) {
         case ViewKey::F2:
             return;
     }
-    if (changed) document_.markModified();
+    if (changed) {
+        document_.markModified();
+    } else {
+        // Nothing happened (a paste with nothing cut): no step to undo.
+        document_.discardNewestUndo();
+    }
     refresh(true);
     selectRow(rows.front());
 }
@@ -65,9 +70,12 @@ void CSkylistListView::onDoubleClick() {
                 document_.discardNewestUndo();
             }
         } else if (viewKind_ == ViewKind::SatelliteList && editEnabled_ && hasRows && editor_) {
+            document_.recordUndo("Setting Satellite");
             if (editor_->editSatellite(document_, currentRow_)) {
                 document_.markModified();
                 refresh(false);
+            } else {
+                document_.discardNewestUndo();
             }
         }
     } else if (inDetail() && editEnabled_) {
@@ -108,11 +116,11 @@ void CSkylistListView::dropSelectedRows(std::size_t target) {
         document_.recordUndo("Group Move");
         placeRows(document_.tokens(), digital_, rows, start);
     } else {
-        if (group) document_.recordUndo("Group Move");
+        document_.recordUndo(group ? "Group Move" : "Move Channel");
         const MoveResult result =
             moveRows(document_.tokens(), digital_, rows.front(), rows.back(), drop);
         if (result != MoveResult::Moved) {
-            if (group) document_.discardNewestUndo();
+            document_.discardNewestUndo();
             if (result == MoveResult::CrossesSections) ui_.message(kDragSectionMessage);
             return;
         }

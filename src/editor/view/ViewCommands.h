@@ -24,6 +24,7 @@ enum class ViewCommand {
     InsertNull,             // "&Insert Null"
     Delete,                 // "&Delete"
     Undo,                   // "&Undo", or "Undo (%d - %s)" / "Undo Disable"
+    Redo,                   // "&Redo", or "Redo (%d - %s)" / "Redo Disable"
     SortChannelName,        // "Channel Name"
     SortFrequency,          // "Frequency"
     SortBouquet,            // "Bouquet"

@@ -69,6 +69,8 @@ const std::vector<CommandInfo> kCommands = {
     {Command::Delete, "&Delete", "Delete Selected Channel(s)\nDelete Selected Channel(s)", "",
      "delete", "", VC::Delete, false, {}, false},
     {Command::Undo, "&Undo", "Undo\nUndo", "", "undo", "Ctrl+Z", VC::Undo, false, {}, false},
+    {Command::Redo, "&Redo", "Redo\nRedo", "edit-redo", "redo", "Ctrl+Y; Ctrl+Shift+Z", VC::Redo,
+     false, {}, false},
     {Command::Find, "&Find...\tCtrl+F",
      "Find Channels by Text, Satellite and Type; Show Only the Matching Rows\nFind", "edit-find",
      "", "Ctrl+F", {}, false, {}, true},

@@ -36,6 +36,7 @@ enum class Command {
     InsertNull,
     Delete,
     Undo,
+    Redo,
     Find,
     FindDuplicates,
     MoveToNumber,
@@ -102,7 +103,7 @@ struct CommandInfo {
     const char* prompt;
     const char* themeIcon;
     const char* ownIcon;
-    const char* shortcut;  // QKeySequence text, or empty
+    const char* shortcut;  // QKeySequence text (several separated by "; "), or empty
     std::optional<ViewCommand> viewCommand;
     bool checkable;
     std::optional<DocCommand> docCommand;
