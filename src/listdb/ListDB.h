@@ -18,6 +18,8 @@ namespace sky {
 class CListDB {
 public:
     CListDB(const RuntimeSettings& settings, IUserInterface& ui, std::string path = {});
+    // The database keeps a reference to the settings: a temporary would be gone before it is read.
+    CListDB(const RuntimeSettings&& settings, IUserInterface& ui, std::string path = {}) = delete;
 
     // Compiles the text file at the path into base.hex (Normal: by way of base.tmp). The path
     // ends in lower-case ".txt" afterwards.

@@ -65,7 +65,8 @@ int runImportTp(const std::vector<std::string>& args) {
         ui.message(table.error);
         return kFailure;
     }
-    CListDB db(listSettings(parsed), ui, parsed.positional()[0]);
+    const RuntimeSettings settings = listSettings(parsed);
+    CListDB db(settings, ui, parsed.positional()[0]);
     TokenArray tokens;
     if (db.LoadChannelList(tokens) == LoadResult::Failed) return kFailure;
 
