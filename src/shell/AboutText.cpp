@@ -1,6 +1,12 @@
 #include "shell/AboutText.h"
 
+#include "common/ProgramVersion.h"
+
 namespace sky {
+
+std::string aboutProgramName() {
+    return std::string("Skylister ") + kProgramVersion;
+}
 
 std::string aboutHistory() {
     static const char* const kPieces[] = {

@@ -23,6 +23,7 @@
 #include "app/frame/HelpWindow.h"
 #include "app/settings/OptionDialog.h"
 #include "app/settings/QtSettingsStore.h"
+#include "common/ProgramVersion.h"
 
 namespace sky::app::test {
 
@@ -174,6 +175,9 @@ private slots:
             checked =
                 box->windowTitle() == "About Skylister" && box->versionEdit()->text() == "1.2.1" &&
                 box->dateEdit()->text() == "2001.02.23" && box->versionEdit()->isReadOnly() &&
+                box->findChild<QLabel*>("ProgramName")
+                    ->text()
+                    .contains(QString("Skylister ") + kProgramVersion) &&
                 box->historyEdit()->toPlainText().startsWith("\nVersion 1.2.1\t2001.02.23\n") &&
                 box->historyEdit()->toPlainText().endsWith("adjusting upload for large size\n") &&
                 scroll->value() == scroll->maximum();

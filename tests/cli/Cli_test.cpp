@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "common/ProgramVersion.h"
 #include "support/CliRunner.h"
 #include "support/TempDir.h"
 
@@ -37,6 +38,9 @@ TEST_F(CliTest, UsageAndHelp) {
                                 "apply-order", "diff", "export", "download", "upload"}) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
+    const CliRun version = cli("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("skylister-cli ") + kProgramVersion + "\n");
     EXPECT_EQ(cli("").status, 2);
     EXPECT_EQ(cli("frobnicate x.txt").status, 2);
     EXPECT_EQ(cli("check").status, 2);

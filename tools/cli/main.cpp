@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "common/ProgramVersion.h"
 
 namespace sky::cli {
 
@@ -59,6 +60,7 @@ const char* usageText() {
            "                                   send a download file to the receiver\n"
            "  upload OUT.txt (--device PATH | --port N)\n"
            "                                   receive the receiver's channel list into OUT.txt\n"
+           "  --version                        print the version of Skylister\n"
            "\n"
            "--sat40 expects 40 satellite names instead of 32. --port N uses COM1 to COM4\n"
            "(/dev/ttyS0 to /dev/ttyS3); --device names the serial device itself.\n"
@@ -86,6 +88,10 @@ int main(int argc, char** argv) {
     };
     if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(usageText(), stdout);
+        return kSuccess;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("skylister-cli %s\n", sky::kProgramVersion);
         return kSuccess;
     }
     if (argc < 2 || commands.count(argv[1]) == 0) {

@@ -26,8 +26,10 @@ AboutBox::AboutBox(QWidget* parent)
 
     auto* picture = new QLabel(this);
     picture->setPixmap(programIcon().pixmap(72, 72));
-    auto* name =
-        new QLabel("<b>Skylister</b><br>Channel list editor for satellite receivers", this);
+    auto* name = new QLabel("<b>" + QString::fromStdString(aboutProgramName()) +
+                                "</b><br>Channel list editor for satellite receivers",
+                            this);
+    name->setObjectName("ProgramName");
     auto* top = new QHBoxLayout;
     top->addWidget(picture);
     top->addWidget(name, 1);
