@@ -7,9 +7,12 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Xvfb and xdotool run the test of the window titles as an X server holds them; clang-format checks
 # the sources' format. dtv-scan-tables brings the satellites' transponder tables that Import
-# Transponders reads (/usr/share/dvb/dvb-s); the program works without them.
+# Transponders reads (/usr/share/dvb/dvb-s); the program works without them. dpkg-dev computes the
+# Debian package's dependencies (scripts/package.sh); lintian, appstream and desktop-file-utils
+# check the package, its metainfo and its desktop entry in the tests.
 packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev libqt6svg6
-    libx11-dev xvfb xdotool clang-format dtv-scan-tables)
+    libx11-dev xvfb xdotool clang-format dtv-scan-tables dpkg-dev lintian appstream
+    desktop-file-utils)
 # The fuzz build needs clang, which brings libFuzzer along.
 case " $* " in *" -DSKYLISTER_FUZZ=ON "*) packages+=(clang) ;; esac
 
