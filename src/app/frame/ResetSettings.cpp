@@ -11,8 +11,8 @@ namespace {
 
 constexpr const char* kQuestion =
     "Reset All Settings to Their Defaults?\n\n"
-    "The port, the undo levels, the colours and the window's layout go back to\n"
-    "how they were at the first start. The lists opened last are kept.";
+    "The port, the undo levels, the colours and the window's layout go back to how they were "
+    "at the first start. The lists opened last are kept.";
 
 }  // namespace
 
