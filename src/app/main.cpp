@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
 
     sky::app::CMainFrame frame;
     if (parser.isSet(sat40)) frame.runtime().maxSatellite40 = true;
-    frame.showMaximized();
+    frame.showPlaced();
     const QStringList lists = parser.positionalArguments();
     if (!lists.isEmpty()) {
         const QString path = QFileInfo(lists.front()).absoluteFilePath();

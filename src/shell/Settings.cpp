@@ -131,6 +131,15 @@ void Settings::addRecentFile(const std::string& path) {
     commit();
 }
 
+void Settings::resetToDefaults() {
+    const std::vector<std::string> files = recentFiles();
+    const std::optional<std::string> folder = recentFolder();
+    store_.clear();
+    for (auto file = files.rbegin(); file != files.rend(); ++file) addRecentFile(*file);
+    if (folder) setRecentFolder(*folder);
+    commit();
+}
+
 void Settings::commit() {
     if (!store_.commit()) writeFailed_ = true;
 }

@@ -76,6 +76,11 @@ public:
     // Puts a list at the top, dropping an older entry of the same path and the sixth.
     void addRecentFile(const std::string& path);
 
+    // Reset Settings: every setting back to its default, the port, the devices, the undo levels,
+    // the colours, the window's layout and whatever else is kept; the lists opened last and the
+    // folder of the last one are kept, as they are no setting.
+    void resetToDefaults();
+
     // The port number, the devices and the undo levels into the settings the core reads.
     void loadInto(RuntimeSettings& runtime) const;
 

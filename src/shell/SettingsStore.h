@@ -23,6 +23,8 @@ public:
     virtual void writeString(const std::string& section, const std::string& key,
                              const std::string& value) = 0;
     virtual void remove(const std::string& section, const std::string& key) = 0;
+    // Removes every value of every section.
+    virtual void clear() = 0;
     // Writes what has been set to where the store keeps it; false when that failed (a read-only
     // or full disk). Values set stay readable for the rest of the run either way.
     virtual bool commit() { return true; }
@@ -54,6 +56,10 @@ public:
     void remove(const std::string& section, const std::string& key) override {
         ints.erase({section, key});
         strings.erase({section, key});
+    }
+    void clear() override {
+        ints.clear();
+        strings.clear();
     }
 
     std::map<std::pair<std::string, std::string>, int> ints;

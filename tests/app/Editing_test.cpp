@@ -84,16 +84,18 @@ private slots:
         QCOMPARE(undoText(), QString("Undo (5 - Delete Channel)"));
     }
 
-    void aColumnWidthTheUserSetSurvivesEditsUntilTheViewChanges() {
+    void aColumnWidthTheUserSetSurvivesEditsAndViewSwitchesUntilViewDetail() {
         const int ownWidth = table()->columnWidth(5);
         table()->setColumnWidth(5, ownWidth + 77);
         selectRows({0});
         QTest::keyClick(table(), Qt::Key_Delete);
         trigger(Command::Undo);
         QCOMPARE(table()->columnWidth(5), ownWidth + 77);
-        // A switch of view brings the program's own widths back.
         trigger(Command::AnalogChannel);
         trigger(Command::DigitalChannel);
+        QCOMPARE(table()->columnWidth(5), ownWidth + 77);
+        // View Detail brings the program's own widths back.
+        trigger(Command::ViewDetail);
         QCOMPARE(table()->columnWidth(5), ownWidth);
     }
 

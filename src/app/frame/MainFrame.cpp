@@ -21,6 +21,7 @@
 #include "app/frame/AboutBox.h"
 #include "app/frame/ChannelEditingWiring.h"
 #include "app/frame/ExportCommands.h"
+#include "app/frame/FileDrop.h"
 #include "app/frame/HelpWindow.h"
 #include "app/frame/Icons.h"
 #include "app/frame/LockKeyPanes.h"
@@ -28,6 +29,8 @@
 #include "app/frame/OtherListCommands.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
+#include "app/frame/ResetSettings.h"
+#include "app/frame/WindowLayout.h"
 #include "app/list/ChannelTableView.h"
 #include "app/list/ListArea.h"
 #include "app/print/ListPrinter.h"
@@ -116,6 +119,14 @@ CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
 
     addDockWidget(Qt::LeftDockWidgetArea, messages_);
     messages_->hide();
+    layout_ = std::make_unique<WindowLayout>(*this, *store_, *table_, *messages_);
+    // A list dropped from a file manager opens as Open Recent opens it.
+    new FileDrop(
+        *this, [this] { return router_->state(Command::Open).enabled; },
+        [this](const QString& path) {
+            doc_->openRecentFile(path.toStdString());
+            afterCommand();
+        });
     connect(messages_, &QDockWidget::visibilityChanged, this, [this] { updateCommands(); });
     connect(table_, &ChannelTableView::listChanged, this, [this] { updateCommands(); });
     connect(table_, &ChannelTableView::contextMenuRequested, this,
@@ -285,11 +296,10 @@ void CMainFrame::createMenus() {
     other->addAction(action(Command::SatelliteNameList));
     view->addAction(action(Command::ViewDetail));
 
-    // A top-level command item: the menu bar shows its text, without the toolbar's icon.
-    QAction* option = bar->addAction(action(Command::Option)->text());
-    option->setObjectName("menuOption");
-    option->setStatusTip(action(Command::Option)->statusTip());
-    connect(option, &QAction::triggered, this, [this] { runCommand(Command::Option); });
+    QMenu* option = bar->addMenu(action(Command::Option)->text());
+    option->setObjectName("OptionMenu");
+    option->addAction(action(Command::Option));
+    option->addAction(action(Command::ResetSettings));
 
     QMenu* help = bar->addMenu("&Help");
     help->addAction(action(Command::HelpTopics));
@@ -424,9 +434,6 @@ void CMainFrame::updateCommands() {
             act->setText(QString::fromStdString(state.text));
         }
     }
-    if (auto* option = menuBar()->findChild<QAction*>("menuOption")) {
-        option->setEnabled(action(Command::Option)->isEnabled());
-    }
     recentMenu_->setEnabled(router_->recentFilesEnabled());
     for (const auto& [id, button] : buttons_) button->setEnabled(action(id)->isEnabled());
 }
@@ -466,6 +473,7 @@ void CMainFrame::transferRunningChanged(bool running) {
 }
 
 void CMainFrame::runCommand(Command id) {
+    layout_->beforeCommand(id);
     router_->run(id);
     afterCommand();
 }
@@ -538,6 +546,9 @@ void CMainFrame::runFrameCommand(Command command) {
             break;
         case Command::CopyRows:
             copySelectedRows(*this);
+            break;
+        case Command::ResetSettings:
+            resetSettings(*this);
             break;
         default:
             break;
@@ -615,7 +626,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    layout_->save();
     event->accept();
+}
+
+void CMainFrame::showPlaced() {
+    layout_->showPlaced();
 }
 
 }  // namespace sky::app

@@ -31,6 +31,7 @@ class OptionDialog;
 class QtDocumentWindow;
 class QtSettingsStore;
 class QtUserInterface;
+class WindowLayout;
 
 // The main window: the menu, the toolbar, the command bar of eight buttons in two
 // rows, the status bar with the command prompts and the progress indicator, the message window,
@@ -63,6 +64,9 @@ public:
     RuntimeSettings& runtime() { return runtime_; }
     // The max-satellite flag: 40 satellite names instead of 32.
     bool maxSatellite40() const { return runtime_.maxSatellite40; }
+    WindowLayout& windowLayout() { return *layout_; }
+    // Shows the window as it was when it last closed (maximised on the first start).
+    void showPlaced();
 
     // Runs a command as its menu item does, then updates every command's state.
     void runCommand(Command id);
@@ -110,6 +114,7 @@ private:
     std::unique_ptr<ChannelEditingWiring> editing_;
 
     std::unique_ptr<CommandRouter> router_;
+    std::unique_ptr<WindowLayout> layout_;
 
     std::map<Command, QAction*> actions_;
     std::map<Command, QPushButton*> buttons_;

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "app/list/ColumnHeaderMenu.h"
 #include "editor/view/SkylistListView.h"
 
 namespace sky::app {
@@ -39,6 +40,14 @@ ChannelTableView::ChannelTableView(QWidget* parent)
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setSectionsClickable(false);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) { columnResized(column, width); });
+    horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(horizontalHeader(), &QHeaderView::customContextMenuRequested, this,
+            [this](const QPoint& at) {
+                if (view_ && layout_)
+                    showColumnHeaderMenu(*this, horizontalHeader()->mapToGlobal(at));
+            });
     setDragEnabled(true);
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::InternalMove);
@@ -76,7 +85,9 @@ void ChannelTableView::applyColours(const ListColours& colours) {
 
 void ChannelTableView::beginReset() {
     // The header forgets its sections' sizes in a reset: those shown now, the user's included,
-    // are kept to be put back when only the rows change.
+    // are kept to be put back when only the rows change. The sizes the reset and the putting
+    // back report are no drags of the user's.
+    applying_ = true;
     shownWidths_.clear();
     for (int column = 0; column < horizontalHeader()->count(); ++column) {
         shownWidths_.push_back(isColumnHidden(column) ? 0 : columnWidth(column));
@@ -89,6 +100,7 @@ void ChannelTableView::endReset(ResetScope scope) {
     if (scope == ResetScope::ColumnsAndRows ||
         static_cast<int>(shownWidths_.size()) != horizontalHeader()->count()) {
         applyColumns();
+        applying_ = false;
         return;
     }
     for (int column = 0; column < static_cast<int>(shownWidths_.size()); ++column) {
@@ -96,12 +108,44 @@ void ChannelTableView::endReset(ResetScope scope) {
         setColumnHidden(column, width <= 0);
         if (width > 0) setColumnWidth(column, width);
     }
+    applying_ = false;
+}
+
+LayoutView ChannelTableView::layoutView() const {
+    if (!view_) return {};
+    return {view_->viewKind(), view_->viewKind() != ViewKind::Detail || view_->digitalFlag()};
+}
+
+std::vector<Column> ChannelTableView::programColumns() const {
+    const ShownList* shown = model_->shown();
+    if (!view_ || !shown) return {};
+    return shown->columns();
+}
+
+void ChannelTableView::setColumnShown(std::size_t column, bool shown) {
+    if (!layout_ || !view_) return;
+    layout_->setHidden(layoutView(), column, !shown, programColumns());
+    applyColumns();
+}
+
+void ChannelTableView::resetColumns() {
+    if (!layout_ || !view_) return;
+    layout_->reset(layoutView());
+    applyColumns();
+}
+
+void ChannelTableView::columnResized(int column, int width) {
+    if (applying_ || !layout_ || !view_ || column < 0 || width <= 0) return;
+    layout_->setWidth(layoutView(), static_cast<std::size_t>(column), width);
 }
 
 void ChannelTableView::applyColumns() {
     const ShownList* shown = model_->shown();
     if (!shown) return;
-    const std::vector<Column>& columns = shown->columns();
+    const bool wasApplying = applying_;
+    applying_ = true;
+    const std::vector<Column> columns =
+        layout_ && view_ ? layout_->columns(layoutView(), shown->columns()) : shown->columns();
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const int column = static_cast<int>(i);
         if (columns[i].width <= 0) {
@@ -111,6 +155,7 @@ void ChannelTableView::applyColumns() {
             setColumnWidth(column, columns[i].width);
         }
     }
+    applying_ = wasApplying;
 }
 
 std::vector<std::size_t> ChannelTableView::selectedRows() const {

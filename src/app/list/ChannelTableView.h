@@ -6,6 +6,7 @@
 
 #include "app/list/ChannelTableModel.h"
 #include "editor/view/ListControl.h"
+#include "shell/ColumnLayout.h"
 #include "shell/Settings.h"
 
 namespace sky {
@@ -17,7 +18,9 @@ namespace sky::app {
 // The list widget: a table over the list view's shown list, with full-row selection of several
 // rows, fixed row heights, the list colours and the view's columns and widths (width 0 hides a
 // column). It forwards the keys F2, F3, F4, Insert and Delete, the double-click and the drop of
-// dragged rows to the list view, and asks the frame for the pop-up menu.
+// dragged rows to the list view, and asks the frame for the pop-up menu. With a column layout it
+// shows the columns as the layout puts them over the view's, and hands it the widths the user
+// drags and the columns hidden or shown from the header's menu.
 class ChannelTableView : public QTableView, public IListControl {
     Q_OBJECT
 public:
@@ -30,6 +33,20 @@ public:
     ChannelTableModel* tableModel() const { return model_; }
 
     void applyColours(const ListColours& colours);
+
+    // The user's arrangement of the columns; set once, before anything is shown.
+    void setColumnLayout(ColumnLayout* layout) { layout_ = layout; }
+    ColumnLayout* columnLayout() const { return layout_; }
+    // The list shown now, as the column layout names it.
+    LayoutView layoutView() const;
+    // The view's own columns (headers and the program's widths); empty without a list view.
+    std::vector<Column> programColumns() const;
+    // Hides or shows a column through the layout (never the last one shown), or brings back the
+    // program's columns of the view shown; then shows the columns anew.
+    void setColumnShown(std::size_t column, bool shown);
+    void resetColumns();
+    // Shows the columns as the layout has them now (after the layout changed).
+    void applyColumnLayout() { applyColumns(); }
 
     // IListControl.
     void beginReset() override;
@@ -54,9 +71,14 @@ protected:
 
 private:
     void applyColumns();
+    // A section's width changed: a drag of the user's goes to the layout.
+    void columnResized(int column, int width);
 
     ChannelTableModel* model_;
     CSkylistListView* view_ = nullptr;
+    ColumnLayout* layout_ = nullptr;
+    // The widths are being set by the widget itself (a reset, the columns applied), not dragged.
+    bool applying_ = false;
     // The columns' widths as shown when a reset began (0: hidden).
     std::vector<int> shownWidths_;
 };

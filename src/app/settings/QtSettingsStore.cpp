@@ -43,6 +43,10 @@ void QtSettingsStore::remove(const std::string& section, const std::string& key)
     settings_.remove(keyOf(section, key));
 }
 
+void QtSettingsStore::clear() {
+    settings_.clear();
+}
+
 bool QtSettingsStore::commit() {
     settings_.sync();
     return settings_.status() == QSettings::NoError;

@@ -19,6 +19,7 @@ public:
     void writeString(const std::string& section, const std::string& key,
                      const std::string& value) override;
     void remove(const std::string& section, const std::string& key) override;
+    void clear() override;
     bool commit() override;
     std::string location() const override;
 

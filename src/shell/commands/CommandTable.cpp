@@ -161,6 +161,8 @@ const std::vector<CommandInfo> kCommands = {
     {Command::CopyRows, "C&opy\tCtrl+C",
      "Copy Selected Row(s) as Text for a Spreadsheet or a Document\nCopy", "edit-copy", "",
      "Ctrl+C", {}, false, {}, true},
+    {Command::ResetSettings, "&Reset Settings...",
+     "Put Every Setting Back to Its Default\nReset Settings", "", "", "", {}, false, {}, false},
 };
 // clang-format on
 

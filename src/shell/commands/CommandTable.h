@@ -75,6 +75,7 @@ enum class Command {
     ExportCsv,
     ExportHtml,
     CopyRows,
+    ResetSettings,
 };
 
 // One command: its menu text (with the shortcut after a tab where the menu shows one), its
@@ -96,7 +97,9 @@ enum class Command {
 // findNext, findPrevious, clearFind); finding only looks, so it stays during a transfer. Move to
 // Number is the list view's: it asks its number through the view's INumberPrompt. Find
 // Duplicates is the window's too, since it opens a dialog; its Remove edits the list, so it waits
-// for a transfer's end.
+// for a transfer's end. Reset Settings is the window's: it asks, puts the settings back to their
+// defaults and applies them; it waits for a transfer's end, as Option does, since the transfer
+// reads the port.
 struct CommandInfo {
     Command id;
     const char* text;
