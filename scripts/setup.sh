@@ -7,9 +7,10 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Xvfb and xdotool run the test of the window titles as an X server holds them; clang-format checks
 # the sources' format. dtv-scan-tables brings the satellites' transponder tables that Import
-# Transponders reads (/usr/share/dvb/dvb-s); the program works without them.
+# Transponders reads (/usr/share/dvb/dvb-s); the program works without them. python3 reads the
+# exported CSV files back in the tests.
 packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev libqt6svg6
-    libx11-dev xvfb xdotool clang-format dtv-scan-tables)
+    libx11-dev xvfb xdotool clang-format dtv-scan-tables python3)
 # The fuzz build needs clang, which brings libFuzzer along.
 case " $* " in *" -DSKYLISTER_FUZZ=ON "*) packages+=(clang) ;; esac
 
