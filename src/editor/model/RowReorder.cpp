@@ -61,7 +61,14 @@ bool RowReorder::matchRows(const PackedTokens& earlier, const TokenArray& later,
 
 std::optional<RowReorder> RowReorder::find(const PackedTokens& earlier, const TokenArray& later,
                                            const DifferingSpan& span) {
-    if (earlier.size() != later.size() || span.first >= span.earlierEnd) return std::nullopt;
+    if (earlier.size() != later.size()) return std::nullopt;
+    // Worth keeping only when smaller than the span's cells: a short span (one edited cell) is
+    // kept as cells without looking for rows.
+    std::size_t spanBytes = 0;
+    for (std::size_t i = span.first; i < span.earlierEnd; ++i) {
+        spanBytes += earlier.cell(i).size() + sizeof(std::uint32_t);
+    }
+    if (spanBytes <= sizeof(RowReorder)) return std::nullopt;
     const auto laterCell = [&](std::size_t i) { return std::string_view(later[i]); };
 
     RowReorder reorder;
@@ -129,11 +136,6 @@ std::optional<RowReorder> RowReorder::find(const PackedTokens& earlier, const To
         if (earlier.cell(cell) != laterCell(cell)) patch(cell);
     }
 
-    // Worth keeping only when smaller than the span's cells.
-    std::size_t spanBytes = 0;
-    for (std::size_t i = span.first; i < span.earlierEnd; ++i) {
-        spanBytes += earlier.cell(i).size() + sizeof(std::uint32_t);
-    }
     if (reorder.bytes() >= spanBytes) return std::nullopt;
     return reorder;
 }
