@@ -9,10 +9,11 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # the sources' format. dtv-scan-tables brings the satellites' transponder tables that Import
 # Transponders reads (/usr/share/dvb/dvb-s); the program works without them. dpkg-dev computes the
 # Debian package's dependencies (scripts/package.sh); lintian, appstream and desktop-file-utils
-# check the package, its metainfo and its desktop entry in the tests.
+# check the package, its metainfo and its desktop entry in the tests; python3 reads the exported
+# CSV files back.
 packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev libqt6svg6
     libx11-dev xvfb xdotool clang-format dtv-scan-tables dpkg-dev lintian appstream
-    desktop-file-utils)
+    desktop-file-utils python3)
 # The fuzz build needs clang, which brings libFuzzer along.
 case " $* " in *" -DSKYLISTER_FUZZ=ON "*) packages+=(clang) ;; esac
 

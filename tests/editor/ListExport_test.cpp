@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "editor/export/ExportRows.h"
 #include "editor/export/HtmlExport.h"
 #include "editor/view/ViewContents.h"
+#include "support/CliRunner.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 
@@ -71,10 +73,57 @@ TEST(ListExport, WritesShownColumnsOfTheGivenRowsQuotedAndEscaped) {
     EXPECT_NE(page.find(listHtmlTable(list.shown, all)), std::string::npos);
 }
 
+// The cells Python's csv module reads from a CSV file: each cell on a line of its own, each row
+// ended by a line of \x1e (the cells of these lists hold no line breaks).
+std::string cellsPythonReads(const test::TempDir& dir, const std::string& csvPath, char separator) {
+    const std::string script =
+        "import csv,sys\n"
+        "with open(sys.argv[1], newline='', encoding='utf-8') as f, "
+        "open(sys.argv[2], 'w', encoding='utf-8', newline='') as out:\n"
+        "    for row in csv.reader(f, delimiter=sys.argv[3]):\n"
+        "        out.write(''.join(c + '\\n' for c in row) + '\\x1e\\n')\n";
+    test::writeFile(dir.file("read.py"), script);
+    const std::string command = "python3 " + dir.file("read.py") + " " + csvPath + " " +
+                                dir.file("cells.txt") + " '" + separator + "'";
+    if (std::system(command.c_str()) != 0) return "python3 failed";
+    return test::readFile(dir.file("cells.txt"));
+}
+
+// The headers and cells of the shown columns as the view shows them, laid out as above.
+std::string shownCells(const ShownList& shown) {
+    std::string cells;
+    const std::vector<std::size_t> columns = shownColumns(shown);
+    for (std::size_t column : columns) cells += std::string(shown.columns()[column].header) + "\n";
+    cells += "\x1e\n";
+    for (std::size_t row = 0; row < shown.rowCount(); ++row) {
+        for (std::size_t column : columns) cells += std::string(shown.cell(row, column)) + "\n";
+        cells += "\x1e\n";
+    }
+    return cells;
+}
+
+// Fails at the first cell read back otherwise than shown, naming its line.
+void expectSameCells(const std::string& read, const std::string& expected) {
+    const auto [a, b] = std::mismatch(read.begin(), read.end(), expected.begin(), expected.end());
+    if (a == read.end() && b == expected.end()) return;
+    const auto line = std::count(expected.begin(), b, '\n') + 1;
+    const auto lineAt = [](const std::string& text, std::string::const_iterator at) {
+        const std::size_t pos = static_cast<std::size_t>(at - text.begin());
+        const std::size_t from = pos == 0 ? 0 : text.rfind('\n', pos - 1) + 1;
+        return text.substr(from, text.find('\n', pos) - from);
+    };
+    ADD_FAILURE() << "cell line " << line << " reads back as \"" << lineAt(read, a)
+                  << "\", shown as \"" << lineAt(expected, b) << "\"";
+}
+
+bool hasPython() {
+    return std::system("python3 -c '' 2>/dev/null") == 0;
+}
+
 // The CSV of the example list's Digital Channel view, read back by Python's csv module, gives
 // every shown cell as the view shows it.
 TEST(ListExport, CsvOfTheExampleListReadsBackAsShown) {
-    if (std::system("python3 -c '' 2>/dev/null") != 0) GTEST_SKIP() << "python3 is missing";
+    if (!hasPython()) GTEST_SKIP() << "python3 is missing";
     test::RecordingUi ui;
     RuntimeSettings settings;
     ListDocument document(ui, settings);
@@ -85,32 +134,33 @@ TEST(ListExport, CsvOfTheExampleListReadsBackAsShown) {
         const auto csvSeparator = static_cast<CsvSeparator>(separator);
         const test::TempDir dir;
         test::writeFile(dir.file("list.csv"), listCsv(shown, allShownRows(shown), csvSeparator));
-        // Python writes each cell on a line of its own and ends each row with a line of
-        // \x1e; the cells of this list hold no line breaks.
-        const std::string script =
-            "import csv,sys\n"
-            "with open(sys.argv[1], newline='', encoding='utf-8') as f, "
-            "open(sys.argv[2], 'w', encoding='utf-8', newline='') as out:\n"
-            "    for row in csv.reader(f, delimiter=sys.argv[3]):\n"
-            "        out.write(''.join(c + '\\n' for c in row) + '\\x1e\\n')\n";
-        test::writeFile(dir.file("read.py"), script);
-        const std::string command = "python3 " + dir.file("read.py") + " " + dir.file("list.csv") +
-                                    " " + dir.file("cells.txt") + " '" + separator + "'";
-        ASSERT_EQ(std::system(command.c_str()), 0);
-
-        std::string expected;
-        const std::vector<std::size_t> columns = shownColumns(shown);
-        for (std::size_t column : columns)
-            expected += std::string(shown.columns()[column].header) + "\n";
-        expected += "\x1e\n";
-        for (std::size_t row = 0; row < shown.rowCount(); ++row) {
-            for (std::size_t column : columns)
-                expected += std::string(shown.cell(row, column)) + "\n";
-            expected += "\x1e\n";
-        }
         EXPECT_GT(shown.rowCount(), 5u);
-        EXPECT_EQ(test::readFile(dir.file("cells.txt")), expected) << separator;
+        EXPECT_EQ(cellsPythonReads(dir, dir.file("list.csv"), separator), shownCells(shown))
+            << separator;
     }
+}
+
+// skylister-cli's CSV of the largest list's Digital Channel view reads back as the view shows it.
+TEST(ListExport, CsvOfTheLargestListFromTheCommandLineReadsBackAsShown) {
+    if (!hasPython()) GTEST_SKIP() << "python3 is missing";
+    const test::TempDir dir;
+    const std::string list = dir.file("largest.txt");
+    const std::string listgen = std::string(SKYLISTER_BINARY_DIR) + "/tools/skylister-listgen";
+    ASSERT_EQ(std::system((listgen + " " + list + " >/dev/null").c_str()), 0);
+    const test::CliRun run = test::runCli(
+        "export " + list + " --view digital --format csv --sat40 -o " + dir.file("list.csv"),
+        dir.path().string());
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    test::RecordingUi ui;
+    RuntimeSettings settings;
+    settings.maxSatellite40 = true;
+    ListDocument document(ui, settings);
+    ASSERT_TRUE(document.open(list));
+    ShownList shown;
+    ASSERT_FALSE(showView(shown, document, ViewKind::Detail, true, DetailWidths::Start));
+    EXPECT_GT(shown.rowCount(), 20000u);
+    expectSameCells(cellsPythonReads(dir, dir.file("list.csv"), ','), shownCells(shown));
 }
 
 }  // namespace

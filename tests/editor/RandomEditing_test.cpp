@@ -155,9 +155,14 @@ TEST_F(RandomEditingTest, UndoAndRedoReturnToEveryRecordedState) {
     std::vector<State> future;
     std::mt19937 random(5309);
     const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-    const ViewCommand reorders[] = {ViewCommand::SortChannelName, ViewCommand::SortFrequency,
-                                    ViewCommand::SortBouquet,     ViewCommand::SortNameOnly,
-                                    ViewCommand::ArrangeBlocks,   ViewCommand::RevertArrangement};
+    // Sorts with and without renumbering, so that the Index cells stay or travel with the rows.
+    const ViewCommand reorders[] = {ViewCommand::SortChannelName,
+                                    ViewCommand::SortFrequency,
+                                    ViewCommand::SortBouquet,
+                                    ViewCommand::SortNameOnly,
+                                    ViewCommand::ArrangeBlocks,
+                                    ViewCommand::RevertArrangement,
+                                    ViewCommand::ToggleRenumberAfterSort};
     for (int step = 0; step < 260; ++step) {
         const int rows = list.itemCount();
         list.selection.clear();
@@ -215,7 +220,13 @@ TEST_F(RandomEditingTest, UndoAndRedoReturnToEveryRecordedState) {
                     break;
                 case 8:
                     action = "move";
-                    view.run(pick(2) ? ViewCommand::MoveUp : ViewCommand::MoveDown);
+                    if (pick(5) == 0) {
+                        view.moveSelectionToNumber(pick(rows + 2));
+                    } else {
+                        view.run(std::array{ViewCommand::MoveUp, ViewCommand::MoveDown,
+                                            ViewCommand::MoveToTop,
+                                            ViewCommand::MoveToBottom}[pick(4)]);
+                    }
                     break;
                 case 9:
                     action = "satellite edit";

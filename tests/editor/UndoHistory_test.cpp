@@ -140,6 +140,33 @@ TEST(UndoHistory, RedoNamesTheUndoneStepAndSurvivesOnlyChangesThatDidNotHappen) 
     EXPECT_EQ(history.menuItem().text, "Undo (5 - 19)");
 }
 
+// Past the memory cap the oldest steps go, the status bar says so, and the steps kept still undo
+// exactly.
+TEST(EditorModel, MemoryCapDropsTheOldestStepsAndSaysSo) {
+    test::RecordingUi ui;
+    EditorModel model(ui);
+    const auto listOfStep = [](int step) {
+        return TokenArray(1000, std::string(20, static_cast<char>('a' + step)));
+    };
+    model.replaceTokens(listOfStep(0));
+    model.undoHistory().setDepth(UndoHistory::kMaxDepth);
+    constexpr std::size_t kCap = 100000;  // three or four steps of 1000 changed cells
+    model.undoHistory().setMemoryCap(kCap);
+    for (int step = 1; step <= 12; ++step) {
+        model.recordUndo("Sort Channel");
+        model.tokens() = listOfStep(step);
+        EXPECT_EQ(ui.statusTexts.empty(), model.undoHistory().count() == step) << step;
+    }
+    EXPECT_LE(model.undoHistory().bytes(), kCap);
+    ASSERT_FALSE(ui.statusTexts.empty());
+    EXPECT_EQ(ui.statusTexts.back(), UndoHistory::kFullText);
+    const int kept = model.undoHistory().count();
+    EXPECT_GT(kept, 1);
+    while (model.undo()) {
+    }
+    EXPECT_EQ(model.tokens(), listOfStep(12 - kept));
+}
+
 TEST(EditorModel, UnsavedChangesFollowEditsUndoAndSave) {
     test::RecordingUi ui;
     EditorModel model(ui);

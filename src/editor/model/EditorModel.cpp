@@ -19,6 +19,10 @@ void EditorModel::rebuildDetails() {
     rebuildDetailRows(tokens_, sections(), digitalRows_, analogRows_);
 }
 
+void EditorModel::recordUndo(const std::string& label) {
+    if (undo_.record(label, tokens_, modified_) > 0) ui_.statusText(UndoHistory::kFullText);
+}
+
 bool EditorModel::undo() {
     return undo_.undo(tokens_, modified_);
 }

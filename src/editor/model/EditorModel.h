@@ -54,7 +54,8 @@ public:
     // the change did not happen; undo puts the newest snapshot back and redo the list as it was
     // before that undo (the caller then refreshes without renumbering); each returns false when
     // there is nothing to take back.
-    void recordUndo(const std::string& label) { undo_.record(label, tokens_, modified_); }
+    // A step dropped for memory is told in the status bar.
+    void recordUndo(const std::string& label);
     void discardNewestUndo() { undo_.discardNewest(); }
     bool undo();
     bool redo();

@@ -4,18 +4,24 @@
 
 namespace sky {
 
-SpanChange::SpanChange(const PackedTokens& earlier, const TokenArray& later)
-    : laterSize_(later.size()) {
+DifferingSpan differingSpan(const PackedTokens& earlier, const TokenArray& later) {
+    DifferingSpan span;
     const std::size_t shorter = std::min(earlier.size(), later.size());
-    while (first_ < shorter && earlier.cell(first_) == later[first_]) ++first_;
+    while (span.first < shorter && earlier.cell(span.first) == later[span.first]) ++span.first;
     std::size_t commonEnd = 0;
-    while (commonEnd < shorter - first_ &&
+    while (commonEnd < shorter - span.first &&
            earlier.cell(earlier.size() - 1 - commonEnd) == later[later.size() - 1 - commonEnd]) {
         ++commonEnd;
     }
-    replaced_ = later.size() - first_ - commonEnd;
-    for (std::size_t i = first_; i < earlier.size() - commonEnd; ++i)
-        cells_.append(earlier.cell(i));
+    span.earlierEnd = earlier.size() - commonEnd;
+    span.laterEnd = later.size() - commonEnd;
+    return span;
+}
+
+SpanChange::SpanChange(const PackedTokens& earlier, const TokenArray& later,
+                       const DifferingSpan& span)
+    : first_(span.first), replaced_(span.laterEnd - span.first), laterSize_(later.size()) {
+    for (std::size_t i = first_; i < span.earlierEnd; ++i) cells_.append(earlier.cell(i));
 }
 
 std::optional<SpanChange> SpanChange::applyTo(TokenArray& tokens) const {

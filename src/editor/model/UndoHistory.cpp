@@ -1,6 +1,7 @@
 #include "editor/model/UndoHistory.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 
 #include "common/Format.h"
@@ -9,8 +10,36 @@ namespace sky {
 
 namespace {
 
-std::size_t entryBytes(const std::variant<PackedTokens, SpanChange>& list) {
+using KeptList = std::variant<PackedTokens, SpanChange, RowReorder>;
+
+std::size_t entryBytes(const KeptList& list) {
     return std::visit([](const auto& kept) { return kept.bytes(); }, list);
+}
+
+// The change that turns `later` back into `earlier`: the order of the rows when the two differ
+// only in that, else the cells of the span in which they differ.
+KeptList changeBack(const PackedTokens& earlier, const TokenArray& later) {
+    const DifferingSpan span = differingSpan(earlier, later);
+    if (std::optional<RowReorder> reorder = RowReorder::find(earlier, later, span)) {
+        return std::move(*reorder);
+    }
+    return SpanChange(earlier, later, span);
+}
+
+// Turns `tokens` into the list before a change and returns the change back; nothing when the
+// change does not fit `tokens`.
+std::optional<KeptList> applyChange(const KeptList& change, TokenArray& tokens) {
+    return std::visit(
+        [&](const auto& kept) -> std::optional<KeptList> {
+            if constexpr (std::is_same_v<std::decay_t<decltype(kept)>, PackedTokens>) {
+                return std::nullopt;  // a whole list is made a change before it is applied
+            } else {
+                auto back = kept.applyTo(tokens);
+                if (!back) return std::nullopt;
+                return KeptList(std::move(*back));
+            }
+        },
+        change);
 }
 
 }  // namespace
@@ -22,12 +51,12 @@ void UndoHistory::setDepth(int depth) {
     settle();
 }
 
-void UndoHistory::record(const std::string& label, const TokenArray& tokens, bool modified) {
+int UndoHistory::record(const std::string& label, const TokenArray& tokens, bool modified) {
     settle();
     // `tokens` is the list after the newest step: that step now keeps only what it changed.
     if (!entries_.empty()) {
         if (const auto* whole = std::get_if<PackedTokens>(&entries_.back().list)) {
-            entries_.back().list = SpanChange(*whole, tokens);
+            entries_.back().list = changeBack(*whole, tokens);
         }
     }
     if (count() == depth_) {
@@ -36,7 +65,7 @@ void UndoHistory::record(const std::string& label, const TokenArray& tokens, boo
     }
     entries_.push_back(Entry{label, modified, PackedTokens(tokens)});
     clearedRedo_ = std::exchange(redoEntries_, {});
-    keepUnderCap();
+    return keepUnderCap();
 }
 
 void UndoHistory::discardNewest() {
@@ -56,9 +85,9 @@ bool UndoHistory::swapNewest(std::vector<Entry>& from, std::vector<Entry>& to, T
     from.pop_back();
     // The newest undo entry may still hold its list whole: its span is found now.
     if (const auto* whole = std::get_if<PackedTokens>(&entry.list)) {
-        entry.list = SpanChange(*whole, tokens);
+        entry.list = changeBack(*whole, tokens);
     }
-    std::optional<SpanChange> back = std::get<SpanChange>(entry.list).applyTo(tokens);
+    std::optional<KeptList> back = applyChange(entry.list, tokens);
     if (!back) {
         // The list was changed past the history: its steps no longer fit it.
         clear();
@@ -98,12 +127,15 @@ void UndoHistory::clear() {
     settle();
 }
 
-void UndoHistory::keepUnderCap() {
-    while (count() > 1 && bytes() > kMemoryCap) {
+int UndoHistory::keepUnderCap() {
+    int droppedSteps = 0;
+    while (count() > 1 && bytes() > memoryCap_) {
         entries_.erase(entries_.begin());
+        ++droppedSteps;
         // The entry set aside no longer borders the oldest one kept.
         dropped_.reset();
     }
+    return droppedSteps;
 }
 
 void UndoHistory::settle() {

@@ -8,6 +8,7 @@
 
 #include "db/TokenArray.h"
 #include "editor/model/PackedTokens.h"
+#include "editor/model/RowReorder.h"
 #include "editor/model/SpanChange.h"
 
 namespace sky {
@@ -21,15 +22,18 @@ namespace sky {
 // The steps share what they did not change: the newest undo entry holds its list whole until the
 // next change or undo shows what the step changed; from then on each entry keeps only the span of
 // cells in which its list differs from the list after it (the next newer entry's, or the list
-// being edited for the newest), so that many small edits of a large list cost little. Past
-// kMemoryCap the oldest steps are dropped. The entries rely on every change of the list being
-// recorded here.
+// being edited for the newest), so that many small edits of a large list cost little. A step that
+// only reordered rows (a sort, a move) keeps the order instead of the span's cells. Past the
+// memory cap (kMemoryCap unless set) the oldest steps are dropped, and record() says so. The
+// entries rely on every change of the list being recorded here.
 class UndoHistory {
 public:
     static constexpr int kDepth = 5;  // the default number of steps
     static constexpr int kMinDepth = 5;
     static constexpr int kMaxDepth = 200;
     static constexpr std::size_t kMemoryCap = std::size_t{256} << 20;
+    // The status line shown when the memory cap has dropped steps.
+    static constexpr const char* kFullText = "Undo history is full: the oldest steps were dropped.";
 
     struct MenuItem {
         bool enabled;
@@ -41,8 +45,13 @@ public:
     void setDepth(int depth);
     int depth() const { return depth_; }
 
-    // Called before an operation changes the token array; empties the redo side.
-    void record(const std::string& label, const TokenArray& tokens, bool modified);
+    // The most memory the steps may hold; a smaller cap drops the oldest steps at the next
+    // record().
+    void setMemoryCap(std::size_t bytes) { memoryCap_ = bytes; }
+
+    // Called before an operation changes the token array; empties the redo side. Returns the
+    // number of the oldest steps dropped to keep the history under the memory cap.
+    int record(const std::string& label, const TokenArray& tokens, bool modified);
     // Drops the newest entry again: the operation that recorded it changed nothing, so the
     // entry it pushed out and the redo entries it emptied come back.
     void discardNewest();
@@ -69,19 +78,22 @@ private:
     struct Entry {
         std::string label;
         bool modified;
-        std::variant<PackedTokens, SpanChange> list;  // whole, or the span back from the next
+        // Whole, or the change back from the next list: a span of cells or a reorder of rows.
+        std::variant<PackedTokens, SpanChange, RowReorder> list;
     };
 
     // Moves the newest entry of `from` into `tokens`/`modified`, and what it replaces onto `to`
     // under the same label.
     bool swapNewest(std::vector<Entry>& from, std::vector<Entry>& to, TokenArray& tokens,
                     bool& modified);
-    // Drops the oldest undo entries while the history holds more than kMemoryCap.
-    void keepUnderCap();
+    // Drops the oldest undo entries while the history holds more than the memory cap; returns
+    // how many.
+    int keepUnderCap();
     // Forgets what the last record() set aside for discardNewest().
     void settle();
 
     int depth_ = kDepth;
+    std::size_t memoryCap_ = kMemoryCap;
     std::vector<Entry> entries_;      // oldest first
     std::vector<Entry> redoEntries_;  // the next to redo last
     // What the newest record() pushed out (the oldest entry) and emptied (the redo side), until
