@@ -50,6 +50,7 @@ std::string holderAdvice(const PortHolder& holder) {
 std::string busyAdvice(const std::string& device, const SystemPlaces& places) {
     const std::string head = format("%s is in use by another program.\n", device.c_str());
     std::optional<PortHolder> holder = lockFileHolder(device, places);
+    if (!holder) holder = flockHolder(device, places);
     if (!holder) holder = openFileHolder(device, places);
     // The holder may be a process of another user, hidden from this one; ModemManager, which
     // runs as root, is the usual one.

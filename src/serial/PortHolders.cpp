@@ -1,11 +1,16 @@
 #include "serial/PortHolders.h"
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <system_error>
 
 namespace sky {
@@ -74,6 +79,27 @@ std::optional<PortHolder> lockFileHolder(const std::string& device, const System
             const fs::path process = fs::path(places.proc) / std::to_string(*pid);
             std::error_code error;
             if (fs::is_directory(process, error)) return PortHolder{*pid, commOf(process)};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<PortHolder> flockHolder(const std::string& device, const SystemPlaces& places) {
+    struct stat info {};
+    if (::stat(device.c_str(), &info) != 0) return std::nullopt;
+    // Each lock: "N: FLOCK ADVISORY WRITE PID MAJ:MIN:INODE START END", with the file system's
+    // device numbers in hexadecimal; waiters for a lock have "->" after N and are skipped.
+    char key[64];
+    std::snprintf(key, sizeof key, "%02x:%02x:%llu", ::major(info.st_dev), ::minor(info.st_dev),
+                  static_cast<unsigned long long>(info.st_ino));
+    std::ifstream locks(fs::path(places.proc) / "locks");
+    for (std::string line; std::getline(locks, line);) {
+        std::istringstream fields(line);
+        std::string number, kind, mode, access, pid, file;
+        fields >> number >> kind >> mode >> access >> pid >> file;
+        if (kind == "->" || file != key) continue;
+        if (const std::optional<long> holder = pidOf(pid)) {
+            return PortHolder{*holder, commOf(fs::path(places.proc) / pid)};
         }
     }
     return std::nullopt;

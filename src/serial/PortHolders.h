@@ -26,6 +26,9 @@ struct PortHolder {
 // own name and the name it links to are looked for.
 std::optional<PortHolder> lockFileHolder(const std::string& device, const SystemPlaces& places);
 
+// The process holding an advisory lock (flock) on the device, as /proc/locks tells.
+std::optional<PortHolder> flockHolder(const std::string& device, const SystemPlaces& places);
+
 // The first process with the device open, found through the links in /proc/PID/fd. Processes of
 // other users are hidden there from anyone but root.
 std::optional<PortHolder> openFileHolder(const std::string& device, const SystemPlaces& places);
