@@ -59,7 +59,8 @@ private:
     // once the user has cancelled.
     bool cancelled();
     // Ends the upload with the message in a box and the port closed, unless the user has
-    // cancelled: then it ends as a cancel, without a box.
+    // cancelled: then it ends as a cancel, without a box. A port that has failed is told as the
+    // device's going away instead of the message.
     bool fail(const std::string& message);
 
     SerialPort& port_;
@@ -67,6 +68,8 @@ private:
     IUserInterface& ui_;
     const size_t limit_;
     bool cancelled_ = false;
+    // The device failed during the reception: the receiver cannot be resumed through it.
+    bool gone_ = false;
 };
 
 // Whether the dump ended at the console prompt after a whole row, only without its end line. The
@@ -106,8 +109,10 @@ bool Upload::cancelled() {
 bool Upload::fail(const std::string& message) {
     // A cancel cuts the waits short, so that a failure that follows it is the cancel's doing.
     if (cancelled()) return false;
+    // Whatever step failed, a device that failed under it is the cause worth telling.
+    const bool gone = port_.failed();
     port_.close();
-    ui_.message(message);
+    ui_.message(gone ? kDeviceGoneMessage : message);
     return false;
 }
 
@@ -133,6 +138,7 @@ bool Upload::run(const std::string& uploadPath) {
         return fail("Fail to Memory Allocation for Upload");
     }
     if (end == DumpEnd::Cancelled) return false;
+    gone_ = port_.failed();
     port_.close();
     // A console that printed its prompt after the last row and then fell silent had finished.
     bool complete = end == DumpEnd::EndLine || (end == DumpEnd::Silence && endsAtPrompt(dump));
@@ -164,6 +170,11 @@ bool Upload::run(const std::string& uploadPath) {
         return false;
     }
 
+    if (gone_) {
+        ui_.message(
+            format("%s\nWhat was received is kept in %s", kDeviceGoneMessage, uploadPath.c_str()));
+        return false;
+    }
     if (!resume()) return false;
     if (!complete) {
         ui_.message(
@@ -239,6 +250,7 @@ void Upload::blink(size_t from, size_t to) {
 }
 
 bool Upload::resume() {
+    if (gone_) return false;
     if (!openConfiguredPort(port_, settings_, ui_)) return false;
     configureLine(port_, ui_);
     port_.setTimeouts(TimeoutProfile::Idle);

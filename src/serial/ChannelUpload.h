@@ -19,7 +19,8 @@ inline constexpr size_t kUploadLimit = 16 * 1024 * 1024;
 // send the receiver back to normal operation. Returns true when the dump came whole (it ended
 // with "[END]", or at the console prompt after a complete line), the file starts with
 // "[SATELLITE_NAME_LIST]" and the receiver was resumed. A dump that ends early is kept in
-// uploadPath and reported as not complete; a cancel writes no file. The limit is kUploadLimit
+// uploadPath and reported as not complete (or, when the device went away during it, as gone,
+// without resuming the receiver); a cancel writes no file. The limit is kUploadLimit
 // except in tests.
 bool uploadChannelList(SerialPort& port, const RuntimeSettings& settings, IUserInterface& ui,
                        const std::string& uploadPath, size_t limit = kUploadLimit);

@@ -12,6 +12,9 @@
 #include <chrono>
 #include <cstring>
 #include <thread>
+#include <utility>
+
+#include "serial/PortAdvice.h"
 
 namespace sky {
 
@@ -68,23 +71,42 @@ private:
 
 }  // namespace
 
+CComm::CComm(OpenCall openCall, SystemPlaces places)
+    : openCall_(std::move(openCall)), places_(std::move(places)) {}
+
 CComm::~CComm() {
     close();
+}
+
+bool CComm::refuse(const std::string& device, int error, std::string reason) {
+    openError_ = std::move(reason);
+    openAdvice_ = portOpenAdvice(device, error, places_);
+    return false;
 }
 
 bool CComm::open(const std::string& device) {
     close();
     failed_ = false;
     openError_.clear();
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    openAdvice_.clear();
+    const int flags = O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
+    const int fd = openCall_ ? openCall_(device.c_str(), flags) : ::open(device.c_str(), flags);
     if (fd < 0) {
-        openError_ = std::strerror(errno);
-        return false;
+        const int error = errno;
+        return refuse(device, error, std::strerror(error));
     }
-    if (!::isatty(fd)) {
-        openError_ = "not a terminal device";
+    termios settings{};
+    int error = 0;
+    const char* reason = "in use by another program";
+    if (::tcgetattr(fd, &settings) != 0) {
+        error = ENOTTY;
+        reason = "not a terminal device";
+    } else if (const std::optional<PortHolder> holder = lockFileHolder(device, places_);
+               holder && holder->pid != ::getpid()) {
+        error = EBUSY;
     } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        openError_ = errno == EWOULDBLOCK ? "in use by another program" : std::strerror(errno);
+        error = errno == EWOULDBLOCK ? EBUSY : errno;
+        if (error != EBUSY) reason = std::strerror(error);
     } else {
         // Other programs cannot open the device while this flag is set; it is cleared at close.
         ::ioctl(fd, TIOCEXCL);
@@ -92,7 +114,7 @@ bool CComm::open(const std::string& device) {
         return true;
     }
     ::close(fd);
-    return false;
+    return refuse(device, error, reason);
 }
 
 bool CComm::configure() {

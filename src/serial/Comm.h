@@ -1,17 +1,24 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
+#include "serial/PortHolders.h"
 #include "serial/SerialPort.h"
 
 namespace sky {
 
 // The program's serial port: a POSIX terminal device driven with termios and poll(). The port is
 // opened exclusively (TIOCEXCL and an advisory lock), so that no other program can use it while a
-// transfer runs. Queue sizes have no Linux equivalent and are accepted without effect.
+// transfer runs; a device with a live lock file (LCK..NAME) of another program counts as in use.
+// Queue sizes have no Linux equivalent and are accepted without effect.
 class CComm : public SerialPort {
 public:
-    CComm() = default;
+    // The call that opens the device, ::open(path, flags) unless given: tests make it fail as
+    // the system would.
+    using OpenCall = std::function<int(const char* path, int flags)>;
+
+    explicit CComm(OpenCall openCall = {}, SystemPlaces places = {});
     ~CComm() override;
     CComm(const CComm&) = delete;
     CComm& operator=(const CComm&) = delete;
@@ -28,12 +35,19 @@ public:
     bool failed() const override { return failed_; }
     void pause(int milliseconds) override;
     std::string openError() const override { return openError_; }
+    std::string openAdvice() const override { return openAdvice_; }
 
 private:
+    // Records why the device could not be opened; returns false.
+    bool refuse(const std::string& device, int error, std::string reason);
+
+    OpenCall openCall_;
+    SystemPlaces places_;
     int fd_ = -1;
     TimeoutProfile profile_ = TimeoutProfile::Idle;
     bool failed_ = false;
     std::string openError_;
+    std::string openAdvice_;
 };
 
 }  // namespace sky

@@ -80,8 +80,9 @@ private:
     bool sendPackets();
     bool sendBody(const std::vector<uint8_t>& body);
     bool finish();
-    // Ends the transfer with the message in a box, unless the user has cancelled it: then the
-    // message window tells so, and no box is shown.
+    // Ends the transfer with the message in a box (the device's going away in its place when
+    // the port has failed), unless the user has cancelled it: then the message window tells so,
+    // and no box is shown.
     bool fail(const char* message);
     // True, with the image and the port closed, once the user has cancelled.
     bool cancelled();
@@ -113,9 +114,11 @@ bool FlashDownload::cancelled() {
 bool FlashDownload::fail(const char* message) {
     // A cancel cuts the waits short, so that a failure that follows it is the cancel's doing.
     if (cancelled()) return false;
+    // Whatever step failed, a device that failed under it is the cause worth telling.
+    const bool gone = port_.failed();
     image_.close();
     port_.close();
-    ui_.message(message);
+    ui_.message(gone ? kDeviceGoneMessage : message);
     return false;
 }
 
@@ -298,6 +301,7 @@ bool FlashDownload::finish() {
     // Once the receiver has reported the image written, the download has succeeded whatever the
     // user pressed after.
     if (!written && cancelled()) return false;
+    if (!written && port_.failed()) return fail(kDeviceGoneMessage);
     ui_.appendMessage("\r\nDisconnecting serial port\r\n");
     image_.close();
     port_.close();

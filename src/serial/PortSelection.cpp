@@ -25,7 +25,10 @@ bool openConfiguredPort(SerialPort& port, const RuntimeSettings& settings, IUser
                      "   Databyte   :  8 bit/data\n"
                      "   Stop bit   :  1\n" +
                      format("   Reason     :  %s\n", port.openError().c_str()));
-    ui.message(kPortOpenFailedMessage);
+    // The box says what to do about it on a line of its own, when that can be told.
+    const std::string advice = port.openAdvice();
+    ui.message(advice.empty() ? std::string(kPortOpenFailedMessage)
+                              : std::string(kPortOpenFailedMessage) + "\n" + advice);
     return false;
 }
 

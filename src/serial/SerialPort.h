@@ -38,6 +38,8 @@ public:
     virtual void pause(int milliseconds) = 0;
     // Why the last open failed, in words.
     virtual std::string openError() const = 0;
+    // What the user can do about the failed open, in sentences; empty when nothing can be said.
+    virtual std::string openAdvice() const { return {}; }
 
     // The hooks of the transfer under way. A read or write that waits asks `cancelled` at least
     // every kCancelCheckMs and, once it says yes, returns with what it has; `moved` is told

@@ -1,9 +1,14 @@
 #include "shell/OptionDialogData.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <utility>
 
 #include "editor/model/UndoHistory.h"
+#include "serial/PortAdvice.h"
+#include "serial/SerialDevices.h"
 
 namespace sky {
 
@@ -16,6 +21,20 @@ OptionDialogData::OptionDialogData(const Settings& settings, const RuntimeSettin
       text_(settings.savedTextColour()),
       background_(settings.savedBackgroundColour()) {
     if (runtime.comPort >= 1 && runtime.comPort <= 4) portIndex = runtime.comPort - 1;
+}
+
+std::string OptionDialogData::deviceStatus(const std::string& device) {
+    if (device.empty()) return {};
+    struct stat info {};
+    if (::stat(device.c_str(), &info) != 0) return "Not present";
+    if (::access(device.c_str(), R_OK | W_OK) == 0) return "Present, ready";
+    const std::string group = deviceGroup(device);
+    return group.empty() ? "Present, no read/write access"
+                         : "Present, no read/write access (group " + group + ")";
+}
+
+std::optional<std::string> OptionDialogData::stableNameFor(const std::string& device) const {
+    return stableNameOf(device, deviceFolder);
 }
 
 void OptionDialogData::textColourPicked(const std::optional<Rgb>& colour) {

@@ -30,6 +30,15 @@ public:
     std::array<std::string, 4> portDevices;
     // "Undo levels": the undo steps kept, 5 to 200.
     int undoLevels = 5;
+    // Where the stable device names are looked for (under serial/by-id).
+    std::string deviceFolder = "/dev";
+
+    // The short status shown beside a device: whether it is present, and whether this user may
+    // open it for reading and writing. Empty for no device.
+    static std::string deviceStatus(const std::string& device);
+    // The stable name (under serial/by-id) to offer in place of a device such as ttyUSB0, whose
+    // number can change when the adapter is plugged in again.
+    std::optional<std::string> stableNameFor(const std::string& device) const;
 
     const Rgb& textColour() const { return text_; }
     const Rgb& backgroundColour() const { return background_; }

@@ -11,6 +11,7 @@
 
 #include "FakeLine.h"
 #include "ImageBuilder.h"
+#include "serial/PortSelection.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 
@@ -421,7 +422,7 @@ TEST_F(FlashDownloadTest, ADeviceThatDisappearsEndsTheTransferWithoutLooping) {
         test::writeFile(imagePath, std::string(image.begin(), image.end()));
         EXPECT_EQ(flashDownload(l, settings, u, imagePath), 0) << vanishAt;
         EXPECT_FALSE(l.isOpen());
-        ASSERT_EQ(u.messages.size(), 1u);
+        EXPECT_EQ(u.messages, std::vector<std::string>{kDeviceGoneMessage}) << vanishAt;
         // No retry reaches the dead device more than once.
         EXPECT_LE(std::count(l.events.begin(), l.events.end(), std::string("write")), vanishAt + 1);
         EXPECT_LT(l.nowMs(), 6000);

@@ -73,6 +73,10 @@ TEST_F(TransferCliTest, FailuresExitNonZeroAndLeaveTheOutputAlone) {
     test::writeFile(dir.file("x.bin"), "x");
     EXPECT_EQ(cli("download " + dir.file("x.bin") + " --port 5").err,
               "Selected Com Port is illegal!!!, Select again at Option Menu\n");
+    // The box's advice is printed with it.
+    EXPECT_EQ(cli("download " + dir.file("x.bin") + " --device /dev/null").err,
+              "Serial Port Open FAILED!!!\n/dev/null is not a serial port: choose the adapter's "
+              "device at Option Menu.\n");
 }
 
 TEST_F(TransferCliTest, WrongUsage) {

@@ -6,8 +6,8 @@
 
 #include <utility>
 
+#include "serial/SerialDevices.h"
 #include "shell/OptionDialogData.h"
-#include "shell/SerialDevices.h"
 #include "support/TempDir.h"
 
 namespace sky::test {
@@ -163,6 +163,24 @@ TEST(SerialDevices, TerminalsInNaturalOrderThenStableNames) {
         serialDevicesPresent(root),
         (std::vector<std::string>{root + "/ttyS2", root + "/ttyS10", root + "/ttyUSB0",
                                   root + "/ttyACM1", root + "/serial/by-id/usb-FTDI_1234-if00"}));
+}
+
+TEST_F(SettingsTest, EachDeviceShowsItsStatusAndItsStableName) {
+    TempDir dev;
+    writeFile(dev.file("ttyUSB0"), "");
+    std::filesystem::create_directories(dev.path() / "serial" / "by-id");
+    const std::string stable = dev.file("serial/by-id/usb-FTDI_1234-if00-port0");
+    std::filesystem::create_symlink("../../ttyUSB0", stable);
+    OptionDialogData data(settings, runtime, "/tmp");
+    data.deviceFolder = dev.path().string();
+
+    EXPECT_EQ(OptionDialogData::deviceStatus(""), "");
+    EXPECT_EQ(OptionDialogData::deviceStatus(dev.file("ttyUSB1")), "Not present");
+    EXPECT_EQ(OptionDialogData::deviceStatus(dev.file("ttyUSB0")), "Present, ready");
+    EXPECT_EQ(data.stableNameFor(dev.file("ttyUSB0")), stable);
+    // A stable name already, or a device no stable name links to, has none to offer.
+    EXPECT_EQ(data.stableNameFor(stable), std::nullopt);
+    EXPECT_EQ(data.stableNameFor(dev.file("ttyUSB1")), std::nullopt);
 }
 
 }  // namespace

@@ -66,7 +66,12 @@ const char* helpText() {
            "                           the same in a download, after packet P's body (from 0)\n"
            "                           and before its ACK\n"
            "  --nul-in-line N          send the first space of dump line N (from 1) as a NUL\n"
-           "  --end-at-prompt          end the dump at the console prompt, without \"[END]\"\n";
+           "  --end-at-prompt          end the dump at the console prompt, without \"[END]\"\n"
+           "  --vanish-after-packet P  close the line after packet P's body (from 0), before\n"
+           "                           its ACK, as an adapter pulled out; once\n"
+           "  --vanish-after-lines N   the same after N lines of the dump\n"
+           "After vanishing, the device comes back a second later under a new path, printed on\n"
+           "a further line of standard output; --link then points to it.\n";
 }
 
 std::optional<Options> parseOptions(int argc, char** argv, bool& help) {
@@ -108,6 +113,10 @@ std::optional<Options> parseOptions(int argc, char** argv, bool& help) {
             ok = value(text) && parseInt(text, options.stopDumpAfter);
         } else if (arg == "--nul-in-line") {
             ok = value(text) && parseInt(text, options.nulInLine) && options.nulInLine > 0;
+        } else if (arg == "--vanish-after-packet") {
+            ok = value(text) && parseInt(text, options.vanishAfterPacket);
+        } else if (arg == "--vanish-after-lines") {
+            ok = value(text) && parseInt(text, options.vanishAfterLines);
         } else if (arg == "--prompt") {
             ok = value(text) && !(options.prompt = text).empty();
         } else if (arg == "--dump-rate") {

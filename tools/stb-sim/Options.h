@@ -45,6 +45,10 @@ struct Options {
     Pause dumpPause;
     Pause downloadPause;
     int nulInLine = -1;
+    // The device vanishes (the line is closed, as a USB adapter pulled out) after this packet's
+    // body (from 0) or this many dump lines, once; it comes back a second later.
+    int vanishAfterPacket = -1;
+    int vanishAfterLines = -1;
 };
 
 // Parses the command line; nothing (after printing why) on a mistake. Sets help when --help was

@@ -12,12 +12,18 @@
 namespace sky::sim {
 
 PtyLine::~PtyLine() {
-    if (watch_ >= 0) ::close(watch_);
-    if (slave_ >= 0) ::close(slave_);
-    if (master_ >= 0) ::close(master_);
+    close();
+}
+
+void PtyLine::close() {
+    for (int* fd : {&watch_, &slave_, &master_}) {
+        if (*fd >= 0) ::close(*fd);
+        *fd = -1;
+    }
 }
 
 bool PtyLine::create(std::string& error) {
+    close();
     master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) {
         error = std::strerror(errno);

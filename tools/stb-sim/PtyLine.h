@@ -13,8 +13,11 @@ namespace sky::sim {
 class PtyLine {
 public:
     ~PtyLine();
-    // Creates the pseudo-terminal; false with the reason in error.
+    // Creates the pseudo-terminal (a new one after close()); false with the reason in error.
     bool create(std::string& error);
+    // Closes the receiver's end: the program's reads and writes on the device fail, and the
+    // device is removed once the program closes it.
+    void close();
     const std::string& device() const { return device_; }
     int fd() const { return master_; }
     // Becomes readable when the device is opened or closed.

@@ -91,6 +91,15 @@ void Receiver::pause(const Pause& fault, bool& done, const char* where) {
     log("pausing for %d s %s", fault.seconds, where);
 }
 
+void Receiver::vanish(const char* where) {
+    if (vanished_) return;
+    vanished_ = true;
+    vanishNow_ = true;
+    // Gone: it neither reads nor adds to what is still on its way to the program.
+    state_ = State::Off;
+    log("vanishing %s", where);
+}
+
 void Receiver::powerOn(int64_t nowMs) {
     state_ = State::Offering;
     firstOffer_ = true;
@@ -164,6 +173,10 @@ void Receiver::tick(int64_t nowMs) {
             pause(options_.dumpPause, dumpPauseDone_, "in the dump");
             // The printing goes on after the pause at its pace, not in a burst.
             dumpStartMs_ += int64_t{options_.dumpPause.seconds} * 1000;
+            break;
+        }
+        if (static_cast<int>(dumpLine_) == options_.vanishAfterLines && !vanished_) {
+            vanish("in the dump");
             break;
         }
         if (options_.stopDumpAfter >= 0 &&
@@ -354,6 +367,10 @@ void Receiver::body(std::string_view packet) {
         lastPacket_ = packet;
         ++nextPacket_;
         dataTotal_ += length;
+    }
+    if (static_cast<int>(number) == options_.vanishAfterPacket && !vanished_) {
+        vanish("before a packet's ACK");
+        return;
     }
     if (static_cast<int>(number) == options_.downloadPause.after) {
         pause(options_.downloadPause, downloadPauseDone_, "before a packet's ACK");

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "Options.h"
@@ -30,6 +31,9 @@ public:
     bool paused(int64_t nowMs) const { return nowMs < pausedUntilMs_; }
     // What the receiver sends; the caller removes what it has passed on.
     std::string& output() { return output_; }
+    // True once when the device is to vanish (the vanish faults of the options): the receiver is
+    // off, and the caller closes the line once what it sent has reached the program.
+    bool takeVanish() { return std::exchange(vanishNow_, false); }
 
 private:
     enum class State { Off, Offering, Connected, Downloading, Finished, Running, Console, Dumping };
@@ -48,6 +52,8 @@ private:
     void log(const char* fmt, ...) const __attribute__((format(printf, 2, 3)));
     // Starts the pause of the options, unless it has struck already.
     void pause(const Pause& fault, bool& done, const char* where);
+    // Asks for the device to vanish, unless it has vanished once already.
+    void vanish(const char* where);
 
     const Options& options_;
     std::vector<std::string> dumpLines_;
@@ -64,6 +70,8 @@ private:
     int64_t pausedUntilMs_ = -1;
     bool dumpPauseDone_ = false;
     bool downloadPauseDone_ = false;
+    bool vanishNow_ = false;
+    bool vanished_ = false;
 
     // The download being received: its header, the packets stored so far, the length the last
     // packet header announced, and the faults still to strike.

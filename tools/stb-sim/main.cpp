@@ -53,15 +53,62 @@ void takeInput(const sky::sim::PtyLine& line, sky::sim::Receiver& receiver) {
     }
 }
 
+// Points the --link path, if any, to the device; false after telling why not.
+bool linkDevice(const sky::sim::Options& options, const sky::sim::PtyLine& line) {
+    if (options.link.empty()) return true;
+    ::unlink(options.link.c_str());
+    if (::symlink(line.device().c_str(), options.link.c_str()) == 0) return true;
+    std::fprintf(stderr, "stb-sim: cannot make the link %s: %s\n", options.link.c_str(),
+                 std::strerror(errno));
+    return false;
+}
+
+// The device as a USB adapter pulled out and plugged in again a second later: the line is
+// closed (the program's reads and writes fail), its path and link are gone meanwhile, and a new
+// device comes up with the receiver switched on again. False when the new device cannot be made.
+bool vanishAndComeBack(const sky::sim::Options& options, sky::sim::PtyLine& line,
+                       sky::sim::Receiver& receiver) {
+    receiver.disconnected();
+    line.close();
+    if (!options.link.empty()) ::unlink(options.link.c_str());
+    constexpr int64_t kAwayMs = 1000;
+    const int64_t back = nowMs() + kAwayMs;
+    while (!stopRequested && nowMs() < back) ::poll(nullptr, 0, static_cast<int>(back - nowMs()));
+    std::string error;
+    if (!line.create(error)) {
+        std::fprintf(stderr, "stb-sim: cannot create a pseudo-terminal: %s\n", error.c_str());
+        return false;
+    }
+    if (!linkDevice(options, line)) return false;
+    std::printf("%s\n", line.device().c_str());
+    std::fflush(stdout);
+    receiver.powerCycle(nowMs());
+    return true;
+}
+
 // Serves the line until a stop is requested.
-void serve(sky::sim::PtyLine& line, sky::sim::Receiver& receiver) {
+void serve(const sky::sim::Options& options, sky::sim::PtyLine& line,
+           sky::sim::Receiver& receiver) {
     int programs = 0;
+    // When the line is to close: -1 never, 0 once the output has gone out.
+    int64_t vanishAtMs = -1;
+    constexpr int64_t kDrainMs = 200;
     while (!stopRequested) {
         if (powerCycleRequested) {
             powerCycleRequested = 0;
             receiver.powerCycle(nowMs());
         }
         receiver.tick(nowMs());
+        // The line closes shortly after the last bytes went out, so that the program has read
+        // them, as from an adapter pulled out between two bursts.
+        if (receiver.takeVanish()) vanishAtMs = 0;
+        if (vanishAtMs == 0 && receiver.output().empty()) vanishAtMs = nowMs() + kDrainMs;
+        if (vanishAtMs > 0 && nowMs() >= vanishAtMs) {
+            vanishAtMs = -1;
+            programs = 0;
+            if (!vanishAndComeBack(options, line, receiver)) return;
+            continue;
+        }
         std::string& output = receiver.output();
         // Without a program on the device, or while the receiver pauses, the line is left alone.
         const bool listening = programs > 0 && !receiver.paused(nowMs());
@@ -70,7 +117,11 @@ void serve(sky::sim::PtyLine& line, sky::sim::Receiver& receiver) {
              static_cast<short>(POLLIN | (output.empty() ? 0 : POLLOUT)), 0},
             {line.watchFd(), POLLIN, 0},
         };
-        const int64_t next = receiver.nextActionMs(nowMs());
+        int64_t next = receiver.nextActionMs(nowMs());
+        if (vanishAtMs > 0) {
+            const int64_t left = std::max<int64_t>(0, vanishAtMs - nowMs());
+            next = next < 0 ? left : std::min(next, left);
+        }
         if (::poll(fds, 2, next < 0 ? -1 : static_cast<int>(std::min<int64_t>(next, 60000))) < 0) {
             continue;  // interrupted by a signal
         }
@@ -126,20 +177,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "stb-sim: cannot create a pseudo-terminal: %s\n", error.c_str());
         return 1;
     }
-    if (!options->link.empty()) {
-        ::unlink(options->link.c_str());
-        if (::symlink(line.device().c_str(), options->link.c_str()) != 0) {
-            std::fprintf(stderr, "stb-sim: cannot make the link %s: %s\n", options->link.c_str(),
-                         std::strerror(errno));
-            return 1;
-        }
-    }
+    if (!linkDevice(*options, line)) return 1;
     installHandlers();
     std::printf("%s\n", line.device().c_str());
     std::fflush(stdout);
 
     sky::sim::Receiver receiver(*options, std::move(dumpLines));
-    serve(line, receiver);
+    serve(*options, line, receiver);
     if (!options->link.empty()) ::unlink(options->link.c_str());
     return 0;
 }

@@ -37,8 +37,8 @@
 #include "app/settings/OptionDialog.h"
 #include "app/settings/QtSettingsStore.h"
 #include "editor/view/SkylistListView.h"
+#include "serial/SerialDevices.h"
 #include "shell/OptionDialogData.h"
-#include "shell/SerialDevices.h"
 
 namespace sky::app {
 

@@ -37,6 +37,8 @@ OptionDialog::OptionDialog(OptionDialogData& options, const std::vector<std::str
       sample_(new QLabel("Sample", this)),
       ports_(new QComboBox(this)),
       device_(new QComboBox(this)),
+      deviceStatus_(new QLabel(this)),
+      stableName_(new QPushButton(this)),
       tempDir_(new QLineEdit(this)),
       undoLevels_(new QSpinBox(this)) {
     setWindowTitle("Setting Option");
@@ -76,6 +78,11 @@ OptionDialog::OptionDialog(OptionDialogData& options, const std::vector<std::str
     portRow->addWidget(ports_, 0, 1);
     portRow->addWidget(new QLabel("Device:", this), 0, 2);
     portRow->addWidget(device_, 0, 3);
+    deviceStatus_->setObjectName("DeviceStatus");
+    portRow->addWidget(deviceStatus_, 1, 3);
+    stableName_->setObjectName("StableNameButton");
+    stableName_->setVisible(false);
+    portRow->addWidget(stableName_, 2, 3);
     portRow->setColumnStretch(3, 1);
 
     tempDir_->setReadOnly(true);
@@ -117,8 +124,12 @@ OptionDialog::OptionDialog(OptionDialogData& options, const std::vector<std::str
         data_.loadDefaultColours();
         showSample();
     });
+    connect(device_, &QComboBox::currentTextChanged, this, &OptionDialog::deviceEdited);
+    connect(stableName_, &QPushButton::clicked, this,
+            [this] { device_->setCurrentText(stableName_->property("device").toString()); });
     connect(ports_, &QComboBox::currentIndexChanged, this, &OptionDialog::portChosen);
     portChosen(ports_->currentIndex());
+    deviceEdited(device_->currentText());
     showSample();
 }
 
@@ -134,11 +145,33 @@ void OptionDialog::portChosen(int index) {
         data_.portDevices[static_cast<std::size_t>(shownPort_)] =
             device_->currentText().trimmed().toStdString();
     }
+    showPortStatuses();
     shownPort_ = index;
     device_->setEnabled(index >= 0 && index < 4);
     if (index >= 0 && index < 4) {
         device_->setCurrentText(
             QString::fromStdString(data_.portDevices[static_cast<std::size_t>(index)]));
+    }
+}
+
+void OptionDialog::deviceEdited(const QString& text) {
+    const std::string device = text.trimmed().toStdString();
+    deviceStatus_->setText(QString::fromStdString(OptionDialogData::deviceStatus(device)));
+    const std::optional<std::string> stable = data_.stableNameFor(device);
+    stableName_->setVisible(stable.has_value());
+    if (!stable) return;
+    stableName_->setText("Use stable name " + QString::fromStdString(*stable));
+    stableName_->setProperty("device", QString::fromStdString(*stable));
+}
+
+void OptionDialog::showPortStatuses() {
+    for (std::size_t n = 0; n < data_.portDevices.size(); ++n) {
+        const std::string& device = data_.portDevices[n];
+        const std::string status = OptionDialogData::deviceStatus(device);
+        ports_->setItemData(
+            static_cast<int>(n),
+            QString::fromStdString(status.empty() ? "No device" : device + ": " + status),
+            Qt::ToolTipRole);
     }
 }
 

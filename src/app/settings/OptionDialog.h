@@ -17,7 +17,7 @@ namespace sky::app {
 
 // The "Setting Option" dialog: its widgets bound to OptionDialogData, which holds the
 // rules. Beside the port choice, the device behind the chosen port, picked from the serial
-// devices present or typed.
+// devices present or typed, with its status and, where it has one, its stable name to use.
 class OptionDialog : public QDialog {
     Q_OBJECT
 public:
@@ -35,6 +35,8 @@ public:
     QPushButton* defaultColourButton() const { return defaultButton_; }
     QComboBox* portList() const { return ports_; }
     QComboBox* deviceList() const { return device_; }
+    QLabel* deviceStatusLabel() const { return deviceStatus_; }
+    QPushButton* stableNameButton() const { return stableName_; }
     QLineEdit* temporaryDirectoryEdit() const { return tempDir_; }
     QSpinBox* undoLevelsBox() const { return undoLevels_; }
 
@@ -43,6 +45,10 @@ public:
 private:
     void showSample();
     void portChosen(int index);
+    // Shows the device's status, and offers its stable name where it has one.
+    void deviceEdited(const QString& text);
+    // The status of each port's device as the tooltip of its item in the port list.
+    void showPortStatuses();
 
     OptionDialogData& data_;
     QRadioButton* radio32_;
@@ -53,6 +59,8 @@ private:
     QLabel* sample_;
     QComboBox* ports_;
     QComboBox* device_;
+    QLabel* deviceStatus_;
+    QPushButton* stableName_;
     QLineEdit* tempDir_;
     QSpinBox* undoLevels_;
     int shownPort_ = -1;

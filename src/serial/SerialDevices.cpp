@@ -1,4 +1,8 @@
-#include "shell/SerialDevices.h"
+#include "serial/SerialDevices.h"
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -30,6 +34,16 @@ std::optional<std::tuple<std::size_t, long, std::string>> terminalKey(const std:
     return std::nullopt;
 }
 
+// Whether a device opens as a terminal; opening a ttyS* without a port behind it fails.
+bool answersAsTerminal(const std::string& device) {
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    termios settings{};
+    const bool terminal = ::tcgetattr(fd, &settings) == 0;
+    ::close(fd);
+    return terminal;
+}
+
 }  // namespace
 
 std::vector<std::string> serialDevicesPresent(const std::string& deviceFolder) {
@@ -54,6 +68,31 @@ std::vector<std::string> serialDevicesPresent(const std::string& deviceFolder) {
     std::sort(stable.begin(), stable.end());
     devices.insert(devices.end(), stable.begin(), stable.end());
     return devices;
+}
+
+std::vector<std::string> serialDevicesAnswering(const std::string& deviceFolder) {
+    std::vector<std::string> devices = serialDevicesPresent(deviceFolder);
+    std::erase_if(devices, [](const std::string& device) {
+        return fs::path(device).filename().string().starts_with("ttyS") &&
+               !answersAsTerminal(device);
+    });
+    return devices;
+}
+
+std::optional<std::string> stableNameOf(const std::string& device,
+                                        const std::string& deviceFolder) {
+    const fs::path stableFolder = fs::path(deviceFolder) / "serial" / "by-id";
+    std::error_code error;
+    const fs::path target = fs::canonical(device, error);
+    if (error || fs::path(device).parent_path() == stableFolder) return std::nullopt;
+    for (fs::directory_iterator it(stableFolder, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code linkError;
+        if (fs::canonical(it->path(), linkError) == target && !linkError) {
+            return it->path().string();
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace sky
