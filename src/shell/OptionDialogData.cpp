@@ -23,11 +23,24 @@ OptionDialogData::OptionDialogData(const Settings& settings, const RuntimeSettin
     if (runtime.comPort >= 1 && runtime.comPort <= 4) portIndex = runtime.comPort - 1;
 }
 
-std::string OptionDialogData::deviceStatus(const std::string& device) {
-    if (device.empty()) return {};
+OptionDialogData::DeviceState OptionDialogData::deviceState(const std::string& device) {
+    if (device.empty()) return DeviceState::NoDevice;
     struct stat info {};
-    if (::stat(device.c_str(), &info) != 0) return "Not present";
-    if (::access(device.c_str(), R_OK | W_OK) == 0) return "Present, ready";
+    if (::stat(device.c_str(), &info) != 0) return DeviceState::Missing;
+    return ::access(device.c_str(), R_OK | W_OK) == 0 ? DeviceState::Ready : DeviceState::NoAccess;
+}
+
+std::string OptionDialogData::deviceStatus(const std::string& device) {
+    switch (deviceState(device)) {
+        case DeviceState::NoDevice:
+            return {};
+        case DeviceState::Missing:
+            return "Not present";
+        case DeviceState::Ready:
+            return "Present, ready";
+        case DeviceState::NoAccess:
+            break;
+    }
     const std::string group = deviceGroup(device);
     return group.empty() ? "Present, no read/write access"
                          : "Present, no read/write access (group " + group + ")";

@@ -33,8 +33,11 @@ public:
     // Where the stable device names are looked for (under serial/by-id).
     std::string deviceFolder = "/dev";
 
-    // The short status shown beside a device: whether it is present, and whether this user may
-    // open it for reading and writing. Empty for no device.
+    // Whether a device is present and whether this user may open it for reading and writing;
+    // the dialog marks each port with it.
+    enum class DeviceState { NoDevice, Missing, NoAccess, Ready };
+    static DeviceState deviceState(const std::string& device);
+    // The short status shown beside a device, in words. Empty for no device.
     static std::string deviceStatus(const std::string& device);
     // The stable name (under serial/by-id) to offer in place of a device such as ttyUSB0, whose
     // number can change when the adapter is plugged in again.

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "editor/model/UndoHistory.h"
@@ -21,6 +22,21 @@ namespace {
 
 QString cssColour(const Rgb& rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue).name();
+}
+
+// The mark beside a port in the port list: ready, present but not ours to open, or missing.
+QIcon portMark(const QStyle& style, OptionDialogData::DeviceState state) {
+    switch (state) {
+        case OptionDialogData::DeviceState::Ready:
+            return style.standardIcon(QStyle::SP_DialogApplyButton);
+        case OptionDialogData::DeviceState::NoAccess:
+            return style.standardIcon(QStyle::SP_MessageBoxWarning);
+        case OptionDialogData::DeviceState::Missing:
+            return style.standardIcon(QStyle::SP_MessageBoxCritical);
+        case OptionDialogData::DeviceState::NoDevice:
+            break;
+    }
+    return {};
 }
 
 }  // namespace
@@ -168,10 +184,11 @@ void OptionDialog::showPortStatuses() {
     for (std::size_t n = 0; n < data_.portDevices.size(); ++n) {
         const std::string& device = data_.portDevices[n];
         const std::string status = OptionDialogData::deviceStatus(device);
+        const int item = static_cast<int>(n);
         ports_->setItemData(
-            static_cast<int>(n),
-            QString::fromStdString(status.empty() ? "No device" : device + ": " + status),
+            item, QString::fromStdString(status.empty() ? "No device" : device + ": " + status),
             Qt::ToolTipRole);
+        ports_->setItemIcon(item, portMark(*style(), OptionDialogData::deviceState(device)));
     }
 }
 
