@@ -10,7 +10,7 @@
 namespace sky {
 
 // The working data and rules of the "Setting Option" dialog; the drawn dialog only
-// binds its widgets to it. Beyond the Part it also edits the device path behind each COM port.
+// binds its widgets to it. It also edits the device path behind each COM port.
 class OptionDialogData {
 public:
     // The port list's items, in order; the port number is the item index + 1.

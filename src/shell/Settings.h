@@ -33,8 +33,8 @@ struct ListColours {
     friend bool operator==(const ListColours&, const ListColours&) = default;
 };
 
-// The persisted settings with their sections, keys and defaults, typed, over a store;
-// beyond the Part, the device path behind each of COM1 to COM4 and the five lists opened last.
+// The persisted settings with their sections, keys and defaults, typed, over a store; among them
+// the device path behind each of COM1 to COM4, the five lists opened last and the window's layout.
 class Settings {
 public:
     static constexpr const char* kSection = "Skylister";
