@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "compiler/ListCompiler.h"
+#include "db/TextWriter.h"
 
 namespace sky {
 
@@ -15,6 +16,19 @@ std::optional<std::string> compileText(std::string_view text, const CompileOptio
     const CompileJob job{{}, options.mode, false, options.splitList, options.satNameCount};
     ListCompiler compiler(job, text);
     const bool compiled = compiler.run();
+    failure = compiler.failure();
+    if (!compiled) return std::nullopt;
+    return compiler.takeHexText();
+}
+
+std::optional<std::string> compileTokens(const TokenArray& tokens, const CompileOptions& options,
+                                         std::string& failure) {
+    const CompileJob job{{}, options.mode, false, options.splitList, options.satNameCount};
+    ListCompiler compiler(job, tokens);
+    const bool compiled = compiler.run();
+    if (!compiled && compiler.irregular()) {
+        return compileText(channelListText(tokens), options, failure);
+    }
     failure = compiler.failure();
     if (!compiled) return std::nullopt;
     return compiler.takeHexText();

@@ -1,5 +1,6 @@
 #include "compiler/ListCompiler.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -28,6 +29,11 @@ ListCompiler::ListCompiler(const CompileJob& job, IUserInterface& ui)
 
 ListCompiler::ListCompiler(const CompileJob& job, std::string_view text)
     : ListCompiler(job, nullptr, text) {}
+
+ListCompiler::ListCompiler(const CompileJob& job, const TokenArray& tokens)
+    : ListCompiler(job, nullptr, std::string_view()) {
+    tokenLines_.emplace(tokens);
+}
 
 ListCompiler::ListCompiler(const CompileJob& job, IUserInterface* ui,
                            std::optional<std::string_view> text)
@@ -76,16 +82,41 @@ bool ListCompiler::openFiles() {
     return true;
 }
 
+LineReader::Result ListCompiler::nextLine(std::string_view& line) {
+    if (!tokenLines_) return reader_.next(line);
+    switch (tokenLines_->next(line, rowFields_)) {
+        case TokenLines::Result::Line:
+            return LineReader::Result::Line;
+        case TokenLines::Result::EndOfFile:
+            return LineReader::Result::EndOfFile;
+        case TokenLines::Result::Unreadable:
+            return LineReader::Result::Unreadable;
+        case TokenLines::Result::Irregular:
+            break;
+    }
+    irregular_ = true;
+    return LineReader::Result::Unreadable;
+}
+
+int ListCompiler::lineNumber() const {
+    return tokenLines_ ? tokenLines_->lineNumber() : reader_.lineNumber();
+}
+
 bool ListCompiler::compileLines() {
     for (;;) {
         std::string_view line;
-        switch (reader_.next(line)) {
+        switch (nextLine(line)) {
             case LineReader::Result::EndOfFile:
                 return true;
             case LineReader::Result::Unreadable:
                 return fail(msg::kCheckLine);
             case LineReader::Result::Line:
                 break;
+        }
+        if (!rowFields_.empty()) {
+            // A row handed over as its fields is neither empty nor a header.
+            if (!row(line)) return false;
+            continue;
         }
         if (sink_) sink_(line, reader_.lineNumber());
         if (isEmptyLine(line)) continue;
@@ -101,7 +132,7 @@ bool ListCompiler::compileLines() {
 bool ListCompiler::header(std::string_view line) {
     const std::optional<SectionState> state = matchHeader(line);
     if (!state) {
-        report(format(msg::kUnknownHeader, std::string(line).c_str(), reader_.lineNumber()));
+        report(format(msg::kUnknownHeader, std::string(line).c_str(), lineNumber()));
         return false;
     }
     state_ = *state;
@@ -233,12 +264,12 @@ void ListCompiler::report(const std::string& text) {
 }
 
 bool ListCompiler::fail(const char* text) {
-    report(format(text, reader_.lineNumber()));
+    report(format(text, lineNumber()));
     return false;
 }
 
 bool ListCompiler::fail(const char* text, int value) {
-    report(format(text, value, reader_.lineNumber()));
+    report(format(text, value, lineNumber()));
     return false;
 }
 
@@ -252,6 +283,11 @@ bool ListCompiler::checkNameCount() {
 }
 
 bool ListCompiler::takeFields(std::string_view line, std::span<std::string_view> out) {
+    if (!rowFields_.empty()) {
+        if (rowFields_.size() < out.size()) return fail(msg::kCheckLine);
+        std::copy_n(rowFields_.begin(), out.size(), out.begin());
+        return true;
+    }
     // A row never borrows fields from the line after it.
     if (splitFields(line, out) < out.size()) return fail(msg::kCheckLine);
     return true;

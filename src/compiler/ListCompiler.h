@@ -16,6 +16,7 @@
 #include "db/LineReader.h"
 #include "db/RecordLayout.h"
 #include "db/TextFormat.h"
+#include "db/TokenLines.h"
 
 namespace sky {
 
@@ -33,6 +34,9 @@ public:
     // Compiles the text instead of the job's file, writing nothing and showing nothing: the
     // image's hex text is kept for takeHexText(), a failure's message for failure().
     ListCompiler(const CompileJob& job, std::string_view text);
+    // Compiles the list held in the token array as the text channelListText() writes of it,
+    // reading its lines from the array (TokenLines) instead of from that text.
+    ListCompiler(const CompileJob& job, const TokenArray& tokens);
 
     // Returns true on success, false after the failure's message has been shown (or kept).
     bool run();
@@ -41,6 +45,9 @@ public:
     // the same text needs no pass of its own.
     void setLineSink(LineSink sink) { sink_ = std::move(sink); }
     const std::string& failure() const { return failure_; }
+    // After a failed run over a token array: the array holds a field that the written text would
+    // break in two, so the text has to be compiled instead.
+    bool irregular() const { return irregular_; }
 
 private:
     ListCompiler(const CompileJob& job, IUserInterface* ui, std::optional<std::string_view> text);
@@ -55,6 +62,10 @@ private:
 
     bool openFiles();
     bool compileLines();
+    // The next line from the text or the token array; a row the array hands over as fields
+    // leaves `line` empty and sets rowFields_.
+    LineReader::Result nextLine(std::string_view& line);
+    int lineNumber() const;
     bool header(std::string_view line);
     bool row(std::string_view line);
     bool finish();
@@ -142,6 +153,10 @@ private:
     std::string failure_;
     const bool normal_;
     LineReader reader_;
+    std::optional<TokenLines> tokenLines_;
+    // The fields of the row being compiled when the token array handed them over.
+    std::span<const std::string_view> rowFields_;
+    bool irregular_ = false;
     // The list's path ending in lower-case ".txt": the files beside it are named from it.
     std::string textPath_;
     std::string outputPath_;

@@ -8,7 +8,6 @@
 #include "compiler/CompileMessages.h"
 #include "db/ReplacementFile.h"
 #include "db/SiblingPath.h"
-#include "db/TextWriter.h"
 
 namespace sky {
 
@@ -20,12 +19,12 @@ CompileOptions optionsOf(const CListDB& db, CompileMode mode) {
     return {mode, db.splitList, db.settings.maxSatellite40 ? 40 : 32};
 }
 
-// Compiles the list's text; on failure shows the compiler's message and "Making a HEX file is
-// failed!".
-std::optional<std::string> compileShown(CListDB& db, const std::string& text, CompileMode mode) {
+// Compiles the list as it is shown; on failure shows the compiler's message and "Making a HEX
+// file is failed!".
+std::optional<std::string> compileShown(CListDB& db, const TokenArray& tokens, CompileMode mode) {
     db.compileMode = mode;
     std::string failure;
-    std::optional<std::string> hex = compileText(text, optionsOf(db, mode), failure);
+    std::optional<std::string> hex = compileTokens(tokens, optionsOf(db, mode), failure);
     if (!hex) {
         db.ui.message(failure);
         db.ui.message(kHexFailed);
@@ -91,7 +90,7 @@ bool compileCommand(CListDB& db, const TokenArray& tokens, CompileMode mode) {
     const std::optional<std::string> hexPath = imagePath(db);
     if (!hexPath) return false;
     keepBackup(db);
-    const std::optional<std::string> hex = compileShown(db, channelListText(tokens), mode);
+    const std::optional<std::string> hex = compileShown(db, tokens, mode);
     if (!hex) {
         removeImage(*hexPath);
         return false;
@@ -102,11 +101,10 @@ bool compileCommand(CListDB& db, const TokenArray& tokens, CompileMode mode) {
 bool buildPreInstalledImage(CListDB& db, const TokenArray& tokens) {
     const std::optional<std::string> hexPath = imagePath(db);
     if (!hexPath) return false;
-    const std::string text = channelListText(tokens);
     // The Normal image, then the Basic image.
-    const std::optional<std::string> normal = compileShown(db, text, CompileMode::Normal);
+    const std::optional<std::string> normal = compileShown(db, tokens, CompileMode::Normal);
     const std::optional<std::string> basic =
-        normal ? compileShown(db, text, CompileMode::Basic) : std::nullopt;
+        normal ? compileShown(db, tokens, CompileMode::Basic) : std::nullopt;
     if (!normal || !basic) {
         removeImage(*hexPath);
         return false;
