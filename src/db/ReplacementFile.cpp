@@ -45,13 +45,25 @@ bool ReplacementFile::write(std::string_view data) {
 }
 
 bool ReplacementFile::write(std::initializer_list<std::string_view> parts) {
+    for (const std::string_view part : parts) {
+        if (!append(part)) return false;
+    }
+    return close();
+}
+
+bool ReplacementFile::append(std::string_view part) {
     if (fd_ < 0) return false;
-    bool ok = true;
-    for (const std::string_view part : parts) ok = ok && writeAll(fd_, part);
-    if (::close(fd_) != 0) ok = false;
+    if (writeAll(fd_, part)) return true;
+    discard();
+    return false;
+}
+
+bool ReplacementFile::close() {
+    if (fd_ < 0) return false;
+    const bool closed = ::close(fd_) == 0;
     fd_ = -1;
-    if (!ok) discard();
-    return ok;
+    if (!closed) discard();
+    return closed;
 }
 
 bool ReplacementFile::commit() {

@@ -24,6 +24,12 @@ public:
     // The same for content in parts, written one after the other.
     bool write(std::initializer_list<std::string_view> parts);
 
+    // Content written a part at a time, as it is made: append() writes one part and keeps the
+    // file open, close() closes it after the last, checking the close. After a failure of either
+    // the replacement is discarded, and commit() refuses.
+    bool append(std::string_view part);
+    bool close();
+
     // Renames the written file over the target.
     bool commit();
 

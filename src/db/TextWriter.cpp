@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <span>
 #include <string>
@@ -17,21 +18,25 @@
 
 namespace sky {
 
-std::string channelListText(const TokenArray& tokens) {
+namespace {
+
+// The text is written in pieces of about this size when it goes to a file: a large list then
+// takes no buffer of its own size.
+constexpr size_t kPieceSize = size_t{1} << 20;
+
+// Puts the text of the token array together in `buffer`, handing what it holds to `flush`
+// whenever that is more than `flushAt` bytes (stopping when flush returns false). What follows
+// the last flush stays in the buffer, which ends up exactly as long as that rest.
+template <class Flush>
+bool writeText(const TokenArray& tokens, std::string& buffer, size_t flushAt, Flush flush) {
     const std::array<FieldRange, 6> ranges = findSections(tokens);
     const std::array<SectionLayout, 6>& layouts = sectionLayouts();
-    // The rows are written straight into the text, which is sized once for the usual nine
-    // bytes a field takes and grows only for a list of unusually long fields.
-    size_t estimate = kListEnd.size();
-    for (size_t s = 0; s < kSections.size(); ++s) {
-        estimate += layouts[s].header.size();
-        if (!ranges[s].empty()) estimate += (ranges[s].last - ranges[s].first + 1) * 10;
-    }
-    std::string text(estimate, '\0');
     size_t used = 0;
-    const auto room = [&text, &used](size_t bytes) {
-        if (text.size() - used < bytes) text.resize(std::max(text.size() * 2, used + bytes));
-        return text.data() + used;
+    // Room for `bytes` more at the end of what is written; the buffer grows only for a list of
+    // unusually long fields.
+    const auto room = [&buffer, &used](size_t bytes) {
+        if (buffer.size() - used < bytes) buffer.resize(std::max(buffer.size() * 2, used + bytes));
+        return buffer.data() + used;
     };
     const auto append = [&room, &used](std::string_view piece) {
         std::copy(piece.begin(), piece.end(), room(piece.size()));
@@ -52,10 +57,28 @@ std::string channelListText(const TokenArray& tokens) {
             *at++ = '\n';
             at = putRow(at, tokens, first, count, layout);
             used += static_cast<size_t>(at - begin);
+            if (used > flushAt) {
+                if (!flush(std::string_view(buffer.data(), used))) return false;
+                used = 0;
+            }
         }
     }
     append(kListEnd);
-    text.resize(used);
+    buffer.resize(used);
+    return true;
+}
+
+}  // namespace
+
+std::string channelListText(const TokenArray& tokens) {
+    // Sized once for the usual nine bytes a field takes.
+    size_t estimate = kListEnd.size();
+    for (const SectionLayout& layout : sectionLayouts()) estimate += layout.header.size();
+    for (const FieldRange& range : findSections(tokens)) {
+        if (!range.empty()) estimate += (range.last - range.first + 1) * 10;
+    }
+    std::string text(estimate, '\0');
+    writeText(tokens, text, SIZE_MAX, [](std::string_view) { return true; });
     return text;
 }
 
@@ -65,14 +88,16 @@ bool writeChannelList(const std::string& path, const TokenArray& tokens, IUserIn
         ui.message(notTextPathMessage(path));
         return false;
     }
-    const std::string text = channelListText(tokens);
-
     ReplacementFile file(path);
     if (!file.create()) {
         ui.message(format("Can't open .temp file : %s\n", path.c_str()));
         return false;
     }
-    if (!file.write(text)) {
+    std::string piece(kPieceSize + kPieceSize / 4, '\0');
+    const bool written = writeText(tokens, piece, kPieceSize,
+                                   [&file](std::string_view text) { return file.append(text); }) &&
+                         file.append(piece) && file.close();
+    if (!written) {
         ui.message(format("Can't write the channel list file : %s\nThe previous file is kept.\n",
                           path.c_str()));
         return false;
