@@ -240,17 +240,27 @@ TEST(SaveText, AFailedWriteIsAFailureAndKeepsTheFiles) {
     const std::string previous = test::readFile(dir.file("list.txt"));
     const std::string backup = test::readFile(dir.file("list.bak"));
 
-    for (int i = 0; i < 200; ++i) addRow(tokens, "SAT_NAME END", {"1", "Name"});
-    {
-        FileSizeLimit limit(previous.size() + 100);
-        EXPECT_EQ(db.SaveText(tokens), 0);
+    // The disk fills in the first piece written, and (a list of several megabytes, written a
+    // piece at a time) in a later one.
+    for (const int rows : {200, 150000}) {
+        std::vector<std::string> fields;
+        for (int i = 0; i < rows; ++i) fields.insert(fields.end(), {"1", "Name"});
+        addRow(tokens, "SAT_NAME END", fields);
+        {
+            FileSizeLimit limit(rows == 200 ? previous.size() + 100 : 2 << 20);
+            EXPECT_EQ(db.SaveText(tokens), 0);
+        }
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].rfind("Can't write", 0), 0u);
+        EXPECT_NE(ui.messages[0].find(dir.file("list.txt")), std::string::npos);
+        EXPECT_EQ(test::readFile(dir.file("list.txt")), previous);
+        EXPECT_EQ(test::readFile(dir.file("list.bak")), backup);
+        EXPECT_EQ(filesIn(dir), (std::vector<std::string>{"list.bak", "list.txt"}));
+        ui.messages.clear();
     }
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].rfind("Can't write", 0), 0u);
-    EXPECT_NE(ui.messages[0].find(dir.file("list.txt")), std::string::npos);
-    EXPECT_EQ(test::readFile(dir.file("list.txt")), previous);
-    EXPECT_EQ(test::readFile(dir.file("list.bak")), backup);
-    EXPECT_EQ(filesIn(dir), (std::vector<std::string>{"list.bak", "list.txt"}));
+    // With room on the disk, the pieces make the whole text.
+    ASSERT_EQ(db.SaveText(tokens), 1);
+    EXPECT_EQ(test::readFile(dir.file("list.txt")), channelListText(tokens));
 }
 
 TEST(SaveText, AFolderThatTakesNoFileIsReported) {
