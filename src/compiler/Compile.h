@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -51,8 +52,11 @@ std::optional<std::string> compileTokens(const TokenArray& tokens, const Compile
 // (naming the line) in `failure`, which a few refusals leave empty, as does an acceptance.
 bool checkText(std::string_view text, int satNameCount, std::string& failure);
 
-// Receives each line a check reads (quotes prepared as LineReader gives them) with its number.
-using LineSink = std::function<void(std::string_view line, int lineNumber)>;
+// Receives each line a check reads (quotes prepared as LineReader gives them) with its number,
+// and for a row whose section's fields the check found all of, those fields, as splitFields()
+// gives them (otherwise none): a reader need not split the row again.
+using LineSink = std::function<void(std::string_view line, int lineNumber,
+                                    std::span<const std::string_view> fields)>;
 // The check above, handing every line it reads to `sink` on the way: a reader of the list's text
 // takes its lines from there instead of reading the text a second time. The lines stop where the
 // check stops, so a reader has seen the whole list only when the check accepted it.

@@ -83,7 +83,10 @@ bool ListCompiler::openFiles() {
 }
 
 LineReader::Result ListCompiler::nextLine(std::string_view& line) {
-    if (!tokenLines_) return reader_.next(line);
+    if (!tokenLines_) {
+        rowFields_ = {};
+        return reader_.next(line);
+    }
     switch (tokenLines_->next(line, rowFields_)) {
         case TokenLines::Result::Line:
             return LineReader::Result::Line;
@@ -96,6 +99,14 @@ LineReader::Result ListCompiler::nextLine(std::string_view& line) {
     }
     irregular_ = true;
     return LineReader::Result::Unreadable;
+}
+
+void ListCompiler::splitRow(std::string_view line) {
+    // The satellite rows are read from their line, and outside a section no row is read.
+    if (state_ == kNoSection || state_ == kSatelliteSection) return;
+    const auto wanted = static_cast<size_t>(sectionInfo(state_).rowLength);
+    const std::span<std::string_view> fields = std::span(split_).first(wanted);
+    if (splitFields(line, fields) == wanted) rowFields_ = fields;
 }
 
 int ListCompiler::lineNumber() const {
@@ -118,8 +129,10 @@ bool ListCompiler::compileLines() {
             if (!row(line)) return false;
             continue;
         }
-        if (sink_) sink_(line, reader_.lineNumber());
-        if (isEmptyLine(line)) continue;
+        const bool empty = isEmptyLine(line);
+        if (!empty && line.front() != '[') splitRow(line);
+        if (sink_) sink_(line, reader_.lineNumber(), rowFields_);
+        if (empty) continue;
         if (line.front() == '[') {
             if (!header(line)) return false;
             if (state_ == kNoSection) return true;  // "[END]": nothing after it is read

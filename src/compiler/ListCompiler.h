@@ -65,6 +65,9 @@ private:
     // The next line from the text or the token array; a row the array hands over as fields
     // leaves `line` empty and sets rowFields_.
     LineReader::Result nextLine(std::string_view& line);
+    // Splits a row of the text into its section's fields once, for the row's reading and the
+    // line sink: sets rowFields_ when all of them are there.
+    void splitRow(std::string_view line);
     int lineNumber() const;
     bool header(std::string_view line);
     bool row(std::string_view line);
@@ -156,6 +159,7 @@ private:
     std::optional<TokenLines> tokenLines_;
     // The fields of the row being compiled when the token array handed them over.
     std::span<const std::string_view> rowFields_;
+    std::array<std::string_view, kAnalogFields> split_{};
     bool irregular_ = false;
     // The list's path ending in lower-case ".txt": the files beside it are named from it.
     std::string textPath_;

@@ -76,7 +76,7 @@ public:
         reserveFor(textSize);
     }
 
-    void take(std::string_view line, int lineNumber) {
+    void take(std::string_view line, int lineNumber, std::span<const std::string_view> split = {}) {
         if (stopped_ || isEmptyLine(line)) return;
         if (line.front() == '[') {
             if (!header(line)) stopped_ = true;
@@ -84,7 +84,7 @@ public:
         }
         if (state_ == kNoSection) return;
         lineNumber_ = lineNumber;
-        if (!dataLine(line)) {
+        if (!dataLine(line, split)) {
             if (!reported_) say(format(kUnreadableLine, lineNumber_));
             fail();
         }
@@ -205,11 +205,15 @@ private:
 
     // Appends the fields of a data line of the current section. A line with fewer fields than
     // its section needs is refused: its row would be cut short.
-    bool dataLine(std::string_view line) {
+    bool dataLine(std::string_view line, std::span<const std::string_view> split) {
         if (state_ == kSatelliteSection) return satelliteLine(line);
         const size_t wanted = static_cast<size_t>(sectionInfo(state_).rowLength);
         Fields fields;
-        if (splitFields(line, std::span(fields).first(wanted)) != wanted) return false;
+        if (split.size() == wanted) {
+            std::copy(split.begin(), split.end(), fields.begin());
+        } else if (splitFields(line, std::span(fields).first(wanted)) != wanted) {
+            return false;
+        }
         if (!fieldsFit(std::span(fields).first(wanted))) return false;
         if (state_ != kSatNameSection) {
             // Transponders and analog channels name their satellite in the second column,
@@ -381,8 +385,9 @@ ListTextReader::ListTextReader(TokenArray& tokens, std::size_t textSize)
 
 ListTextReader::~ListTextReader() = default;
 
-void ListTextReader::take(std::string_view line, int lineNumber) {
-    loader_->take(line, lineNumber);
+void ListTextReader::take(std::string_view line, int lineNumber,
+                          std::span<const std::string_view> fields) {
+    loader_->take(line, lineNumber, fields);
 }
 
 LoadResult ListTextReader::finish(IUserInterface& ui) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -39,9 +40,10 @@ public:
     ListTextReader(const ListTextReader&) = delete;
     ListTextReader& operator=(const ListTextReader&) = delete;
 
-    // The next line of the text, as LineReader gives it, with its number. Lines after the list's
-    // end ("[END]") or after a refused line are passed over.
-    void take(std::string_view line, int lineNumber);
+    // The next line of the text, as LineReader gives it, with its number, and the row's fields
+    // when the pass has split it into all of its section's fields already (none otherwise).
+    // Lines after the list's end ("[END]") or after a refused line are passed over.
+    void take(std::string_view line, int lineNumber, std::span<const std::string_view> fields);
     // After the last line: shows the reading's messages in order and says how it came out.
     LoadResult finish(IUserInterface& ui);
 

@@ -73,7 +73,9 @@ LoadResult CListDB::LoadText(std::string_view text, TokenArray& tokens) {
     std::string failure;
     const bool checked = checkText(
         text, satNameCount(), failure,
-        [&reader](std::string_view line, int lineNumber) { reader.take(line, lineNumber); });
+        [&reader](std::string_view line, int lineNumber, std::span<const std::string_view> fields) {
+            reader.take(line, lineNumber, fields);
+        });
     if (!checked) {
         tokens.resize(first);
         if (!failure.empty()) ui.message(failure);
