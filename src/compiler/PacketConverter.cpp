@@ -308,13 +308,17 @@ bool convertHexFile(const std::string& hexPath, const std::string& binPath, IUse
         ui.message(format("Can't open  %s file \n", hexPath.c_str()));
         return false;
     }
+    return convertHexText(hexText.bytes(), binPath, ui);
+}
+
+bool convertHexText(std::string_view hexText, const std::string& binPath, IUserInterface& ui) {
     ReplacementFile binFile(binPath);
     if (!binFile.create()) {
         ui.message(format("Can't open  %s file \n", binPath.c_str()));
         return false;
     }
     // After a failure no download file is left, neither a partial one nor one of an older image.
-    const std::optional<std::string> image = buildDownloadFile(hexText.bytes(), ui);
+    const std::optional<std::string> image = buildDownloadFile(hexText, ui);
     if (!image) {
         ::unlink(binPath.c_str());
         return false;
