@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -111,8 +112,6 @@ private:
     size_t pos_ = 0;
 };
 
-// Builds the file in one string: each packet's data goes straight behind room for its header,
-// which is filled in when the packet is closed.
 class PacketBuilder {
 public:
     // The hex text takes about three characters a byte; the file is reserved for that at once.
@@ -120,34 +119,27 @@ public:
         out_.reserve(textSize / 3 + 4 * kPacketCloseSize);
     }
 
-    bool addLine(uint32_t address, std::span<const uint8_t> bytes) {
-        if (!open_) {
+    // Takes the line's bytes; a line of a fixed length (the compiler's) is copied inline.
+    template <size_t Extent>
+    bool addLine(uint32_t address, std::span<const uint8_t, Extent> bytes) {
+        if (size_ == 0) {
             loadAddress_ = address;
         } else if (address != expected_) {
             if (!close("DNCONV: Error on packet build. -- Discontinuity\n")) return false;
             loadAddress_ = address;
         }
-        // A packet is opened by its first data byte, so an open packet never lacks data.
-        if (!bytes.empty()) {
-            if (!open_) {
-                packetStart_ = out_.size();
-                out_.append(kPacketHeaderSize, '\0');
-                open_ = true;
-            }
-            out_.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        }
+        std::copy(bytes.begin(), bytes.end(), data_.begin() + static_cast<ptrdiff_t>(size_));
+        size_ += bytes.size();
         expected_ = address + static_cast<uint32_t>(bytes.size());
         total_ += static_cast<uint32_t>(bytes.size());
-        if (open_ && dataSize() > kPacketCloseSize) {
-            return close("DNCONV: Error on packet build. -- Normal\n");
-        }
+        if (size_ > kPacketCloseSize) return close("DNCONV: Error on packet build. -- Normal\n");
         return true;
     }
 
     // Closes the last packet and fills in the file header. An image that ends where a packet was
     // just closed for size needs no further packet; an image without any data fails.
     std::optional<std::string> finish() {
-        if ((open_ || packets_ == 0) && !close("DNCONV: Error on packet build. -- EOF\n")) {
+        if (!(size_ == 0 && packets_ > 0) && !close("DNCONV: Error on packet build. -- EOF\n")) {
             return std::nullopt;
         }
         std::string header{'\x55', '\xAA', '\x01', '\x01'};
@@ -159,29 +151,29 @@ public:
     }
 
 private:
-    size_t dataSize() const { return out_.size() - packetStart_ - kPacketHeaderSize; }
-
     bool close(const char* failure) {
-        if (!open_) {
+        if (size_ == 0) {
             ui_.message(failure);
             return false;
         }
-        char* header = out_.data() + packetStart_;
-        header[0] = 'Z';
-        header[1] = 'Z';
-        putBigEndian(header + 2, packets_, 2);
-        putBigEndian(header + 4, loadAddress_, 4);
-        putBigEndian(header + 8, static_cast<uint32_t>(dataSize()), 4);
-        appendCrc(out_, packetStart_);
+        const size_t start = out_.size();
+        out_ += "ZZ";
+        appendBigEndian(out_, packets_, 2);
+        appendBigEndian(out_, loadAddress_, 4);
+        appendBigEndian(out_, static_cast<uint32_t>(size_), 4);
+        out_.append(reinterpret_cast<const char*>(data_.data()), size_);
+        appendCrc(out_, start);
         ++packets_;
-        open_ = false;
+        size_ = 0;
         return true;
     }
 
     IUserInterface& ui_;
     std::string out_;
-    bool open_ = false;
-    size_t packetStart_ = 0;
+    // The open packet's data. A line of at most kLineLimit characters holds fewer bytes than that,
+    // and a packet is closed as soon as it holds more than kPacketCloseSize, so any packet fits.
+    std::array<uint8_t, kPacketCloseSize + kLineLimit> data_;
+    size_t size_ = 0;
     uint32_t loadAddress_ = 0;
     uint32_t expected_ = 0;
     uint32_t total_ = 0;
@@ -277,7 +269,10 @@ std::optional<std::string> buildDownloadFile(std::string_view hexText, IUserInte
         uint32_t address = 0;
         if (readCompilerLine(hexText.substr(pos), address, lineBytes)) {
             pos += kCompilerLineLength;
-            if (!builder.addLine(address, lineBytes)) return std::nullopt;
+            if (!builder.addLine(address,
+                                 std::span<const uint8_t, kCompilerLineBytes>(lineBytes))) {
+                return std::nullopt;
+            }
             continue;
         }
         std::string_view line = hexText.substr(pos, kLineLimit);
@@ -287,7 +282,7 @@ std::optional<std::string> buildDownloadFile(std::string_view hexText, IUserInte
         pos += line.size();
         // Blank lines carry nothing and are passed over.
         if (!HexLine(line, ui).parse(address, bytes)) continue;
-        if (!builder.addLine(address, bytes)) return std::nullopt;
+        if (!builder.addLine(address, std::span<const uint8_t>(bytes))) return std::nullopt;
     }
     return builder.finish();
 }
