@@ -248,11 +248,14 @@ bool readCompilerLine(std::string_view text, uint32_t& address,
         flags |= digit(i);
         address = address << 4 | digit(i);
     }
-    for (size_t k = 0; k < kCompilerLineBytes; ++k) {
-        const uint8_t high = digit(kByteAt[k]);
-        const uint8_t low = digit(kByteAt[k] + 1);
-        flags |= high | low;
-        bytes[k] = static_cast<uint8_t>(high << 4 | low);
+    for (size_t half = 0; half < 2; ++half) {
+        const char* at = line + kByteAt[8 * half];
+        for (size_t k = 0; k < 8; ++k, at += 3) {
+            const uint8_t high = kDigitOrFlag[static_cast<unsigned char>(at[0])];
+            const uint8_t low = kDigitOrFlag[static_cast<unsigned char>(at[1])];
+            flags |= high | low;
+            bytes[8 * half + k] = static_cast<uint8_t>(high << 4 | low);
+        }
     }
     return (flags & 0x80) == 0;
 }
