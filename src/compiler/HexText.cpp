@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "compiler/OutputFile.h"
 
@@ -15,6 +16,13 @@ constexpr size_t kLineLength = 9 + kBytesPerLine * 3 + 2 + 1;
 
 constexpr char kDigits[] = "0123456789ABCDEF";
 
+// Where the two digits of each byte of a line stand.
+constexpr std::array<size_t, kBytesPerLine> kByteAt = [] {
+    std::array<size_t, kBytesPerLine> at{};
+    for (size_t i = 0; i < kBytesPerLine; ++i) at[i] = 9 + 3 * i + 1 + (i >= 8 ? 2 : 0);
+    return at;
+}();
+
 // The two upper-case digits of every byte value.
 constexpr std::array<std::array<char, 2>, 256> kByteDigits = [] {
     std::array<std::array<char, 2>, 256> table{};
@@ -26,19 +34,22 @@ constexpr std::array<std::array<char, 2>, 256> kByteDigits = [] {
 
 std::string hexText(uint32_t address, std::span<const uint8_t> bytes) {
     const size_t lines = bytes.size() / kBytesPerLine;
-    std::string text(lines * kLineLength, ' ');
-    char* out = text.data();
-    for (size_t line = 0; line < lines; ++line) {
-        for (int shift = 28; shift >= 0; shift -= 4) *out++ = kDigits[(address >> shift) & 0xF];
-        ++out;  // the space after the address
-        const uint8_t* data = bytes.data() + line * kBytesPerLine;
-        for (size_t i = 0; i < kBytesPerLine; ++i) {
-            out += (i == 8) ? 3 : 1;  // the spaces before the byte are already in place
-            out[0] = kByteDigits[data[i]][0];
-            out[1] = kByteDigits[data[i]][1];
-            out += 2;
+    std::string text;
+    text.reserve(lines * kLineLength);
+    // Each line is put together in a buffer whose spaces and line feed never change, then appended
+    // whole, so the text is written once and never filled beforehand.
+    std::array<char, kLineLength> line;
+    line.fill(' ');
+    line.back() = '\n';
+    for (const uint8_t* data = bytes.data(); data != bytes.data() + lines * kBytesPerLine;
+         data += kBytesPerLine) {
+        for (size_t i = 0; i < 4; ++i) {
+            std::memcpy(&line[2 * i], kByteDigits[(address >> (24 - 8 * i)) & 0xFF].data(), 2);
         }
-        *out++ = '\n';
+        for (size_t i = 0; i < kBytesPerLine; ++i) {
+            std::memcpy(&line[kByteAt[i]], kByteDigits[data[i]].data(), 2);
+        }
+        text.append(line.data(), line.size());
         address += kBytesPerLine;
     }
     return text;

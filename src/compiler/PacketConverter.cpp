@@ -2,8 +2,12 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
+#include <span>
 #include <vector>
 
 #include "common/Crc.h"
@@ -26,10 +30,16 @@ constexpr size_t kAddressDigits = 8;
 // This byte ends the image wherever it stands.
 constexpr char kImageEnd = '\xFF';
 
-void appendBigEndian(std::string& out, uint32_t value, int bytes) {
+void putBigEndian(char* out, uint32_t value, int bytes) {
     for (int shift = (bytes - 1) * 8; shift >= 0; shift -= 8) {
-        out += static_cast<char>((value >> shift) & 0xFF);
+        *out++ = static_cast<char>((value >> shift) & 0xFF);
     }
+}
+
+void appendBigEndian(std::string& out, uint32_t value, int bytes) {
+    const size_t at = out.size();
+    out.resize(at + static_cast<size_t>(bytes));
+    putBigEndian(out.data() + at, value, bytes);
 }
 
 void appendCrc(std::string& out, size_t from) {
@@ -107,29 +117,29 @@ public:
     // The hex text takes about three characters a byte; the file is reserved for that at once.
     PacketBuilder(IUserInterface& ui, size_t textSize) : ui_(ui), out_(kFileHeaderSize, '\0') {
         out_.reserve(textSize / 3 + 4 * kPacketCloseSize);
-        data_.reserve(2 * kPacketCloseSize);
     }
 
-    bool addLine(uint32_t address, const std::vector<uint8_t>& bytes) {
-        if (data_.empty()) {
+    // Takes the line's bytes; a line of a fixed length (the compiler's) is copied inline.
+    template <size_t Extent>
+    bool addLine(uint32_t address, std::span<const uint8_t, Extent> bytes) {
+        if (size_ == 0) {
             loadAddress_ = address;
         } else if (address != expected_) {
             if (!close("DNCONV: Error on packet build. -- Discontinuity\n")) return false;
             loadAddress_ = address;
         }
-        data_.insert(data_.end(), bytes.begin(), bytes.end());
+        std::copy(bytes.begin(), bytes.end(), data_.begin() + static_cast<ptrdiff_t>(size_));
+        size_ += bytes.size();
         expected_ = address + static_cast<uint32_t>(bytes.size());
         total_ += static_cast<uint32_t>(bytes.size());
-        if (data_.size() > kPacketCloseSize) {
-            return close("DNCONV: Error on packet build. -- Normal\n");
-        }
+        if (size_ > kPacketCloseSize) return close("DNCONV: Error on packet build. -- Normal\n");
         return true;
     }
 
     // Closes the last packet and fills in the file header. An image that ends where a packet was
     // just closed for size needs no further packet; an image without any data fails.
     std::optional<std::string> finish() {
-        if (!(data_.empty() && packets_ > 0) && !close("DNCONV: Error on packet build. -- EOF\n")) {
+        if (!(size_ == 0 && packets_ > 0) && !close("DNCONV: Error on packet build. -- EOF\n")) {
             return std::nullopt;
         }
         std::string header{'\x55', '\xAA', '\x01', '\x01'};
@@ -142,7 +152,7 @@ public:
 
 private:
     bool close(const char* failure) {
-        if (data_.empty()) {
+        if (size_ == 0) {
             ui_.message(failure);
             return false;
         }
@@ -150,17 +160,20 @@ private:
         out_ += "ZZ";
         appendBigEndian(out_, packets_, 2);
         appendBigEndian(out_, loadAddress_, 4);
-        appendBigEndian(out_, static_cast<uint32_t>(data_.size()), 4);
-        out_.append(reinterpret_cast<const char*>(data_.data()), data_.size());
+        appendBigEndian(out_, static_cast<uint32_t>(size_), 4);
+        out_.append(reinterpret_cast<const char*>(data_.data()), size_);
         appendCrc(out_, start);
         ++packets_;
-        data_.clear();
+        size_ = 0;
         return true;
     }
 
     IUserInterface& ui_;
     std::string out_;
-    std::vector<uint8_t> data_;
+    // The open packet's data. A line of at most kLineLimit characters holds fewer bytes than that,
+    // and a packet is closed as soon as it holds more than kPacketCloseSize, so any packet fits.
+    std::array<uint8_t, kPacketCloseSize + kLineLimit> data_;
+    size_t size_ = 0;
     uint32_t loadAddress_ = 0;
     uint32_t expected_ = 0;
     uint32_t total_ = 0;
@@ -170,30 +183,81 @@ private:
 // The hex text the compiler writes has one layout: "%08X ", then sixteen bytes as " %02X", the
 // ninth as "   %02X", then a line feed. Such a line is read here directly; any other line goes to
 // the general reader, which gives the same result for this one.
-bool readCompilerLine(std::string_view line, uint32_t& address, std::vector<uint8_t>& bytes) {
-    constexpr size_t kLength = 60;
-    if (line.size() != kLength || line[8] != ' ' || line[kLength - 1] != '\n') return false;
-    const auto digit = [&](size_t at) { return kHexDigit[static_cast<unsigned char>(line[at])]; };
+constexpr size_t kCompilerLineLength = 60;
+constexpr size_t kCompilerLineBytes = 16;
+
+// Where the digits of each data byte of such a line stand.
+constexpr std::array<size_t, kCompilerLineBytes> kByteAt = [] {
+    std::array<size_t, kCompilerLineBytes> at{};
+    for (size_t k = 0; k < kCompilerLineBytes; ++k) at[k] = k < 8 ? 10 + 3 * k : 36 + 3 * (k - 8);
+    return at;
+}();
+
+// The line's separators, read eight characters at a time from these offsets (the last word
+// overlaps the one before it): the mask selects the characters that must be a space (or the final
+// line feed), the pattern holds them, both in the machine's byte order.
+constexpr std::array<size_t, 8> kWordAt{0, 8, 16, 24, 32, 40, 48, kCompilerLineLength - 8};
+struct SeparatorWords {
+    std::array<uint64_t, kWordAt.size()> mask{};
+    std::array<uint64_t, kWordAt.size()> pattern{};
+};
+constexpr SeparatorWords kSeparators = [] {
+    std::array<bool, kCompilerLineLength> digit{};
+    for (size_t i = 0; i < kAddressDigits; ++i) digit[i] = true;
+    for (const size_t at : kByteAt) digit[at] = digit[at + 1] = true;
+    SeparatorWords words;
+    for (size_t word = 0; word < kWordAt.size(); ++word) {
+        for (size_t i = 0; i < 8; ++i) {
+            const size_t at = kWordAt[word] + i;
+            if (digit[at]) continue;
+            const size_t shift = 8 * (std::endian::native == std::endian::little ? i : 7 - i);
+            const char c = at + 1 == kCompilerLineLength ? '\n' : ' ';
+            words.mask[word] |= uint64_t{0xFF} << shift;
+            words.pattern[word] |= uint64_t{static_cast<unsigned char>(c)} << shift;
+        }
+    }
+    return words;
+}();
+
+// The value of each character as a hexadecimal digit, 0x80 for the others, so that the digits of
+// a line may be checked all at once.
+constexpr std::array<uint8_t, 256> kDigitOrFlag = [] {
+    std::array<uint8_t, 256> table{};
+    for (size_t c = 0; c < 256; ++c) {
+        table[c] = kHexDigit[c] < 0 ? 0x80 : static_cast<uint8_t>(kHexDigit[c]);
+    }
+    return table;
+}();
+
+// Reads such a line from the start of text, which may go on beyond it.
+bool readCompilerLine(std::string_view text, uint32_t& address,
+                      std::array<uint8_t, kCompilerLineBytes>& bytes) {
+    if (text.size() < kCompilerLineLength) return false;
+    const char* line = text.data();
+    for (size_t word = 0; word < kWordAt.size(); ++word) {
+        uint64_t value = 0;
+        std::memcpy(&value, line + kWordAt[word], sizeof value);
+        if ((value & kSeparators.mask[word]) != kSeparators.pattern[word]) return false;
+    }
+    const auto digit = [&](size_t at) {
+        return kDigitOrFlag[static_cast<unsigned char>(line[at])];
+    };
+    unsigned flags = 0;
     address = 0;
     for (size_t i = 0; i < kAddressDigits; ++i) {
-        const int8_t value = digit(i);
-        if (value < 0) return false;
-        address = address << 4 | static_cast<uint32_t>(value);
+        flags |= digit(i);
+        address = address << 4 | digit(i);
     }
-    bytes.resize(16);
-    for (size_t k = 0; k < 16; ++k) {
-        // Where the byte's digits stand, and where the spaces before them start.
-        const size_t at = k < 8 ? 10 + 3 * k : 36 + 3 * (k - 8);
-        const size_t start = at - (k == 8 ? 3 : 1);
-        for (size_t space = start; space < at; ++space) {
-            if (line[space] != ' ') return false;
+    for (size_t half = 0; half < 2; ++half) {
+        const char* at = line + kByteAt[8 * half];
+        for (size_t k = 0; k < 8; ++k, at += 3) {
+            const uint8_t high = kDigitOrFlag[static_cast<unsigned char>(at[0])];
+            const uint8_t low = kDigitOrFlag[static_cast<unsigned char>(at[1])];
+            flags |= high | low;
+            bytes[8 * half + k] = static_cast<uint8_t>(high << 4 | low);
         }
-        const int8_t high = digit(at);
-        const int8_t low = digit(at + 1);
-        if (high < 0 || low < 0) return false;
-        bytes[k] = static_cast<uint8_t>(high << 4 | low);
     }
-    return true;
+    return (flags & 0x80) == 0;
 }
 
 }  // namespace
@@ -201,20 +265,27 @@ bool readCompilerLine(std::string_view line, uint32_t& address, std::vector<uint
 std::optional<std::string> buildDownloadFile(std::string_view hexText, IUserInterface& ui) {
     hexText = hexText.substr(0, hexText.find(kImageEnd));
     PacketBuilder builder(ui, hexText.size());
+    std::array<uint8_t, kCompilerLineBytes> lineBytes{};
     std::vector<uint8_t> bytes;
     size_t pos = 0;
     while (pos < hexText.size()) {
+        uint32_t address = 0;
+        if (readCompilerLine(hexText.substr(pos), address, lineBytes)) {
+            pos += kCompilerLineLength;
+            if (!builder.addLine(address,
+                                 std::span<const uint8_t, kCompilerLineBytes>(lineBytes))) {
+                return std::nullopt;
+            }
+            continue;
+        }
         std::string_view line = hexText.substr(pos, kLineLimit);
         if (const size_t lf = line.find('\n'); lf != std::string_view::npos) {
             line = line.substr(0, lf + 1);
         }
         pos += line.size();
-        uint32_t address = 0;
         // Blank lines carry nothing and are passed over.
-        if (!readCompilerLine(line, address, bytes) && !HexLine(line, ui).parse(address, bytes)) {
-            continue;
-        }
-        if (!builder.addLine(address, bytes)) return std::nullopt;
+        if (!HexLine(line, ui).parse(address, bytes)) continue;
+        if (!builder.addLine(address, std::span<const uint8_t>(bytes))) return std::nullopt;
     }
     return builder.finish();
 }
@@ -235,13 +306,17 @@ bool convertHexFile(const std::string& hexPath, const std::string& binPath, IUse
         ui.message(format("Can't open  %s file \n", hexPath.c_str()));
         return false;
     }
+    return convertHexText(hexText.bytes(), binPath, ui);
+}
+
+bool convertHexText(std::string_view hexText, const std::string& binPath, IUserInterface& ui) {
     ReplacementFile binFile(binPath);
     if (!binFile.create()) {
         ui.message(format("Can't open  %s file \n", binPath.c_str()));
         return false;
     }
     // After a failure no download file is left, neither a partial one nor one of an older image.
-    const std::optional<std::string> image = buildDownloadFile(hexText.bytes(), ui);
+    const std::optional<std::string> image = buildDownloadFile(hexText, ui);
     if (!image) {
         ::unlink(binPath.c_str());
         return false;

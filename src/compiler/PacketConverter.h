@@ -21,4 +21,8 @@ bool convertImage(const std::string& listPath, IUserInterface& ui);
 // Turns the image hexPath into the download file binPath, with convertImage()'s messages.
 bool convertHexFile(const std::string& hexPath, const std::string& binPath, IUserInterface& ui);
 
+// Turns an image whose hex text is already in memory into the download file binPath, with
+// convertHexFile()'s messages and files, so a freshly compiled image need not be read back.
+bool convertHexText(std::string_view hexText, const std::string& binPath, IUserInterface& ui);
+
 }  // namespace sky

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 namespace sky {
@@ -30,6 +31,27 @@ TEST(Crc, Crc32OfEveryLengthMatchesTheBytewiseDefinition) {
             }
         }
         EXPECT_EQ(crc32(data.data(), length), expected ^ 0xFFFFFFFFu) << length;
+    }
+}
+
+// Any run of bytes, at any offset and with any starting value, gives the bit-by-bit CRC-16.
+TEST(Crc, Crc16OfAnyRunMatchesTheBitwiseDefinition) {
+    std::mt19937 random(16);
+    std::vector<uint8_t> data(300);
+    for (uint8_t& byte : data) byte = static_cast<uint8_t>(random());
+    for (int round = 0; round < 2000; ++round) {
+        const size_t offset = random() % 16;
+        const size_t length = random() % (round < 1000 ? 48 : data.size() - offset);
+        const auto start = static_cast<uint16_t>(random());
+        uint16_t expected = start;
+        for (size_t i = offset; i < offset + length; ++i) {
+            expected ^= data[i];
+            for (int bit = 0; bit < 8; ++bit) {
+                expected = (expected & 1) ? static_cast<uint16_t>((expected >> 1) ^ 0xA001)
+                                          : static_cast<uint16_t>(expected >> 1);
+            }
+        }
+        EXPECT_EQ(crc16(data.data() + offset, length, start), expected) << offset << " " << length;
     }
 }
 

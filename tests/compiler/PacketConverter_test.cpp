@@ -236,6 +236,22 @@ TEST(ConvertImage, AFailedConversionLeavesNoDownloadFile) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.dir.path()), {}), 1);
 }
 
+TEST(ConvertImage, TextInMemoryGivesTheFileOfTheHexFile) {
+    Files f;
+    const std::string text = hexLines(0x7FF10000, 300) + hexLines(0x7FF20000, 7);
+    test::writeFile(f.dir.file("list.hex"), text);
+    EXPECT_TRUE(convertHexFile(f.dir.file("list.hex"), f.dir.file("file.bin"), f.ui));
+    EXPECT_TRUE(convertHexText(text, f.dir.file("text.bin"), f.ui));
+    EXPECT_EQ(f.ui.messages, (std::vector<std::string>{kSuccess, kSuccess}));
+    EXPECT_EQ(test::readFile(f.dir.file("text.bin")), test::readFile(f.dir.file("file.bin")));
+
+    // A failure leaves no download file, not even an older one.
+    f.ui.messages.clear();
+    EXPECT_FALSE(convertHexText("\r\n", f.dir.file("text.bin"), f.ui));
+    EXPECT_EQ(f.ui.messages, std::vector<std::string>{kEofFailure});
+    EXPECT_FALSE(std::filesystem::exists(f.dir.file("text.bin")));
+}
+
 TEST(ConvertImage, RefusesMissingImagesAndPathsWithoutTxt) {
     Files f;
     EXPECT_EQ(f.db.ConvertImage(), 0);
