@@ -6,6 +6,7 @@
 
 #include "common/Format.h"
 #include "compiler/CompileMessages.h"
+#include "compiler/PacketConverter.h"
 #include "db/ReplacementFile.h"
 #include "db/SiblingPath.h"
 
@@ -65,10 +66,16 @@ void keepBackup(const CListDB& db) {
                                std::filesystem::copy_options::overwrite_existing, error);
 }
 
-bool convertAfterCompile(CListDB& db) {
-    if (db.ConvertImage()) return true;
+bool convertAfterCompile(CListDB& db, bool converted) {
+    if (converted) return true;
     db.ui.message("Making a BIN file is failed!");
     return false;
+}
+
+// Converts the image just written as base.hex into base.bin from the text still in memory.
+bool convertWritten(CListDB& db, std::string_view hex) {
+    const std::optional<std::string> binPath = siblingPath(db.path, ".bin");
+    return convertAfterCompile(db, binPath && convertHexText(hex, *binPath, db.ui));
 }
 
 // The image path beside the list, or nothing after the message for a path without ".txt".
@@ -95,7 +102,7 @@ bool compileCommand(CListDB& db, const TokenArray& tokens, CompileMode mode) {
         removeImage(*hexPath);
         return false;
     }
-    return writeImage(db, *hexPath, {*hex}) && convertAfterCompile(db);
+    return writeImage(db, *hexPath, {*hex}) && convertWritten(db, *hex);
 }
 
 bool buildPreInstalledImage(CListDB& db, const TokenArray& tokens) {
@@ -109,7 +116,8 @@ bool buildPreInstalledImage(CListDB& db, const TokenArray& tokens) {
         removeImage(*hexPath);
         return false;
     }
-    return writeImage(db, *hexPath, {*normal, *basic}) && convertAfterCompile(db);
+    return writeImage(db, *hexPath, {*normal, *basic}) &&
+           convertAfterCompile(db, db.ConvertImage());
 }
 
 bool preInstalledCompileCommand(CListDB& db, const TokenArray& tokens, bool splitList) {
