@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "compiler/HexText.h"
 #include "compiler/ListCompiler.h"
 #include "db/TextWriter.h"
 
@@ -11,27 +12,39 @@ bool compileList(const CompileJob& job, IUserInterface& ui) {
     return ListCompiler(job, ui).run();
 }
 
-std::optional<std::string> compileText(std::string_view text, const CompileOptions& options,
-                                       std::string& failure) {
-    const CompileJob job{{}, options.mode, false, options.splitList, options.satNameCount};
-    ListCompiler compiler(job, text);
+namespace {
+
+std::optional<CompiledImage> imageOf(ListCompiler& compiler, std::string& failure) {
     const bool compiled = compiler.run();
     failure = compiler.failure();
     if (!compiled) return std::nullopt;
-    return compiler.takeHexText();
+    return compiler.takeImage();
 }
 
-std::optional<std::string> compileTokens(const TokenArray& tokens, const CompileOptions& options,
-                                         std::string& failure) {
-    const CompileJob job{{}, options.mode, false, options.splitList, options.satNameCount};
+CompileJob jobOf(const CompileOptions& options) {
+    return {{}, options.mode, false, options.splitList, options.satNameCount};
+}
+
+}  // namespace
+
+std::optional<std::string> compileText(std::string_view text, const CompileOptions& options,
+                                       std::string& failure) {
+    const CompileJob job = jobOf(options);
+    ListCompiler compiler(job, text);
+    const std::optional<CompiledImage> image = imageOf(compiler, failure);
+    if (!image) return std::nullopt;
+    return hexText(image->address, image->bytes);
+}
+
+std::optional<CompiledImage> compileTokens(const TokenArray& tokens, const CompileOptions& options,
+                                           std::string& failure) {
+    const CompileJob job = jobOf(options);
     ListCompiler compiler(job, tokens);
-    const bool compiled = compiler.run();
-    if (!compiled && compiler.irregular()) {
-        return compileText(channelListText(tokens), options, failure);
-    }
-    failure = compiler.failure();
-    if (!compiled) return std::nullopt;
-    return compiler.takeHexText();
+    std::optional<CompiledImage> image = imageOf(compiler, failure);
+    if (image || !compiler.irregular()) return image;
+    const std::string text = channelListText(tokens);
+    ListCompiler textCompiler(job, text);
+    return imageOf(textCompiler, failure);
 }
 
 bool checkText(std::string_view text, int satNameCount, std::string& failure) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/UserInterface.h"
+#include "compiler/CompiledImage.h"
 #include "db/TokenArray.h"
 
 namespace sky {
@@ -45,9 +46,10 @@ struct CompileOptions {
 std::optional<std::string> compileText(std::string_view text, const CompileOptions& options,
                                        std::string& failure);
 // Compiles the list held in a token array exactly as compileText() compiles the text
-// channelListText() writes of it, without writing that text.
-std::optional<std::string> compileTokens(const TokenArray& tokens, const CompileOptions& options,
-                                         std::string& failure);
+// channelListText() writes of it, without writing that text. Returns the image itself, whose
+// hexText() is what compileText() returns.
+std::optional<CompiledImage> compileTokens(const TokenArray& tokens, const CompileOptions& options,
+                                           std::string& failure);
 // Checks a channel list's text as the compile does, building nothing; false with the message
 // (naming the line) in `failure`, which a few refusals leave empty, as does an acceptance.
 bool checkText(std::string_view text, int satNameCount, std::string& failure);

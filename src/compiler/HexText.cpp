@@ -55,14 +55,19 @@ std::string hexText(uint32_t address, std::span<const uint8_t> bytes) {
     return text;
 }
 
-bool writeHexText(OutputFile& file, uint32_t address, std::span<const uint8_t> bytes) {
+bool putHexText(uint32_t address, std::span<const uint8_t> bytes,
+                const std::function<bool(std::string_view)>& put) {
     constexpr size_t kBlock = 1024 * kBytesPerLine;
     for (size_t at = 0; at < bytes.size(); at += kBlock) {
         const std::span<const uint8_t> block =
             bytes.subspan(at, std::min(kBlock, bytes.size() - at));
-        if (!file.write(hexText(address + static_cast<uint32_t>(at), block))) return false;
+        if (!put(hexText(address + static_cast<uint32_t>(at), block))) return false;
     }
     return true;
+}
+
+bool writeHexText(OutputFile& file, uint32_t address, std::span<const uint8_t> bytes) {
+    return putHexText(address, bytes, [&file](std::string_view text) { return file.write(text); });
 }
 
 }  // namespace sky

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace sky {
 
@@ -12,6 +14,11 @@ class OutputFile;
 // "%08X ", then " %02X" per byte except the ninth, which follows as "   %02X", then "\n".
 // The bytes must fill whole lines.
 std::string hexText(uint32_t address, std::span<const uint8_t> bytes);
+
+// Hands the hex text of an image to `put` a block of lines at a time, so that the text of a large
+// image is never held whole; false as soon as put() returns false.
+bool putHexText(uint32_t address, std::span<const uint8_t> bytes,
+                const std::function<bool(std::string_view)>& put);
 
 // Writes the hex text of an image to a file, a block of lines at a time, so that the text of
 // a large image is never held whole. False when a write fails.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace sky {
@@ -34,6 +35,8 @@ public:
     // The whole stream, and the stream without the Normal header.
     std::span<const uint8_t> bytes() const { return bytes_; }
     std::span<const uint8_t> body() const { return bytes().subspan(headerSize_); }
+    // Hands the stream's bytes over, leaving it empty.
+    std::vector<uint8_t> takeBytes() { return std::move(bytes_); }
 
 private:
     static constexpr size_t kNormalHeaderSize = 12;

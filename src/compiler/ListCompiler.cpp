@@ -218,12 +218,11 @@ bool ListCompiler::finish() {
         } else {
             image_.padTo(kHexLine);
         }
-        hexText_ = hexText(normal_ ? kNormalAddress : kBasicAddress, image_.bytes());
         return true;
     }
     if (normal_) return finishNormal();
     image_.padTo(kHexLine);
-    if (!writeHexText(output_, kBasicAddress, image_.bytes()) || !output_.close()) {
+    if (!writeHexText(output_, imageAddress(), image_.bytes()) || !output_.close()) {
         failWithPath(msg::kCantWriteOutput, outputPath_);
         return failAfterOpening();
     }
@@ -243,13 +242,17 @@ bool ListCompiler::finishNormal() {
         failWithPath(msg::kCantOpenTemp, hexPath);
         return failAfterOpening();
     }
-    if (!writeHexText(hex, kNormalAddress, image_.bytes()) || !hex.close()) {
+    if (!writeHexText(hex, imageAddress(), image_.bytes()) || !hex.close()) {
         failWithPath(msg::kCantWriteOutput, hexPath);
         std::remove(hexPath.c_str());
         return failAfterOpening();
     }
     std::remove(outputPath_.c_str());
     return true;
+}
+
+uint32_t ListCompiler::imageAddress() const {
+    return normal_ ? kNormalAddress : kBasicAddress;
 }
 
 void ListCompiler::sealNormalImage() {

@@ -11,6 +11,7 @@
 
 #include "common/UserInterface.h"
 #include "compiler/Compile.h"
+#include "compiler/CompiledImage.h"
 #include "compiler/ImageStream.h"
 #include "compiler/OutputFile.h"
 #include "db/LineReader.h"
@@ -32,7 +33,7 @@ class ListCompiler {
 public:
     ListCompiler(const CompileJob& job, IUserInterface& ui);
     // Compiles the text instead of the job's file, writing nothing and showing nothing: the
-    // image's hex text is kept for takeHexText(), a failure's message for failure().
+    // image is kept for takeImage(), a failure's message for failure().
     ListCompiler(const CompileJob& job, std::string_view text);
     // Compiles the list held in the token array as the text channelListText() writes of it,
     // reading its lines from the array (TokenLines) instead of from that text.
@@ -40,7 +41,7 @@ public:
 
     // Returns true on success, false after the failure's message has been shown (or kept).
     bool run();
-    std::string takeHexText() { return std::move(hexText_); }
+    CompiledImage takeImage() { return {imageAddress(), image_.takeBytes()}; }
     // Hands every line the compile reads, with its number, to `sink` as well, so that a reader of
     // the same text needs no pass of its own.
     void setLineSink(LineSink sink) { sink_ = std::move(sink); }
@@ -73,6 +74,7 @@ private:
     bool row(std::string_view line);
     bool finish();
     bool finishNormal();
+    uint32_t imageAddress() const;
     // The Normal image's counts header, and its padding to an even number of hex lines.
     void sealNormalImage();
     bool failAfterOpening();
@@ -152,7 +154,6 @@ private:
     // The text compiled in memory, when the job's file is not read.
     std::optional<std::string_view> text_;
     LineSink sink_;
-    std::string hexText_;
     std::string failure_;
     const bool normal_;
     LineReader reader_;

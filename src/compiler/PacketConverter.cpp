@@ -290,6 +290,24 @@ std::optional<std::string> buildDownloadFile(std::string_view hexText, IUserInte
     return builder.finish();
 }
 
+std::optional<std::string> buildDownloadFile(std::span<const CompiledImage> images,
+                                             IUserInterface& ui) {
+    size_t size = 0;
+    for (const CompiledImage& image : images) size += image.bytes.size();
+    // The builder sizes its file for the hex text, which takes 60 characters for 16 bytes.
+    PacketBuilder builder(ui, size / kCompilerLineBytes * kCompilerLineLength);
+    for (const CompiledImage& image : images) {
+        const std::span<const uint8_t> bytes(image.bytes);
+        for (size_t at = 0; at + kCompilerLineBytes <= bytes.size(); at += kCompilerLineBytes) {
+            const auto line = bytes.subspan(at).first<kCompilerLineBytes>();
+            if (!builder.addLine(image.address + static_cast<uint32_t>(at), line)) {
+                return std::nullopt;
+            }
+        }
+    }
+    return builder.finish();
+}
+
 bool convertImage(const std::string& listPath, IUserInterface& ui) {
     const std::optional<std::string> hexPath = siblingPath(listPath, ".hex");
     const std::optional<std::string> binPath = siblingPath(listPath, ".bin");
@@ -309,14 +327,19 @@ bool convertHexFile(const std::string& hexPath, const std::string& binPath, IUse
     return convertHexText(hexText.bytes(), binPath, ui);
 }
 
-bool convertHexText(std::string_view hexText, const std::string& binPath, IUserInterface& ui) {
+namespace {
+
+// Writes the download file that build() makes, whole or not at all, with the conversion's
+// messages.
+template <class Build>
+bool writeDownloadFile(const std::string& binPath, IUserInterface& ui, Build build) {
     ReplacementFile binFile(binPath);
     if (!binFile.create()) {
         ui.message(format("Can't open  %s file \n", binPath.c_str()));
         return false;
     }
     // After a failure no download file is left, neither a partial one nor one of an older image.
-    const std::optional<std::string> image = buildDownloadFile(hexText, ui);
+    const std::optional<std::string> image = build();
     if (!image) {
         ::unlink(binPath.c_str());
         return false;
@@ -328,6 +351,17 @@ bool convertHexText(std::string_view hexText, const std::string& binPath, IUserI
     }
     ui.message("Conversion is terminated successfully.\n");
     return true;
+}
+
+}  // namespace
+
+bool convertHexText(std::string_view hexText, const std::string& binPath, IUserInterface& ui) {
+    return writeDownloadFile(binPath, ui, [&] { return buildDownloadFile(hexText, ui); });
+}
+
+bool convertImages(std::span<const CompiledImage> images, const std::string& binPath,
+                   IUserInterface& ui) {
+    return writeDownloadFile(binPath, ui, [&] { return buildDownloadFile(images, ui); });
 }
 
 }  // namespace sky

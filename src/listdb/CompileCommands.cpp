@@ -1,11 +1,15 @@
 #include "listdb/CompileCommands.h"
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
+#include <span>
 #include <system_error>
+#include <utility>
 
 #include "common/Format.h"
 #include "compiler/CompileMessages.h"
+#include "compiler/HexText.h"
 #include "compiler/PacketConverter.h"
 #include "db/ReplacementFile.h"
 #include "db/SiblingPath.h"
@@ -22,15 +26,15 @@ CompileOptions optionsOf(const CListDB& db, CompileMode mode) {
 
 // Compiles the list as it is shown; on failure shows the compiler's message and "Making a HEX
 // file is failed!".
-std::optional<std::string> compileShown(CListDB& db, const TokenArray& tokens, CompileMode mode) {
+std::optional<CompiledImage> compileShown(CListDB& db, const TokenArray& tokens, CompileMode mode) {
     db.compileMode = mode;
     std::string failure;
-    std::optional<std::string> hex = compileTokens(tokens, optionsOf(db, mode), failure);
-    if (!hex) {
+    std::optional<CompiledImage> image = compileTokens(tokens, optionsOf(db, mode), failure);
+    if (!image) {
         db.ui.message(failure);
         db.ui.message(kHexFailed);
     }
-    return hex;
+    return image;
 }
 
 // Removes base.hex: after a failed compile no image is left that could pass for this list's.
@@ -38,13 +42,19 @@ void removeImage(const std::string& hexPath) {
     std::remove(hexPath.c_str());
 }
 
-// Writes base.hex, the images one after the other, whole or not at all.
-bool writeImage(CListDB& db, const std::string& hexPath,
-                std::initializer_list<std::string_view> images) {
+// Writes base.hex, the images' hex texts one after the other, whole or not at all.
+bool writeImage(CListDB& db, const std::string& hexPath, std::span<const CompiledImage> images) {
     ReplacementFile file(hexPath);
+    const auto written = [&file, images] {
+        const auto append = [&file](std::string_view text) { return file.append(text); };
+        for (const CompiledImage& image : images) {
+            if (!putHexText(image.address, image.bytes, append)) return false;
+        }
+        return file.close() && file.commit();
+    };
     if (!file.create()) {
         db.ui.message(format(msg::kCantOpenOutput, hexPath.c_str()));
-    } else if (!file.write(images) || !file.commit()) {
+    } else if (!written()) {
         db.ui.message(format(msg::kCantWriteOutput, hexPath.c_str()));
     } else {
         return true;
@@ -66,16 +76,13 @@ void keepBackup(const CListDB& db) {
                                std::filesystem::copy_options::overwrite_existing, error);
 }
 
-bool convertAfterCompile(CListDB& db, bool converted) {
-    if (converted) return true;
+// Converts the images just written as base.hex into base.bin from the images themselves, as a
+// conversion of base.hex would.
+bool convertWritten(CListDB& db, std::span<const CompiledImage> images) {
+    const std::optional<std::string> binPath = siblingPath(db.path, ".bin");
+    if (binPath && convertImages(images, *binPath, db.ui)) return true;
     db.ui.message("Making a BIN file is failed!");
     return false;
-}
-
-// Converts the image just written as base.hex into base.bin from the text still in memory.
-bool convertWritten(CListDB& db, std::string_view hex) {
-    const std::optional<std::string> binPath = siblingPath(db.path, ".bin");
-    return convertAfterCompile(db, binPath && convertHexText(hex, *binPath, db.ui));
 }
 
 // The image path beside the list, or nothing after the message for a path without ".txt".
@@ -97,27 +104,28 @@ bool compileCommand(CListDB& db, const TokenArray& tokens, CompileMode mode) {
     const std::optional<std::string> hexPath = imagePath(db);
     if (!hexPath) return false;
     keepBackup(db);
-    const std::optional<std::string> hex = compileShown(db, tokens, mode);
-    if (!hex) {
+    std::optional<CompiledImage> image = compileShown(db, tokens, mode);
+    if (!image) {
         removeImage(*hexPath);
         return false;
     }
-    return writeImage(db, *hexPath, {*hex}) && convertWritten(db, *hex);
+    const std::array<CompiledImage, 1> images{std::move(*image)};
+    return writeImage(db, *hexPath, images) && convertWritten(db, images);
 }
 
 bool buildPreInstalledImage(CListDB& db, const TokenArray& tokens) {
     const std::optional<std::string> hexPath = imagePath(db);
     if (!hexPath) return false;
     // The Normal image, then the Basic image.
-    const std::optional<std::string> normal = compileShown(db, tokens, CompileMode::Normal);
-    const std::optional<std::string> basic =
+    std::optional<CompiledImage> normal = compileShown(db, tokens, CompileMode::Normal);
+    std::optional<CompiledImage> basic =
         normal ? compileShown(db, tokens, CompileMode::Basic) : std::nullopt;
     if (!normal || !basic) {
         removeImage(*hexPath);
         return false;
     }
-    return writeImage(db, *hexPath, {*normal, *basic}) &&
-           convertAfterCompile(db, db.ConvertImage());
+    const std::array<CompiledImage, 2> images{std::move(*normal), std::move(*basic)};
+    return writeImage(db, *hexPath, images) && convertWritten(db, images);
 }
 
 bool preInstalledCompileCommand(CListDB& db, const TokenArray& tokens, bool splitList) {

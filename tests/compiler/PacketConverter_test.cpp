@@ -5,10 +5,12 @@
 #include <cctype>
 #include <cstdint>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "common/Format.h"
+#include "compiler/HexText.h"
 #include "db/SiblingPath.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
@@ -210,6 +212,29 @@ struct Files {
     test::RecordingUi ui;
     ListFile db{ui, dir.file("list.txt")};
 };
+
+// Images given by their bytes make the file, or the failure, of their hex texts one after the
+// other: empty images, packets cut at every size, gaps and steps back between images.
+TEST(PacketConverter, ImagesMakeTheFileOfTheirHexText) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<CompiledImage> images(1 + random() % 3);
+        std::string text;
+        uint32_t address = 0x7FF10000;
+        for (CompiledImage& image : images) {
+            if (random() % 3 == 0) address += 16 * (random() % 600) - 16 * 300;
+            image.address = address;
+            image.bytes.resize(16 * (random() % 2 == 0 ? random() % 40 : random() % 1200));
+            for (uint8_t& byte : image.bytes) byte = static_cast<uint8_t>(random());
+            text += hexText(image.address, image.bytes);
+            address += static_cast<uint32_t>(image.bytes.size());
+        }
+        test::RecordingUi fromText;
+        test::RecordingUi fromImages;
+        EXPECT_EQ(buildDownloadFile(text, fromText), buildDownloadFile(images, fromImages));
+        EXPECT_EQ(fromText.messages, fromImages.messages);
+    }
+}
 
 TEST(ConvertImage, WritesBaseBinBesideTheList) {
     Files f;
