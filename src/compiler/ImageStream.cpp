@@ -1,5 +1,7 @@
 #include "compiler/ImageStream.h"
 
+#include <algorithm>
+
 #include "common/Crc.h"
 
 namespace sky {
@@ -35,8 +37,11 @@ constexpr std::array<uint8_t, 4> kZeros{};
 
 }  // namespace
 
-ImageStream::ImageStream(bool normal)
-    : normal_(normal), headerSize_(normal ? kNormalHeaderSize : 0), bytes_(headerSize_, 0) {}
+ImageStream::ImageStream(bool normal, size_t expectedSize)
+    : normal_(normal), headerSize_(normal ? kNormalHeaderSize : 0) {
+    bytes_.reserve(std::max(expectedSize, headerSize_));
+    bytes_.resize(headerSize_, 0);
+}
 
 void ImageStream::record(std::span<const uint8_t> bytes, RecordType type) {
     const RecordFormat format = recordFormat(type, normal_);

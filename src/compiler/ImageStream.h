@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "compiler/CompiledImage.h"
+
 namespace sky {
 
 // The record types of the image: the section state of the row, 1 for the satellite-name table.
@@ -15,8 +17,9 @@ enum class RecordType { NameTable = 1, Satellite, DigitalTp, Analog, Channel, Pi
 // trailer, and section markers. The stream is kept in memory and written out in one go.
 class ImageStream {
 public:
-    // A Normal stream begins with the room for its counts header.
-    explicit ImageStream(bool normal);
+    // A Normal stream begins with the room for its counts header. `expectedSize` reserves room
+    // for the stream at once, so that a large image is not copied again and again as it grows.
+    ImageStream(bool normal, size_t expectedSize);
 
     // Appends a record, then (except for satellites) its CRC-16 over the record and the zero
     // bytes its type adds, low byte first, then the trailer of its type.
@@ -36,14 +39,14 @@ public:
     std::span<const uint8_t> bytes() const { return bytes_; }
     std::span<const uint8_t> body() const { return bytes().subspan(headerSize_); }
     // Hands the stream's bytes over, leaving it empty.
-    std::vector<uint8_t> takeBytes() { return std::move(bytes_); }
+    ImageBytes takeBytes() { return std::move(bytes_); }
 
 private:
     static constexpr size_t kNormalHeaderSize = 12;
 
     bool normal_;
     size_t headerSize_;
-    std::vector<uint8_t> bytes_;
+    ImageBytes bytes_;
 };
 
 }  // namespace sky

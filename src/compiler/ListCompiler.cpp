@@ -25,27 +25,25 @@ std::string_view asText(std::span<const uint8_t> bytes) {
 }  // namespace
 
 ListCompiler::ListCompiler(const CompileJob& job, IUserInterface& ui)
-    : ListCompiler(job, &ui, std::nullopt) {}
+    : ListCompiler(job, &ui, std::nullopt, 0) {}
 
+// An image takes about a byte for every two or three of the list's text, and about three bytes a
+// field.
 ListCompiler::ListCompiler(const CompileJob& job, std::string_view text)
-    : ListCompiler(job, nullptr, text) {}
+    : ListCompiler(job, nullptr, text, text.size() / 2) {}
 
 ListCompiler::ListCompiler(const CompileJob& job, const TokenArray& tokens)
-    : ListCompiler(job, nullptr, std::string_view()) {
+    : ListCompiler(job, nullptr, std::string_view(), tokens.size() * 3) {
     tokenLines_.emplace(tokens);
 }
 
 ListCompiler::ListCompiler(const CompileJob& job, IUserInterface* ui,
-                           std::optional<std::string_view> text)
+                           std::optional<std::string_view> text, size_t imageSize)
     : job_(job),
       ui_(ui),
       text_(text),
       normal_(job.mode == CompileMode::Normal),
-      image_(normal_),
-      tpMap_(kMapSize, 0),
-      serviceMap_(kMapSize, 0),
-      pidServiceMap_(kMapSize, 0),
-      analogMap_(kMapSize, 0) {
+      image_(normal_, job.checkOnly ? 0 : imageSize) {
     satBlank_.fill(1);
 }
 
@@ -321,7 +319,7 @@ bool ListCompiler::checkSatellite(int32_t slot, bool& use) {
     return true;
 }
 
-bool ListCompiler::enterIndex(std::vector<uint16_t>& map, int32_t index, uint16_t position,
+bool ListCompiler::enterIndex(IndexMap& map, int32_t index, uint16_t position,
                               const char* rangeText, const char* duplicateText) {
     if (index < 0 || static_cast<size_t>(index) >= map.size()) return fail(rangeText);
     uint16_t& entry = map[static_cast<size_t>(index)];

@@ -13,6 +13,7 @@
 #include "compiler/Compile.h"
 #include "compiler/CompiledImage.h"
 #include "compiler/ImageStream.h"
+#include "compiler/IndexMap.h"
 #include "compiler/OutputFile.h"
 #include "db/LineReader.h"
 #include "db/RecordLayout.h"
@@ -51,13 +52,11 @@ public:
     bool irregular() const { return irregular_; }
 
 private:
-    ListCompiler(const CompileJob& job, IUserInterface* ui, std::optional<std::string_view> text);
+    // imageSize: the image's expected size, reserved at once.
+    ListCompiler(const CompileJob& job, IUserInterface* ui, std::optional<std::string_view> text,
+                 size_t imageSize);
 
     static constexpr size_t kSatelliteSlots = 50;
-    // A section holds at most 20,000 rows, but its indexes are 16-bit numbers in the records and
-    // the editor numbers the PID channels on from the digital ones (up to 21,000): every index
-    // the records can carry has its place in the maps.
-    static constexpr size_t kMapSize = 65536;
     static constexpr size_t kNameSize = 14;
     static constexpr size_t kMaxNameLength = 13;
 
@@ -109,8 +108,8 @@ private:
     bool checkSatellite(int32_t slot, bool& use);
     // Enters position into map at index; false for an index outside the map (rangeText) or one
     // already entered (duplicateText, or no message when it is null).
-    bool enterIndex(std::vector<uint16_t>& map, int32_t index, uint16_t position,
-                    const char* rangeText, const char* duplicateText);
+    bool enterIndex(IndexMap& map, int32_t index, uint16_t position, const char* rangeText,
+                    const char* duplicateText);
     // The position of a compiled transponder (0: none); false for an index outside the map.
     bool tpPosition(int32_t index, uint16_t& position);
     // The position of the compiled transponder a channel uses; false (after its message) for an
@@ -181,10 +180,13 @@ private:
 
     std::array<uint16_t, kSatelliteSlots> satMap_{};
     std::array<uint8_t, kSatelliteSlots> satBlank_{};
-    std::vector<uint16_t> tpMap_;
-    std::vector<uint16_t> serviceMap_;
-    std::vector<uint16_t> pidServiceMap_;
-    std::vector<uint16_t> analogMap_;
+    // A section holds at most 20,000 rows, but its indexes are 16-bit numbers in the records and
+    // the editor numbers the PID channels on from the digital ones (up to 21,000): every index
+    // the records can carry has its place in the maps.
+    IndexMap tpMap_;
+    IndexMap serviceMap_;
+    IndexMap pidServiceMap_;
+    IndexMap analogMap_;
     std::array<uint8_t, 40 * kNameSize> nameTable_{};
 };
 

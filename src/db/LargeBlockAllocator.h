@@ -5,14 +5,15 @@
 
 namespace sky {
 
-// Memory for blocks of many megabytes (the token array of a large list takes about 20 MB): mapped
+// Memory for blocks of a megabyte or more (the token array of a large list takes about 20 MB, its
+// compiled image about 2 MB): mapped
 // on its own at a 2 MiB boundary and offered to the kernel for huge pages, so that filling it
 // takes a few page faults instead of thousands and giving it back is cheap. Smaller blocks come
 // from the usual heap.
 void* allocateLargeBlock(std::size_t bytes);
 void releaseLargeBlock(void* block, std::size_t bytes);
 // Blocks from this size on are mapped on their own.
-inline constexpr std::size_t kLargeBlockSize = std::size_t{4} << 20;
+inline constexpr std::size_t kLargeBlockSize = std::size_t{1} << 20;
 
 template <typename T>
 struct LargeBlockAllocator {

@@ -3,6 +3,7 @@
 #include "db/TokenLines.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "db/RecordLayout.h"
@@ -35,11 +36,16 @@ const std::array<std::vector<std::string_view>, 6>& sectionHeaderLines() {
     return kLines;
 }
 
-// The characters a plain field may hold: no white space, no quote, no NUL.
-constexpr std::array<bool, 256> kPlain = [] {
-    std::array<bool, 256> table{};
-    table.fill(true);
-    for (const unsigned char c : {' ', '\t', '\r', '\n', '\v', '\f', '"', '\0'}) table[c] = false;
+// What each character is to a plain field: a space (allowed in a name only), or anything else
+// that keeps a field from being plain: white space, a quote, NUL. Other control characters count
+// as well, although a field may hold them: such a row is then simply read from its line.
+constexpr uint8_t kSpaceMark = 1;
+constexpr uint8_t kNotPlain = 2;
+constexpr std::array<uint8_t, 256> kCharacterMarks = [] {
+    std::array<uint8_t, 256> table{};
+    for (size_t c = 0; c < ' '; ++c) table[c] = kNotPlain;
+    table[' '] = kSpaceMark;
+    table['"'] = kNotPlain;
     return table;
 }();
 
@@ -114,9 +120,10 @@ bool TokenLines::plainRow(size_t first, const SectionLayout& layout) {
         const std::string& field = tokens_[first + column];
         if (field.empty()) return false;
         const bool name = column == nameColumn;
-        for (const char c : field) {
-            if (kPlain[static_cast<unsigned char>(c)]) continue;
-            if (!name || c != ' ') return false;
+        uint8_t marks = 0;
+        for (const char c : field) marks |= kCharacterMarks[static_cast<unsigned char>(c)];
+        if (marks != 0) {
+            if ((marks & kNotPlain) != 0 || !name) return false;
             nameSpaces = true;
         }
         const size_t length = field.size() + (name ? 2 : 0);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <future>
 #include <span>
 #include <system_error>
 #include <utility>
@@ -103,7 +104,9 @@ bool saveList(CListDB& db, const TokenArray& tokens) {
 bool compileCommand(CListDB& db, const TokenArray& tokens, CompileMode mode) {
     const std::optional<std::string> hexPath = imagePath(db);
     if (!hexPath) return false;
-    keepBackup(db);
+    // The backup is the file system's work alone: it is copied while the list compiles, and is
+    // there when the command returns.
+    const std::future<void> backup = std::async(std::launch::async, [&db] { keepBackup(db); });
     std::optional<CompiledImage> image = compileShown(db, tokens, mode);
     if (!image) {
         removeImage(*hexPath);
