@@ -359,6 +359,11 @@ bool convertHexText(std::string_view hexText, const std::string& binPath, IUserI
     return writeDownloadFile(binPath, ui, [&] { return buildDownloadFile(hexText, ui); });
 }
 
+bool saveDownloadFile(std::optional<std::string> download, const std::string& binPath,
+                      IUserInterface& ui) {
+    return writeDownloadFile(binPath, ui, [&download] { return std::move(download); });
+}
+
 bool convertImages(std::span<const CompiledImage> images, const std::string& binPath,
                    IUserInterface& ui) {
     return writeDownloadFile(binPath, ui, [&] { return buildDownloadFile(images, ui); });

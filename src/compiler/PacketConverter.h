@@ -30,6 +30,11 @@ bool convertHexFile(const std::string& hexPath, const std::string& binPath, IUse
 // Turns an image whose hex text is already in memory into the download file binPath, with
 // convertHexFile()'s messages and files, so a freshly compiled image need not be read back.
 bool convertHexText(std::string_view hexText, const std::string& binPath, IUserInterface& ui);
+// Writes a download file already made by buildDownloadFile() to binPath, with the messages and
+// files of a conversion (nothing: a failure already shown, and no binPath is left).
+bool saveDownloadFile(std::optional<std::string> download, const std::string& binPath,
+                      IUserInterface& ui);
+
 // The same for compiled images, one after the other, without their hex text.
 bool convertImages(std::span<const CompiledImage> images, const std::string& binPath,
                    IUserInterface& ui);

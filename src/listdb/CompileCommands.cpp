@@ -1,5 +1,6 @@
 #include "listdb/CompileCommands.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -43,23 +44,26 @@ void removeImage(const std::string& hexPath) {
     std::remove(hexPath.c_str());
 }
 
-// Writes base.hex, the images' hex texts one after the other, whole or not at all.
-bool writeImage(CListDB& db, const std::string& hexPath, std::span<const CompiledImage> images) {
+enum class HexFile { Written, NotCreated, NotWritten };
+
+// Writes base.hex, the images' hex texts one after the other, whole or not at all. Shows nothing,
+// so that it may run beside the user interface's thread.
+HexFile writeHexFile(const std::string& hexPath, std::span<const CompiledImage> images) {
     ReplacementFile file(hexPath);
-    const auto written = [&file, images] {
-        const auto append = [&file](std::string_view text) { return file.append(text); };
-        for (const CompiledImage& image : images) {
-            if (!putHexText(image.address, image.bytes, append)) return false;
-        }
-        return file.close() && file.commit();
-    };
-    if (!file.create()) {
-        db.ui.message(format(msg::kCantOpenOutput, hexPath.c_str()));
-    } else if (!written()) {
-        db.ui.message(format(msg::kCantWriteOutput, hexPath.c_str()));
-    } else {
-        return true;
+    if (!file.create()) return HexFile::NotCreated;
+    const auto append = [&file](std::string_view text) { return file.append(text); };
+    for (const CompiledImage& image : images) {
+        if (!putHexText(image.address, image.bytes, append)) return HexFile::NotWritten;
     }
+    return file.close() && file.commit() ? HexFile::Written : HexFile::NotWritten;
+}
+
+// Shows why base.hex was not written, and removes it; false then.
+bool hexWritten(CListDB& db, const std::string& hexPath, HexFile result) {
+    if (result == HexFile::Written) return true;
+    db.ui.message(
+        format(result == HexFile::NotCreated ? msg::kCantOpenOutput : msg::kCantWriteOutput,
+               hexPath.c_str()));
     removeImage(hexPath);
     db.ui.message(kHexFailed);
     return false;
@@ -77,13 +81,30 @@ void keepBackup(const CListDB& db) {
                                std::filesystem::copy_options::overwrite_existing, error);
 }
 
-// Converts the images just written as base.hex into base.bin from the images themselves, as a
-// conversion of base.hex would.
-bool convertWritten(CListDB& db, std::span<const CompiledImage> images) {
-    const std::optional<std::string> binPath = siblingPath(db.path, ".bin");
-    if (binPath && convertImages(images, *binPath, db.ui)) return true;
+bool binWritten(CListDB& db, bool written) {
+    if (written) return true;
     db.ui.message("Making a BIN file is failed!");
     return false;
+}
+
+// Writes base.hex and converts the images into base.bin, as a conversion of base.hex would. An
+// image that holds bytes makes its download file without a message, so that is done here while
+// another thread writes base.hex; base.bin is written only once base.hex is complete.
+bool writeImageFiles(CListDB& db, const std::string& hexPath,
+                     std::span<const CompiledImage> images) {
+    const std::optional<std::string> binPath = siblingPath(db.path, ".bin");
+    const bool holdBytes =
+        std::none_of(images.begin(), images.end(),
+                     [](const CompiledImage& image) { return image.bytes.empty(); });
+    if (!holdBytes) {
+        return hexWritten(db, hexPath, writeHexFile(hexPath, images)) &&
+               binWritten(db, binPath && convertImages(images, *binPath, db.ui));
+    }
+    std::future<HexFile> hex = std::async(
+        std::launch::async, [&hexPath, images] { return writeHexFile(hexPath, images); });
+    std::optional<std::string> download = buildDownloadFile(images, db.ui);
+    return hexWritten(db, hexPath, hex.get()) &&
+           binWritten(db, binPath && saveDownloadFile(std::move(download), *binPath, db.ui));
 }
 
 // The image path beside the list, or nothing after the message for a path without ".txt".
@@ -113,7 +134,7 @@ bool compileCommand(CListDB& db, const TokenArray& tokens, CompileMode mode) {
         return false;
     }
     const std::array<CompiledImage, 1> images{std::move(*image)};
-    return writeImage(db, *hexPath, images) && convertWritten(db, images);
+    return writeImageFiles(db, *hexPath, images);
 }
 
 bool buildPreInstalledImage(CListDB& db, const TokenArray& tokens) {
@@ -128,7 +149,7 @@ bool buildPreInstalledImage(CListDB& db, const TokenArray& tokens) {
         return false;
     }
     const std::array<CompiledImage, 2> images{std::move(*normal), std::move(*basic)};
-    return writeImage(db, *hexPath, images) && convertWritten(db, images);
+    return writeImageFiles(db, *hexPath, images);
 }
 
 bool preInstalledCompileCommand(CListDB& db, const TokenArray& tokens, bool splitList) {

@@ -1,8 +1,6 @@
 #include "db/TextWriter.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +9,7 @@
 #include <vector>
 
 #include "db/SiblingPath.h"
+#include "support/FileSizeLimit.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 
@@ -210,26 +209,6 @@ TEST(SaveText, RefusesAPathWithoutTxtBeforeWritingAnything) {
     EXPECT_TRUE(filesIn(dir).empty());
 }
 
-// Limits the size of files this process may write, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &previous_);
-        ::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    sighandler_t previousHandler_;
-};
-
 TEST(SaveText, AFailedWriteIsAFailureAndKeepsTheFiles) {
     test::TempDir dir;
     test::RecordingUi ui;
@@ -247,7 +226,7 @@ TEST(SaveText, AFailedWriteIsAFailureAndKeepsTheFiles) {
         for (int i = 0; i < rows; ++i) fields.insert(fields.end(), {"1", "Name"});
         addRow(tokens, "SAT_NAME END", fields);
         {
-            FileSizeLimit limit(rows == 200 ? previous.size() + 100 : 2 << 20);
+            test::FileSizeLimit limit(rows == 200 ? previous.size() + 100 : 2 << 20);
             EXPECT_EQ(db.SaveText(tokens), 0);
         }
         ASSERT_EQ(ui.messages.size(), 1u);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "support/FileSizeLimit.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 
@@ -131,6 +132,23 @@ TEST_F(CompileCommandsTest, TheListIsCompiledFromItsTextAndItsFileIsNeverWritten
     EXPECT_EQ(test::readFile(sibling("list.bak")), original);
     EXPECT_EQ(test::readFile(sibling("list.hex")), directImage(CompileMode::Normal));
     EXPECT_TRUE(leftovers().empty());
+}
+
+TEST_F(CompileCommandsTest, AnImageThatCannotBeWrittenLeavesNoHexAndTheOldBin) {
+    CListDB db(settings, ui, listPath());
+    ASSERT_EQ(compileCommand(db, tokens, CompileMode::Basic), 1);
+    const std::string bin = test::readFile(sibling("list.bin"));
+    ui.messages.clear();
+    {
+        // Room for less than the image's hex text (which is written beside the download file).
+        test::FileSizeLimit limit(1000);
+        EXPECT_EQ(compileCommand(db, tokens, CompileMode::Normal), 0);
+    }
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::string>{"Can't write Output file : " + sibling("list.hex") + "\n",
+                                        "Making a HEX file is failed!"}));
+    EXPECT_FALSE(fs::exists(sibling("list.hex")));
+    EXPECT_EQ(test::readFile(sibling("list.bin")), bin);
 }
 
 class UpperCaseListTest : public CompileCommandsTest {
