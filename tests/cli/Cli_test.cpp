@@ -157,10 +157,11 @@ TEST_F(CliTest, ImportTpAddsTheNewRowsOfATableAndReportsTheRest) {
                "\n\tFREQUENCY = " + frequency +
                "\n\tPOLARIZATION = VERTICAL\n\tSYMBOL_RATE = " + rate + "\n\n";
     };
-    test::writeFile(table, "# test table\n" + block("DVBS", "12500000", "27500000") +
-                               block("DVBS2", "12600000", "27500000") +
-                               block("DVBS", "10992000", "27500000") +
-                               block("DVBS", "12700000", "128000"));
+    test::writeFile(
+        table, "# test table\n" + block("DVBS", "12500000", "27500000") +
+                   block("DVBS2", "12600000", "27500000") + block("DVBS", "10992000", "27500000") +
+                   block("DVBS", "12700000", "128000") + block("DVBS2", "12800000", "27500000") +
+                   block("DVBS", "12801000", "27500000"));
 
     // A faulty table changes nothing.
     test::writeFile(dir.file("Bad-1.0E"), "[CHANNEL]\nFREQUENCY = 12500000\n");
@@ -174,18 +175,32 @@ TEST_F(CliTest, ImportTpAddsTheNewRowsOfATableAndReportsTheRest) {
     const CliRun run = cli("import-tp " + list + " " + table + " --sat 1");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
-              "Added (1):\n  12500 V 27500  line 2\n"
+              "Added (2):\n  12500 V 27500  line 2\n  12801 V 27500  line 32\n"
               "Already in the list (1):\n  10992 V 27500  line 14: already in the list as D_TP 5\n"
+              "Repeated in the table (1):\n  12800 V 27500  line 26: the same as line 32 of the "
+              "table\n"
               "Not taken (2):\n"
               "  12600 V 27500  line 8: DVB-S2: a receiver of this list format tunes DVB-S only\n"
               "  12700 V   128  line 20: the symbol rate 128 kS/s is not of 4 or 5 digits\n"
-              "1 transponders added to satellite 1; the previous list is kept as " +
+              "2 transponders added to satellite 1; the previous list is kept as " +
                   dir.file("list.bak") + ".\n");
     EXPECT_EQ(test::readFile(dir.file("list.bak")), original);
     const std::string imported = test::readFile(list);
     EXPECT_NE(imported.find("9      1      12500    27500    V   \"Astra\""), std::string::npos)
         << imported;
     EXPECT_EQ(cli("check " + list).status, 0);
+
+    // A refused import adds nothing and does not say it did.
+    std::string full = imported;
+    full.replace(full.find("9      1      12500"), 1, "65535");
+    test::writeFile(list, full);
+    test::writeFile(table, block("DVBS", "12900000", "27500000"));
+    const CliRun refused = cli("import-tp " + list + " " + table + " --sat 1");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("CANCELED : The D_TP Index would pass 65535!!!"), std::string::npos)
+        << refused.err;
+    EXPECT_EQ(refused.out, "Would have been added (1):\n  12900 V 27500  line 1\n");
+    EXPECT_EQ(test::readFile(list), full);
 }
 
 TEST_F(CliTest, ApplyOrderWritesTheListInTheReferencesOrderOrNothingOnABadLine) {
@@ -255,6 +270,47 @@ TEST_F(CliTest, ExportWritesAViewToStandardOutputOrSafelyToAFile) {
     const CliRun nowhere = run("--format csv -o " + dir.file("missing/out.csv"));
     EXPECT_EQ(nowhere.status, 1);
     EXPECT_NE(nowhere.err.find("can't write"), std::string::npos);
+}
+
+// Commands that only read a list leave its file as it is, even a list the editor saves again
+// straight after opening it (a channel without a service ID); export never writes over the
+// list's own files, however their path is spelt.
+TEST_F(CliTest, CommandsThatReadAListNeverWriteIt) {
+    const std::string list = copyExample();
+    std::string text = test::readFile(list);
+    text.replace(text.find("6FEF"), 4, "0000");
+    test::writeFile(list, text);
+    const std::string other = dir.file("other.txt");
+    fs::copy_file(test::exampleFile("channels.txt"), other);
+    fs::create_symlink(list, dir.file("link.txt"));
+    const std::string otherText = test::readFile(other);
+    const std::string relative = fs::relative(list).string();
+
+    for (const std::string& command :
+         {"export " + list + " --format csv",
+          "export " + list + " --format html -o " + dir.file("out.html"),
+          "diff " + list + " " + other, "duplicates " + list, "check " + list,
+          "apply-order " + other + " " + list}) {
+        cli(command);
+        EXPECT_EQ(test::readFile(list), text) << command;
+        EXPECT_FALSE(fs::exists(dir.file("list.bak"))) << command;
+        fs::remove(dir.file("other.bak"));
+        test::writeFile(other, otherText);
+    }
+    test::writeFile(dir.file("list.hex"), "image");
+    for (const std::string& target :
+         {list, relative, dir.file("./list.txt"), dir.file("link.txt"), dir.file("list.hex")}) {
+        for (const char* format : {"csv", "html"}) {
+            const CliRun run =
+                cli("export " + list + " --format " + std::string(format) + " -o " + target);
+            EXPECT_EQ(run.status, 1) << target;
+            EXPECT_NE(run.err.find("belongs to the open channel list"), std::string::npos)
+                << run.err;
+        }
+    }
+    EXPECT_EQ(test::readFile(list), text);
+    EXPECT_EQ(test::readFile(dir.file("list.hex")), "image");
+    EXPECT_FALSE(fs::exists(dir.file("list.bak")));
 }
 
 }  // namespace

@@ -2,15 +2,21 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <random>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/RuntimeSettings.h"
+#include "editor/ListFixture.h"
 #include "editor/document/ListDocument.h"
 #include "editor/export/ClipboardRows.h"
 #include "editor/export/CsvExport.h"
 #include "editor/export/ExportRows.h"
+#include "editor/export/ExportViews.h"
 #include "editor/export/HtmlExport.h"
+#include "editor/model/NameEncoding.h"
 #include "editor/view/ViewContents.h"
 #include "support/CliRunner.h"
 #include "support/RecordingUi.h"
@@ -73,6 +79,96 @@ TEST(ListExport, WritesShownColumnsOfTheGivenRowsQuotedAndEscaped) {
     EXPECT_NE(page.find(listHtmlTable(list.shown, all)), std::string::npos);
 }
 
+// The rows of a CSV text as a spreadsheet reads them: cells apart by the separator, quoted cells
+// with their doubled quotes, rows ended by CR LF.
+std::vector<std::vector<std::string>> readCsv(std::string_view text, char separator) {
+    std::vector<std::vector<std::string>> rows(1);
+    std::string cell;
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c != '"') {
+                cell += c;
+            } else if (i + 1 < text.size() && text[i + 1] == '"') {
+                cell += c;
+                ++i;
+            } else {
+                quoted = false;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == separator || (c == '\r' && text.substr(i, 2) == "\r\n")) {
+            rows.back().push_back(std::exchange(cell, {}));
+            if (c == '\r') {
+                rows.emplace_back();
+                ++i;
+            }
+        } else {
+            cell += c;
+        }
+    }
+    rows.pop_back();  // nothing follows the last line end
+    return rows;
+}
+
+// A list whose names, satellite names and bouquets are random Latin-1 text, blanks, commas and
+// semicolons included.
+TokenArray latin1List(std::mt19937& random) {
+    const auto name = [&random] {
+        std::string text;
+        for (int n = std::uniform_int_distribution(1, 12)(random); n > 0; --n) {
+            const int c = std::uniform_int_distribution(0x20, 0x7E + 0x60)(random);
+            text += c == '"' ? ';' : static_cast<char>(c > 0x7E ? c - 0x7F + 0xA0 : c);
+        }
+        return text;
+    };
+    test::TestList list = test::sampleList();
+    for (test::Record& row : list.satNames) row[1] = name();
+    for (test::Record& row : list.satellites) row[1] = name();
+    for (test::Record& row : list.transponders) row[5] = name();
+    for (test::Record& row : list.channels) row[5] = name();
+    for (test::Record& row : list.pids) row[4] = name();
+    for (test::Record& row : list.analogs) row[4] = name();
+    return list.tokens();
+}
+
+// Every view of lists with Latin-1 names exports as UTF-8: the CSV reads back to the cells shown,
+// in UTF-8, and the page and the clipboard's text are UTF-8 too.
+TEST(ListExport, ExportsOfLatin1ListsReadBackAsTheShownCellsInUtf8) {
+    std::mt19937 random(7);
+    for (int list = 0; list < 20; ++list) {
+        test::RecordingUi ui;
+        RuntimeSettings settings;
+        ListDocument document(ui, settings);
+        document.adopt(latin1List(random));
+        for (const char* name :
+             {"digital", "analog", "satellite", "satname", "tp", "channel", "pid", "analoglist"}) {
+            const NamedView view = *viewNamed(name);
+            ShownList shown;
+            ASSERT_FALSE(showView(shown, document, view.kind, view.digital, DetailWidths::On));
+            const std::vector<std::size_t> rows = allShownRows(shown);
+            std::vector<std::vector<std::string>> expected(1);
+            for (std::size_t column : shownColumns(shown)) {
+                expected[0].emplace_back(shown.columns()[column].header);
+            }
+            for (std::size_t row : rows) {
+                expected.emplace_back();
+                for (std::size_t column : shownColumns(shown)) {
+                    expected.back().push_back(utf8Name(shown.cell(row, column)));
+                }
+            }
+            for (const CsvSeparator separator : {CsvSeparator::Comma, CsvSeparator::Semicolon}) {
+                const std::string csv = listCsv(shown, rows, separator);
+                EXPECT_TRUE(validUtf8(csv)) << name;
+                EXPECT_EQ(readCsv(csv, static_cast<char>(separator)), expected) << name;
+            }
+            EXPECT_TRUE(validUtf8(listHtmlPage(shown, rows, "list.txt", "2026-12-08"))) << name;
+            EXPECT_TRUE(validUtf8(clipboardRows(shown, rows).text)) << name;
+        }
+    }
+}
+
 // The cells Python's csv module reads from a CSV file: each cell on a line of its own, each row
 // ended by a line of \x1e (the cells of these lists hold no line breaks).
 std::string cellsPythonReads(const test::TempDir& dir, const std::string& csvPath, char separator) {
@@ -96,7 +192,7 @@ std::string shownCells(const ShownList& shown) {
     for (std::size_t column : columns) cells += std::string(shown.columns()[column].header) + "\n";
     cells += "\x1e\n";
     for (std::size_t row = 0; row < shown.rowCount(); ++row) {
-        for (std::size_t column : columns) cells += std::string(shown.cell(row, column)) + "\n";
+        for (std::size_t column : columns) cells += utf8Name(shown.cell(row, column)) + "\n";
         cells += "\x1e\n";
     }
     return cells;

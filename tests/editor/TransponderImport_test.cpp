@@ -72,22 +72,22 @@ TEST(TransponderImportPreview, MarksEachRowByTheListAndWhatTheRowCanHold) {
     ImportPreview preview = previewImport(list.tokens(), 1, table, "Astra");
     ASSERT_EQ(preview.error, "");
     const std::string line5 = std::to_string(table[4].line);
-    EXPECT_EQ(shown(preview),
-              (std::vector<std::string>{
-                  "already in the list [ ] 11780 H 27500 : already in the list as D_TP 1",
-                  "new [x] 11781 H 27500", "new [x] 11778 V 27500", "new [x] 11778 H 22000",
-                  "new [x] 11000 V 27500",
-                  "already in the list [ ] 11001 V 27500 : the same transponder as line " + line5 +
-                      " of the table",
-                  "new [x] 12000 H 27500 : circular left taken as H (18 V)",
-                  "DVB-S2 [ ] 12100 V 27500 : DVB-S2: a receiver of this list format tunes "
-                  "DVB-S only",
-                  "cannot be taken [ ] 12200 H 128 : the symbol rate 128 kS/s is not of 4 or 5 "
-                  "digits",
-                  "cannot be taken [ ] 123456 H 27500 : the frequency 123456 MHz is not of 4 or 5 "
-                  "digits",
-                  "cannot be taken [ ] 999 V 27500 : the frequency 999 MHz is not of 4 or 5 "
-                  "digits"}));
+    EXPECT_EQ(
+        shown(preview),
+        (std::vector<std::string>{
+            "already in the list [ ] 11780 H 27500 : already in the list as D_TP 1",
+            "new [x] 11781 H 27500", "new [x] 11778 V 27500", "new [x] 11778 H 22000",
+            "new [x] 11000 V 27500",
+            "repeated in the table [ ] 11001 V 27500 : the same as line " + line5 + " of the table",
+            "new [x] 12000 H 27500 : circular left taken as H (18 V)",
+            "DVB-S2 [ ] 12100 V 27500 : DVB-S2: a receiver of this list format tunes "
+            "DVB-S only",
+            "cannot be taken [ ] 12200 H 128 : the symbol rate 128 kS/s is not of 4 or 5 "
+            "digits",
+            "cannot be taken [ ] 123456 H 27500 : the frequency 123456 MHz is not of 4 or 5 "
+            "digits",
+            "cannot be taken [ ] 999 V 27500 : the frequency 999 MHz is not of 4 or 5 "
+            "digits"}));
     EXPECT_EQ(preview.rows[0].presentAs, "1");
     EXPECT_EQ(preview.tickedCount(), 5u);
 
@@ -108,6 +108,33 @@ TEST(TransponderImportPreview, MarksEachRowByTheListAndWhatTheRowCanHold) {
               "CANCELED : The list has no satellite with Index 7!!!");
     EXPECT_EQ(importBouquet("Eutelsat-10A-and-more"), "Eutelsat-10A-");
     EXPECT_EQ(importBouquet(" \"#~\t "), "Import");
+    // A table's UTF-8 name becomes the list's 8-bit text before it is cut: no half characters.
+    EXPECT_EQ(importBouquet("Eutelsat 10 \xC3\xBC\x64"), "Eutelsat 10 \xFC");
+    EXPECT_EQ(importBouquet("S\xC3\xBC\x64 Eutelsat 10E"), "S\xFC\x64 Eutelsat");
+    EXPECT_EQ(importBouquet("\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x82\xAC"), "L\xF3\x64z ?");
+    EXPECT_EQ(importBouquet("Latin-1 S\xFC\x64"), "Latin-1 S\xFC\x64");
+}
+
+// A transponder the table gives twice is taken once, and never hidden by a row left unticked: a
+// DVB-S row is taken before an earlier DVB-S2 row of the same tuning.
+TEST(TransponderImportPreview, TakesEachTransponderOfTheTableOnceTheReceivableRowFirst) {
+    const TestList list = validList();
+    const std::vector<ScanTransponder> table = {
+        tp(11000, H, 27500, DeliverySystem::DvbS2), tp(11001, H, 27500), tp(11002, H, 27500),
+        tp(12000, V, 27500, DeliverySystem::DvbS2), tp(12000, V, 27500, DeliverySystem::DvbS2)};
+    const auto line = [&](std::size_t row) { return std::to_string(table[row].line); };
+    const ImportPreview preview = previewImport(list.tokens(), 1, table, "X");
+    EXPECT_EQ(shown(preview),
+              (std::vector<std::string>{
+                  "repeated in the table [ ] 11000 H 27500 : the same as line " + line(1) +
+                      " of the table",
+                  "new [x] 11001 H 27500",
+                  "repeated in the table [ ] 11002 H 27500 : the same as line " + line(1) +
+                      " of the table",
+                  "DVB-S2 [ ] 12000 V 27500 : DVB-S2: a receiver of this list format tunes DVB-S "
+                  "only",
+                  "repeated in the table [ ] 12000 V 27500 : the same as line " + line(3) +
+                      " of the table"}));
 }
 
 class TransponderImportTest : public ::testing::Test {

@@ -13,6 +13,7 @@
 #include "editor/document/ListDocument.h"
 #include "editor/export/CsvExport.h"
 #include "editor/export/ExportRows.h"
+#include "editor/export/ExportTarget.h"
 #include "editor/export/ExportViews.h"
 #include "editor/export/HtmlExport.h"
 #include "editor/view/ViewContents.h"
@@ -66,9 +67,17 @@ int runExport(const std::vector<std::string>& args) {
 
     const RuntimeSettings settings = listSettings(*parsed);
     ConsoleUi ui;
-    ListDocument document(ui, settings);
     const std::string& path = parsed->positional()[0];
-    if (!document.open(path)) return kFailure;
+    const std::optional<std::string> target = parsed->value("-o");
+    if (target) {
+        if (const std::optional<std::string> refusal = exportTargetRefusal(*target, path)) {
+            ui.message(*refusal);
+            return kFailure;
+        }
+    }
+    // An export only reads the list: a list the editor would save again at once stays as it is.
+    ListDocument document(ui, settings);
+    if (!document.open(path, OpenFor::Reading)) return kFailure;
     ShownList shown;
     if (const std::optional<std::string> problem =
             showView(shown, document, view->kind, view->digital, DetailWidths::Start)) {
@@ -81,7 +90,7 @@ int runExport(const std::vector<std::string>& args) {
             ? listCsv(shown, rows,
                       parsed->has("--semicolon") ? CsvSeparator::Semicolon : CsvSeparator::Comma)
             : listHtmlPage(shown, rows, path, today());
-    return writeOut(text, parsed->value("-o")) ? kSuccess : kFailure;
+    return writeOut(text, target) ? kSuccess : kFailure;
 }
 
 }  // namespace sky::cli

@@ -76,24 +76,29 @@ int runImportTp(const std::vector<std::string>& args) {
         ui.message(preview.error);
         return kFailure;
     }
-    printRows(preview, "Added", [](const ImportRow& row) { return row.ticked; });
-    printRows(preview, "Already in the list",
-              [](const ImportRow& row) { return row.status == ImportStatus::Present; });
-    printRows(preview, "Not taken", [](const ImportRow& row) {
-        return !row.ticked && row.status != ImportStatus::Present;
-    });
-
     std::string error;
     const std::optional<std::size_t> added = addImportedTransponders(tokens, preview, error);
+    const bool saved = added && (*added == 0 || saveList(db, tokens));
+    // The ticked rows are reported as added only once they are in the file.
+    printRows(preview, saved ? "Added" : "Would have been added",
+              [](const ImportRow& row) { return row.ticked; });
+    printRows(preview, "Already in the list",
+              [](const ImportRow& row) { return row.status == ImportStatus::Present; });
+    printRows(preview, "Repeated in the table",
+              [](const ImportRow& row) { return row.status == ImportStatus::Repeated; });
+    printRows(preview, "Not taken", [](const ImportRow& row) {
+        return !row.ticked && row.status != ImportStatus::Present &&
+               row.status != ImportStatus::Repeated;
+    });
     if (!added) {
         ui.message(error);
         return kFailure;
     }
+    if (!saved) return kFailure;
     if (*added == 0) {
         std::printf("No transponders to add; the list is left as it was.\n");
         return kSuccess;
     }
-    if (!saveList(db, tokens)) return kFailure;
     std::printf("%zu transponders added to satellite %d; the previous list is kept as %s.\n",
                 *added, *satellite, siblingPath(db.path, ".bak").value_or("").c_str());
     return kSuccess;

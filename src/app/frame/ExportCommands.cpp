@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "app/frame/MainFrame.h"
@@ -20,6 +19,7 @@
 #include "editor/export/ClipboardRows.h"
 #include "editor/export/CsvExport.h"
 #include "editor/export/ExportRows.h"
+#include "editor/export/ExportTarget.h"
 #include "editor/export/HtmlExport.h"
 #include "editor/view/SkylistListView.h"
 
@@ -81,20 +81,6 @@ std::string rowCount(std::size_t rows) {
     return std::to_string(rows) + (rows == 1 ? " row" : " rows");
 }
 
-bool sameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, error);
-}
-
-// The list's own file and the files compiled from it, which a transfer may be reading.
-bool isListFile(const std::string& path, const std::string& listPath) {
-    if (sameFile(path, listPath)) return true;
-    for (const char* extension : {".hex", ".bin", ".bak"}) {
-        if (sameFile(path, siblingPath(listPath, extension).value_or(""))) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 void exportList(CMainFrame& frame, ExportFormat format) {
@@ -113,9 +99,8 @@ void exportList(CMainFrame& frame, ExportFormat format) {
     const std::optional<ExportTarget> target = chooseTarget(frame, format);
     if (!target) return;
     const std::string& listPath = frame.document().currentPath();
-    if (isListFile(target->path, listPath)) {
-        ui.message("CANCELED : " + target->path +
-                   " belongs to the open channel list. Export under another name!!!");
+    if (const std::optional<std::string> refusal = exportTargetRefusal(target->path, listPath)) {
+        ui.message(*refusal);
         return;
     }
     const std::string text =

@@ -12,6 +12,7 @@
 #include "app/frame/MainFrame.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
+#include "common/SameFile.h"
 #include "db/FileIo.h"
 #include "db/ReplacementFile.h"
 #include "db/SiblingPath.h"
@@ -47,11 +48,6 @@ std::optional<std::string> readReferenceFile(const std::string& path, IUserInter
     if (std::filesystem::is_regular_file(path, error)) text = readWholeFile(path);
     if (!text) ui.message("CANCELED : " + path + " cannot be read. Nothing was applied.");
     return text;
-}
-
-bool sameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, error);
 }
 
 }  // namespace

@@ -22,11 +22,11 @@ void ListDocument::removeObserver(IListObserver& observer) {
     std::erase(observers_, &observer);
 }
 
-bool ListDocument::open(const std::string& path) {
+bool ListDocument::open(const std::string& path, OpenFor purpose) {
     const std::string shownPath = this->path();
     std::unique_ptr<CListDB> previous =
         std::exchange(db_, std::make_unique<CListDB>(runtime_, ui(), path));
-    if (!load(true)) {
+    if (!load(true, purpose)) {
         // The list shown so far stays, bound to its own file.
         db_ = std::move(previous);
         return false;
@@ -44,7 +44,7 @@ bool ListDocument::reload() {
     return db_ && load(false);
 }
 
-bool ListDocument::load(bool opening) {
+bool ListDocument::load(bool opening, OpenFor purpose) {
     // The file is read into a list of its own: when it cannot be loaded, the list shown so far
     // stays whole, with its modified state and its undo history.
     TokenArray tokens;
@@ -59,7 +59,7 @@ bool ListDocument::load(bool opening) {
     }
     replaceTokens(std::move(tokens));
     loaded_ = true;
-    if (result == LoadResult::MustResave) save();
+    if (result == LoadResult::MustResave && purpose == OpenFor::Editing) save();
     update(true, ListChange::Replaced);
     return true;
 }

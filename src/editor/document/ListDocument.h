@@ -31,6 +31,11 @@ public:
     virtual void listSaved() {}
 };
 
+// What a list is opened for: editing, where a list that must be saved again straight after
+// loading is, or reading only (an export, a command that looks at a list), where the file is
+// never written.
+enum class OpenFor { Editing, Reading };
+
 // The open channel list as a document: the list being edited (tokens, detail rows, undo history,
 // modified flag, from EditorModel) bound to its text file through its database, with the views
 // that show it as observers.
@@ -62,9 +67,9 @@ public:
 
     // Open: checks and reads the file into a list of its own; when it loads, it replaces the list
     // shown, empties the undo history and counts as saved (a list that must be saved again
-    // straight after loading is). A file that does not load leaves everything as it was. Returns
-    // whether the file was loaded.
-    bool open(const std::string& path);
+    // straight after loading is, unless it is opened for reading only). A file that does not load
+    // leaves everything as it was. Returns whether the file was loaded.
+    bool open(const std::string& path, OpenFor purpose = OpenFor::Editing);
     // Reads the list's own file again, as one step of Undo ("Reload").
     bool reload();
     // Save: writes the list to its file; "ERROR!!! Saving not Complete" when that fails, and the
@@ -94,7 +99,7 @@ public:
 
 private:
     // Reads the database's file; on success, `opening` empties the undo history first.
-    bool load(bool opening);
+    bool load(bool opening, OpenFor purpose = OpenFor::Editing);
     // Renumbers when asked, rebuilds the detail rows and tells the observers.
     void update(bool renumbering, ListChange change);
 

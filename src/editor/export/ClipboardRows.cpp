@@ -28,7 +28,7 @@ ClipboardRows clipboardRows(const ShownList& shown, const std::vector<std::size_
         [&](std::size_t column) { return std::string_view(shown.columns()[column].header); });
     for (std::size_t row : rows) {
         if (row >= shown.rowCount()) continue;
-        appendLine([&](std::size_t column) { return shown.cell(row, column); });
+        appendLine([&](std::size_t column) { return exportedCell(shown, row, column); });
     }
     copied.html = listHtmlTable(shown, rows);
     return copied;

@@ -48,7 +48,7 @@ std::string listCsv(const ShownList& shown, const std::vector<std::size_t>& rows
         [&](std::size_t column) { return std::string_view(shown.columns()[column].header); });
     for (std::size_t row : rows) {
         if (row >= shown.rowCount()) continue;
-        appendLine([&](std::size_t column) { return shown.cell(row, column); });
+        appendLine([&](std::size_t column) { return exportedCell(shown, row, column); });
     }
     return out;
 }

@@ -2,6 +2,8 @@
 
 #include <numeric>
 
+#include "editor/model/NameEncoding.h"
+
 namespace sky {
 
 std::vector<std::size_t> shownColumns(const ShownList& shown) {
@@ -10,6 +12,10 @@ std::vector<std::size_t> shownColumns(const ShownList& shown) {
         if (shown.columns()[column].width > 0) columns.push_back(column);
     }
     return columns;
+}
+
+std::string exportedCell(const ShownList& shown, std::size_t row, std::size_t column) {
+    return utf8Name(shown.cell(row, column));
 }
 
 std::vector<std::size_t> allShownRows(const ShownList& shown) {

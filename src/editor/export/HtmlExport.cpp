@@ -1,6 +1,7 @@
 #include "editor/export/HtmlExport.h"
 
 #include "editor/export/ExportRows.h"
+#include "editor/model/NameEncoding.h"
 
 namespace sky {
 
@@ -61,7 +62,7 @@ std::string listHtmlTable(const ShownList& shown, const std::vector<std::size_t>
         out += "<tr>";
         for (std::size_t column : columns) {
             out += "<td>";
-            appendHtmlEscaped(out, shown.cell(row, column));
+            appendHtmlEscaped(out, exportedCell(shown, row, column));
             out += "</td>";
         }
         out += "</tr>\n";
@@ -73,7 +74,7 @@ std::string listHtmlTable(const ShownList& shown, const std::vector<std::size_t>
 std::string listHtmlPage(const ShownList& shown, const std::vector<std::size_t>& rows,
                          std::string_view listPath, std::string_view date) {
     std::string heading;
-    appendHtmlEscaped(heading, listPath);
+    appendHtmlEscaped(heading, utf8Name(listPath));
     heading += " - ";
     appendHtmlEscaped(heading, date);
     std::string out = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>";

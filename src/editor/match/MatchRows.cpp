@@ -146,24 +146,6 @@ private:
     SatelliteNames satellites_;
 };
 
-bool validUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80           ? 1
-                                   : (c >> 5) == 0x6  ? 2
-                                   : (c >> 4) == 0xE  ? 3
-                                   : (c >> 3) == 0x1E ? 4
-                                                      : 0;
-        if (length == 0 || (length == 2 && c < 0xC2) || i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += length;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::vector<MatchRow> channelMatchRows(const TokenArray& tokens, bool digitalView) {
@@ -186,22 +168,6 @@ std::vector<MatchRow> sectionMatchRows(const TokenArray& tokens, RecordKind kind
 
 std::vector<MatchRow> transponderMatchRows(const TokenArray& tokens) {
     return ChannelReader(tokens).transponders();
-}
-
-std::string utf8Name(std::string_view name) {
-    if (validUtf8(name)) return std::string(name);
-    std::string converted;
-    converted.reserve(name.size() * 2);
-    for (const char c : name) {
-        const unsigned char byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            converted += c;
-        } else {
-            converted += static_cast<char>(0xC0 | (byte >> 6));
-            converted += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return converted;
 }
 
 }  // namespace sky

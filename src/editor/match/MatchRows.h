@@ -7,6 +7,7 @@
 
 #include "db/TokenArray.h"
 #include "editor/model/ChannelRecords.h"
+#include "editor/model/NameEncoding.h"
 
 namespace sky {
 
@@ -43,8 +44,5 @@ std::vector<MatchRow> channelMatchRows(const TokenArray& tokens, bool digitalVie
 std::vector<MatchRow> sectionMatchRows(const TokenArray& tokens, RecordKind kind);
 // The transponders: satellite (by its name), frequency, symbol rate and polarization; no name.
 std::vector<MatchRow> transponderMatchRows(const TokenArray& tokens);
-
-// A name in UTF-8: valid UTF-8 stays as it is; any other text is read as Latin-1 and converted.
-std::string utf8Name(std::string_view name);
 
 }  // namespace sky

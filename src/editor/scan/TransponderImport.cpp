@@ -10,6 +10,7 @@
 #include "db/RowFields.h"
 #include "editor/duplicates/DuplicateKeys.h"
 #include "editor/editing/RecordEditing.h"
+#include "editor/model/NameEncoding.h"
 #include "editor/model/SectionMap.h"
 
 namespace sky {
@@ -92,9 +93,12 @@ bool fitsDigitField(int value) {
     return value >= kSmallestDigitField && value <= kLargestDigitField;
 }
 
-// The row of a transponder, with its status against the list and the rows before it.
-ImportRow importRow(const ScanTransponder& tp, const ListTransponders& list,
-                    const std::vector<std::pair<Tuning, int>>& earlier) {
+Tuning tuningOf(const ImportRow& row) {
+    return Tuning{row.polarisation[0], row.source.symbolRateKs, row.source.frequencyMhz};
+}
+
+// The row of a transponder, with its status against the list.
+ImportRow importRow(const ScanTransponder& tp, const ListTransponders& list) {
     ImportRow row;
     row.source = tp;
     row.frequency = std::to_string(tp.frequencyMhz);
@@ -121,13 +125,6 @@ ImportRow importRow(const ScanTransponder& tp, const ListTransponders& list,
         row.note = "already in the list as D_TP " + *index;
         return row;
     }
-    for (const auto& [before, line] : earlier) {
-        if (before.near(tuning)) {
-            row.status = ImportStatus::Present;
-            row.note = format("the same transponder as line %d of the table", line);
-            return row;
-        }
-    }
     if (tp.system == DeliverySystem::DvbS2) {
         row.status = ImportStatus::DvbS2;
         row.note = "DVB-S2: a receiver of this list format tunes DVB-S only";
@@ -140,6 +137,28 @@ ImportRow importRow(const ScanTransponder& tp, const ListTransponders& list,
                           linear == 'H' ? "H (18 V)" : "V (13 V)");
     }
     return row;
+}
+
+// A transponder the table gives more than once is taken once: the rows the receiver tunes (ticked
+// new rows) are kept before DVB-S2 rows, each in the table's order, so that an unticked DVB-S2
+// row never hides a later DVB-S row of the same tuning. The other rows repeat the row kept.
+void markRepeats(std::vector<ImportRow>& rows) {
+    std::vector<const ImportRow*> kept;
+    for (const ImportStatus status : {ImportStatus::New, ImportStatus::DvbS2}) {
+        for (ImportRow& row : rows) {
+            if (row.status != status) continue;
+            const auto same = std::find_if(kept.begin(), kept.end(), [&](const ImportRow* k) {
+                return tuningOf(*k).near(tuningOf(row));
+            });
+            if (same == kept.end()) {
+                kept.push_back(&row);
+                continue;
+            }
+            row.status = ImportStatus::Repeated;
+            row.ticked = false;
+            row.note = format("the same as line %d of the table", (*same)->source.line);
+        }
+    }
 }
 
 }  // namespace
@@ -165,16 +184,9 @@ ImportPreview previewImport(const TokenArray& tokens, int satellite,
         return preview;
     }
     const ListTransponders list(tokens, sections, satellite);
-    std::vector<std::pair<Tuning, int>> earlier;
     preview.rows.reserve(transponders.size());
-    for (const ScanTransponder& tp : transponders) {
-        preview.rows.push_back(importRow(tp, list, earlier));
-        const ImportRow& row = preview.rows.back();
-        if (canTick(row)) {
-            earlier.emplace_back(Tuning{row.polarisation[0], tp.symbolRateKs, tp.frequencyMhz},
-                                 tp.line);
-        }
-    }
+    for (const ScanTransponder& tp : transponders) preview.rows.push_back(importRow(tp, list));
+    markRepeats(preview.rows);
     return preview;
 }
 
@@ -189,8 +201,10 @@ bool setTicked(ImportPreview& preview, std::size_t row, bool ticked) {
 }
 
 std::string importBouquet(std::string_view satelliteName) {
+    // A table names its satellite in UTF-8, the list in 8-bit text of one byte a character: the
+    // name is converted before it is cut, so that no character is cut in half.
     std::string bouquet;
-    for (const char c : satelliteName) {
+    for (const char c : listName(satelliteName)) {
         if (bouquet.size() == kLongestBouquet) break;
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte == 0x7F || c == '"' || c == '#' || c == '~') continue;
@@ -282,6 +296,8 @@ const char* importStatusText(ImportStatus status) {
             return "DVB-S2";
         case ImportStatus::Present:
             return "already in the list";
+        case ImportStatus::Repeated:
+            return "repeated in the table";
         case ImportStatus::Refused:
             break;
     }

@@ -32,8 +32,9 @@ namespace sky {
 //    may tick them (a receiver that tunes DVB-S2 on the same row would take them).
 // A transponder already in the list (the same satellite, polarization and symbol rate and a
 // frequency at most 2 MHz away) is shown unticked, "already in the list", and names the D_TP
-// Index it matched; so is a repeat of an earlier row of the same table. Such rows and refused
-// rows cannot be ticked.
+// Index it matched. A transponder the table gives twice is taken once, a DVB-S row before a
+// DVB-S2 one; the other row is "repeated in the table" and names the line taken. Such rows and
+// refused rows cannot be ticked.
 
 // The undo entry of the import.
 inline constexpr const char* kImportTranspondersLabel = "Import Transponders";
@@ -45,10 +46,11 @@ inline constexpr int kPresentDistanceMhz = 2;
 inline constexpr std::size_t kMaxTransponderRows = 20000;
 
 enum class ImportStatus {
-    New,      // ticked: will be added
-    DvbS2,    // unticked, may be ticked: the receiver may not tune it
-    Present,  // unticked: already in the list (or earlier in the table)
-    Refused,  // unticked: the list's row cannot hold it
+    New,       // ticked: will be added
+    DvbS2,     // unticked, may be ticked: the receiver may not tune it
+    Present,   // unticked: already in the list
+    Repeated,  // unticked: another row of the table is the same transponder
+    Refused,   // unticked: the list's row cannot hold it
 };
 
 // One transponder of the table as the preview shows it.
@@ -64,8 +66,7 @@ struct ImportRow {
     // Why the row is not ticked, or what was changed in taking it (circular polarization);
     // empty for a plain new row.
     std::string note;
-    // For a Present row: the D_TP Index of the list's transponder it matches, or "" when it
-    // repeats an earlier row of the table.
+    // For a Present row: the D_TP Index of the list's transponder it matches.
     std::string presentAs;
 };
 
@@ -100,9 +101,10 @@ bool canTick(const ImportRow& row);
 // Ticks or unticks a row; false (and no change) for a row that cannot be ticked.
 bool setTicked(ImportPreview& preview, std::size_t row, bool ticked);
 
-// The comment of imported rows from a table's satellite name: at most 13 characters (what the
-// receiver keeps of a comment), without the characters the list file cannot keep in a name
-// (double quote, "#", "~", control characters), or "Import" when nothing is left.
+// The comment of imported rows from a table's satellite name (UTF-8, converted to the list's
+// 8-bit text by listName()): at most 13 characters (what the receiver keeps of a comment),
+// without the characters the list file cannot keep in a name (double quote, "#", "~", control
+// characters), or "Import" when nothing is left.
 std::string importBouquet(std::string_view satelliteName);
 
 // Adds the preview's ticked rows at the end of the [DIGITAL TP] section, numbered on from the
@@ -121,7 +123,7 @@ std::optional<std::size_t> addImportedTransponders(TokenArray& tokens, const Imp
 std::size_t importTransponders(ListDocument& document, const ImportPreview& preview);
 
 // The status as the preview's column and skylister-cli name it: "new", "DVB-S2",
-// "already in the list", "cannot be taken".
+// "already in the list", "repeated in the table", "cannot be taken".
 const char* importStatusText(ImportStatus status);
 
 }  // namespace sky
