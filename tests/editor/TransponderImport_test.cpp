@@ -196,6 +196,12 @@ TEST_F(TransponderImportTest, ANewSatelliteTakesAFreeIndexAndComesWithItsRowsAsO
     ASSERT_TRUE(astra.has_value());
     EXPECT_EQ(astra->index, 5);
     EXPECT_EQ(newSatelliteText(*astra), "New satellite: Astra 23.5 E (Index 5)");
+    // A UTF-8 name is kept in the list's 8-bit text, and shown in UTF-8.
+    const std::optional<NewSatellite> south =
+        newSatelliteFor(document.tokens(), parseScanTableName("Sat S\xC3\xBC\x64 Example-9.0E"));
+    ASSERT_TRUE(south.has_value());
+    EXPECT_EQ(south->name, "Sat S\xFC\x64 Examp");
+    EXPECT_EQ(newSatelliteText(*south), "New satellite: Sat S\xC3\xBC\x64 Examp 9.0 E (Index 5)");
 
     const ImportPreview preview = previewImportToNew(
         document.tokens(), *astra, {tp(11778, H, 27500), tp(12000, V, 22000)}, "Astra");

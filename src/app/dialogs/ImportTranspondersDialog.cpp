@@ -13,6 +13,8 @@
 #include <optional>
 #include <utility>
 
+#include "editor/model/NameEncoding.h"
+
 namespace sky::app {
 
 namespace {
@@ -127,8 +129,9 @@ void ImportTranspondersDialog::fillSatellites() {
     const int chosen = satellites_->currentIndex();
     satellites_->clear();
     for (const ImportSatellite& satellite : satelliteList_) {
-        satellites_->addItem(
-            QString("%1  %2").arg(satellite.index).arg(QString::fromStdString(satellite.name)));
+        satellites_->addItem(QString("%1  %2")
+                                 .arg(satellite.index)
+                                 .arg(QString::fromStdString(utf8Name(satellite.name))));
     }
     if (newSatellite_)
         satellites_->addItem(QString::fromStdString(newSatelliteText(*newSatellite_)));

@@ -8,6 +8,7 @@
 #include "common/Format.h"
 #include "db/RecordLayout.h"
 #include "db/RowFields.h"
+#include "editor/model/NameEncoding.h"
 #include "editor/model/SectionMap.h"
 #include "editor/scan/TransponderImport.h"
 
@@ -105,7 +106,7 @@ std::size_t importTranspondersToNew(ListDocument& document, const ImportPreview&
 
 std::string newSatelliteText(const NewSatellite& satellite) {
     const std::string position = positionText(satellite.positionTenths);
-    return format("New satellite: %s%s%s (Index %d)", satellite.name.c_str(),
+    return format("New satellite: %s%s%s (Index %d)", utf8Name(satellite.name).c_str(),
                   position.empty() ? "" : " ", position.c_str(), satellite.index);
 }
 

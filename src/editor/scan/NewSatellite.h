@@ -46,8 +46,8 @@ ImportPreview previewImportToNew(const TokenArray& tokens, const NewSatellite& s
 std::size_t importTranspondersToNew(ListDocument& document, const ImportPreview& preview,
                                     const NewSatellite& satellite);
 
-// The display text of the choice in the import dialog, e.g. "New satellite: Astra 19.2 E (Index
-// 5)".
+// The display text (UTF-8) of the choice in the import dialog, e.g. "New satellite: Astra 19.2 E
+// (Index 5)".
 std::string newSatelliteText(const NewSatellite& satellite);
 
 }  // namespace sky
