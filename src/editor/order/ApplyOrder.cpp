@@ -69,16 +69,17 @@ std::vector<NullPlace> nullPlaces(const std::vector<MatchRow>& reference,
         const std::optional<RecordKind> next =
             rowsBefore < matched ? std::optional(context.matched[rowsBefore]) : std::nullopt;
         RecordKind kind = reference[ref].kind;
+        bool leftOpen = false;
         if (previous == RecordKind::Pid) {
             kind = RecordKind::Pid;
         } else if (next == RecordKind::Digital) {
             kind = RecordKind::Digital;
-        } else if (!context.kindsKnown && context.digitalView) {
-            if (!makeableKind(kind, context)) continue;
-            open.push_back(places.size());
+        } else {
+            leftOpen = !context.kindsKnown && context.digitalView;
         }
         const std::optional<RecordKind> made = makeableKind(kind, context);
         if (!made) continue;
+        if (leftOpen) open.push_back(places.size());
         places.push_back({ref, *made});
     }
     if (open.empty()) return places;
