@@ -226,6 +226,12 @@ TEST_F(CliTest, ApplyOrderWritesTheListInTheReferencesOrderOrNothingOnABadLine) 
     EXPECT_LT(ordered.find("\"ZDF\""), ordered.find("\"Das Erste\""));
     EXPECT_EQ(ordered.find("\"RTL\"", ordered.find("[DIGITAL CHANNEL]")),
               ordered.find("\"RTL\"", ordered.find("[ANALOG TP]")));  // only the analog one
+
+    // A list's own order changes nothing.
+    const CliRun own = cli("apply-order " + list + " " + list);
+    EXPECT_EQ(own.status, 0) << own.err;
+    EXPECT_NE(own.out.find("already in the reference's order"), std::string::npos) << own.out;
+    EXPECT_EQ(test::readFile(list), ordered);
 }
 
 TEST_F(CliTest, DiffPrintsOneLinePerDifferenceAndTellsByItsStatus) {

@@ -130,6 +130,17 @@ TEST(OrderReference, NumberedLinesInEitherSeparatorAndEncoding) {
               (Names{"A", "A2", "C, D"}));
     EXPECT_EQ(rows("1;M\xFCnchen\n2;M\xC3\xBCnchen\n"),
               (Names{"M\xC3\xBCnchen", "M\xC3\xBCnchen"}));
+    EXPECT_EQ(rows("1;\"x\"y\"\n2;a \"b\"\n"), (Names{"x\"y", "a \"b\""}));
+
+    // Save as Reference writes every name so that it reads back as it was.
+    const Names saved{" ZDF", "ZDF ", "\tTab", "A;B", "C, D", "\"Q\"", "\"R", "a \"b\"", "E"};
+    TestList named = validList();
+    named.transponders = {transponder("1", "1", "11778")};
+    for (const std::string& name : saved) named.channels.push_back(digital("1", "1", "1", name));
+    named.channels.push_back(nullChannel());
+    Names expected = saved;
+    expected.push_back("<null>");
+    EXPECT_EQ(rows(referenceText(named.tokens(), true)), expected);
     EXPECT_TRUE(ui.messages.empty());
 
     EXPECT_EQ(rows("Number;Name\n1;A\n\nB without a number\n"), Names{});
@@ -224,6 +235,33 @@ TEST_F(ApplyOrderTest, PreviewCountsAndTheThreeOptions) {
     EXPECT_FALSE(document.undoHistory().available());
 }
 
+TEST(ApplyOrder, NullPlacesFromTheStartNumberLeaveTheRowsBelowItWhereTheyAre) {
+    TestList list = validList();
+    list.transponders = {transponder("1", "1", "11778")};
+    list.channels = {digital("1", "1", "1", "D1"), digital("2", "1", "1", "D2")};
+    list.pids = {pidChannel("3", "1", "1", "Rai Test"),
+                 withCell(pidChannel("4", "1", "1", "Q"), kPidVideo, "200")};
+    TestList nulls = list;
+    nulls.channels = {nullChannel(), nullChannel()};
+    nulls.pids.clear();
+    TokenArray nullTokens = nulls.tokens();
+    renumberChannels(nullTokens, locateSections(nullTokens));
+    RecordingUi ui;
+    const RuntimeSettings settings;
+    // Two null places from number 4 on, by number;name lines and by a list's digital null
+    // channels: they follow Rai Test (3), as PID null channels, before the unmatched Q.
+    for (const std::string& text : {std::string("1;\r\n2;\r\n"), channelListText(nullTokens)}) {
+        const std::optional<OrderReference> reference =
+            readOrderReference(text, "ref", true, settings, ui);
+        ASSERT_TRUE(reference) << text;
+        TokenArray tokens = list.tokens();
+        applyOrderPlan(tokens, planOrder(tokens, *reference, {UnmatchedRows::Keep, true, 4}));
+        renumberChannels(tokens, locateSections(tokens));
+        EXPECT_EQ(names(tokens), (std::vector<std::string>{"D1", "D2", "Rai Test", "_", "_", "Q"}));
+        EXPECT_EQ(checkFailure(tokens), "");
+    }
+}
+
 TEST(ApplyOrderProperty, ARandomReorderingGivenAsReferenceIsReproduced) {
     std::mt19937 random(20261208);
     for (int round = 0; round < 30; ++round) {
@@ -285,6 +323,108 @@ TEST(ApplyOrderProperty, ARandomReorderingGivenAsReferenceIsReproduced) {
                 EXPECT_TRUE(d.kind == DifferenceKind::Moved || d.name == "_")
                     << differenceKindName(d.kind) << " " << d.name;
             }
+        }
+    }
+}
+
+// A list of random channels, null channels among them in each section, with names only a quoted
+// reference line keeps; any channel section may be empty.
+TokenArray generatedList(std::mt19937& random) {
+    static const char* const kNames[] = {"ZDF",  "zdf",        " ZDF",  "ZDF ", "A;B",
+                                         "C, D", "M\xFCnchen", "Rai 1", "  ",   "#1"};
+    const auto name = [&](int i) {
+        return random() % 3 == 0 ? std::string(kNames[random() % std::size(kNames)])
+                                 : "N" + std::to_string(i);
+    };
+    const auto count = [&](unsigned most) {
+        return random() % 3 == 0 ? 0u : static_cast<unsigned>(random() % most);
+    };
+    TestList list = validList();
+    list.transponders = {transponder("1", "1", "11778"), transponder("2", "2", "12110")};
+    const auto add = [&](std::vector<Record>& section, RecordKind kind, Record record) {
+        if (random() % 5 == 0) record = nullRecord(kind, record.data());
+        section.push_back(std::move(record));
+    };
+    for (unsigned i = 0, n = count(20); i < n; ++i) {
+        add(list.channels, RecordKind::Digital,
+            channel(std::to_string(1 + i % 2), "1", std::to_string(100 + i), name(i)));
+    }
+    for (unsigned i = 0, n = count(8); i < n; ++i) {
+        add(list.pids, RecordKind::Pid,
+            withCell(pidChannel("1", "2", "2", name(i)), kPidVideo, std::to_string(200 + i)));
+    }
+    for (unsigned i = 0, n = count(8); i < n; ++i) {
+        add(list.analogs, RecordKind::Analog,
+            withCell(analog("1", "1", name(i)), kAnFrequency, std::to_string(10700 + 10 * i)));
+    }
+    TokenArray tokens = list.tokens();
+    renumberChannels(tokens, locateSections(tokens));
+    return tokens;
+}
+
+// The cells of a view's rows before `end`.
+std::vector<std::string> leadingRows(const TokenArray& tokens, bool digitalView, std::size_t end) {
+    const SectionMap sections = locateSections(tokens);
+    std::vector<std::string> cells;
+    for (std::size_t row = 0; row < end; ++row) {
+        const std::optional<RecordRef> record = recordOfRow(sections, digitalView, row);
+        if (!record) break;
+        cells.insert(cells.end(), tokens.begin() + static_cast<std::ptrdiff_t>(record->cell),
+                     tokens.begin() + static_cast<std::ptrdiff_t>(record->endCell()));
+    }
+    return cells;
+}
+
+TEST(ApplyOrderProperty, AListsOwnOrderChangesNothingAndRowsBelowTheStartStay) {
+    std::mt19937 random(8122026);
+    RecordingUi ui;
+    const RuntimeSettings settings;
+    for (int round = 0; round < 200; ++round) {
+        const TokenArray tokens = generatedList(random);
+        const std::string text = channelListText(tokens);
+        ASSERT_EQ(checkFailure(tokens), "") << text;
+        const SectionMap sections = locateSections(tokens);
+        struct Form {
+            std::string text;
+            bool digitalView;
+        };
+        std::vector<Form> forms;
+        if (digitalViewRowCount(sections) > 0) forms.push_back({referenceText(tokens, true), true});
+        if (analogViewRowCount(sections) > 0)
+            forms.push_back({referenceText(tokens, false), false});
+        if (!forms.empty()) forms.push_back({text, true});
+        for (const Form& form : forms) {
+            const std::optional<OrderReference> reference =
+                readOrderReference(form.text, "ref", form.digitalView, settings, ui);
+            ASSERT_TRUE(reference) << form.text;
+            for (const UnmatchedRows unmatched : {UnmatchedRows::Keep, UnmatchedRows::Remove}) {
+                const OrderPlan plan = planOrder(tokens, *reference, {unmatched, true, 1});
+                EXPECT_FALSE(plan.changesList()) << form.text << "\nin\n" << text;
+                TokenArray result = tokens;
+                applyOrderPlan(result, plan);
+                EXPECT_EQ(channelListText(result), text);
+            }
+        }
+
+        // Another list's order from a start number leaves the rows numbered below it alone.
+        const TokenArray other = generatedList(random);
+        const bool digitalView = random() % 2 == 0;
+        const std::optional<OrderReference> reference = readOrderReference(
+            random() % 2 ? channelListText(other) : referenceText(other, digitalView), "ref",
+            digitalView, settings, ui);
+        if (!reference) continue;
+        const std::size_t start = 1 + random() % 30;
+        TokenArray result = tokens;
+        applyOrderPlan(result,
+                       planOrder(result, *reference,
+                                 {random() % 2 ? UnmatchedRows::Keep : UnmatchedRows::Remove,
+                                  random() % 2 == 0, start}));
+        for (const bool view : {true, false}) {
+            const std::size_t below = std::min(
+                start - 1, view ? digitalViewRowCount(sections) : analogViewRowCount(sections));
+            EXPECT_EQ(leadingRows(result, view, below), leadingRows(tokens, view, below))
+                << "from " << start << " in\n"
+                << text;
         }
     }
 }

@@ -254,6 +254,41 @@ TEST_F(RemoveDuplicatesTest, AChannelKeptByOneGroupStaysWhenAnotherWouldRemoveIt
     EXPECT_EQ(analogViewRowCount(locateSections(document.tokens())), 2u);
 }
 
+TEST_F(RemoveDuplicatesTest, GroupsFoundAgainKeepTheChoicesMadeForThem) {
+    TestList list = validList();
+    list.transponders = {transponder("1", "1", "11778")};
+    const auto channel = [](const std::string& name, const std::string& serviceId) {
+        return withCell(digital("1", "1", "1", name), kChServiceId, serviceId);
+    };
+    list.channels = {channel("A", "A1"), channel("B", "A2"),      channel("A copy", "A1"),
+                     channel("C", "A3"), channel("B copy", "A2"), channel("C copy", "A3")};
+    TokenArray tokens = list.tokens();
+    renumberChannels(tokens, locateSections(tokens));
+    document.adopt(tokens);
+    std::vector<DuplicateGroup> groups = find(Section::Digital);
+    ASSERT_EQ(groups.size(), 3u);
+    groups[1].chosen = false;                 // B and its copy stay,
+    ASSERT_TRUE(chooseKeeper(groups[1], 1));  // the copy marked to keep
+    ASSERT_TRUE(chooseKeeper(groups[2], 1));  // C goes, its copy keeps
+    const auto choices = [](const std::vector<DuplicateGroup>& found) {
+        std::vector<std::pair<bool, std::string>> out;
+        for (const DuplicateGroup& group : found)
+            out.emplace_back(group.chosen, group.rows[group.keeper].name);
+        return out;
+    };
+    // Found again with nothing taken out: every group as it was chosen.
+    std::vector<DuplicateGroup> again = find(Section::Digital);
+    keepChoices(groups, false, again);
+    EXPECT_EQ(choices(again), choices(groups));
+
+    ASSERT_EQ(removeDuplicates(document, groups), 2u);
+    again = find(Section::Digital);
+    keepChoices(groups, true, again);
+    using Choices = std::vector<std::pair<bool, std::string>>;
+    EXPECT_EQ(choices(again), (Choices{{false, "B copy"}}));
+    EXPECT_EQ(removeDuplicates(document, again), 0u);  // a second Remove keeps them
+}
+
 // Random lists with copies of transponders and channels put in: Remove leaves one row of each
 // kind, keeps every channel on a transponder of the same tuning, and the list passes the check;
 // Undo brings the list back.

@@ -71,7 +71,7 @@ int runApplyOrder(const std::vector<std::string>& args) {
     printViewPlan("Digital Channel", plan.digital, options.unmatched);
     printViewPlan("Analog Channel", plan.analog, options.unmatched);
     if (!plan.changesList()) {
-        std::printf("The order is already the reference's; the list is left as it was.\n");
+        std::printf("The list is already in the reference's order; it is left as it was.\n");
         return kSuccess;
     }
     applyOrderPlan(tokens, plan);

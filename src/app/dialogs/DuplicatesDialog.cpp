@@ -108,7 +108,7 @@ DuplicateMatch DuplicatesDialog::match() const {
     return nameMatch_->isChecked() ? DuplicateMatch::Name : DuplicateMatch::Exact;
 }
 
-void DuplicatesDialog::find() {
+void DuplicatesDialog::find(const std::vector<DuplicateGroup>& earlier, bool removed) {
     const DuplicateSection shown = section();
     // Transponders have no names to compare: only the exact rule finds them.
     if (!nameMatchApplies(shown) && nameMatch_->isChecked()) {
@@ -120,7 +120,9 @@ void DuplicatesDialog::find() {
                                                                 : "Same Channel");
     note_->setText(removalNote(shown));
 
-    model_->setGroups(findDuplicates(document_.tokens(), shown, match()));
+    std::vector<DuplicateGroup> found = findDuplicates(document_.tokens(), shown, match());
+    keepChoices(earlier, removed, found);
+    model_->setGroups(std::move(found));
     const int groups = model_->rowCount();
     for (int group = 0; group < groups; ++group) {
         groupsView_->setFirstColumnSpanned(group, QModelIndex(), true);
@@ -137,9 +139,11 @@ void DuplicatesDialog::showCount() {
 }
 
 void DuplicatesDialog::removeChosen() {
-    const std::size_t removed = removeDuplicates(document_, model_->groups());
-    // The list has changed (or was found changed): its groups are found again.
-    find();
+    const std::vector<DuplicateGroup> chosen = model_->groups();
+    const std::size_t removed = removeDuplicates(document_, chosen);
+    // The list has changed (or was found changed): its groups are found again, and those left
+    // keep the choices made for them.
+    find(chosen, removed > 0);
     if (removed > 0) count_->setText(rowsText(removed) + " removed. " + count_->text());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <vector>
 
 #include "editor/duplicates/DuplicateGroups.h"
 
@@ -41,8 +42,10 @@ public:
 private:
     DuplicateSection section() const;
     DuplicateMatch match() const;
-    // Finds the groups of the section under the rule and shows them.
-    void find();
+    // Finds the groups of the section under the rule and shows them. Those that were among
+    // `earlier` (the groups Remove was given; `removed`: whether it took rows out) keep the
+    // choices made for them.
+    void find(const std::vector<DuplicateGroup>& earlier = {}, bool removed = false);
     void showCount();
     void removeChosen();
 

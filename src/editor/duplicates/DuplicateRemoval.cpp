@@ -62,24 +62,20 @@ void moveChannelsOfRemovedTransponders(TokenArray& tokens, const SectionMap& sec
     move(kChannelPidSection, kPidChannelFields, kPidTpIndex);
 }
 
-// Marks the rows the chosen groups keep and those they take out; returns how many go, or nothing
-// when a chosen group no longer matches the array. Keepers are marked first: a row that keeps in
-// one group stays whatever another group says.
-std::optional<std::size_t> markRows(const TokenArray& tokens, const SectionMap& sections,
-                                    const std::vector<DuplicateGroup>& groups,
-                                    std::array<SectionMarks, 4>& marks) {
-    std::array<std::optional<DuplicateKeys>, 4> keys;
+// Sizes the marks of each section that a group names for `rows` rows.
+void sizeMarks(SectionMarks& section, std::size_t rows) {
+    section.removed.assign(rows, 0);
+    section.kept.assign(rows, 0);
+    section.keeperOf.assign(rows, kNoRow);
+}
+
+// Marks the rows the chosen groups keep, then those they take out: a row that keeps in one group
+// stays whatever another group says. Returns how many go.
+std::size_t markChosenRows(const std::vector<DuplicateGroup>& groups,
+                           std::array<SectionMarks, 4>& marks) {
     for (const DuplicateGroup& group : groups) {
-        if (!group.chosen) continue;
-        const std::size_t s = sectionNumber(group.section);
-        if (!keys[s]) {
-            keys[s].emplace(tokens, sections, group.section);
-            marks[s].removed.assign(keys[s]->rows(), 0);
-            marks[s].kept.assign(keys[s]->rows(), 0);
-            marks[s].keeperOf.assign(keys[s]->rows(), kNoRow);
-        }
-        if (!stillMatches(*keys[s], group)) return std::nullopt;
-        marks[s].kept[group.rows[group.keeper].row] = 1;
+        if (group.chosen)
+            marks[sectionNumber(group.section)].kept[group.rows[group.keeper].row] = 1;
     }
     std::size_t removed = 0;
     for (const DuplicateGroup& group : groups) {
@@ -94,6 +90,24 @@ std::optional<std::size_t> markRows(const TokenArray& tokens, const SectionMap& 
         }
     }
     return removed;
+}
+
+// Marks the rows the chosen groups keep and those they take out; returns how many go, or nothing
+// when a chosen group no longer matches the array.
+std::optional<std::size_t> markRows(const TokenArray& tokens, const SectionMap& sections,
+                                    const std::vector<DuplicateGroup>& groups,
+                                    std::array<SectionMarks, 4>& marks) {
+    std::array<std::optional<DuplicateKeys>, 4> keys;
+    for (const DuplicateGroup& group : groups) {
+        if (!group.chosen) continue;
+        const std::size_t s = sectionNumber(group.section);
+        if (!keys[s]) {
+            keys[s].emplace(tokens, sections, group.section);
+            sizeMarks(marks[s], keys[s]->rows());
+        }
+        if (!stillMatches(*keys[s], group)) return std::nullopt;
+    }
+    return markChosenRows(groups, marks);
 }
 
 }  // namespace
@@ -135,6 +149,57 @@ std::optional<std::size_t> removeDuplicateRows(TokenArray& tokens,
     }
     eraseCellRanges(tokens, std::move(ranges));
     return removed;
+}
+
+void keepChoices(const std::vector<DuplicateGroup>& before, bool removed,
+                 std::vector<DuplicateGroup>& after) {
+    // The rows Remove took out of each section.
+    std::array<SectionMarks, 4> marks;
+    for (const DuplicateGroup& group : before) {
+        SectionMarks& section = marks[sectionNumber(group.section)];
+        for (const DuplicateRow& member : group.rows) {
+            if (member.row >= section.removed.size()) sizeMarks(section, member.row + 1);
+        }
+    }
+    if (removed) markChosenRows(before, marks);
+
+    // The group of `before` of each row that stayed, by the row's position now: the rows taken
+    // out before it no longer count.
+    constexpr std::size_t kNoGroup = SIZE_MAX;
+    std::array<std::vector<std::size_t>, 4> groupAt;
+    std::array<std::vector<std::size_t>, 4> positionNow;
+    for (std::size_t s = 0; s < marks.size(); ++s) {
+        positionNow[s].resize(marks[s].removed.size());
+        for (std::size_t row = 0, now = 0; row < marks[s].removed.size(); ++row) {
+            positionNow[s][row] = marks[s].removed[row] ? kNoRow : now++;
+        }
+        groupAt[s].assign(positionNow[s].size(), kNoGroup);
+    }
+    for (std::size_t g = 0; g < before.size(); ++g) {
+        const std::size_t s = sectionNumber(before[g].section);
+        for (const DuplicateRow& member : before[g].rows) {
+            const std::size_t now = positionNow[s][member.row];
+            if (now != kNoRow) groupAt[s][now] = g;
+        }
+    }
+
+    for (DuplicateGroup& group : after) {
+        const std::size_t s = sectionNumber(group.section);
+        const DuplicateGroup* earlier = nullptr;
+        for (const DuplicateRow& member : group.rows) {
+            if (member.row < groupAt[s].size() && groupAt[s][member.row] != kNoGroup &&
+                before[groupAt[s][member.row]].match == group.match) {
+                earlier = &before[groupAt[s][member.row]];
+                break;
+            }
+        }
+        if (!earlier) continue;
+        group.chosen = earlier->chosen;
+        const std::size_t keeper = positionNow[s][earlier->rows[earlier->keeper].row];
+        for (std::size_t member = 0; member < group.rows.size(); ++member) {
+            if (group.rows[member].row == keeper) chooseKeeper(group, member);
+        }
+    }
 }
 
 std::size_t removeDuplicates(ListDocument& document, const std::vector<DuplicateGroup>& groups) {

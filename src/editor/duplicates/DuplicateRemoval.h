@@ -37,6 +37,14 @@ const char* removalNote(DuplicateSection section);
 std::optional<std::size_t> removeDuplicateRows(TokenArray& tokens,
                                                const std::vector<DuplicateGroup>& groups);
 
+// After Remove: the groups found again in the list (`after`) take the choices the user made for
+// the same groups before (`before`, the groups Remove was given; `removed`: whether it took rows
+// out): whether Remove clears the group, and the row it keeps. A group found again is one of the
+// same section and match that holds a row of a group of before, by the row's position once the
+// rows taken out are gone.
+void keepChoices(const std::vector<DuplicateGroup>& before, bool removed,
+                 std::vector<DuplicateGroup>& after);
+
 // Remove as an edit of the document: records the undo entry "Remove Duplicates", takes the rows
 // out with removeDuplicateRows(), marks the list modified and refreshes it renumbered
 // (changed(true)), as Delete does. Groups that no longer match the list are refused with

@@ -26,8 +26,88 @@ struct NullPlace {
     RecordKind kind;
 };
 
+// What decides the kind of null channel a null place takes.
+struct PlaceContext {
+    bool digitalView = true;
+    bool kindsKnown = true;                   // the reference's rows carry their own kind
+    std::vector<RecordKind> matched;          // the kinds of the matched rows, in the new order
+    std::optional<RecordKind> kept;           // the kind of the last row before the start
+    std::array<bool, 3> present{};            // the kinds of record the view holds
+    std::array<std::size_t, 3> spareNulls{};  // the list's null channels no reference row names
+};
+
+// A kind of null channel the view can make (a new one copies a record of its kind): the one
+// asked for, or the view's other kind.
+std::optional<RecordKind> makeableKind(RecordKind kind, const PlaceContext& context) {
+    if (!context.digitalView) kind = RecordKind::Analog;
+    if (context.present[kindNumber(kind)]) return kind;
+    if (!context.digitalView) return std::nullopt;
+    kind = kind == RecordKind::Pid ? RecordKind::Digital : RecordKind::Pid;
+    if (context.present[kindNumber(kind)]) return kind;
+    return std::nullopt;
+}
+
+// The reference's null places and the kind of null channel each takes. The Digital Channel view
+// shows every digital channel before every PID channel: a place after a PID channel (matched, or
+// kept before the start) takes a PID null channel and one before a digital channel a digital one,
+// or the rows would move around it. A place between the two, or at an end, takes the reference's
+// kind; a number;name reference does not say it, so those places take the list's own spare null
+// channels, digital ones first, as the list has them, and new ones for the rest.
+std::vector<NullPlace> nullPlaces(const std::vector<MatchRow>& reference,
+                                  const PlaceContext& context) {
+    std::vector<NullPlace> places;
+    std::vector<std::size_t> open;  // places whose kind the reference leaves open
+    const std::size_t matched = context.matched.size();
+    std::size_t rowsBefore = 0;
+    for (std::size_t ref = 0; ref < reference.size(); ++ref) {
+        if (!reference[ref].isNull) continue;
+        // As planView lays them out: a place goes in once the rows and places before it reach
+        // its position.
+        rowsBefore = std::min(std::max(rowsBefore, ref - places.size()), matched);
+        const std::optional<RecordKind> previous =
+            rowsBefore > 0 ? std::optional(context.matched[rowsBefore - 1]) : context.kept;
+        const std::optional<RecordKind> next =
+            rowsBefore < matched ? std::optional(context.matched[rowsBefore]) : std::nullopt;
+        RecordKind kind = reference[ref].kind;
+        bool leftOpen = false;
+        if (previous == RecordKind::Pid) {
+            kind = RecordKind::Pid;
+        } else if (next == RecordKind::Digital) {
+            kind = RecordKind::Digital;
+        } else {
+            leftOpen = !context.kindsKnown && context.digitalView;
+        }
+        const std::optional<RecordKind> made = makeableKind(kind, context);
+        if (!made) continue;
+        if (leftOpen) open.push_back(places.size());
+        places.push_back({ref, *made});
+    }
+    if (open.empty()) return places;
+
+    // The open places run from digital to PID: the spare digital null channels, new ones, then
+    // the spare PID null channels.
+    std::array<std::size_t, 3> spare = context.spareNulls;
+    for (std::size_t place = 0, next = 0; place < places.size(); ++place) {
+        if (next < open.size() && open[next] == place) {
+            ++next;
+            continue;
+        }
+        std::size_t& left = spare[kindNumber(places[place].kind)];
+        left -= std::min(left, std::size_t{1});
+    }
+    const std::size_t digital = std::min(open.size(), spare[kindNumber(RecordKind::Digital)]);
+    const std::size_t pid = std::min(open.size() - digital, spare[kindNumber(RecordKind::Pid)]);
+    const RecordKind made = *makeableKind(RecordKind::Digital, context);
+    for (std::size_t i = 0; i < open.size(); ++i) {
+        places[open[i]].kind = i < digital             ? RecordKind::Digital
+                               : i < open.size() - pid ? made
+                                                       : RecordKind::Pid;
+    }
+    return places;
+}
+
 ViewOrderPlan planView(const TokenArray& tokens, const SectionMap& sections, bool digitalView,
-                       const std::optional<std::vector<MatchRow>>& reference,
+                       const std::optional<std::vector<MatchRow>>& reference, bool kindsKnown,
                        const OrderOptions& options) {
     ViewOrderPlan plan;
     plan.digitalView = digitalView;
@@ -46,24 +126,24 @@ ViewOrderPlan planView(const TokenArray& tokens, const SectionMap& sections, boo
                          recordOfRow(sections, digitalView, row)->kind};
     };
 
-    // The kinds of record the view holds: a null place needs a record of its kind to copy.
-    std::array<bool, 3> present{};
-    for (const MatchRow& row : rows) present[kindNumber(row.kind)] = true;
-
     // The reference's null places, and the list's unmatched null channels that fill them.
     std::vector<NullPlace> places;
     std::array<std::size_t, 3> wanted{};
     if (options.keepNullPlaces) {
-        for (std::size_t ref = 0; ref < reference->size(); ++ref) {
-            if (!(*reference)[ref].isNull) continue;
-            RecordKind kind = (*reference)[ref].kind;
-            if (!present[kindNumber(kind)])
-                kind = digitalView ? RecordKind::Digital : RecordKind::Analog;
-            if (!present[kindNumber(kind)] && digitalView) kind = RecordKind::Pid;
-            if (!present[kindNumber(kind)]) continue;
-            places.push_back({ref, kind});
-            ++wanted[kindNumber(kind)];
+        PlaceContext context;
+        context.digitalView = digitalView;
+        context.kindsKnown = kindsKnown;
+        for (const MatchRow& row : rows) context.present[kindNumber(row.kind)] = true;
+        for (const std::uint32_t row : matching.listRowOf) {
+            if (row != RowMatching::kNone) context.matched.push_back(list[row].kind);
         }
+        if (first > 0) context.kept = rows[first - 1].kind;
+        for (std::size_t row = 0; row < list.size(); ++row) {
+            if (list[row].isNull && matching.referenceRowOf[row] == RowMatching::kNone)
+                ++context.spareNulls[kindNumber(list[row].kind)];
+        }
+        places = nullPlaces(*reference, context);
+        for (const NullPlace& place : places) ++wanted[kindNumber(place.kind)];
     }
     std::array<std::vector<OrderSlot>, 3> reused;
     std::vector<char> isReused(list.size(), 0);
@@ -123,6 +203,9 @@ ViewOrderPlan planView(const TokenArray& tokens, const SectionMap& sections, boo
         ++placed;
     }
     placeNulls(SIZE_MAX - places.size());
+    // The view shows the digital channels before the PID channels, whatever the order above.
+    std::stable_partition(plan.order.begin(), plan.order.end(),
+                          [](const OrderSlot& slot) { return slot.kind != RecordKind::Pid; });
     return plan;
 }
 
@@ -190,8 +273,8 @@ bool OrderPlan::changesList() const {
 OrderPlan planOrder(const TokenArray& tokens, const OrderReference& reference,
                     const OrderOptions& options) {
     const SectionMap sections = locateSections(tokens);
-    return {planView(tokens, sections, true, reference.digital, options),
-            planView(tokens, sections, false, reference.analog, options)};
+    return {planView(tokens, sections, true, reference.digital, reference.kindsKnown, options),
+            planView(tokens, sections, false, reference.analog, reference.kindsKnown, options)};
 }
 
 void applyOrderPlan(TokenArray& tokens, const OrderPlan& plan) {

@@ -29,8 +29,10 @@ struct OrderOptions {
     UnmatchedRows unmatched = UnmatchedRows::Keep;
     // A null channel of the reference at position k (counted from startNumber) leaves a null
     // channel at position k: one of the list's own null channels (they go first, in their order)
-    // or a new one. Off: the reference's null channels are passed over, and the list's null
-    // channels are unmatched rows like any other.
+    // or a new one. The Digital Channel view shows its PID channels after its digital ones, so a
+    // place after a PID channel takes a PID null channel, one before a digital channel a digital
+    // one. Off: the reference's null channels are passed over, and the list's null channels are
+    // unmatched rows like any other.
     bool keepNullPlaces = true;
     // The view's rows numbered below this stay where they are and take no part; the reference's
     // first row goes to this number.

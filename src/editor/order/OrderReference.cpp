@@ -121,6 +121,18 @@ std::optional<OrderReference> listReference(std::string_view text, const std::st
     return reference;
 }
 
+// A name that would not read back as itself bare is written in double quotes: one that begins
+// or ends with a blank (the reader passes over blanks after the separator, and editors drop them
+// at line ends) or is itself in double quotes (the reader takes one pair off). So is one that
+// holds a separator, so that a spreadsheet reads it as one cell. The reader takes only the outer
+// pair off, so quotes inside stay as they are.
+bool needsQuotes(std::string_view name) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    return !name.empty() && (blank(name.front()) || blank(name.back()) ||
+                             name.find_first_of(";,") != std::string_view::npos ||
+                             (name.size() >= 2 && name.front() == '"' && name.back() == '"'));
+}
+
 }  // namespace
 
 std::string malformedReferenceLine(const std::string& source, int lineNumber) {
@@ -136,6 +148,7 @@ std::optional<OrderReference> readOrderReference(std::string_view text, const st
         numberedReference(text, source, digitalView ? RecordKind::Digital : RecordKind::Analog, ui);
     if (!rows) return std::nullopt;
     OrderReference reference;
+    reference.kindsKnown = false;
     (digitalView ? reference.digital : reference.analog) = std::move(*rows);
     return reference;
 }
@@ -152,7 +165,8 @@ std::string referenceText(const TokenArray& tokens, bool digitalView) {
         text += cells[kChIndex];  // the Index is every channel record's first cell
         text += ';';
         if (!isNullChannel(record.kind, cells)) {
-            text += utf8Name(cells[channelNameField(record.kind)]);
+            const std::string name = utf8Name(cells[channelNameField(record.kind)]);
+            text += needsQuotes(name) ? '"' + name + '"' : name;
         }
         text += "\r\n";
     }

@@ -29,6 +29,9 @@ struct OrderReference {
     // The rows of each view the reference orders; nothing for a view it says nothing about.
     std::optional<std::vector<MatchRow>> digital;
     std::optional<std::vector<MatchRow>> analog;
+    // The rows carry their own kind (a channel list). A number;name reference's rows take the
+    // kind of the view they order, so its null places may be digital or PID channels.
+    bool kindsKnown = true;
 };
 
 // Reads a reference. `source` names it in messages (the file's name). A reference that cannot be
@@ -46,7 +49,8 @@ std::string malformedReferenceLine(const std::string& source, int lineNumber);
 
 // Save as Reference: the rows of one view as "number;name" lines in UTF-8 (CR LF line ends, as
 // the lists have), in the view's order; a null channel's line has no name, so that the reference
-// keeps its place.
+// keeps its place. A name that begins or ends with a blank, holds a separator or stands in
+// double quotes is written in double quotes, so that every name reads back as it was.
 std::string referenceText(const TokenArray& tokens, bool digitalView);
 
 }  // namespace sky
