@@ -68,6 +68,7 @@ std::vector<char> rowsOutOfOrder(const RowMatching& matching,
             if (last && (candidate.a <= last->a || candidate.b <= last->b)) continue;
             if (!best || rank(candidate) < rank(*best)) best = &candidate;
         }
+        if (!best) break;  // not reached: each step has a pair after the one before
         moved[best->a] = 0;
         last = best;
     }
