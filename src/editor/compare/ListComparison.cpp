@@ -1,10 +1,10 @@
 #include "editor/compare/ListComparison.h"
 
-#include <map>
 #include <optional>
 
 #include "db/RecordLayout.h"
 #include "db/RowFields.h"
+#include "editor/compare/OutOfOrder.h"
 #include "editor/match/RowMatching.h"
 #include "editor/model/FieldText.h"
 #include "editor/model/RowValues.h"
@@ -53,9 +53,15 @@ std::optional<RecordKind> channelKind(CompareSection section) {
     return std::nullopt;
 }
 
-// Cells are alike when their texts are, or when both are numbers of one value.
-bool sameCell(std::string_view a, std::string_view b) {
+// Cells are alike when their texts are, or when both are numbers of one value: decimal, or
+// hexadecimal in either letter case.
+bool sameCell(std::string_view a, std::string_view b, bool hex = false) {
     if (a == b) return true;
+    if (hex) {
+        const std::optional<std::uint32_t> numberA = hexField(a);
+        const std::optional<std::uint32_t> numberB = hexField(b);
+        return numberA && numberB && *numberA == *numberB;
+    }
     const std::optional<std::int32_t> numberA = decimalField(a);
     const std::optional<std::int32_t> numberB = decimalField(b);
     return numberA && numberB && *numberA == *numberB;
@@ -124,29 +130,78 @@ private:
     std::optional<TransponderIndex> transponders_;
 };
 
-// Null channels, places in the list rather than channels, are paired by their Index (every
-// row's first cell).
-void pairNullsByIndex(const SectionRows& a, const std::vector<MatchRow>& rowsA,
-                      const SectionRows& b, const std::vector<MatchRow>& rowsB,
-                      RowMatching& matching) {
-    std::multimap<std::int32_t, std::uint32_t> unpairedB;
-    for (std::size_t r = 0; r < b.count(); ++r) {
-        if (!rowsB[r].isNull) continue;
-        const std::optional<std::int32_t> index = decimalField(b.row(r)[0]);
-        if (index && matching.referenceRowOf[r] == RowMatching::kNone) {
-            unpairedB.emplace(*index, static_cast<std::uint32_t>(r));
+// Keys for pairByKey: a row's key, or nothing.
+using RowKeys = std::vector<std::optional<std::uint64_t>>;
+
+// Rows without an identity (a transponder of a blank satellite whose frequency is no number, say)
+// that neither identity nor name paired: those of the same name and cells, then those of the same
+// Index.
+void pairUnreadable(const SectionRows& a, const std::vector<MatchRow>& rowsA, const SectionRows& b,
+                    const std::vector<MatchRow>& rowsB, RowMatching& matching) {
+    const auto keys = [](const std::vector<MatchRow>& rows, const auto& keyOf) {
+        RowKeys out(rows.size());
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            if (!rows[r].isNull && !rows[r].hasIdentity) out[r] = keyOf(r);
         }
-    }
-    for (std::size_t r = 0; r < a.count(); ++r) {
-        if (matching.listRowOf[r] != RowMatching::kNone || !rowsA[r].isNull) {
-            continue;
+        return out;
+    };
+    const auto cellsOf = [](const std::vector<MatchRow>& rows) {
+        return [&rows](std::size_t r) -> std::optional<std::uint64_t> {
+            return nameAndCellsKey(rows[r]);
+        };
+    };
+    const auto indexOf = [](const SectionRows& section) {
+        return [&section](std::size_t r) -> std::optional<std::uint64_t> {
+            const std::optional<std::int32_t> index = decimalField(section.row(r)[0]);
+            if (!index) return std::nullopt;
+            return static_cast<std::uint32_t>(*index);
+        };
+    };
+    pairByKey(matching, keys(rowsA, cellsOf(rowsA)), keys(rowsB, cellsOf(rowsB)));
+    pairByKey(matching, keys(rowsA, indexOf(a)), keys(rowsB, indexOf(b)));
+}
+
+// Null channels are places in the list rather than channels. Each is paired with a null channel
+// of the same name and cells after the same channel (as the row of B that channel is or pairs
+// with), then anywhere; the rest by their place among the null channels after the same channel,
+// then among all still unpaired. A channel deleted or added thus leaves the null channels around
+// it paired.
+void pairNulls(const std::vector<MatchRow>& rowsA, const std::vector<MatchRow>& rowsB,
+               RowMatching& matching) {
+    constexpr std::uint64_t kSectionStart = RowMatching::kNone - 1;
+    // The keys of the null channels still unpaired: their anchor (the row of B before them, or
+    // none) with their cells or with their place among these null channels after the anchor.
+    const auto keys = [](const std::vector<MatchRow>& rows,
+                         const std::vector<std::uint32_t>& partner, const auto& anchorOf,
+                         bool byCells) {
+        RowKeys out(rows.size());
+        std::uint64_t anchor = kSectionStart;
+        std::uint64_t place = 0;
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            if (!rows[r].isNull) {
+                anchor = anchorOf(r);
+                place = 0;
+            } else if (anchor != RowMatching::kNone && partner[r] == RowMatching::kNone) {
+                out[r] = byCells ? nameAndCellsKey(rows[r]) * 0x9E3779B97F4A7C15ull ^ anchor
+                                 : anchor << 32 | place++;
+            }
         }
-        const std::optional<std::int32_t> index = decimalField(a.row(r)[0]);
-        const auto found = index ? unpairedB.find(*index) : unpairedB.end();
-        if (found == unpairedB.end()) continue;
-        matching.listRowOf[r] = found->second;
-        matching.referenceRowOf[found->second] = static_cast<std::uint32_t>(r);
-        unpairedB.erase(found);
+        return out;
+    };
+    const auto anchorInA = [&](std::size_t r) -> std::uint64_t { return matching.listRowOf[r]; };
+    const auto anchorInB = [&](std::size_t r) -> std::uint64_t {
+        return matching.referenceRowOf[r] == RowMatching::kNone ? RowMatching::kNone : r;
+    };
+    for (const bool byCells : {true, false}) {
+        for (const bool anchored : {true, false}) {
+            const auto orStart = [anchored](const auto& anchorOf) {
+                return [&anchorOf, anchored](std::size_t r) {
+                    return anchored ? anchorOf(r) : kSectionStart;
+                };
+            };
+            pairByKey(matching, keys(rowsA, matching.listRowOf, orStart(anchorInA), byCells),
+                      keys(rowsB, matching.referenceRowOf, orStart(anchorInB), byCells));
+        }
     }
 }
 
@@ -162,7 +217,10 @@ std::vector<std::string> differingCells(CompareSection section, const SectionRow
     // transponder it names.
     for (std::size_t field = 1; field < columns.size(); ++field) {
         if (channel && field == kChTpIndex) continue;  // the same cell in both channel sections
-        if (!sameCell(cellsA[field], cellsB[field])) cells.emplace_back(columns[field].header);
+        const bool hex = section == CompareSection::Digital && field == kChServiceId;
+        if (!sameCell(cellsA[field], cellsB[field], hex)) {
+            cells.emplace_back(columns[field].header);
+        }
     }
     if (channel) {
         const std::string* tpA = a.transponderOf(rowA);
@@ -186,7 +244,20 @@ SectionComparison compareSection(CompareSection section, const TokenArray& listA
     const std::vector<MatchRow> rowsA = a.matchRows();
     const std::vector<MatchRow> rowsB = b.matchRows();
     RowMatching matching = matchRows(rowsA, rowsB);
-    pairNullsByIndex(a, rowsA, b, rowsB, matching);
+    pairUnreadable(a, rowsA, b, rowsB, matching);
+    const bool channels = channelKind(section).has_value();
+    if (channels) pairNulls(rowsA, rowsB, matching);
+    // A channel's number is its place: it is moved when its order among the channels changed. A
+    // transponder's or satellite's number is what the channels name it by.
+    std::vector<char> outOfOrder;
+    if (channels) {
+        const auto tieKeys = [](const std::vector<MatchRow>& rows) {
+            std::vector<std::uint64_t> keys(rows.size());
+            for (std::size_t r = 0; r < rows.size(); ++r) keys[r] = nameAndCellsKey(rows[r]);
+            return keys;
+        };
+        outOfOrder = rowsOutOfOrder(matching, tieKeys(rowsA), tieKeys(rowsB));
+    }
 
     const auto add = [&](RowDifference difference) {
         ++result.counts[static_cast<std::size_t>(difference.kind)];
@@ -212,7 +283,7 @@ SectionComparison compareSection(CompareSection section, const TokenArray& listA
                            b.row(other)[0],
                            b.name(other),
                            differingCells(section, a, r, b, other)};
-        const bool moved = !sameCell(pair.numberA, pair.numberB);
+        const bool moved = channels ? outOfOrder[r] != 0 : !sameCell(pair.numberA, pair.numberB);
         if (!pair.cells.empty() || moved) ++result.rowsDiffering;
         if (moved) {
             RowDifference move = pair;

@@ -14,11 +14,12 @@ namespace sky {
 // window calls compareLists() and shows each section's differences (with their counts);
 // differenceSummary() is the one line to show before a download.
 //
-// Rows are paired as Apply Order from List pairs them (RowMatching.h): channels by identity
-// (frequency within 2 MHz, polarization, SVC ID or PIDs), then by name; transponders by
-// satellite name, frequency within 2 MHz, polarization and symbol rate; satellites by Index (as
-// the other rows name them), then by name. Null channels, places rather than channels, are paired
-// by their number.
+// Rows are paired as Apply Order from List pairs them (RowMatching.h), alike whichever list is A:
+// channels by identity (frequency within 2 MHz, polarization, SVC ID or PIDs), then by name;
+// transponders by satellite name, frequency within 2 MHz, polarization and symbol rate;
+// satellites by Index (as the other rows name them), then by name. Rows without an identity are
+// paired by their cells, then by their Index. Null channels, places rather than channels, are
+// paired by the channel before them and their place after it.
 
 enum class CompareSection { Digital, Pid, Analog, Transponder, Satellite };
 
@@ -30,7 +31,9 @@ enum class DifferenceKind {
     OnlyInA,  // no row of B is this row
     OnlyInB,
     Changed,  // the same row with other cells (see RowDifference::cells)
-    Moved,    // the same row with another number (Index)
+    // A channel whose order among the paired channels changed (a number changed because a row
+    // before it went or came is none), or a transponder or satellite with another Index.
+    Moved,
 };
 
 inline constexpr DifferenceKind kDifferenceKinds[] = {
@@ -73,7 +76,8 @@ struct ListComparison {
     std::size_t channelsDiffering() const;
 };
 
-// Compares two lists. Numbers are compared as values ("09750" and "9750" are alike).
+// Compares two lists. Numbers are compared as values ("09750" and "9750" are alike, as are the
+// SVC IDs "6FEE" and "6fee").
 ListComparison compareLists(const TokenArray& a, const TokenArray& b);
 
 // "No channel differs.", "1 channel differs." or "n channels differ."

@@ -21,6 +21,18 @@ enum IdentityKind : std::int64_t {
     kTpIdentity
 };
 
+// The cells of a record but its Index (the first) and the one at `skip`, as text.
+std::uint64_t cellsHash(const std::string* record, std::size_t width, std::size_t skip) {
+    std::uint64_t h = 0xCBF29CE484222325ull;
+    for (std::size_t field = 1; field < width; ++field) {
+        if (field == skip) continue;
+        for (const char c : record[field])
+            h = (h ^ static_cast<unsigned char>(c)) * 0x100000001B3ull;
+        h = (h ^ 0xFFu) * 0x100000001B3ull;  // ends the cell
+    }
+    return h;
+}
+
 // The satellites' names by the value of their Index, as hashes MatchRow::satellite holds.
 class SatelliteNames {
 public:
@@ -91,6 +103,7 @@ public:
                                 static_cast<std::int64_t>(satellite), satellite ? 0 : *satIndex};
             }
             row.satellite = satellite;
+            row.cells = cellsHash(tp, kTransponderFields, kTransponderFields);
             rows.push_back(std::move(row));
         }
         return rows;
@@ -103,6 +116,8 @@ private:
         row.isNull = isNullChannel(kind, record);
         row.name = utf8Name(record[channelNameField(kind)]);
         row.satellite = satellites_.of(record[channelSatelliteField(kind)]);
+        row.cells =
+            cellsHash(record, static_cast<std::size_t>(recordWidth(kind)), channelNameField(kind));
         if (!row.isNull) readIdentity(kind, record, row);
         return row;
     }
@@ -168,6 +183,10 @@ std::vector<MatchRow> sectionMatchRows(const TokenArray& tokens, RecordKind kind
 
 std::vector<MatchRow> transponderMatchRows(const TokenArray& tokens) {
     return ChannelReader(tokens).transponders();
+}
+
+std::uint64_t nameAndCellsKey(const MatchRow& row) {
+    return foldedNameHash(row.name) * 0x9E3779B97F4A7C15ull ^ row.cells;
 }
 
 }  // namespace sky

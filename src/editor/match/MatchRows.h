@@ -30,9 +30,16 @@ struct MatchRow {
     // The name as compared: in UTF-8 (a name that is not is read as Latin-1), spaces as shown,
     // regardless of case. Empty: the row matches by identity only.
     std::string name;
+    // A hash of the row's other cells as text, all but its Index and name: among several rows of
+    // one identity, those of the same name and cells are paired first. 0 for a row of a
+    // number;name reference.
+    std::uint64_t cells = 0;
     // A null channel (the null-channel rule of RowValues.h): it matches nothing.
     bool isNull = false;
 };
+
+// A key of a row's name (regardless of case) and its other cells together.
+std::uint64_t nameAndCellsKey(const MatchRow& row);
 
 inline constexpr std::int32_t kFrequencyTolerance = 2;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -8,8 +9,9 @@
 
 namespace sky {
 
-// How a reference row found its row in the other list.
-enum class MatchedBy : std::uint8_t { Nothing, Identity, Name };
+// How a reference row found its row in the other list: by identity, by name, or by a key of the
+// caller's (pairByKey).
+enum class MatchedBy : std::uint8_t { Nothing, Identity, Name, Key };
 
 // The pairs of rows of a reference and of a list that are one channel (or transponder).
 struct RowMatching {
@@ -20,13 +22,22 @@ struct RowMatching {
 };
 
 // Pairs each reference row with at most one list row and each list row with at most one reference
-// row. First by identity, the reference rows in their order: the candidates have the same
-// identity and a frequency within kFrequencyTolerance; of several, one on a satellite of the same
-// name comes first, then the nearest frequency, then the first in the list. Then the rows still
-// unpaired by name, the reference rows in their order taking the first list row of that name.
-// Null channels are never paired. Rows are looked up by hash, each frequency a key of its own, so
-// that the tolerance is a look at five keys: a list of tens of thousands of rows takes
-// milliseconds, however many of its rows share an identity.
+// row, alike whichever of the two lists is the reference: matchRows(b, a) holds the pairs of
+// matchRows(a, b).
+//
+// First by identity: the rows of one identity on a satellite of the same name, then those on any
+// satellite; each first at the same frequency, then 1 MHz apart, then 2 MHz apart
+// (kFrequencyTolerance), the lower frequencies first. Where several rows of one side could take
+// several of the other, rows of the same name and cells pair first, then those of the same name,
+// then those of the same cells, then the rest; each time the k-th row of the reference with the
+// k-th of the list. Then the rows still unpaired by name, likewise. Null channels are never paired.
+// Rows are grouped by hash and sorted by frequency within their identity: a list of tens of
+// thousands of rows takes milliseconds, however many of its rows share an identity.
 RowMatching matchRows(std::span<const MatchRow> reference, std::span<const MatchRow> list);
+
+// Pairs rows still unpaired that have a key: the k-th reference row of a key, in the reference's
+// order, with the k-th list row of that key. Rows without a key are passed over.
+void pairByKey(RowMatching& matching, std::span<const std::optional<std::uint64_t>> referenceKeys,
+               std::span<const std::optional<std::uint64_t>> listKeys);
 
 }  // namespace sky
