@@ -142,6 +142,14 @@ int main(int argc, char** argv) {
     std::printf("digital view rows %d\n", frame.table()->model()->rowCount());
 
     {
+        Figures paint;
+        for (int i = 0; i < kRuns; ++i) {
+            paint.add(timeStep([&] { frame.table()->viewport()->update(); }));
+        }
+        report("the list drawn anew (paint alone)", paint);
+    }
+
+    {
         // Each keystroke alternates between two texts (a key typed, then Backspace), so every run
         // shows a new set of rows.
         frame.action(Command::Find)->trigger();
@@ -209,12 +217,12 @@ int main(int argc, char** argv) {
 
     {
         // Compare with List: the sorted list against its file, up to the comparison window drawn;
-        // the window is closed between runs.
+        // the window is closed between runs. Then a sort and its undo with the window closed.
         frame.action(Command::SortChannelName)->trigger();
         frame.documentWindow().answerFileDialogs = [&](bool) {
             return std::optional<std::string>(path.toStdString());
         };
-        Figures compare;
+        Figures compare, sort, undo;
         for (int i = 0; i < 3; ++i) {
             compare.add(timeStep([&] {
                 frame.action(Command::CompareWithList)->trigger();
@@ -222,9 +230,13 @@ int main(int argc, char** argv) {
                     (void)QTest::qWaitForWindowExposed(window);
                 }
             }));
-            delete frame.findChild<CompareWindow*>();
+            frame.findChild<CompareWindow*>()->close();
+            sort.add(timeStep([&] { frame.action(Command::SortFrequency)->trigger(); }));
+            undo.add(timeStep([&] { frame.action(Command::Undo)->trigger(); }));
         }
         report("Compare with List (to the window drawn)", compare);
+        report("sort, the comparison window closed", sort);
+        report("undo of the sort, the comparison closed", undo);
     }
     // No question on the way out.
     frame.listView().model().markSaved();
