@@ -3,7 +3,8 @@
 // anew and shown, that is until the last paint that follows the action has reached the display.
 // Steps on the largest list (written by skylister-listgen): Open, a keystroke in the find bar's
 // text field (with "Show only matching rows"), a sort, undo and redo of the sort, Apply Order
-// (from its dialog's Apply) and its undo, and Compare with List up to the comparison window drawn.
+// (from its dialog's Apply) and its undo, Compare with List up to the comparison window drawn,
+// and a sort and its undo once that window is closed; beside them the list drawn anew alone.
 // Usage: QT_QPA_PLATFORM=xcb window_paint_bench LIST.txt (offscreen works too, for comparison).
 
 #include <QApplication>
