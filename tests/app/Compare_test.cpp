@@ -99,6 +99,20 @@ private slots:
         QTRY_COMPARE(analog.count(DifferenceKind::OnlyInB), std::size_t{1});
         QCOMPARE(window->sectionChoice()->currentText(),
                  QString("Analog Channel (%1)").arg(analog.differences.size()));
+
+        // A closed window compares no more; Compare with List opens it on the list as it is.
+        window->close();
+        selectRows({0});
+        QTest::keyClick(table(), Qt::Key_Delete);
+        QTest::qWait(20);
+        QCOMPARE(analog.count(DifferenceKind::OnlyInB), std::size_t{2});
+        files.push_back(other);
+        trigger(Command::CompareWithList);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->comparison()
+                     ->result.section(CompareSection::Analog)
+                     .count(DifferenceKind::OnlyInB),
+                 std::size_t{3});
     }
 
     void compareWithReceiverKeepsTheOpenListAsItIs() {

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 
 #include "app/AppFixture.h"
 
@@ -62,6 +63,20 @@ private slots:
         QCOMPARE(cell(static_cast<int>(table()->selectedRows().front()), 5), QString("Rai Test"));
         QCOMPARE(QApplication::focusWidget(), table());
         QVERIFY(frame->listView().findQuery() == FindQuery{});
+    }
+
+    void eachKeystrokeLaysTheRowsOutAtOnce() {
+        // A window too low for the whole list: the rows come back with the scroll bar they
+        // need, before the table is drawn (else it is drawn twice).
+        frame->resize(900, 300);
+        open(copyExample());
+        QTest::keyClick(frame.get(), Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClicks(text(), "rai");
+        QTest::qWait(20);
+        QCOMPARE(table()->verticalScrollBar()->maximum(), 0);
+        QTest::keyClick(text(), Qt::Key_Backspace, Qt::ControlModifier);
+        QCOMPARE(model()->rowCount(), 16);
+        QVERIFY(table()->verticalScrollBar()->maximum() > 0);
     }
 
     void theBarKeepsItsQueryThroughSortsAndViewsAndOffersTheirChoices() {

@@ -18,6 +18,8 @@ namespace sky::app {
 namespace {
 
 constexpr const char* kHint = "Double-click a row to select it in the list.";
+// The rows whose texts the columns' widths are fitted to.
+constexpr int kRowsSized = 200;
 
 QString otherNameOf(const OpenComparison& comparison) {
     return QString::fromStdString(comparison.otherName);
@@ -87,6 +89,8 @@ CompareWindow::CompareWindow(ListDocument& document, CSkylistListView& view, QWi
     table_->verticalHeader()->setVisible(false);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setStretchLastSection(true);
+    // The columns fit the first rows of a section; all of a large list's would take long.
+    table_->horizontalHeader()->setResizeContentsPrecision(kRowsSized);
     connect(table_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { selectInList(index.row()); });
 
@@ -140,7 +144,8 @@ void CompareWindow::setComparison(std::shared_ptr<OpenComparison> comparison) {
 }
 
 void CompareWindow::listChanged(ListChange) {
-    if (!comparison_ || refreshPending_) return;
+    // A closed window compares no more: Compare opens it again with a comparison of its own.
+    if (!comparison_ || refreshPending_ || isHidden()) return;
     refreshPending_ = true;
     // Edits come in bursts (an edit, then its renumbering): one comparison after them.
     QTimer::singleShot(0, this, [this] {

@@ -24,7 +24,8 @@ class CompareTableModel;
 // Receiver), beside the main window. At the top the counts of each section's differences by
 // kind; below them the section shown and the kinds shown, and the rows with their numbers in
 // both lists, the name and the columns that differ. A double-click on a row of the open list
-// selects it in the main window's list. When the open list changes, the comparison is made anew.
+// selects it in the main window's list. When the open list changes, the comparison is made anew
+// while the window is open; a closed window compares nothing until Compare shows it again.
 class CompareWindow : public QDialog, private IListObserver {
     Q_OBJECT
 public:

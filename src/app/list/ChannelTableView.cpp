@@ -100,15 +100,17 @@ void ChannelTableView::endReset(ResetScope scope) {
     if (scope == ResetScope::ColumnsAndRows ||
         static_cast<int>(shownWidths_.size()) != horizontalHeader()->count()) {
         applyColumns();
-        applying_ = false;
-        return;
-    }
-    for (int column = 0; column < static_cast<int>(shownWidths_.size()); ++column) {
-        const int width = shownWidths_[static_cast<std::size_t>(column)];
-        setColumnHidden(column, width <= 0);
-        if (width > 0) setColumnWidth(column, width);
+    } else {
+        for (int column = 0; column < static_cast<int>(shownWidths_.size()); ++column) {
+            const int width = shownWidths_[static_cast<std::size_t>(column)];
+            setColumnHidden(column, width <= 0);
+            if (width > 0) setColumnWidth(column, width);
+        }
     }
     applying_ = false;
+    // Laid out now rather than after the next paint: the scroll bars fit the new rows before the
+    // table is drawn, so that it is drawn once, not again when a scroll bar comes or goes.
+    executeDelayedItemsLayout();
 }
 
 LayoutView ChannelTableView::layoutView() const {
