@@ -1,7 +1,10 @@
 #include "db/channels/ChannelRecord.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <filesystem>
 
+#include "db/FileIo.h"
 #include "db/channels/ChannelText.h"
 
 namespace sky {
@@ -66,6 +69,28 @@ ChannelFile readChannelFile(std::string_view text, std::optional<ChannelFormat> 
             break;
     }
     return readLamedb(text);
+}
+
+ChannelFile readChannelFileAt(const std::string& path, std::optional<ChannelFormat> format) {
+    // The largest lists of these programs are a few megabytes; a device or a huge file given by
+    // mistake is not read at all.
+    constexpr std::uintmax_t kLargestFile = 64u << 20;
+    ChannelFile file;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        file.error = "Can't read " + path;
+        return file;
+    }
+    if (std::filesystem::file_size(path, error) > kLargestFile) {
+        file.error = path + " is too large to be a channel list";
+        return file;
+    }
+    const std::optional<std::string> text = readWholeFile(path);
+    if (!text) {
+        file.error = "Can't read " + path;
+        return file;
+    }
+    return readChannelFile(*text, format);
 }
 
 }  // namespace sky

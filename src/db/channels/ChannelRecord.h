@@ -75,4 +75,8 @@ ChannelFile readLamedb(std::string_view text);
 // error saying so.
 ChannelFile readChannelFile(std::string_view text, std::optional<ChannelFormat> format = {});
 
+// Reads the file at `path` so; a file that cannot be read, or is too large to be a channel list,
+// gives an error saying so.
+ChannelFile readChannelFileAt(const std::string& path, std::optional<ChannelFormat> format = {});
+
 }  // namespace sky
