@@ -22,8 +22,8 @@ std::string listText(std::string_view utf8) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    // The views find the sections by their marker texts.
-    if (isSectionMarker(text)) text[0] = '(';
+    // The views find the sections by their marker texts ("CHANNEL END"), which all hold a space.
+    if (isSectionMarker(text)) std::replace(text.begin(), text.end(), ' ', '-');
     return text;
 }
 

@@ -20,7 +20,8 @@ inline constexpr std::size_t kLongestChannelName = 13;
 
 // The name from the file's UTF-8 name and short name: converted with listName() (Latin-1 where
 // it can, else the plain letter, else "?"), control characters as spaces, a double quote as "'"
-// and "~" as "-", trimmed. A name longer than 13 takes the short name when that fits, else it
+// and "~" as "-", trimmed; a name that reads as a section marker ("CHANNEL END") gets "-" for
+// its space. A name longer than 13 takes the short name when that fits, else it
 // is cut. A service without a name is named after its service id ("Service 1234").
 ImportName importChannelName(std::string_view name, std::string_view shortName, int serviceId);
 
