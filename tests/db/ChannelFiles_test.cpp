@@ -74,11 +74,11 @@ TEST(ChannelFiles, DvbV5BlocksInKilohertzWithoutPosition) {
     EXPECT_EQ(shown(file),
               (std::vector<std::string>{
                   "2 Das Erste HD - 11494H22000 DVB-S2 sid 10301 v 5101/0 a 5102 5103 5106",
-                  "19 RTL Television - 12188H27500 DVB-S sid 12003 v 163/0 a 104",
-                  "30 Bayern 3 - 12266H27500 DVB-S sid 28203 v 0/0 a 1221",
-                  "38 Circular One - 11727L27500 DVB-S sid 7 v 1001/0 a 1002",
-                  "47 Cable channel cable",
-                  "unread 55: the block [No polarization] has no POLARIZATION",
+                  "20 RTL Television - 12188H27500 DVB-S sid 12003 v 163/0 a 104",
+                  "31 Bayern 3 - 12266H27500 DVB-S sid 28203 v 0/0 a 1221",
+                  "39 Circular One - 11727L27500 DVB-S sid 7 v 1001/0 a 1002",
+                  "48 Cable channel cable",
+                  "unread 56: the block [No polarization] has no POLARIZATION",
               }));
 }
 

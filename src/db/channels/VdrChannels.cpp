@@ -7,7 +7,8 @@
 //
 // A ':' of a name is written as '|'. Parameters are letters, most with a number: H, V, L or R the
 // polarization, S0 DVB-S and S1 DVB-S2, C the FEC, M the modulation, O the roll-off and so on.
-// Source is S and a position (S19.2E, S30W) for satellites, C for cable, T for terrestrial. VPID
+// Source is S and a position (S19.2E, S30W) for satellites, C for cable, T for terrestrial; a
+// bare S (as dvb-format-convert writes) is a satellite without a position. VPID
 // may carry the PCR PID and the stream type ("5101+5100=27"); APID is a ','-list of PIDs, each
 // perhaps with "=language" and "@type", then after ';' the Dolby PIDs in the same form. CAID is
 // 0 for free-to-air services, else a ','-list of hexadecimal CA system ids.
@@ -117,6 +118,8 @@ public:
                                                    : SourceKind::Other;
             return true;
         }
+        // dvb-format-convert writes a bare "S" for the DVBv5 files, which name no position.
+        if (text == "S") return true;
         const char side = text.back();
         std::string_view degrees = std::string_view(text).substr(1, text.size() - 2);
         int tenths = 0;
