@@ -48,7 +48,7 @@ void printCounts(const ChannelImportCounts& counts, bool added) {
                 added ? "Added" : "Would add", counts.channels, counts.pidChannels,
                 counts.transponders, counts.satellites);
     std::printf(
-        "Room in the list: %zu channels, %zu PID channels, %zu transponders, "
+        "Room in the list before the import: %zu channels, %zu PID channels, %zu transponders, "
         "%zu satellites\n",
         counts.channelsLeft, counts.pidChannelsLeft, counts.transpondersLeft,
         counts.satellitesLeft);
