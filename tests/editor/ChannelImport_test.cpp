@@ -194,6 +194,12 @@ TEST(ChannelImport, NamesInTheListsText) {
     EXPECT_EQ(channels[1][kChName], "Say 'Hi' #1 -");
     EXPECT_EQ(channels[2][kChName], "#2 \xE9t\xE9");
     EXPECT_EQ(read, tokens);
+
+    // A name edited in the preview takes the same rules.
+    ChannelImportPreview edited = preview(list.tokens(), vdr);
+    renameImportRow(edited, 0, "Gr\xC3\xBC\xC3\x9F Gott \"Wien\" Extra");
+    EXPECT_EQ(edited.rows[0].name, "Gr\xFC\xDF Gott 'Wi");
+    EXPECT_TRUE(edited.rows[0].nameMarked);
 }
 
 class ChannelImportDocument : public ::testing::Test {
