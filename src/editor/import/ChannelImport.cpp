@@ -40,15 +40,6 @@ std::vector<ChannelImportSatellite> listSatellites(const TokenArray& tokens) {
     return satellites;
 }
 
-std::size_t freeSatelliteIndexes(TokenArray tokens) {
-    std::size_t count = 0;
-    while (const std::optional<NewSatellite> next = newSatelliteFor(tokens, ScanTableName{})) {
-        addSatelliteRow(tokens, *next);
-        ++count;
-    }
-    return count;
-}
-
 // "TV", "RADIO", or nothing for a data service.
 std::optional<std::string> channelType(const ChannelRecord& record) {
     if (record.serviceType && *record.serviceType != 0) {
