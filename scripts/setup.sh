@@ -7,12 +7,14 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Xvfb and xdotool run the test of the window titles as an X server holds them; clang-format checks
 # the sources' format. dtv-scan-tables brings the satellites' transponder tables that Import
-# Transponders reads (/usr/share/dvb/dvb-s); the program works without them. dpkg-dev computes the
+# Transponders reads (/usr/share/dvb/dvb-s); the program works without them. dvb-tools brings
+# dvb-format-convert, which a test of Import Channels runs to convert a DVBv5 file to VDR's
+# channels.conf, an independent check of both readers. dpkg-dev computes the
 # Debian package's dependencies (scripts/package.sh); lintian, appstream and desktop-file-utils
 # check the package, its metainfo and its desktop entry in the tests; python3 reads the exported
 # CSV files back.
 packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev libqt6svg6
-    libx11-dev xvfb xdotool clang-format dtv-scan-tables dpkg-dev lintian appstream
+    libx11-dev xvfb xdotool clang-format dtv-scan-tables dvb-tools dpkg-dev lintian appstream
     desktop-file-utils python3)
 # The fuzz build needs clang, which brings libFuzzer along.
 case " $* " in *" -DSKYLISTER_FUZZ=ON "*) packages+=(clang) ;; esac

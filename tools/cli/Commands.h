@@ -18,6 +18,7 @@ int runConvert(const std::vector<std::string>& args);
 int runFormat(const std::vector<std::string>& args);
 int runDuplicates(const std::vector<std::string>& args);
 int runImportTp(const std::vector<std::string>& args);
+int runImportChannels(const std::vector<std::string>& args);
 int runApplyOrder(const std::vector<std::string>& args);
 int runDiff(const std::vector<std::string>& args);
 int runExport(const std::vector<std::string>& args);

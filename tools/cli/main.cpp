@@ -1,6 +1,7 @@
 // skylister-cli: checks, compiles, converts and reformats channel lists, finds and removes their
 // duplicates, puts them in another list's order, compares two lists, exports a view as CSV or
-// HTML, imports transponders from scan tables, and talks to the receiver, from the command line.
+// HTML, imports transponders from scan tables and channels from other programs' lists, and talks to
+// the receiver, from the command line.
 
 #include <cstdio>
 #include <cstring>
@@ -37,6 +38,17 @@ const char* usageText() {
            "                                   list lacks; prints those added, those already in\n"
            "                                   and those not taken (the previous file kept as\n"
            "                                   LIST.bak)\n"
+           "  import-channels LIST.txt FILE [--format vdr|dvbv5|lamedb] [--sat INDEX]\n"
+           "                  [--tick all|receivable] [--sat40]\n"
+           "                                   add the services of a VDR channels.conf, a DVBv5\n"
+           "                                   channel file or an Enigma2 lamedb (the format "
+           "found\n"
+           "                                   by content), with the satellites and transponders\n"
+           "                                   they need; --sat puts them all on satellite INDEX\n"
+           "                                   (DVBv5 files give no position); --tick all also\n"
+           "                                   takes DVB-S2 and encrypted services; prints those\n"
+           "                                   added and those not, with the reason (the previous\n"
+           "                                   file kept as LIST.bak)\n"
            "  apply-order LIST.txt REFERENCE [--unmatched keep|remove] [--analog] [--sat40]\n"
            "                                   put the channels in the order of REFERENCE "
            "(another\n"
@@ -80,6 +92,7 @@ int main(int argc, char** argv) {
         {"format", runFormat},
         {"duplicates", runDuplicates},
         {"import-tp", runImportTp},
+        {"import-channels", runImportChannels},
         {"apply-order", runApplyOrder},
         {"diff", runDiff},
         {"export", runExport},

@@ -1,5 +1,6 @@
 #include "editor/scan/NewSatellite.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <iterator>
@@ -47,6 +48,11 @@ std::optional<NewSatellite> newSatelliteFor(const TokenArray& tokens, const Scan
         return NewSatellite{index, importBouquet(table.satellite), table.positionTenths};
     }
     return std::nullopt;
+}
+
+std::size_t freeSatelliteIndexes(const TokenArray& tokens) {
+    const std::array<bool, kSatelliteSlots> named = namedIndexes(tokens);
+    return static_cast<std::size_t>(std::count(named.begin(), named.end(), false));
 }
 
 bool addSatelliteRow(TokenArray& tokens, const NewSatellite& satellite) {

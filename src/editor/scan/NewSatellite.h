@@ -30,6 +30,9 @@ struct NewSatellite {
 // The new row for the table's satellite, or nothing when every Index from 0 to 49 is taken.
 std::optional<NewSatellite> newSatelliteFor(const TokenArray& tokens, const ScanTableName& table);
 
+// How many Indexes from 0 to 49 are free for a new satellite, by the rule of newSatelliteFor().
+std::size_t freeSatelliteIndexes(const TokenArray& tokens);
+
 // Appends the row to the [SATELLITE] section: in use (Blank N), a universal LNB (LO 10600 and
 // 09750 MHz) and Position 0, which the user sets in the satellite's dialog. False, with nothing
 // changed, when the list has no [SATELLITE] section or the Index is taken by now.
