@@ -121,7 +121,9 @@ TEST_F(TransferEndToEndTest, ACompiledListDownloadsAndTheReceiverStoresItWhole) 
     const std::string sent = test::readFile(image);
     EXPECT_GT(sent.size(), 14u + 2 * 16u);
     EXPECT_TRUE(test::readFile(stored) == sent);
-    EXPECT_EQ(ui.progressReports.back(), 100);
+    // Full, then gone before the result's box.
+    EXPECT_EQ(ui.progressReports.end()[-2], 100);
+    EXPECT_EQ(ui.progressReports.back(), test::RecordingUi::kProgressEnded);
 }
 
 TEST_F(TransferEndToEndTest, LostAndWrongAcknowledgementsAreRetried) {
