@@ -136,6 +136,7 @@ bool Upload::fail(const std::string& message) {
 
 bool Upload::run(const std::string& uploadPath) {
     ui_.clearMessages();
+    expected_ = expectedDumpSize(uploadPath);
     const TransferHooks hooks(port_, ui_);
     if (!openConfiguredPort(port_, settings_, ui_)) return false;
     ui_.appendMessage("Waking the receiver's console...\r\n");
@@ -148,7 +149,6 @@ bool Upload::run(const std::string& uploadPath) {
     if (!probe()) return fail("CHECK if Receiver's Power is turned ON\r\nAnd TRY AGIAN!!!");
     port_.setTimeouts(TimeoutProfile::Idle);
     ui_.appendMessage("Receiving the channel list...\r\n");
-    expected_ = expectedDumpSize(uploadPath);
     std::string dump;
     DumpEnd end = DumpEnd::Cancelled;
     try {

@@ -189,6 +189,10 @@ private slots:
         data.degree = "E019.2";
         whenShown([](QDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), "Satellite Setting Dialog - Edit");
+            // Wide enough for its caption in bold type.
+            QFont bold = dialog.font();
+            bold.setBold(true);
+            QVERIFY(dialog.width() > QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()));
             QVERIFY(control<QRadioButton>(dialog, "blankNo").isChecked());
             auto& degree = control<QLineEdit>(dialog, "degree");
             QCOMPARE(degree.maxLength(), 6);
