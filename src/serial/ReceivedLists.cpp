@@ -89,10 +89,16 @@ void pruneKeptLists(const std::string& uploadPath, const std::string& kept) {
     }
 }
 
-std::optional<uint64_t> expectedDumpSize(const std::string& uploadPath) {
+std::optional<std::string> newestKeptList(const std::string& uploadPath) {
     const auto lists = keptLists(uploadPath);
     if (lists.empty()) return std::nullopt;
-    const std::optional<std::string> list = readWholeFile(lists.front().second.string());
+    return lists.front().second.string();
+}
+
+std::optional<uint64_t> expectedDumpSize(const std::string& uploadPath) {
+    const std::optional<std::string> newest = newestKeptList(uploadPath);
+    if (!newest) return std::nullopt;
+    const std::optional<std::string> list = readWholeFile(*newest);
     if (!list) return std::nullopt;
     const auto lines = static_cast<uint64_t>(std::count(list->begin(), list->end(), '\n'));
     return list->size() + 2 * lines;

@@ -24,6 +24,10 @@ std::optional<std::string> keepReceivedList(const std::string& uploadPath, std::
 // newest kKeptListCount, never `kept`, the one just named to the user.
 void pruneKeptLists(const std::string& uploadPath, const std::string& kept);
 
+// The newest kept list of the upload file: the one the last upload named; nothing when none is
+// kept.
+std::optional<std::string> newestKeptList(const std::string& uploadPath);
+
 // The size of the newest kept list as the console dumps it (each line with its two-character
 // mark): what the next upload of the same receiver may be expected to bring. Nothing when no list
 // is kept.

@@ -14,6 +14,7 @@
 #include "editor/model/FieldText.h"
 #include "listdb/CompileCommands.h"
 #include "serial/PrivateTempDir.h"
+#include "serial/ReceivedLists.h"
 
 namespace sky {
 
@@ -382,11 +383,13 @@ bool CSkylisterDoc::onUploadStart() {
     if (!fetchReceiverList(uploadPath, true)) return false;
     // The received list is opened as Open opens a list.
     if (!list_.open(uploadPath)) {
-        // The received list is not lost: say where it is, and what may refuse it.
+        // The received list is not lost: say where it is kept under its own name (the upload
+        // file is the next upload's), and what may refuse it.
+        const std::string kept = newestKeptList(uploadPath).value_or(uploadPath);
         ui_.message(
             format("The received list is kept in %s\nIf it has more satellite names than "
                    "the Option's satellite number allows, change that number and open it.",
-                   uploadPath.c_str()));
+                   kept.c_str()));
         return false;
     }
     receiverList_ = list_.tokens();

@@ -362,9 +362,12 @@ TEST_F(DocCommandsTest, AReceivedListTheSatelliteNumberRefusesIsKeptAndSaidWhere
     useDevice(sim);
     EXPECT_FALSE(doc.run(DocCommand::UploadStart));
     ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back().rfind("The received list is kept in " + doc.uploadFilePath(), 0),
-              0u);
-    EXPECT_TRUE(fs::exists(doc.uploadFilePath()));
+    // Named by the list kept under its own name, which the next upload leaves alone.
+    const std::string& said = ui.messages.back();
+    const std::string lead = "The received list is kept in ";
+    EXPECT_EQ(said.rfind(lead + runtimeFolder.file("skylister/SATupload-"), 0), 0u) << said;
+    const std::string kept = said.substr(lead.size(), said.find('\n') - lead.size());
+    EXPECT_EQ(readFile(kept), readFile(doc.uploadFilePath()));
     EXPECT_FALSE(doc.isLoaded());
 }
 
