@@ -5,8 +5,6 @@
 #include <utility>
 
 #include "common/Format.h"
-#include "editor/editing/Renumber.h"
-#include "editor/model/SectionMap.h"
 #include "shell/SkylisterDoc.h"
 
 namespace sky {
@@ -21,10 +19,8 @@ std::optional<TokenArray> CSkylisterDoc::readOtherList(const std::string& path) 
     // A database of its own: the open list's database, file and state stay as they are.
     CListDB other(runtime_, ui_, path);
     TokenArray tokens;
+    // Numbered as its file numbers it, as the open list is.
     if (other.LoadChannelList(tokens) == LoadResult::Failed) return std::nullopt;
-    // Numbered as the open list was when it was opened, so that the numbering of a file (analog
-    // channels from 0, say) does not show as channels moved.
-    renumberChannels(tokens, locateSections(tokens));
     return tokens;
 }
 
