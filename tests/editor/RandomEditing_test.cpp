@@ -7,8 +7,11 @@
 #include <algorithm>
 #include <array>
 #include <random>
+#include <sstream>
 
 #include "editor/EditingFixture.h"
+#include "editor/order/ApplyOrder.h"
+#include "editor/order/OrderReference.h"
 #include "support/TempDir.h"
 
 namespace sky::test {
@@ -273,9 +276,9 @@ TEST_F(RandomEditingTest, UndoAndRedoReturnToEveryRecordedState) {
 }
 
 // Over generated lists numbered from anywhere the check allows (analog channels from 0, digital
-// ones from 5, with gaps): open changes no byte, an edit in one channel view leaves the other
-// view's sections as they were, undo of every edit gives back the file byte for byte, and redo of
-// every one the edited list.
+// ones from 5, with gaps): open changes no byte, an edit or an order of one channel view leaves
+// the other view's sections as they were, undo of every edit gives back the file byte for byte, and
+// redo of every one the edited list.
 TEST_F(RandomEditingTest, UndoOfEveryEditGivesBackTheFileByteForByte) {
     std::mt19937 random(2718);
     const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
@@ -305,7 +308,8 @@ TEST_F(RandomEditingTest, UndoOfEveryEditGivesBackTheFileByteForByte) {
     document.undoHistory().setDepth(UndoHistory::kMaxDepth);
     for (int round = 0; round < 30; ++round) {
         TestList generated = validList();
-        for (Record& satellite : generated.satellites) satellite[6] = "192";  // as the file gives it
+        for (Record& satellite : generated.satellites)
+            satellite[6] = "192";  // as the file gives it
         for (int t = 0; t < 3; ++t) {
             generated.transponders.push_back(
                 transponder(std::to_string(t), std::to_string(t), std::to_string(11000 + t)));
@@ -337,7 +341,7 @@ TEST_F(RandomEditingTest, UndoOfEveryEditGivesBackTheFileByteForByte) {
             const std::vector<Record> untouched = otherView(digitalView);
             bool inOneView = true;
             ui.answer({Answer::Yes});
-            switch (pick(8)) {
+            switch (pick(9)) {
                 case 0:
                     view.onKey(std::array{ViewKey::Delete, ViewKey::Insert, ViewKey::F3,
                                           ViewKey::F4}[pick(4)]);
@@ -367,6 +371,23 @@ TEST_F(RandomEditingTest, UndoOfEveryEditGivesBackTheFileByteForByte) {
                 case 5:
                     view.run(ViewCommand::ToggleDigitalAnalog);
                     break;
+                case 6: {
+                    // The view's own rows in another order, as a number;name reference.
+                    std::vector<std::string> names;
+                    std::istringstream lines(referenceText(view.model().tokens(), digitalView));
+                    for (std::string line; std::getline(lines, line);) {
+                        names.push_back(line.substr(line.find(';') + 1));
+                    }
+                    std::shuffle(names.begin(), names.end(), random);
+                    std::string text;
+                    for (std::size_t n = 0; n < names.size(); ++n) {
+                        text += std::to_string(n + 1) + ";" + names[n] + "\n";
+                    }
+                    const std::optional<OrderReference> reference =
+                        readOrderReference(text, "order.txt", digitalView, settings, ui);
+                    if (reference) applyOrder(document, *reference, {});
+                    break;
+                }
                 default:
                     inOneView = false;
                     view.run(std::array{ViewCommand::SortChannelName, ViewCommand::SortFrequency,
