@@ -13,7 +13,6 @@ struct ChannelGroups {
     bool analog = false;   // ANALOG TP
 
     static constexpr ChannelGroups all() { return {true, true}; }
-    bool any() const { return digital || analog; }
 };
 
 // Rewrites the Index cell of every channel record of the groups given: digital channels 1, 2,

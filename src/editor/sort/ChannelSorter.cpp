@@ -166,27 +166,27 @@ void sortChannels(TokenArray& tokens, SortMode mode, const SortFlags& flags) {
     const bool byTransponder = mode == SortMode::Frequency || mode == SortMode::Bouquet;
 
     // The groups the sort changed; the others keep their numbers.
-    ChannelGroups moved;
+    ChannelGroups changed;
     if (byTransponder) {
         DetailRows digital(kDigitalDetailWidth);
         DetailRows analog(kAnalogDetailWidth);
         rebuildDetailRows(tokens, sections, digital, analog);
         const TransponderKeys channelKeys{digital, 0};
         const TransponderKeys pidKeys{digital, digitalChannelCount(sections)};
-        moved.digital = sortSection(tokens, sections[kChannelSection], RecordKind::Digital, mode,
-                                    false, &channelKeys);
-        moved.digital |= sortSection(tokens, sections[kChannelPidSection], RecordKind::Pid, mode,
-                                     false, &pidKeys);
+        changed.digital = sortSection(tokens, sections[kChannelSection], RecordKind::Digital, mode,
+                                      false, &channelKeys);
+        changed.digital |= sortSection(tokens, sections[kChannelPidSection], RecordKind::Pid, mode,
+                                       false, &pidKeys);
     } else {
-        moved.digital = sortSection(tokens, sections[kChannelSection], RecordKind::Digital, mode,
-                                    descendingNames, nullptr);
-        moved.digital |= sortSection(tokens, sections[kChannelPidSection], RecordKind::Pid, mode,
-                                     descendingNames, nullptr);
+        changed.digital = sortSection(tokens, sections[kChannelSection], RecordKind::Digital, mode,
+                                      descendingNames, nullptr);
+        changed.digital |= sortSection(tokens, sections[kChannelPidSection], RecordKind::Pid, mode,
+                                       descendingNames, nullptr);
     }
-    moved.analog = sortSection(tokens, sections[kAnalogTpSection], RecordKind::Analog, mode,
-                               descendingNames, nullptr);
+    changed.analog = sortSection(tokens, sections[kAnalogTpSection], RecordKind::Analog, mode,
+                                 descendingNames, nullptr);
 
-    if (flags.renumberAfterSort) renumberChannels(tokens, sections, moved);
+    if (flags.renumberAfterSort) renumberChannels(tokens, sections, changed);
 }
 
 void ChannelSorter::sort(TokenArray& tokens, SortMode mode) {
