@@ -1,0 +1,148 @@
+#include "editor/rename/RenamePreview.h"
+
+#include "editor/import/ImportName.h"
+#include "editor/model/RowValues.h"
+#include "editor/model/SectionMap.h"
+
+namespace sky {
+
+namespace {
+
+std::size_t sectionNumber(RecordKind kind) {
+    return static_cast<std::size_t>(kind);
+}
+
+const std::string& nameCell(const TokenArray& tokens, const RecordRef& record) {
+    return tokens[record.cell + channelNameField(record.kind)];
+}
+
+// Marks each changed row whose name, as it would be after the ticked rows are renamed, is also
+// another channel's in its section.
+void markEqualNames(RenamePreview& preview) {
+    std::unordered_map<std::string, std::size_t> names[3];
+    for (std::size_t s = 0; s < 3; ++s) names[s] = preview.otherNames[s];
+    for (const RenameRow& row : preview.rows) {
+        ++names[sectionNumber(row.record.kind)][row.ticked ? row.newName : row.oldName];
+    }
+    for (RenameRow& row : preview.rows) {
+        const auto& section = names[sectionNumber(row.record.kind)];
+        const auto found = section.find(row.newName);
+        const std::size_t others =
+            found == section.end() ? 0 : found->second - (row.ticked ? 1 : 0);
+        row.equalsOther = !row.unchanged() && !row.empty && others > 0;
+    }
+}
+
+}  // namespace
+
+std::vector<RecordRef> recordsOfRows(const TokenArray& tokens, bool digitalView,
+                                     const std::vector<std::size_t>& rows) {
+    const SectionMap sections = locateSections(tokens);
+    std::vector<RecordRef> records;
+    for (const std::size_t row : rows) {
+        if (const std::optional<RecordRef> record = recordOfRow(sections, digitalView, row))
+            records.push_back(*record);
+    }
+    return records;
+}
+
+std::vector<RecordRef> sectionRecords(const TokenArray& tokens, RecordKind kind) {
+    const SectionMap sections = locateSections(tokens);
+    const SectionSpan& span = sections[sectionOf(kind)];
+    const auto width = static_cast<std::size_t>(recordWidth(kind));
+    std::vector<RecordRef> records;
+    if (!span.found) return records;
+    for (std::size_t cell = span.begin; cell + width <= span.end; cell += width)
+        records.push_back({kind, cell});
+    return records;
+}
+
+RenamePreview previewRename(const TokenArray& tokens, const std::vector<RecordRef>& records,
+                            const std::vector<RenameRule>& rules) {
+    RenamePreview preview;
+    std::vector<char> inPreview[3];
+    const SectionMap sections = locateSections(tokens);
+    for (const RecordRef& record : records) {
+        if (isNullChannel(record.kind, &tokens[record.cell])) continue;
+        RenameRow row;
+        row.record = record;
+        row.number = tokens[record.cell];
+        row.oldName = nameCell(tokens, record);
+        row.newName = renamed(row.oldName, rules);
+        row.empty = row.newName.empty();
+        row.tooLong = row.newName.size() > kLongestChannelName;
+        row.ticked = canTick(row);
+        std::vector<char>& marks = inPreview[sectionNumber(record.kind)];
+        const std::size_t begin = sections[sectionOf(record.kind)].begin;
+        const std::size_t index = (record.cell - begin) / recordWidth(record.kind);
+        if (marks.size() <= index) marks.resize(index + 1);
+        marks[index] = 1;
+        preview.rows.push_back(std::move(row));
+    }
+    for (const RecordKind kind : {RecordKind::Digital, RecordKind::Pid, RecordKind::Analog}) {
+        const std::size_t s = sectionNumber(kind);
+        if (inPreview[s].empty()) continue;  // no row of the preview to compare with
+        const std::vector<RecordRef> section = sectionRecords(tokens, kind);
+        for (std::size_t index = 0; index < section.size(); ++index) {
+            if (index < inPreview[s].size() && inPreview[s][index]) continue;
+            if (isNullChannel(kind, &tokens[section[index].cell])) continue;
+            ++preview.otherNames[s][nameCell(tokens, section[index])];
+        }
+    }
+    markEqualNames(preview);
+    return preview;
+}
+
+bool canTick(const RenameRow& row) {
+    return !row.unchanged() && !row.empty && !row.tooLong;
+}
+
+bool setTicked(RenamePreview& preview, std::size_t row, bool ticked) {
+    if (row >= preview.rows.size() || !canTick(preview.rows[row])) return false;
+    if (preview.rows[row].ticked == ticked) return true;
+    preview.rows[row].ticked = ticked;
+    markEqualNames(preview);
+    return true;
+}
+
+std::size_t tickedCount(const RenamePreview& preview) {
+    std::size_t count = 0;
+    for (const RenameRow& row : preview.rows) count += row.ticked ? 1 : 0;
+    return count;
+}
+
+std::optional<std::size_t> applyRename(TokenArray& tokens, const RenamePreview& preview) {
+    const SectionMap sections = locateSections(tokens);
+    for (const RenameRow& row : preview.rows) {
+        if (!row.ticked) continue;
+        const SectionSpan& span = sections[sectionOf(row.record.kind)];
+        if (!span.found || row.record.cell < span.begin || row.record.endCell() > span.end ||
+            (row.record.cell - span.begin) % recordWidth(row.record.kind) != 0 ||
+            nameCell(tokens, row.record) != row.oldName) {
+            return std::nullopt;
+        }
+    }
+    std::size_t count = 0;
+    for (const RenameRow& row : preview.rows) {
+        if (!row.ticked) continue;
+        tokens[row.record.cell + channelNameField(row.record.kind)] = row.newName;
+        ++count;
+    }
+    return count;
+}
+
+std::size_t renameChannels(ListDocument& document, const RenamePreview& preview) {
+    if (!document.loaded() || document.locked()) return 0;
+    document.recordUndo(kRenameChannelsLabel);
+    const std::optional<std::size_t> count = applyRename(document.tokens(), preview);
+    if (!count || *count == 0) {
+        document.discardNewestUndo();
+        if (!count) document.ui().message(kRenameOutdated);
+        return 0;
+    }
+    document.markModified();
+    document.changed(false);
+    return *count;
+}
+
+}  // namespace sky
