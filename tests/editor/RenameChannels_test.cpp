@@ -107,6 +107,10 @@ TEST(RenamePreview, MarksAndTicks) {
     for (const RecordKind kind : {RecordKind::Pid, RecordKind::Analog}) {
         for (const RecordRef& record : sectionRecords(tokens, kind)) records.push_back(record);
     }
+    // The section lists' rows are their records; views of no channels have none.
+    EXPECT_EQ(viewRecords(tokens, ViewKind::AnalogChannelList, true, {1, 9})[0].cell,
+              sectionRecords(tokens, RecordKind::Analog)[1].cell);
+    EXPECT_TRUE(viewRecords(tokens, ViewKind::SatelliteList, true, {0}).empty());
     RenamePreview preview = previewRename(tokens, records, {rule(RenameRuleKind::Strip, "HD")});
     ASSERT_EQ(preview.rows.size(), 7u);  // the null channel is left out
     const auto row = [&](std::size_t i) { return preview.rows[i]; };
@@ -153,7 +157,8 @@ TEST_F(RenameChannelsTest, OneUndoStepWithoutRenumbering) {
     list.channels[2][kChIndex] = "9";  // numbers with a gap stay as they are
     document.adopt(list.tokens());
     const TokenArray before = document.tokens();
-    const std::vector<RecordRef> records = recordsOfRows(document.tokens(), true, {0, 1, 2, 5});
+    const std::vector<RecordRef> records =
+        viewRecords(document.tokens(), ViewKind::Detail, true, {0, 1, 2, 5});
     const RenamePreview preview =
         previewRename(document.tokens(), records, {rule(RenameRuleKind::Strip, "HD")});
 

@@ -60,16 +60,8 @@ const char* sectionWord(RecordKind kind) {
     return kind == RecordKind::Digital ? "digital" : kind == RecordKind::Pid ? "PID" : "analog";
 }
 
-// Why a changed name is not renamed, or what the user should know of it; empty for none.
-std::string rowNote(const RenameRow& row) {
-    if (row.empty) return "empty: not renamed";
-    if (row.tooLong) return "longer than 13 characters: not renamed";
-    if (row.equalsOther) return "equal to another channel's name";
-    return {};
-}
-
 void printRow(const RenameRow& row) {
-    const std::string note = rowNote(row);
+    const std::string note = renameNote(row);
     std::printf("  %s %s  \"%s\" -> \"%s\"%s%s\n", sectionWord(row.record.kind), row.number.c_str(),
                 utf8Name(row.oldName).c_str(), utf8Name(row.newName).c_str(),
                 note.empty() ? "" : "  ", note.c_str());

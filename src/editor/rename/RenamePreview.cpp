@@ -35,13 +35,29 @@ void markEqualNames(RenamePreview& preview) {
 
 }  // namespace
 
-std::vector<RecordRef> recordsOfRows(const TokenArray& tokens, bool digitalView,
-                                     const std::vector<std::size_t>& rows) {
-    const SectionMap sections = locateSections(tokens);
+bool showsChannels(ViewKind kind) {
+    return kind == ViewKind::Detail || kind == ViewKind::DigitalChannelList ||
+           kind == ViewKind::DigitalPidChannelList || kind == ViewKind::AnalogChannelList;
+}
+
+std::vector<RecordRef> viewRecords(const TokenArray& tokens, ViewKind kind, bool digital,
+                                   const std::vector<std::size_t>& rows) {
     std::vector<RecordRef> records;
+    if (!showsChannels(kind)) return records;
+    const SectionMap sections = locateSections(tokens);
+    if (kind == ViewKind::Detail) {
+        for (const std::size_t row : rows) {
+            if (const std::optional<RecordRef> record = recordOfRow(sections, digital, row))
+                records.push_back(*record);
+        }
+        return records;
+    }
+    const RecordKind recordKind = kind == ViewKind::DigitalChannelList      ? RecordKind::Digital
+                                  : kind == ViewKind::DigitalPidChannelList ? RecordKind::Pid
+                                                                            : RecordKind::Analog;
+    const std::vector<RecordRef> section = sectionRecords(tokens, recordKind);
     for (const std::size_t row : rows) {
-        if (const std::optional<RecordRef> record = recordOfRow(sections, digitalView, row))
-            records.push_back(*record);
+        if (row < section.size()) records.push_back(section[row]);
     }
     return records;
 }
@@ -91,6 +107,14 @@ RenamePreview previewRename(const TokenArray& tokens, const std::vector<RecordRe
     }
     markEqualNames(preview);
     return preview;
+}
+
+const char* renameNote(const RenameRow& row) {
+    if (row.unchanged()) return "unchanged";
+    if (row.empty) return "empty: not renamed";
+    if (row.tooLong) return "longer than 13 characters: not renamed";
+    if (row.equalsOther) return "equal to another channel's name";
+    return "";
 }
 
 bool canTick(const RenameRow& row) {

@@ -10,6 +10,7 @@
 #include "editor/document/ListDocument.h"
 #include "editor/model/ChannelRecords.h"
 #include "editor/rename/RenameRules.h"
+#include "editor/view/ViewColumns.h"
 
 namespace sky {
 
@@ -42,10 +43,14 @@ struct RenamePreview {
     std::unordered_map<std::string, std::size_t> otherNames[3];
 };
 
-// The records of rows of the Digital Channel view (digitalView) or the Analog Channel view;
-// rows past the end are left out.
-std::vector<RecordRef> recordsOfRows(const TokenArray& tokens, bool digitalView,
-                                     const std::vector<std::size_t>& rows);
+// Whether a view shows channels to rename: the two detail views and the lists of the digital,
+// PID and analog channel sections.
+bool showsChannels(ViewKind kind);
+
+// The records of list rows of a view that shows channels (`digital`: the Digital Channel view
+// rather than the Analog one); rows past the end are left out, and a view of no channels has none.
+std::vector<RecordRef> viewRecords(const TokenArray& tokens, ViewKind kind, bool digital,
+                                   const std::vector<std::size_t>& rows);
 // The records of one section, in order.
 std::vector<RecordRef> sectionRecords(const TokenArray& tokens, RecordKind kind);
 
@@ -53,6 +58,10 @@ std::vector<RecordRef> sectionRecords(const TokenArray& tokens, RecordKind kind)
 // is ticked when its name changes to one the list can keep: not empty, not too long.
 RenamePreview previewRename(const TokenArray& tokens, const std::vector<RecordRef>& records,
                             const std::vector<RenameRule>& rules);
+
+// What the preview says of a row: why a new name is not taken, that it equals another's, that
+// nothing changes; empty for a plain rename.
+const char* renameNote(const RenameRow& row);
 
 // Whether the user may tick the row: its name changes, is not empty and not too long.
 bool canTick(const RenameRow& row);

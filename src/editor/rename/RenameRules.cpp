@@ -194,6 +194,22 @@ std::string ruleText(const RenameRule& rule) {
     return {};
 }
 
+const char* ruleKindName(RenameRuleKind kind) {
+    switch (kind) {
+        case RenameRuleKind::Replace:
+            return "Replace text (FIND=TO)";
+        case RenameRuleKind::Regex:
+            return "Replace by regular expression (FIND=TO)";
+        case RenameRuleKind::Case:
+            return "Change case (upper, lower, title)";
+        case RenameRuleKind::Strip:
+            return "Strip words (HD,SD)";
+        case RenameRuleKind::Fit:
+            return "Fit to width (13)";
+    }
+    return "";
+}
+
 std::string renamed(std::string_view name, const std::vector<RenameRule>& rules) {
     std::vector<std::string> fitWords;
     for (const RenameRule& rule : rules) {

@@ -36,8 +36,12 @@ inline const std::vector<std::string> kDefaultFitWords{"HD", "SD"};
 std::optional<RenameRule> parseRenameRule(RenameRuleKind kind, std::string_view text,
                                           std::string& error);
 
-// The rule as the user writes it ("--replace" text), for the dialog's list and the CLI.
+// The rule's text as the user writes it (UTF-8), and what the dialog calls its kind.
 std::string ruleText(const RenameRule& rule);
+const char* ruleKindName(RenameRuleKind kind);
+inline constexpr RenameRuleKind kRenameRuleKinds[] = {RenameRuleKind::Replace,
+                                                      RenameRuleKind::Regex, RenameRuleKind::Case,
+                                                      RenameRuleKind::Strip, RenameRuleKind::Fit};
 
 // The name after every rule, in order. Fit takes out, while the name is too long, the words of
 // the Strip rules among `rules` (kDefaultFitWords when there are none), then the spaces between
