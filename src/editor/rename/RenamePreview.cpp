@@ -1,5 +1,7 @@
 #include "editor/rename/RenamePreview.h"
 
+#include <string_view>
+
 #include "editor/import/ImportName.h"
 #include "editor/model/RowValues.h"
 #include "editor/model/SectionMap.h"
@@ -19,8 +21,11 @@ const std::string& nameCell(const TokenArray& tokens, const RecordRef& record) {
 // Marks each changed row whose name, as it would be after the ticked rows are renamed, is also
 // another channel's in its section.
 void markEqualNames(RenamePreview& preview) {
-    std::unordered_map<std::string, std::size_t> names[3];
-    for (std::size_t s = 0; s < 3; ++s) names[s] = preview.otherNames[s];
+    std::unordered_map<std::string_view, std::size_t> names[3];
+    for (std::size_t s = 0; s < 3; ++s) {
+        names[s].reserve(preview.otherNames[s].size() + preview.rows.size());
+        for (const auto& [name, count] : preview.otherNames[s]) names[s][name] = count;
+    }
     for (const RenameRow& row : preview.rows) {
         ++names[sectionNumber(row.record.kind)][row.ticked ? row.newName : row.oldName];
     }
@@ -31,6 +36,16 @@ void markEqualNames(RenamePreview& preview) {
             found == section.end() ? 0 : found->second - (row.ticked ? 1 : 0);
         row.equalsOther = !row.unchanged() && !row.empty && others > 0;
     }
+}
+
+std::vector<RecordRef> recordsOf(const SectionMap& sections, RecordKind kind) {
+    const SectionSpan& span = sections[sectionOf(kind)];
+    const auto width = static_cast<std::size_t>(recordWidth(kind));
+    std::vector<RecordRef> records;
+    if (!span.found) return records;
+    for (std::size_t cell = span.begin; cell + width <= span.end; cell += width)
+        records.push_back({kind, cell});
+    return records;
 }
 
 }  // namespace
@@ -55,7 +70,7 @@ std::vector<RecordRef> viewRecords(const TokenArray& tokens, ViewKind kind, bool
     const RecordKind recordKind = kind == ViewKind::DigitalChannelList      ? RecordKind::Digital
                                   : kind == ViewKind::DigitalPidChannelList ? RecordKind::Pid
                                                                             : RecordKind::Analog;
-    const std::vector<RecordRef> section = sectionRecords(tokens, recordKind);
+    const std::vector<RecordRef> section = recordsOf(sections, recordKind);
     for (const std::size_t row : rows) {
         if (row < section.size()) records.push_back(section[row]);
     }
@@ -63,14 +78,7 @@ std::vector<RecordRef> viewRecords(const TokenArray& tokens, ViewKind kind, bool
 }
 
 std::vector<RecordRef> sectionRecords(const TokenArray& tokens, RecordKind kind) {
-    const SectionMap sections = locateSections(tokens);
-    const SectionSpan& span = sections[sectionOf(kind)];
-    const auto width = static_cast<std::size_t>(recordWidth(kind));
-    std::vector<RecordRef> records;
-    if (!span.found) return records;
-    for (std::size_t cell = span.begin; cell + width <= span.end; cell += width)
-        records.push_back({kind, cell});
-    return records;
+    return recordsOf(locateSections(tokens), kind);
 }
 
 RenamePreview previewRename(const TokenArray& tokens, const std::vector<RecordRef>& records,
@@ -98,7 +106,7 @@ RenamePreview previewRename(const TokenArray& tokens, const std::vector<RecordRe
     for (const RecordKind kind : {RecordKind::Digital, RecordKind::Pid, RecordKind::Analog}) {
         const std::size_t s = sectionNumber(kind);
         if (inPreview[s].empty()) continue;  // no row of the preview to compare with
-        const std::vector<RecordRef> section = sectionRecords(tokens, kind);
+        const std::vector<RecordRef> section = recordsOf(sections, kind);
         for (std::size_t index = 0; index < section.size(); ++index) {
             if (index < inPreview[s].size() && inPreview[s][index]) continue;
             if (isNullChannel(kind, &tokens[section[index].cell])) continue;

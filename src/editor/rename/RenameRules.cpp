@@ -127,7 +127,8 @@ std::optional<RenameRule> parseRenameRule(RenameRuleKind kind, std::string_view 
             rule.to = parts->second;
             if (kind == RenameRuleKind::Regex) {
                 try {
-                    rule.pattern = std::regex(rule.find, std::regex::ECMAScript);
+                    rule.pattern =
+                        std::regex(rule.find, std::regex::ECMAScript | std::regex::optimize);
                 } catch (const std::regex_error& e) {
                     error = "'" + std::string(text.substr(0, text.find('='))) +
                             "' is no regular expression: " + e.what();
@@ -211,12 +212,20 @@ const char* ruleKindName(RenameRuleKind kind) {
 }
 
 std::string renamed(std::string_view name, const std::vector<RenameRule>& rules) {
-    std::vector<std::string> fitWords;
+    // Fit's words: those of the Strip rules, else the default ones. Most rule sets strip with one
+    // rule at most, which is then used as it is.
+    const std::vector<std::string>* fitWords = &kDefaultFitWords;
+    std::vector<std::string> stripped;
     for (const RenameRule& rule : rules) {
-        if (rule.kind == RenameRuleKind::Strip)
-            fitWords.insert(fitWords.end(), rule.words.begin(), rule.words.end());
+        if (rule.kind != RenameRuleKind::Strip) continue;
+        if (fitWords == &kDefaultFitWords) {
+            fitWords = &rule.words;
+        } else {
+            if (stripped.empty()) stripped = *fitWords;
+            stripped.insert(stripped.end(), rule.words.begin(), rule.words.end());
+            fitWords = &stripped;
+        }
     }
-    if (fitWords.empty()) fitWords = kDefaultFitWords;
 
     std::string text(name);
     for (const RenameRule& rule : rules) {
@@ -240,7 +249,7 @@ std::string renamed(std::string_view name, const std::vector<RenameRule>& rules)
                 text = stripWords(text, rule.words);
                 break;
             case RenameRuleKind::Fit:
-                text = fit(keepableName(std::move(text)), rule.width, fitWords);
+                text = fit(keepableName(std::move(text)), rule.width, *fitWords);
                 break;
         }
     }
