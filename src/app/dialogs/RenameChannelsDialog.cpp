@@ -147,6 +147,11 @@ RenameChannelsDialog::RenameChannelsDialog(const TokenArray& tokens, std::vector
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
+    const auto showHint = [this](int kind) {
+        text_->setPlaceholderText(ruleHint(kRenameRuleKinds[kind]));
+    };
+    showHint(0);
+    connect(kind_, &QComboBox::currentIndexChanged, this, showHint);
     connect(add_, &QPushButton::clicked, this, [this] { addRule(); });
     connect(remove_, &QPushButton::clicked, this, [this] { removeRule(); });
     connect(model_, &QAbstractItemModel::dataChanged, this, [this] { showCount(); });

@@ -198,15 +198,31 @@ std::string ruleText(const RenameRule& rule) {
 const char* ruleKindName(RenameRuleKind kind) {
     switch (kind) {
         case RenameRuleKind::Replace:
-            return "Replace text (FIND=TO)";
+            return "Replace text";
         case RenameRuleKind::Regex:
-            return "Replace by regular expression (FIND=TO)";
+            return "Replace by regular expression";
         case RenameRuleKind::Case:
-            return "Change case (upper, lower, title)";
+            return "Change case";
         case RenameRuleKind::Strip:
-            return "Strip words (HD,SD)";
+            return "Strip words";
         case RenameRuleKind::Fit:
-            return "Fit to width (13)";
+            return "Fit to width";
+    }
+    return "";
+}
+
+const char* ruleHint(RenameRuleKind kind) {
+    switch (kind) {
+        case RenameRuleKind::Replace:
+            return "FIND=TO";
+        case RenameRuleKind::Regex:
+            return "FIND=TO, $1 in TO for the first group";
+        case RenameRuleKind::Case:
+            return "upper, lower or title";
+        case RenameRuleKind::Strip:
+            return "words separated by commas, such as HD,SD";
+        case RenameRuleKind::Fit:
+            return "a width from 1 to 13";
     }
     return "";
 }

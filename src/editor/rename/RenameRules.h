@@ -39,6 +39,8 @@ std::optional<RenameRule> parseRenameRule(RenameRuleKind kind, std::string_view 
 // The rule's text as the user writes it (UTF-8), and what the dialog calls its kind.
 std::string ruleText(const RenameRule& rule);
 const char* ruleKindName(RenameRuleKind kind);
+// What the text of a rule of the kind holds, for the dialog's empty text field.
+const char* ruleHint(RenameRuleKind kind);
 inline constexpr RenameRuleKind kRenameRuleKinds[] = {RenameRuleKind::Replace,
                                                       RenameRuleKind::Regex, RenameRuleKind::Case,
                                                       RenameRuleKind::Strip, RenameRuleKind::Fit};
