@@ -37,7 +37,8 @@ std::string keepableName(std::string text) {
     }
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    text.erase(text.find_last_not_of(' ') + 1);
+    text.erase(0, first);
     // The views find the sections by their marker texts ("CHANNEL END"), which all hold a space.
     if (isSectionMarker(text)) std::replace(text.begin(), text.end(), ' ', '-');
     return text;

@@ -46,20 +46,24 @@ bool listed(std::string_view word, const std::vector<std::string>& words) {
                        [&](const std::string& w) { return sameWord(word, w); });
 }
 
-std::vector<std::string> splitWords(std::string_view text) {
-    std::vector<std::string> words;
+// The words of a text, separated by spaces; they point into the text.
+std::vector<std::string_view> splitWords(std::string_view text) {
+    std::vector<std::string_view> words;
     std::size_t at = 0;
     while (at < text.size()) {
         const std::size_t end = std::min(text.find(' ', at), text.size());
-        if (end > at) words.emplace_back(text.substr(at, end - at));
+        if (end > at) words.push_back(text.substr(at, end - at));
         at = end + 1;
     }
     return words;
 }
 
-std::string joinWords(const std::vector<std::string>& words) {
+std::string joinWords(const std::vector<std::string_view>& words) {
     std::string text;
-    for (const std::string& word : words) text += (text.empty() ? "" : " ") + word;
+    for (const std::string_view word : words) {
+        if (!text.empty()) text += ' ';
+        text += word;
+    }
     return text;
 }
 
@@ -72,22 +76,19 @@ std::string replaceAll(std::string text, const std::string& find, const std::str
 }
 
 std::string stripWords(const std::string& name, const std::vector<std::string>& words) {
-    std::vector<std::string> kept;
-    bool stripped = false;
-    for (std::string& word : splitWords(name)) {
-        if (listed(word, words)) {
-            stripped = true;
-        } else {
-            kept.push_back(std::move(word));
-        }
-    }
-    return stripped ? joinWords(kept) : name;
+    std::vector<std::string_view> kept = splitWords(name);
+    const auto stripped = std::remove_if(
+        kept.begin(), kept.end(), [&](std::string_view word) { return listed(word, words); });
+    if (stripped == kept.end()) return name;
+    kept.erase(stripped, kept.end());
+    return joinWords(kept);
 }
 
 std::string fit(std::string name, std::size_t width, const std::vector<std::string>& words) {
     if (name.size() <= width) return name;
     // The listed words go from the right, one at a time, while one word is left.
-    std::vector<std::string> parts = splitWords(name);
+    const std::string whole = name;
+    std::vector<std::string_view> parts = splitWords(whole);
     for (std::size_t i = parts.size(); i-- > 0 && parts.size() > 1;) {
         if (!listed(parts[i], words)) continue;
         parts.erase(parts.begin() + static_cast<std::ptrdiff_t>(i));
@@ -149,9 +150,8 @@ std::optional<RenameRule> parseRenameRule(RenameRuleKind kind, std::string_view 
         case RenameRuleKind::Strip:
             for (std::size_t at = 0; at <= text.size();) {
                 const std::size_t end = std::min(text.find(',', at), text.size());
-                for (std::string& word : splitWords(listName(text.substr(at, end - at)))) {
-                    rule.words.push_back(std::move(word));
-                }
+                const std::string words = listName(text.substr(at, end - at));
+                for (const std::string_view word : splitWords(words)) rule.words.emplace_back(word);
                 at = end + 1;
             }
             if (rule.words.empty()) {
