@@ -134,6 +134,17 @@ TEST(RenamePreview, MarksAndTicks) {
     EXPECT_TRUE(longer.rows[0].tooLong);
     EXPECT_FALSE(longer.rows[0].ticked);
 
+    // Names compare as Find Duplicates compares them; a case change alone meets only the row's
+    // own name.
+    const RenamePreview cased =
+        previewRename(tokens, records, {rule(RenameRuleKind::Replace, "ARD HD=zdf")});
+    EXPECT_TRUE(cased.rows[0].equalsOther);
+    RenamePreview lower = previewRename(tokens, records, {rule(RenameRuleKind::Case, "lower")});
+    ASSERT_EQ(lower.rows[2].newName, "zdf");
+    EXPECT_FALSE(lower.rows[2].equalsOther);
+    ASSERT_TRUE(setTicked(lower, 2, false));
+    EXPECT_FALSE(lower.rows[2].equalsOther);
+
     // Two channels renamed to one name mark each other; with one unticked, only that one would
     // still meet the other's new name.
     RenamePreview both =

@@ -18,22 +18,34 @@ const std::string& nameCell(const TokenArray& tokens, const RecordRef& record) {
     return tokens[record.cell + channelNameField(record.kind)];
 }
 
+// Names as Find Duplicates compares them: regardless of the case of ASCII letters.
+struct FoldedHash {
+    std::size_t operator()(std::string_view name) const {
+        return static_cast<std::size_t>(foldedNameHash(name));
+    }
+};
+struct FoldedEqual {
+    bool operator()(std::string_view a, std::string_view b) const { return sameFoldedName(a, b); }
+};
+using NameCounts = std::unordered_map<std::string_view, std::size_t, FoldedHash, FoldedEqual>;
+
 // Marks each changed row whose name, as it would be after the ticked rows are renamed, is also
 // another channel's in its section.
 void markEqualNames(RenamePreview& preview) {
-    std::unordered_map<std::string_view, std::size_t> names[3];
+    NameCounts names[3];
     for (std::size_t s = 0; s < 3; ++s) {
         names[s].reserve(preview.otherNames[s].size() + preview.rows.size());
-        for (const auto& [name, count] : preview.otherNames[s]) names[s][name] = count;
+        for (const auto& [name, count] : preview.otherNames[s]) names[s][name] += count;
     }
     for (const RenameRow& row : preview.rows) {
         ++names[sectionNumber(row.record.kind)][row.ticked ? row.newName : row.oldName];
     }
     for (RenameRow& row : preview.rows) {
-        const auto& section = names[sectionNumber(row.record.kind)];
+        const NameCounts& section = names[sectionNumber(row.record.kind)];
         const auto found = section.find(row.newName);
-        const std::size_t others =
-            found == section.end() ? 0 : found->second - (row.ticked ? 1 : 0);
+        // The row's own name, new when ticked, else old, is counted too.
+        const bool own = row.ticked || sameFoldedName(row.oldName, row.newName);
+        const std::size_t others = found == section.end() ? 0 : found->second - (own ? 1 : 0);
         row.equalsOther = !row.unchanged() && !row.empty && others > 0;
     }
 }

@@ -28,9 +28,11 @@ struct RenameRow {
     std::string number;  // the channel's Index cell
     std::string oldName;
     std::string newName;
-    bool tooLong = false;      // longer than the list keeps (13)
-    bool empty = false;        // the rules left nothing
-    bool equalsOther = false;  // equal to another channel's name in its section, once renamed
+    bool tooLong = false;  // longer than the list keeps (13)
+    bool empty = false;    // the rules left nothing
+    // Once renamed, equal to another channel's name in its section, regardless of the case of
+    // ASCII letters, as Find Duplicates compares names.
+    bool equalsOther = false;
     bool ticked = false;
 
     bool unchanged() const { return newName == oldName; }
