@@ -1,7 +1,7 @@
 // skylister-cli: checks, compiles, converts and reformats channel lists, finds and removes their
-// duplicates, puts them in another list's order, compares two lists, exports a view as CSV or
-// HTML, imports transponders from scan tables and channels from other programs' lists, and talks to
-// the receiver, from the command line.
+// duplicates, renames channels by rules, puts them in another list's order, compares two lists,
+// exports a view as CSV or HTML, imports transponders from scan tables and channels from other
+// programs' lists, and talks to the receiver, from the command line.
 
 #include <cstdio>
 #include <cstring>
@@ -49,6 +49,17 @@ const char* usageText() {
            "                                   takes DVB-S2 and encrypted services; prints those\n"
            "                                   added and those not, with the reason (the previous\n"
            "                                   file kept as LIST.bak)\n"
+           "  rename LIST.txt [--view digital|pid|analog] (--replace FIND=TO | --regex FIND=TO |\n"
+           "                  --case upper|lower|title | --strip WORDS | --fit 13)...\n"
+           "                  [--dry-run] [--sat40]\n"
+           "                                   rename channels by rules applied in order: replace\n"
+           "                                   text or an ECMAScript regular expression ($1 names\n"
+           "                                   a group), change case, strip words (WORDS\n"
+           "                                   separated by commas), fit to a width (dropping the\n"
+           "                                   stripped words, or HD and SD, then spaces from the\n"
+           "                                   right, then cutting); prints each new name and why\n"
+           "                                   one is not taken (the previous file kept as\n"
+           "                                   LIST.bak; --dry-run writes nothing)\n"
            "  apply-order LIST.txt REFERENCE [--unmatched keep|remove] [--analog] [--sat40]\n"
            "                                   put the channels in the order of REFERENCE "
            "(another\n"
@@ -93,6 +104,7 @@ int main(int argc, char** argv) {
         {"duplicates", runDuplicates},
         {"import-tp", runImportTp},
         {"import-channels", runImportChannels},
+        {"rename", runRename},
         {"apply-order", runApplyOrder},
         {"diff", runDiff},
         {"export", runExport},

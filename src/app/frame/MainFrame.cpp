@@ -17,6 +17,7 @@
 
 #include "app/compare/CompareWindow.h"
 #include "app/dialogs/DuplicatesDialog.h"
+#include "app/dialogs/RenameChannelsDialog.h"
 #include "app/find/FindBar.h"
 #include "app/frame/AboutBox.h"
 #include "app/frame/ChannelEditingWiring.h"
@@ -258,6 +259,7 @@ void CMainFrame::createMenus() {
     }
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::ImportTransponders));
+    editMenu_->addAction(action(Command::RenameChannels));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::Undo));
     editMenu_->addAction(action(Command::Redo));
@@ -457,6 +459,9 @@ CommandState CMainFrame::frameCommandState(Command command) const {
         case Command::FindDuplicates:
             state.enabled = doc_->isLoaded();
             break;
+        case Command::RenameChannels:
+            state.enabled = showsChannels(view_->viewKind());
+            break;
         default:
             break;
     }
@@ -537,6 +542,9 @@ void CMainFrame::runFrameCommand(Command command) {
             break;
         case Command::ImportTransponders:
             importTransponders(*this);
+            break;
+        case Command::RenameChannels:
+            runRenameChannelsDialog(doc_->list(), *view_, table_->selectedRows(), this);
             break;
         case Command::ExportCsv:
             exportList(*this, ExportFormat::Csv);

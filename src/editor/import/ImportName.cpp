@@ -12,19 +12,7 @@ namespace {
 
 // The name in the list's text, as it reads back once written.
 std::string listText(std::string_view utf8) {
-    std::string text = listName(utf8);
-    for (char& c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) c = ' ';
-        if (c == '"') c = '\'';
-        if (c == '~') c = '-';
-    }
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    // The views find the sections by their marker texts ("CHANNEL END"), which all hold a space.
-    if (isSectionMarker(text)) std::replace(text.begin(), text.end(), ' ', '-');
-    return text;
+    return keepableName(listName(utf8));
 }
 
 // Whether the conversion put "?" for characters that have no Latin form.
@@ -39,6 +27,22 @@ std::string cut(std::string text) {
 }
 
 }  // namespace
+
+std::string keepableName(std::string text) {
+    for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) c = ' ';
+        if (c == '"') c = '\'';
+        if (c == '~') c = '-';
+    }
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    text.erase(text.find_last_not_of(' ') + 1);
+    text.erase(0, first);
+    // The views find the sections by their marker texts ("CHANNEL END"), which all hold a space.
+    if (isSectionMarker(text)) std::replace(text.begin(), text.end(), ' ', '-');
+    return text;
+}
 
 ImportName importChannelName(std::string_view name, std::string_view shortName, int serviceId) {
     ImportName out;

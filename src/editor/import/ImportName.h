@@ -18,6 +18,11 @@ struct ImportName {
 
 inline constexpr std::size_t kLongestChannelName = 13;
 
+// A name in the list's 8-bit text as the list file keeps it: control characters become spaces, a
+// double quote "'" and a "~" "-" (the file reads them back as other characters), blanks at either
+// end go, and a name that reads as a section marker gets "-" for its spaces. May be empty.
+std::string keepableName(std::string text);
+
 // The name from the file's UTF-8 name and short name: converted with listName() (Latin-1 where
 // it can, else the plain letter, else "?"), control characters as spaces, a double quote as "'"
 // and "~" as "-", trimmed; a name that reads as a section marker ("CHANNEL END") gets "-" for

@@ -17,7 +17,8 @@ bool isSort(ViewCommand command) {
 bool needsList(Command command) {
     return command == Command::ApplyOrder || command == Command::SaveAsReference ||
            command == Command::ImportTransponders || command == Command::ExportCsv ||
-           command == Command::ExportHtml || command == Command::CopyRows;
+           command == Command::ExportHtml || command == Command::CopyRows ||
+           command == Command::RenameChannels;
 }
 
 }  // namespace

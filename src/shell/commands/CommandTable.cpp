@@ -163,6 +163,9 @@ const std::vector<CommandInfo> kCommands = {
      "Ctrl+C", {}, false, {}, true},
     {Command::ResetSettings, "&Reset Settings...",
      "Put Every Setting Back to Its Default\nReset Settings", "", "", "", {}, false, {}, false},
+    {Command::RenameChannels, "R&ename Channels...",
+     "Rename the Selected Channel(s), or Every Channel Shown, by Rules\nRename Channels", "", "",
+     "", {}, false, {}, false},
 };
 // clang-format on
 

@@ -76,6 +76,7 @@ enum class Command {
     ExportHtml,
     CopyRows,
     ResetSettings,
+    RenameChannels,
 };
 
 // One command: its menu text (with the shortcut after a tab where the menu shows one), its
@@ -88,6 +89,10 @@ enum class Command {
 // its dialogs over the open list. They need a list, and they are refused during a transfer: Save as
 // Reference only reads the list but writes a file, as Save As does, and may be pointed at the
 // list's own file.
+//
+// Rename Channels is the window's: it opens its dialog over the channels of the view shown (the
+// selected rows, or every shown row), needs a list, and waits for a transfer's end, since it
+// edits the list.
 //
 // Export CSV and Export HTML write the view shown to a new file, and Copy puts the selected rows
 // on the clipboard: they are the window's, need a list, and only read it, so they stay during a
