@@ -104,6 +104,15 @@ TEST(ChannelImport, SatellitesByPositionTranspondersWithinTwoMegahertz) {
     // The same file again finds every service in the list.
     const ChannelImportPreview again = preview(after, vdr);
     EXPECT_EQ(countChannelImport(after, again).channels, 0u);
+
+    // A new satellite takes the name of the file's group, else of the provider.
+    const ChannelImportPreview named =
+        preview(tokens,
+                ":@100 Hispasat 30W\nE:11000:hS0:S30W:27500:101:102:0:0:6:1:1:0\n:@200\n"
+                "G;Nilesat Provider:11000:hS0:S7W:27500:101:102:0:0:8:1:1:0\n");
+    ASSERT_EQ(named.satellites.size(), 2u);
+    EXPECT_EQ(named.satellites[0].name, "Hispasat 30W");
+    EXPECT_EQ(named.satellites[1].name, "Nilesat Provi");
 }
 
 TEST(ChannelImport, TicksAndReasons) {

@@ -99,9 +99,14 @@ public:
                 return add(satellite);
             }
         }
+        // A new satellite is named after the file's group of the service, else its provider,
+        // else its position.
         const std::string position = positionText(record.positionTenths);
+        const std::string& name = !record.group.empty()      ? record.group
+                                  : !record.provider.empty() ? record.provider
+                                                             : position;
         const std::optional<NewSatellite> next =
-            newSatelliteFor(working_, ScanTableName{"", position, record.positionTenths});
+            newSatelliteFor(working_, ScanTableName{"", name, record.positionTenths});
         if (!next) {
             reason = "the list has no free satellite Index for " + position;
             return std::nullopt;
