@@ -460,6 +460,27 @@ std::optional<std::map<std::size_t, std::string>> addTransponders(
     std::map<std::size_t, std::string> dtpOf;
     for (const auto& [sat, entries] : entriesOf) {
         const int index = preview.satellites[sat].index;
+        // The transponders are added to a list of the satellite's own rows, as the preview
+        // matched them, with one more row that holds the list's largest D_TP Index so that the
+        // new rows are numbered as in the whole list; the rows added then go to the end of the
+        // list's D_TP section in the order they were added.
+        const SectionMap sections = locateSections(tokens);
+        const SectionSpan tpSpan = sections[kDigitalTpSection];
+        if (!tpSpan.found) {
+            error = format("Can't find \" %s \" ",
+                           std::string(sectionInfo(kDigitalTpSection).startMarker).c_str());
+            return std::nullopt;
+        }
+        const std::map<int, std::vector<std::size_t>> cellsOf = transponderCells(tokens, sections);
+        const auto cells = cellsOf.find(index);
+        TokenArray own =
+            satelliteList(tokens, sections, index,
+                          cells == cellsOf.end() ? std::vector<std::size_t>{} : cells->second);
+        const std::size_t placeholder = locateSections(own)[kDigitalTpSection].end;
+        own.insert(own.begin() + static_cast<std::ptrdiff_t>(placeholder),
+                   {std::to_string(largestIndex(tokens, tpSpan, kTransponderFields)), "-1", "0",
+                    "0", "H", ""});
+        const std::size_t firstAdded = placeholder + kTransponderFields;
         // The new transponders, a call per comment, in the order of the file.
         std::vector<std::string> bouquets;
         for (const std::size_t entry : entries) {
@@ -474,14 +495,18 @@ std::optional<std::map<std::size_t, std::string>> addTransponders(
                 if (preview.transponders[entry].presentAs.empty() && bouquetOf[entry] == bouquet)
                     tunings.push_back(preview.transponders[entry].tuning);
             }
-            ImportPreview adding = previewImport(tokens, index, tunings, bouquet);
+            ImportPreview adding = previewImport(own, index, tunings, bouquet);
             for (std::size_t at = 0; at < adding.rows.size(); ++at) setTicked(adding, at, true);
-            if (!addImportedTransponders(tokens, adding, error)) return std::nullopt;
+            if (!addImportedTransponders(own, adding, error)) return std::nullopt;
         }
+        const std::size_t addedEnd = locateSections(own)[kDigitalTpSection].end;
+        tokens.insert(tokens.begin() + static_cast<std::ptrdiff_t>(tpSpan.end),
+                      own.begin() + static_cast<std::ptrdiff_t>(firstAdded),
+                      own.begin() + static_cast<std::ptrdiff_t>(addedEnd));
         std::vector<ScanTransponder> tunings;
         for (const std::size_t entry : entries)
             tunings.push_back(preview.transponders[entry].tuning);
-        const ImportPreview now = previewImport(tokens, index, tunings, "");
+        const ImportPreview now = previewImport(own, index, tunings, "");
         for (std::size_t at = 0; at < entries.size(); ++at) {
             if (now.rows[at].status != ImportStatus::Present) {
                 error = kListChanged;
