@@ -10,6 +10,8 @@
 
 namespace sky {
 
+class ChannelImportSession;
+
 // One filter of a file dialog: its text and the patterns it shows.
 struct FileFilter {
     std::string description;            // "Channel list File(*.TXT)"
@@ -43,6 +45,10 @@ public:
     // Shows a comparison of the open list with another list in a window of its own, which stays
     // open beside the list (Compare with List, Compare with Receiver).
     virtual void showComparison(std::shared_ptr<OpenComparison> /*comparison*/) {}
+
+    // Shows Import Channels' preview of the session, which the user ticks, names and maps in;
+    // true when the user chose Import.
+    virtual bool runChannelImport(ChannelImportSession& /*session*/) { return false; }
 };
 
 // Shows the wait cursor for the length of a scope.

@@ -1,5 +1,5 @@
-// Apply Order from List, Save as Reference and Import Transponders through the window: the file
-// dialogs, the previews and their options, one undo step each, and the refusals.
+// Apply Order from List, Save as Reference, Import Transponders and Import Channels through the
+// window: the file dialogs, the previews and their options, one undo step each, and the refusals.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,9 +9,11 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include "app/AppFixture.h"
 #include "app/dialogs/ApplyOrderDialog.h"
+#include "app/dialogs/ImportChannelsDialog.h"
 #include "app/dialogs/ImportTranspondersDialog.h"
 
 namespace sky::app::test {
@@ -160,6 +162,62 @@ private slots:
         QVERIFY(missing.folderLabel()->text().contains("dtv-scan-tables"));
         QVERIFY(!missing.tableBox()->isEnabled());
         QVERIFY(missing.otherFileButton()->isEnabled());
+    }
+
+    void importChannelsPreviewsTheFileAndImportsAsOneUndoStep() {
+        // A new DVB-S service with a name to cut, a DVB-S2 one that takes a tick, a cable one that
+        // takes none.
+        files.push_back(
+            write("channels.conf",
+                  "Eins Extra "
+                  "Programm;ARD:12110:hC34M2S0:S19.2E:27500:101=2:102=deu:104:0:28721:1:1101:0\n"
+                  "Zwei HD;ZDF:12120:vC23M5O35S1:S19.2E:27500:6110=27:6120:0:0:11110:1:1011:0\n"
+                  "Kabel:346000:M64:C:6900:101:102:0:0:1:1:1:0\n"));
+        QStringList shown;
+        answerDialog<ImportChannelsDialog>([&](ImportChannelsDialog* dialog) {
+            const auto tick = [&](std::size_t row) {
+                QTreeWidgetItem* item = dialog->rowItem(row);
+                return (item->flags() & Qt::ItemIsUserCheckable)
+                           ? QString(item->checkState(ImportChannelsDialog::Name) == Qt::Checked
+                                         ? "[x] "
+                                         : "[ ] ")
+                           : QString();
+            };
+            shown << dialog->formatBox()->currentText();
+            for (std::size_t row = 0; row < 3; ++row) {
+                shown << tick(row) + dialog->rowItem(row)->text(ImportChannelsDialog::Name) + " " +
+                             dialog->rowItem(row)->text(ImportChannelsDialog::Status);
+            }
+            shown << dialog->countsLabel()->text().section('\n', 0, 0);
+            // Read as another format the file gives nothing to import.
+            dialog->formatBox()->setCurrentIndex(3);
+            shown << QString::number(dialog->importButton()->isEnabled());
+            dialog->formatBox()->setCurrentIndex(0);
+            dialog->rowItem(0)->setCheckState(ImportChannelsDialog::Name, Qt::Unchecked);
+            shown << QString::number(dialog->importButton()->isEnabled()) +
+                         dialog->warningLabel()->text();
+            dialog->rowItem(0)->setCheckState(ImportChannelsDialog::Name, Qt::Checked);
+            dialog->rowItem(1)->setCheckState(ImportChannelsDialog::Name, Qt::Checked);
+            // A cut name may be edited; it shows as the list will have it.
+            QVERIFY(dialog->rowItem(0)->flags() & Qt::ItemIsEditable);
+            QVERIFY(!(dialog->rowItem(1)->flags() & Qt::ItemIsEditable));
+            dialog->rowItem(0)->setText(ImportChannelsDialog::Name, "Eins \"Neu\"");
+            shown << dialog->rowItem(0)->text(ImportChannelsDialog::Name);
+            shown << dialog->countsLabel()->text().section('\n', 0, 0);
+            dialog->importButton()->click();
+        });
+        trigger(Command::ImportChannels);
+        QCOMPARE(shown, (QStringList{
+                            "By content: VDR channels.conf", "[x] Eins Extra Pr new",
+                            "[ ] Zwei HD DVB-S2", "Kabel not a satellite service",
+                            "To add: 1 channels, 0 PID channels, 1 transponders, 0 satellites.",
+                            "0", "0No row is ticked.", "Eins 'Neu'",
+                            "To add: 2 channels, 0 PID channels, 2 transponders, 0 satellites."}));
+        QCOMPARE(model()->rowCount(), 18);
+        QVERIFY(names().contains("Eins 'Neu'") && names().contains("Zwei HD"));
+        QCOMPARE(undoText(), QString("Undo (1 - Import Channels)"));
+        trigger(Command::Undo);
+        QCOMPARE(model()->rowCount(), 16);
     }
 
 private:

@@ -80,6 +80,24 @@ TEST_F(ImportChannelsCli, PrintsWhatItAddsAndSkipsAndKeepsTheBackup) {
     EXPECT_FALSE(fs::exists(dir.file("list.bak")));
 }
 
+TEST_F(ImportChannelsCli, PidChannelsForServicesWithoutAServiceId) {
+    const std::string list = copyExample();
+    const std::string file = dir.file("channels.conf");
+    test::writeFile(file, "No Sid:11836:hS0:S19.2E:27500:301:302:0:0:0:1:1:0\n");
+    const test::CliRun without = cli(list + " " + file);
+    EXPECT_EQ(without.status, 0) << without.err;
+    EXPECT_NE(without.out.find("no service id: no service id (may become a PID channel)"),
+              std::string::npos)
+        << without.out;
+    const test::CliRun with = cli(list + " " + file + " --pid");
+    ASSERT_EQ(with.status, 0) << with.err;
+    EXPECT_NE(with.out.find("Imported (1):\n  line 1  No Sid  PID  sat 0  11836 H 27500\n"),
+              std::string::npos)
+        << with.out;
+    EXPECT_NE(with.out.find("Added: 0 channels, 1 PID channels"), std::string::npos);
+    EXPECT_EQ(test::runCli("check " + list, dir.path().string()).status, 0);
+}
+
 TEST_F(ImportChannelsCli, RefusalsLeaveTheListAsItWas) {
     const std::string list = dir.file("full.txt");
     const std::string listgen = std::string(SKYLISTER_BINARY_DIR) + "/tools/skylister-listgen";

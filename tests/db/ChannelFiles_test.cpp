@@ -67,6 +67,9 @@ TEST(ChannelFiles, VdrRowsOfEveryFormAndTheRowsNotRead) {
                   "form)",
                   "unread 13: the source \"S99XE\" is no orbital position",
               }));
+    // Each channel keeps the name of the group line it follows.
+    EXPECT_EQ(file.records[0].group, "Astra 19.2");
+    EXPECT_EQ(file.records[4].group, "Weitere");
 }
 
 TEST(ChannelFiles, DvbV5BlocksInKilohertzWithoutPosition) {

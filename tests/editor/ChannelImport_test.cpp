@@ -15,6 +15,7 @@
 #include "editor/ListFixture.h"
 #include "editor/import/ImportName.h"
 #include "editor/model/SectionMap.h"
+#include "editor/scan/TransponderImport.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 
@@ -104,6 +105,31 @@ TEST(ChannelImport, SatellitesByPositionTranspondersWithinTwoMegahertz) {
     // The same file again finds every service in the list.
     const ChannelImportPreview again = preview(after, vdr);
     EXPECT_EQ(countChannelImport(after, again).channels, 0u);
+
+    // With room for one more D_TP row, two new transponders are still two: each service keeps
+    // its own, and the import does not fit.
+    TestList nearlyFull = twoSatellites();
+    for (int i = 8; i < static_cast<int>(kMaxTransponderRows) + 6; ++i)
+        nearlyFull.transponders.push_back(transponder(std::to_string(i), "1", "12000", "X"));
+    const TokenArray crowded = nearlyFull.tokens();
+    const ChannelImportPreview two = preview(crowded,
+                                             "B:11778:vS0:S19.2E:27500:101:102:0:0:3:1:1:0\n"
+                                             "D:12500:hS0:S19.2E:27500:101:102:0:0:5:1:1:0\n");
+    EXPECT_EQ(shown(two), (std::vector<std::string>{"new [x] B TV 0/+", "new [x] D TV 0/+"}));
+    EXPECT_NE(two.rows[0].transponder, two.rows[1].transponder);
+    const ChannelImportCounts crowdedCounts = countChannelImport(crowded, two);
+    EXPECT_EQ(crowdedCounts.transpondersLeft, 1u);
+    EXPECT_EQ(crowdedCounts.transponders, 2u);
+    EXPECT_NE(crowdedCounts.overCapacity, "");
+
+    // A new satellite takes the name of the file's group, else of the provider.
+    const ChannelImportPreview named =
+        preview(tokens,
+                ":@100 Hispasat 30W\nE:11000:hS0:S30W:27500:101:102:0:0:6:1:1:0\n:@200\n"
+                "G;Nilesat Provider:11000:hS0:S7W:27500:101:102:0:0:8:1:1:0\n");
+    ASSERT_EQ(named.satellites.size(), 2u);
+    EXPECT_EQ(named.satellites[0].name, "Hispasat 30W");
+    EXPECT_EQ(named.satellites[1].name, "Nilesat Provi");
 }
 
 TEST(ChannelImport, TicksAndReasons) {

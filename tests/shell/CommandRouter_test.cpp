@@ -95,7 +95,8 @@ TEST_F(CommandRouterTest, EachKeyHasOneCommandAndTheMovesWaitForAList) {
     const Command moves[] = {Command::MoveToNumber,    Command::MoveUp,
                              Command::MoveDown,        Command::MoveToTop,
                              Command::MoveToBottom,    Command::ApplyOrder,
-                             Command::SaveAsReference, Command::ImportTransponders};
+                             Command::SaveAsReference, Command::ImportTransponders,
+                             Command::ImportChannels};
     for (const Command move : moves) EXPECT_FALSE(enabled(move));
     ASSERT_TRUE(doc.openFile(path));
     for (const Command move : moves) EXPECT_TRUE(enabled(move));

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "shell/DocumentWindow.h"
+#include "shell/commands/ImportChannelsCommand.h"
 
 namespace sky::test {
 
@@ -34,6 +35,10 @@ public:
     void endWait() override { --waits; }
     void showComparison(std::shared_ptr<OpenComparison> comparison) override {
         comparisons.push_back(std::move(comparison));
+    }
+    bool runChannelImport(ChannelImportSession& session) override {
+        ++channelImports;
+        return channelImport && channelImport(session);
     }
     bool runTransfer(const std::function<bool()>& transfer) override {
         ++transfers;
@@ -63,6 +68,9 @@ public:
     std::vector<int> waitsDuringTransfer;
     // Called as a transfer begins, before it runs.
     std::function<void()> duringTransfer;
+    // Plays the user of Import Channels' preview; none: Cancel.
+    std::function<bool(ChannelImportSession&)> channelImport;
+    int channelImports = 0;
     // The comparisons shown, in order.
     std::vector<std::shared_ptr<OpenComparison>> comparisons;
 };

@@ -1,6 +1,7 @@
 // The import-channels command: adds the services of a VDR channels.conf, a DVBv5 channel file or
 // an Enigma2 lamedb to a list, with the satellites and transponders they need, as Import
-// Channels does with the rows it ticks (or, with --tick all, every row that may be ticked).
+// Channels does with the rows it ticks (or, with --tick all, every row that may be ticked); with
+// --pid the services without a usable service id become PID channels.
 
 #include <cstdint>
 #include <cstdio>
@@ -61,7 +62,7 @@ void printCounts(const ChannelImportCounts& counts, bool added) {
 
 int runImportChannels(const std::vector<std::string>& args) {
     Arguments parsed;
-    if (!parsed.parse(args, {"--sat40"}, {"--format", "--sat", "--tick"})) {
+    if (!parsed.parse(args, {"--sat40", "--pid"}, {"--format", "--sat", "--tick"})) {
         return usageError(parsed.error());
     }
     if (parsed.positional().size() != 2) {
@@ -84,6 +85,7 @@ int runImportChannels(const std::vector<std::string>& args) {
         }
         options.tickAll = *tick == "all";
     }
+    options.pidChannels = parsed.has("--pid");
 
     ConsoleUi ui;
     const RuntimeSettings settings = listSettings(parsed);

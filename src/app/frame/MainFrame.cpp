@@ -40,6 +40,7 @@
 #include "editor/view/SkylistListView.h"
 #include "serial/SerialDevices.h"
 #include "shell/OptionDialogData.h"
+#include "shell/commands/ImportChannelsCommand.h"
 
 namespace sky::app {
 
@@ -204,6 +205,7 @@ void CMainFrame::createMenus() {
     file->addAction(action(Command::ApplyOrder));
     file->addAction(action(Command::SaveAsReference));
     file->addAction(action(Command::CompareWithList));
+    file->addAction(action(Command::ImportChannels));
     file->addSeparator();
     file->addAction(action(Command::Print));
     file->addAction(action(Command::PrintPreview));
@@ -542,6 +544,10 @@ void CMainFrame::runFrameCommand(Command command) {
             break;
         case Command::ImportTransponders:
             importTransponders(*this);
+            break;
+        case Command::ImportChannels:
+            runImportChannels(doc_->list(), documentWindow(),
+                              CSkylisterDoc::folderOf(doc_->currentPath()));
             break;
         case Command::RenameChannels:
             runRenameChannelsDialog(doc_->list(), *view_, table_->selectedRows(), this);

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <thread>
 
+#include "app/dialogs/ImportChannelsDialog.h"
+
 namespace sky::app {
 
 QString qtFilter(const FileFilter& filter) {
@@ -105,6 +107,11 @@ bool QtDocumentWindow::runTransfer(const std::function<bool()>& transfer) {
     if (waiting) QApplication::changeOverrideCursor(Qt::WaitCursor);
     if (transferRunningChanged) transferRunningChanged(false);
     return result;
+}
+
+bool QtDocumentWindow::runChannelImport(ChannelImportSession& session) {
+    ImportChannelsDialog dialog(session, &frame_);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace sky::app

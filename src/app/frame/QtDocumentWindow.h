@@ -38,6 +38,9 @@ public:
         if (comparisonReady) comparisonReady(std::move(comparison));
     }
 
+    // Shows ImportChannelsDialog over the main window.
+    bool runChannelImport(ChannelImportSession& session) override;
+
     // Shows a comparison (the main window's comparison window).
     std::function<void(std::shared_ptr<OpenComparison>)> comparisonReady;
     // Told when a transfer starts (true) and when it has ended (false).

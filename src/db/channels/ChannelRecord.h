@@ -37,6 +37,9 @@ struct ChannelRecord {
     std::string name;        // as the file writes it (UTF-8 for all three formats)
     std::string shortName;   // VDR's short name, lamedb's marked part; may be empty
     std::string provider;
+    // The name of the VDR group line the service follows (":Name" or ":@201 Name"); empty when
+    // there is none or it gives no name. A new satellite for the service is named after it.
+    std::string group;
     // lamedb's service type (1 TV, 2 radio, 25 HD TV...); nothing for the other formats, whose
     // services are TV when they have video.
     std::optional<int> serviceType;

@@ -244,10 +244,23 @@ bool readRow(const std::vector<std::string_view>& fields, ChannelRecord& record,
 ChannelFile readVdrChannels(std::string_view text) {
     ChannelFile file;
     file.format = ChannelFormat::Vdr;
+    std::string group;
     forEachLine(text, [&](std::string_view line, int number) {
-        if (trim(line).empty() || line.front() == ':') return;  // group lines only order
+        if (trim(line).empty()) return;
+        // A group line gives the order and the group's name; ":@201" only a number.
+        if (line.front() == ':') {
+            std::string_view name = line.substr(1);
+            if (!name.empty() && name.front() == '@') {
+                name.remove_prefix(1);
+                while (!name.empty() && std::isdigit(static_cast<unsigned char>(name.front())))
+                    name.remove_prefix(1);
+            }
+            group = std::string(trim(name));
+            return;
+        }
         ChannelRecord record;
         record.line = number;
+        record.group = group;
         std::string reason;
         if (readRow(split(line, ':'), record, reason)) {
             file.records.push_back(std::move(record));

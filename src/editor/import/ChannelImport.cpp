@@ -72,11 +72,48 @@ ScanTransponder tuningOf(const ChannelRecord& record) {
         record.line};
 }
 
+// The first cell of each D_TP row, by the satellite Index the row names.
+std::map<int, std::vector<std::size_t>> transponderCells(const TokenArray& tokens,
+                                                         const SectionMap& sections) {
+    std::map<int, std::vector<std::size_t>> cells;
+    const SectionSpan span = sections[kDigitalTpSection];
+    for (std::size_t cell = span.begin; cell + kTransponderFields <= span.end;
+         cell += kTransponderFields) {
+        if (const std::optional<std::int32_t> sat = decimalField(tokens[cell + kTpSatIndex])) {
+            cells[*sat].push_back(cell);
+        }
+    }
+    return cells;
+}
+
+// A list of two sections: the [SATELLITE] rows of Index `index` and the D_TP rows starting at
+// `tpCells`, copied as they are.
+TokenArray satelliteList(const TokenArray& tokens, const SectionMap& sections, int index,
+                         const std::vector<std::size_t>& tpCells) {
+    TokenArray list;
+    const auto marker = [&](std::string_view text) { list.emplace_back(text); };
+    const auto copyRow = [&](std::size_t cell, std::size_t width) {
+        list.insert(list.end(), tokens.begin() + static_cast<std::ptrdiff_t>(cell),
+                    tokens.begin() + static_cast<std::ptrdiff_t>(cell + width));
+    };
+    marker(sectionInfo(kSatelliteSection).startMarker);
+    const SectionSpan satellites = sections[kSatelliteSection];
+    for (std::size_t cell = satellites.begin; cell + kSatelliteFields <= satellites.end;
+         cell += kSatelliteFields) {
+        if (decimalField(tokens[cell + kSatIndex]) == index) copyRow(cell, kSatelliteFields);
+    }
+    marker(sectionInfo(kSatelliteSection).endMarker);
+    marker(sectionInfo(kDigitalTpSection).startMarker);
+    for (const std::size_t cell : tpCells) copyRow(cell, kTransponderFields);
+    marker(sectionInfo(kDigitalTpSection).endMarker);
+    return list;
+}
+
 // Builds a preview: satellites first, then transponders, then the rows.
 class PreviewBuilder {
 public:
     PreviewBuilder(const TokenArray& tokens, ChannelImportPreview& preview)
-        : working_(tokens), preview_(preview), list_(listSatellites(tokens)) {}
+        : tokens_(tokens), preview_(preview), list_(listSatellites(tokens)) {}
 
     // The satellite of a record, or nothing with the reason.
     std::optional<std::size_t> satelliteOf(const ChannelRecord& record, std::string& reason) {
@@ -99,20 +136,34 @@ public:
                 return add(satellite);
             }
         }
+        // A new satellite is named after the file's group of the service, else its provider,
+        // else its position.
         const std::string position = positionText(record.positionTenths);
+        const std::string& name = !record.group.empty()      ? record.group
+                                  : !record.provider.empty() ? record.provider
+                                                             : position;
+        // Once no Index is free none will be: the rows of new positions are not checked again.
         const std::optional<NewSatellite> next =
-            newSatelliteFor(working_, ScanTableName{"", position, record.positionTenths});
+            noFreeIndex_
+                ? std::nullopt
+                : newSatelliteFor(working(), ScanTableName{"", name, record.positionTenths});
+        noFreeIndex_ = !next;
         if (!next) {
             reason = "the list has no free satellite Index for " + position;
             return std::nullopt;
         }
-        addSatelliteRow(working_, *next);
+        if (!withNew_) withNew_ = tokens_;
+        addSatelliteRow(*withNew_, *next);
         return add({next->index, next->name, next->positionTenths, true});
     }
 
     // Each satellite's transponders once: rows of one tuning, or near enough to be one
     // transponder by Import Transponders' rule, share an entry.
     void resolveTransponders(const std::vector<std::optional<std::size_t>>& satelliteOfRow) {
+        const TokenArray& list = working();
+        const SectionMap sections = locateSections(list);
+        const std::map<int, std::vector<std::size_t>> cellsOf = transponderCells(list, sections);
+        static const std::vector<std::size_t> kNone;
         for (std::size_t sat = 0; sat < preview_.satellites.size(); ++sat) {
             std::vector<ScanTransponder> tunings;
             std::vector<std::size_t> rows;
@@ -123,11 +174,15 @@ public:
             }
             if (tunings.empty()) continue;
             const int index = preview_.satellites[sat].index;
-            ImportPreview found = previewImport(working_, index, tunings, "");
-            // The rows the list lacks, added to a copy, give every tuning the D_TP Index it
-            // would have: rows of one Index are one transponder.
+            const auto cells = cellsOf.find(index);
+            // Import Transponders' preview of a satellite reads only its row and its D_TP rows:
+            // a list of those alone gives the same preview at a fraction of the cost.
+            TokenArray simulated = satelliteList(list, sections, index,
+                                                 cells == cellsOf.end() ? kNone : cells->second);
+            ImportPreview found = previewImport(simulated, index, tunings, "");
+            // The rows the list lacks, added to it, give every tuning the D_TP Index it would
+            // have: rows of one Index are one transponder.
             for (std::size_t at = 0; at < found.rows.size(); ++at) setTicked(found, at, true);
-            TokenArray simulated = working_;
             std::string error;
             addImportedTransponders(simulated, found, error);
             const ImportPreview after = previewImport(simulated, index, tunings, "");
@@ -169,7 +224,12 @@ private:
         return preview_.satellites.size() - 1;
     }
 
-    TokenArray working_;  // the list with the new satellites
+    // The list, or once a satellite is new a copy of it with the new satellites.
+    const TokenArray& working() const { return withNew_ ? *withNew_ : tokens_; }
+
+    const TokenArray& tokens_;
+    std::optional<TokenArray> withNew_;
+    bool noFreeIndex_ = false;
     ChannelImportPreview& preview_;
     std::vector<ChannelImportSatellite> list_;
 };
@@ -400,6 +460,27 @@ std::optional<std::map<std::size_t, std::string>> addTransponders(
     std::map<std::size_t, std::string> dtpOf;
     for (const auto& [sat, entries] : entriesOf) {
         const int index = preview.satellites[sat].index;
+        // The transponders are added to a list of the satellite's own rows, as the preview
+        // matched them, with one more row that holds the list's largest D_TP Index so that the
+        // new rows are numbered as in the whole list; the rows added then go to the end of the
+        // list's D_TP section in the order they were added.
+        const SectionMap sections = locateSections(tokens);
+        const SectionSpan tpSpan = sections[kDigitalTpSection];
+        if (!tpSpan.found) {
+            error = format("Can't find \" %s \" ",
+                           std::string(sectionInfo(kDigitalTpSection).startMarker).c_str());
+            return std::nullopt;
+        }
+        const std::map<int, std::vector<std::size_t>> cellsOf = transponderCells(tokens, sections);
+        const auto cells = cellsOf.find(index);
+        TokenArray own =
+            satelliteList(tokens, sections, index,
+                          cells == cellsOf.end() ? std::vector<std::size_t>{} : cells->second);
+        const std::size_t placeholder = locateSections(own)[kDigitalTpSection].end;
+        own.insert(own.begin() + static_cast<std::ptrdiff_t>(placeholder),
+                   {std::to_string(largestIndex(tokens, tpSpan, kTransponderFields)), "-1", "0",
+                    "0", "H", ""});
+        const std::size_t firstAdded = placeholder + kTransponderFields;
         // The new transponders, a call per comment, in the order of the file.
         std::vector<std::string> bouquets;
         for (const std::size_t entry : entries) {
@@ -414,14 +495,18 @@ std::optional<std::map<std::size_t, std::string>> addTransponders(
                 if (preview.transponders[entry].presentAs.empty() && bouquetOf[entry] == bouquet)
                     tunings.push_back(preview.transponders[entry].tuning);
             }
-            ImportPreview adding = previewImport(tokens, index, tunings, bouquet);
+            ImportPreview adding = previewImport(own, index, tunings, bouquet);
             for (std::size_t at = 0; at < adding.rows.size(); ++at) setTicked(adding, at, true);
-            if (!addImportedTransponders(tokens, adding, error)) return std::nullopt;
+            if (!addImportedTransponders(own, adding, error)) return std::nullopt;
         }
+        const std::size_t addedEnd = locateSections(own)[kDigitalTpSection].end;
+        tokens.insert(tokens.begin() + static_cast<std::ptrdiff_t>(tpSpan.end),
+                      own.begin() + static_cast<std::ptrdiff_t>(firstAdded),
+                      own.begin() + static_cast<std::ptrdiff_t>(addedEnd));
         std::vector<ScanTransponder> tunings;
         for (const std::size_t entry : entries)
             tunings.push_back(preview.transponders[entry].tuning);
-        const ImportPreview now = previewImport(tokens, index, tunings, "");
+        const ImportPreview now = previewImport(own, index, tunings, "");
         for (std::size_t at = 0; at < entries.size(); ++at) {
             if (now.rows[at].status != ImportStatus::Present) {
                 error = kListChanged;

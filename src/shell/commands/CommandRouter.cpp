@@ -16,9 +16,9 @@ bool isSort(ViewCommand command) {
 // The window's commands that work on the open list: they wait for one.
 bool needsList(Command command) {
     return command == Command::ApplyOrder || command == Command::SaveAsReference ||
-           command == Command::ImportTransponders || command == Command::ExportCsv ||
-           command == Command::ExportHtml || command == Command::CopyRows ||
-           command == Command::RenameChannels;
+           command == Command::ImportTransponders || command == Command::ImportChannels ||
+           command == Command::ExportCsv || command == Command::ExportHtml ||
+           command == Command::CopyRows || command == Command::RenameChannels;
 }
 
 }  // namespace

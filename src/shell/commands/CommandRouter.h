@@ -22,7 +22,8 @@ public:
 // whoever carries it out: the document, the list view or the window. While a transfer runs, only
 // the commands the table lets run during one are enabled, Open Recent and the list's editing
 // neither; this is the one place that decides it. The window's commands on the list (Apply Order
-// from List, Save as Reference, Import Transponders) also wait for a list to be open.
+// from List, Save as Reference, Import Transponders, Import Channels) also wait for a list to be
+// open.
 class CommandRouter {
 public:
     CommandRouter(CSkylisterDoc& doc, CSkylistListView& view, IFrameCommands& frame);

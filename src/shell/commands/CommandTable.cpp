@@ -153,6 +153,10 @@ const std::vector<CommandInfo> kCommands = {
     {Command::ImportTransponders, "Import T&ransponders...",
      "Add the transponders of a satellite's scan table to the list\nImport Transponders", "", "",
      "", {}, false, {}, false},
+    {Command::ImportChannels, "Import C&hannels...",
+     "Add the channels of a VDR channels.conf, a DVBv5 channel file or an Enigma2 lamedb to the "
+     "list\nImport Channels",
+     "", "", "", {}, false, {}, false},
     {Command::ExportCsv, "&CSV...",
      "Save the list as it is shown as a CSV file for a spreadsheet\nExport CSV", "", "", "", {},
      false, {}, true},

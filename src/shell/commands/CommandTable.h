@@ -72,6 +72,7 @@ enum class Command {
     ApplyOrder,
     SaveAsReference,
     ImportTransponders,
+    ImportChannels,
     ExportCsv,
     ExportHtml,
     CopyRows,
@@ -85,10 +86,10 @@ enum class Command {
 // window carries it out), whether it is a check item, and whether it may run while a transfer
 // uses the list's files and the port (the commands that only show the list, and the window's).
 //
-// Apply Order from List, Save as Reference and Import Transponders are the window's: each opens
-// its dialogs over the open list. They need a list, and they are refused during a transfer: Save as
-// Reference only reads the list but writes a file, as Save As does, and may be pointed at the
-// list's own file.
+// Apply Order from List, Save as Reference, Import Transponders and Import Channels are the
+// window's: each opens its dialogs over the open list. They need a list, and they are refused
+// during a transfer: Save as Reference only reads the list but writes a file, as Save As does, and
+// may be pointed at the list's own file.
 //
 // Rename Channels is the window's: it opens its dialog over the channels of the view shown (the
 // selected rows, or every shown row), needs a list, and waits for a transfer's end, since it
