@@ -80,8 +80,9 @@ void rebuildDetailRows(const TokenArray& tokens, const SectionMap& sections, Det
     const IndexJoin satellites(tokens, sections[kSatelliteSection], kSatelliteWidth);
     const IndexJoin transponders(tokens, sections[kDigitalTpSection], kTpWidth);
 
-    digital.start();
     const SectionSpan& channels = sections[kChannelSection];
+    const SectionSpan& pids = sections[kChannelPidSection];
+    digital.start(channels.records(kDigitalRecordWidth) + pids.records(kPidRecordWidth));
     for (std::size_t cell = channels.begin; cell + kDigitalRecordWidth <= channels.end;
          cell += kDigitalRecordWidth) {
         const std::string* ch = &tokens[cell];
@@ -97,7 +98,6 @@ void rebuildDetailRows(const TokenArray& tokens, const SectionMap& sections, Det
         }
         putSatellite(digital, satellites.find(ch[kChSatIndex]));
     }
-    const SectionSpan& pids = sections[kChannelPidSection];
     for (std::size_t cell = pids.begin; cell + kPidRecordWidth <= pids.end;
          cell += kPidRecordWidth) {
         const std::string* ch = &tokens[cell];
@@ -110,8 +110,8 @@ void rebuildDetailRows(const TokenArray& tokens, const SectionMap& sections, Det
     }
     digital.finish();
 
-    analog.start();
     const SectionSpan& analogs = sections[kAnalogTpSection];
+    analog.start(analogs.records(kAnalogRecordWidth));
     for (std::size_t cell = analogs.begin; cell + kAnalogRecordWidth <= analogs.end;
          cell += kAnalogRecordWidth) {
         const std::string* ch = &tokens[cell];

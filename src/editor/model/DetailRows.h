@@ -68,9 +68,12 @@ public:
     }
     const std::vector<std::string>& cells() const { return cells_; }
 
-    // Filling: start() then put() each cell, then finish(). The strings of the previous fill are
-    // reused, so a rebuild allocates little.
-    void start() { used_ = 0; }
+    // Filling: start() with the number of rows to come, then put() each cell, then finish(). The
+    // strings of the previous fill are reused, so a rebuild allocates little.
+    void start(std::size_t rows) {
+        used_ = 0;
+        cells_.reserve(rows * static_cast<std::size_t>(width_));
+    }
     void put(const std::string& text) {
         if (used_ < cells_.size()) {
             cells_[used_] = text;

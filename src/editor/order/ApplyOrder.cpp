@@ -289,16 +289,32 @@ void applyOrderPlan(TokenArray& tokens, const OrderPlan& plan) {
     }
 }
 
-std::optional<OrderPlan> applyOrder(ListDocument& document, const OrderReference& reference,
-                                    const OrderOptions& options) {
-    if (!document.loaded() || document.locked()) return std::nullopt;
-    OrderPlan plan = planOrder(document.tokens(), reference, options);
+namespace {
+
+// Carries out a plan made on the document's list as it is now.
+std::optional<OrderPlan> applyPlan(ListDocument& document, OrderPlan plan) {
     if (!plan.changesList()) return std::nullopt;
     document.recordUndo(kApplyOrderLabel);
     applyOrderPlan(document.tokens(), plan);
     document.markModified();
     document.changed(true);
     return plan;
+}
+
+}  // namespace
+
+std::optional<OrderPlan> applyOrder(ListDocument& document, const OrderReference& reference,
+                                    const OrderOptions& options) {
+    if (!document.loaded() || document.locked()) return std::nullopt;
+    return applyPlan(document, planOrder(document.tokens(), reference, options));
+}
+
+std::optional<OrderPlan> applyOrder(ListDocument& document, const OrderReference& reference,
+                                    const OrderOptions& options, const OrderPlan& preview,
+                                    std::uint64_t previewRevision) {
+    if (document.revision() != previewRevision) return applyOrder(document, reference, options);
+    if (!document.loaded() || document.locked()) return std::nullopt;
+    return applyPlan(document, preview);
 }
 
 }  // namespace sky
