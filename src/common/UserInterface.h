@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace sky {
@@ -42,6 +43,11 @@ public:
     // Whether the user has asked to stop the transfer under way. A transfer asks before each
     // packet and read, and ends there, leaving the receiver as a line that falls silent does.
     virtual bool transferCancelled() const { return false; }
+
+    // The bytes a transfer has received so far, where the progress position can only estimate
+    // how far it is (the upload, whose size the receiver does not tell): the window shows the
+    // amount and the rate beside the indicator.
+    virtual void transferAmount(uint64_t bytes) { (void)bytes; }
 
     // Bytes have moved on the transfer's line (sent or received). The window tells a receiver
     // that has fallen silent from a transfer that is slow by the time since the last call.

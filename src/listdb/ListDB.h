@@ -40,10 +40,11 @@ public:
     bool ConvertImage();
 
     // Sends base.bin, or the given file, to the receiver; receives the receiver's list into the
-    // upload file, whose path the caller gives (the document's, in its private temporary folder).
+    // upload file, whose path the caller gives (the document's, in its private temporary folder);
+    // a success is shown in a box when announceSuccess is set.
     bool DownloadCurrent();
     bool DownloadFile(const std::string& file);
-    bool UploadChannelList(const std::string& uploadPath);
+    bool UploadChannelList(const std::string& uploadPath, bool announceSuccess = true);
 
     // Full path of the channel-list text file.
     std::string path;

@@ -24,9 +24,9 @@ bool CListDB::DownloadFile(const std::string& file) {
     return flashDownload(port, settings, ui, file);
 }
 
-bool CListDB::UploadChannelList(const std::string& uploadPath) {
+bool CListDB::UploadChannelList(const std::string& uploadPath, bool announceSuccess) {
     CComm port;
-    return uploadChannelList(port, settings, ui, uploadPath);
+    return uploadChannelList(port, settings, ui, uploadPath, kUploadLimit, announceSuccess);
 }
 
 }  // namespace sky

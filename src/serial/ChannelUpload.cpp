@@ -4,14 +4,18 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <new>
+#include <optional>
 
 #include "common/Format.h"
 #include "db/FileIo.h"
 #include "db/SiblingPath.h"
 #include "serial/PortSelection.h"
+#include "serial/ReceivedLists.h"
 #include "serial/TransferCancel.h"
+#include "serial/TransferLog.h"
 
 namespace sky {
 
@@ -32,16 +36,24 @@ constexpr size_t kTypicalDump = 512 * 1024;
 // The most one read takes: at the line's 11,520 bytes a second a full read lasts about 0.36 s,
 // so a cancel between reads is still seen within a second.
 constexpr size_t kReadChunk = 4096;
-// The activity indicator moves every this many bytes.
-constexpr size_t kBlinkBytes = 500;
+// The amount received is reported every this many bytes.
+constexpr size_t kReportBytes = 500;
+// The position the indicator stays below until the dump has ended: an estimate of its size is
+// no more than that.
+constexpr int kMostBeforeTheEnd = 99;
 
 // How the reception of a dump ended.
 enum class DumpEnd { EndLine, Silence, Full, Cancelled };
 
 class Upload {
 public:
-    Upload(SerialPort& port, const RuntimeSettings& settings, IUserInterface& ui, size_t limit)
-        : port_(port), settings_(settings), ui_(ui), limit_(limit) {}
+    Upload(SerialPort& port, const RuntimeSettings& settings, IUserInterface& ui, size_t limit,
+           bool announceSuccess)
+        : port_(port),
+          settings_(settings),
+          log_(ui),
+          limit_(limit),
+          announceSuccess_(announceSuccess) {}
 
     bool run(const std::string& uploadPath);
 
@@ -53,7 +65,10 @@ private:
     bool probe();
     void typeDumpCommand();
     DumpEnd receive(std::string& dump);
-    void blink(size_t from, size_t to);
+    void report(size_t from, size_t to);
+    // Ends a dump that reached the disk: the received list is kept under its own name as well,
+    // and the result is told. `where` is the file named to the user.
+    bool finish(bool complete, const std::string& where);
     bool resume();
     // True, with the port closed, the cancel told and the receiver sent back from its console,
     // once the user has cancelled.
@@ -65,25 +80,28 @@ private:
 
     SerialPort& port_;
     const RuntimeSettings& settings_;
-    IUserInterface& ui_;
+    TransferLog log_;
+    IUserInterface& ui_ = log_;
     const size_t limit_;
+    const bool announceSuccess_;
+    // The size the dump may be expected to have, from the list received last; nothing when
+    // there is none.
+    std::optional<uint64_t> expected_;
     bool cancelled_ = false;
     // The device failed during the reception: the receiver cannot be resumed through it.
     bool gone_ = false;
 };
 
-// Whether the dump ended at the console prompt after a whole row, only without its end line. The
-// console prints its prompt after an empty line, so that what follows the last row's line break
-// starts with another one; a prompt that follows a row cut short brings the row's only line
-// break. A prompt printed as a marked line (a partial last line) follows the row's own.
+// Whether the dump ended at the console prompt after a whole row, only without its end line. A
+// console prints its prompt after the last row's line break, with or without an empty line
+// before it; a row cut short is left to the list's own check, which names its line. A prompt
+// printed as a marked line (a partial last line) follows the row's own line break.
 bool endsAtPrompt(std::string_view dump) {
     if (dump.empty() || dump.back() != '>') return false;
     const size_t mark = dump.rfind(kMark);
     if (mark == std::string_view::npos) return false;
-    const std::string_view lastLine = dump.substr(mark + kMark.size());
-    const size_t rowEnd = lastLine.find(kLineEnd);
-    if (rowEnd == std::string_view::npos) return dump.substr(0, mark).ends_with(kLineEnd);
-    return lastLine.substr(rowEnd + kLineEnd.size()).starts_with(kLineEnd);
+    if (dump.find(kLineEnd, mark + kMark.size()) != std::string_view::npos) return true;
+    return dump.substr(0, mark).ends_with(kLineEnd);
 }
 
 // Creates (or truncates) a file for writing without following a symbolic link at its place.
@@ -117,8 +135,11 @@ bool Upload::fail(const std::string& message) {
 }
 
 bool Upload::run(const std::string& uploadPath) {
+    ui_.clearMessages();
+    expected_ = expectedDumpSize(uploadPath);
     const TransferHooks hooks(port_, ui_);
     if (!openConfiguredPort(port_, settings_, ui_)) return false;
+    ui_.appendMessage("Waking the receiver's console...\r\n");
     configureLine(port_, ui_);
     port_.setTimeouts(TimeoutProfile::Idle);
     port_.setQueueSizes(102400, 4096);
@@ -127,6 +148,7 @@ bool Upload::run(const std::string& uploadPath) {
     wakeConsole();
     if (!probe()) return fail("CHECK if Receiver's Power is turned ON\r\nAnd TRY AGIAN!!!");
     port_.setTimeouts(TimeoutProfile::Idle);
+    ui_.appendMessage("Receiving the channel list...\r\n");
     std::string dump;
     DumpEnd end = DumpEnd::Cancelled;
     try {
@@ -170,9 +192,17 @@ bool Upload::run(const std::string& uploadPath) {
         return false;
     }
 
+    // Each reception is kept under a name of its own, which the next upload leaves alone.
+    const std::optional<std::string> kept =
+        keepReceivedList(uploadPath, list, std::chrono::system_clock::now());
+    if (kept) pruneKeptLists(uploadPath, *kept);
+    return finish(complete, kept.value_or(uploadPath));
+}
+
+bool Upload::finish(bool complete, const std::string& where) {
     if (gone_) {
         ui_.message(
-            format("%s\nWhat was received is kept in %s", kDeviceGoneMessage, uploadPath.c_str()));
+            format("%s\nWhat was received is kept in %s", kDeviceGoneMessage, where.c_str()));
         return false;
     }
     if (!resume()) return false;
@@ -180,10 +210,16 @@ bool Upload::run(const std::string& uploadPath) {
         ui_.message(
             format("ERROR: Uploading is not complete. try again\n"
                    "What was received is kept in %s",
-                   uploadPath.c_str()));
+                   where.c_str()));
         return false;
     }
-    ui_.message("Uploading SUCESS");
+    ui_.appendMessage(format("The received list is kept in %s\r\n", where.c_str()));
+    if (announceSuccess_) {
+        ui_.message("Uploading SUCESS");
+    } else {
+        ui_.endProgress();
+        ui_.appendMessage("Uploading SUCESS\r\n");
+    }
     return true;
 }
 
@@ -228,7 +264,7 @@ DumpEnd Upload::receive(std::string& dump) {
         if (got == 0) return cancelled() ? DumpEnd::Cancelled : DumpEnd::Silence;
         const size_t before = dump.size();
         dump.append(reinterpret_cast<const char*>(chunk), got);
-        blink(before, dump.size());
+        report(before, dump.size());
         // The end mark may have begun in the previous read.
         const size_t from = before - std::min(before, kEndMark.size() - 1);
         const size_t mark = dump.find(kEndMark, from);
@@ -242,10 +278,14 @@ DumpEnd Upload::receive(std::string& dump) {
     return DumpEnd::Full;
 }
 
-void Upload::blink(size_t from, size_t to) {
-    // The indicator blinks between half and full while data arrives.
-    for (size_t at = (from / kBlinkBytes + 1) * kBlinkBytes; at <= to; at += kBlinkBytes) {
-        ui_.setProgress(at % (2 * kBlinkBytes) == 0 ? 50 : 1000);
+void Upload::report(size_t from, size_t to) {
+    if (from / kReportBytes == to / kReportBytes) return;
+    ui_.transferAmount(to);
+    // The list received last tells how far this one has come; without it only the amount and
+    // the rate are shown.
+    if (expected_ && *expected_ > 0) {
+        ui_.setProgress(static_cast<int>(
+            std::min<uint64_t>(kMostBeforeTheEnd, uint64_t{to} * 100 / *expected_)));
     }
 }
 
@@ -264,8 +304,8 @@ bool Upload::resume() {
 }  // namespace
 
 bool uploadChannelList(SerialPort& port, const RuntimeSettings& settings, IUserInterface& ui,
-                       const std::string& uploadPath, size_t limit) {
-    return Upload(port, settings, ui, limit).run(uploadPath);
+                       const std::string& uploadPath, size_t limit, bool announceSuccess) {
+    return Upload(port, settings, ui, limit, announceSuccess).run(uploadPath);
 }
 
 std::string filterMarkedLines(std::string_view dump) {

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "serial/PortAdvice.h"
+#include "serial/SerialDevices.h"
 
 namespace sky {
 
@@ -95,10 +96,9 @@ bool CComm::open(const std::string& device) {
         const int error = errno;
         return refuse(device, error, std::strerror(error));
     }
-    termios settings{};
     int error = 0;
     const char* reason = "in use by another program";
-    if (::tcgetattr(fd, &settings) != 0) {
+    if (!isTerminal(fd)) {
         error = ENOTTY;
         reason = "not a terminal device";
     } else if (const std::optional<PortHolder> holder = lockFileHolder(device, places_);

@@ -12,6 +12,7 @@
 #include "serial/ControlMessages.h"
 #include "serial/PortSelection.h"
 #include "serial/TransferCancel.h"
+#include "serial/TransferLog.h"
 
 namespace sky {
 
@@ -69,7 +70,7 @@ void putBigEndian32(uint8_t* p, uint32_t value) {
 
 class FlashDownload {
 public:
-    FlashDownload(SerialPort& port, IUserInterface& ui) : port_(port), ui_(ui) {}
+    FlashDownload(SerialPort& port, IUserInterface& ui) : port_(port), log_(ui) {}
 
     bool run(const RuntimeSettings& settings, const std::string& imagePath);
 
@@ -95,7 +96,9 @@ private:
     }
 
     SerialPort& port_;
-    IUserInterface& ui_;
+    // Each box is written in the message window as well.
+    TransferLog log_;
+    IUserInterface& ui_ = log_;
     ImageFile image_;
     // The DN_HEADER being sent: the image header first, then each packet's, built over it so that
     // byte 9 of every packet header is byte 9 of the image header.

@@ -34,17 +34,20 @@ std::optional<std::tuple<std::size_t, long, std::string>> terminalKey(const std:
     return std::nullopt;
 }
 
-// Whether a device opens as a terminal; opening a ttyS* without a port behind it fails.
-bool answersAsTerminal(const std::string& device) {
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
+}  // namespace
+
+bool isTerminal(int fd) {
     termios settings{};
-    const bool terminal = ::tcgetattr(fd, &settings) == 0;
-    ::close(fd);
-    return terminal;
+    return ::tcgetattr(fd, &settings) == 0;
 }
 
-}  // namespace
+TerminalCheck checkTerminal(const std::string& device) {
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return TerminalCheck::Unopened;
+    const bool terminal = isTerminal(fd);
+    ::close(fd);
+    return terminal ? TerminalCheck::Terminal : TerminalCheck::NotTerminal;
+}
 
 std::vector<std::string> serialDevicesPresent(const std::string& deviceFolder) {
     std::vector<std::tuple<std::size_t, long, std::string>> terminals;
@@ -73,8 +76,9 @@ std::vector<std::string> serialDevicesPresent(const std::string& deviceFolder) {
 std::vector<std::string> serialDevicesAnswering(const std::string& deviceFolder) {
     std::vector<std::string> devices = serialDevicesPresent(deviceFolder);
     std::erase_if(devices, [](const std::string& device) {
+        // Opening a ttyS* without a port behind it fails.
         return fs::path(device).filename().string().starts_with("ttyS") &&
-               !answersAsTerminal(device);
+               checkTerminal(device) != TerminalCheck::Terminal;
     });
     return devices;
 }

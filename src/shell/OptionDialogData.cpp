@@ -27,7 +27,10 @@ OptionDialogData::DeviceState OptionDialogData::deviceState(const std::string& d
     if (device.empty()) return DeviceState::NoDevice;
     struct stat info {};
     if (::stat(device.c_str(), &info) != 0) return DeviceState::Missing;
-    return ::access(device.c_str(), R_OK | W_OK) == 0 ? DeviceState::Ready : DeviceState::NoAccess;
+    if (::access(device.c_str(), R_OK | W_OK) != 0) return DeviceState::NoAccess;
+    // The transfer's own test: a device it would refuse is never shown as ready.
+    return checkTerminal(device) == TerminalCheck::NotTerminal ? DeviceState::NotTerminal
+                                                               : DeviceState::Ready;
 }
 
 std::string OptionDialogData::deviceStatus(const std::string& device) {
@@ -38,6 +41,8 @@ std::string OptionDialogData::deviceStatus(const std::string& device) {
             return "Not present";
         case DeviceState::Ready:
             return "Present, ready";
+        case DeviceState::NotTerminal:
+            return "Present, not a serial port";
         case DeviceState::NoAccess:
             break;
     }

@@ -33,9 +33,9 @@ public:
     // Where the stable device names are looked for (under serial/by-id).
     std::string deviceFolder = "/dev";
 
-    // Whether a device is present and whether this user may open it for reading and writing;
-    // the dialog marks each port with it.
-    enum class DeviceState { NoDevice, Missing, NoAccess, Ready };
+    // Whether a device is present, whether this user may open it for reading and writing, and
+    // whether it is a terminal as a transfer requires; the dialog marks each port with it.
+    enum class DeviceState { NoDevice, Missing, NoAccess, NotTerminal, Ready };
     static DeviceState deviceState(const std::string& device);
     // The short status shown beside a device, in words. Empty for no device.
     static std::string deviceStatus(const std::string& device);

@@ -14,6 +14,7 @@
 #include "editor/model/FieldText.h"
 #include "listdb/CompileCommands.h"
 #include "serial/PrivateTempDir.h"
+#include "serial/ReceivedLists.h"
 
 namespace sky {
 
@@ -102,9 +103,7 @@ std::string CSkylisterDoc::uploadFilePath() const {
 }
 
 bool CSkylisterDoc::offerSavingUploadFile() {
-    if (!list_.loaded() || trimmedUpper(uploadFilePath()) != trimmedUpper(list_.path())) {
-        return true;
-    }
+    if (!showingReceivedList()) return true;
     const Answer answer =
         ui_.ask("Want to Save upload file as ?", Buttons::YesNoCancel, Icon::None, "Save As");
     if (answer == Answer::Cancel) return false;
@@ -129,8 +128,21 @@ bool CSkylisterDoc::openRecentFile(const std::string& path) {
     return openFile(path);
 }
 
+bool CSkylisterDoc::offerSavingList() {
+    if (!showingReceivedList() || !list_.hasUnsavedChanges()) return list_.offerSaving();
+    // The received list has no file of the user's yet: Yes saves it under a name of theirs.
+    const Answer answer =
+        ui_.ask("Saveing  Modified Data!!!", Buttons::YesNoCancel, Icon::Question, "Saving");
+    if (answer == Answer::No) return true;
+    return answer == Answer::Yes && onFileSaveAs();
+}
+
+bool CSkylisterDoc::showingReceivedList() const {
+    return list_.loaded() && trimmedUpper(uploadFilePath()) == trimmedUpper(list_.path());
+}
+
 bool CSkylisterDoc::openFile(const std::string& path, bool askFirst) {
-    if (askFirst && !list_.offerSaving()) return false;
+    if (askFirst && !offerSavingList()) return false;
     settings_.setRecentFolder(folderOf(path));
     bool opened = false;
     {
@@ -170,7 +182,7 @@ bool CSkylisterDoc::onFileSaveAs() {
 }
 
 bool CSkylisterDoc::onClose() {
-    return list_.offerSaving();
+    return offerSavingList();
 }
 
 CommandState CSkylisterDoc::commandState(DocCommand command) const {
@@ -367,30 +379,36 @@ bool CSkylisterDoc::onUploadStart() {
     const std::string uploadPath = uploadFilePath();
     // The received list replaces the one shown: its unsaved edits are offered for saving first,
     // as Open does, and a Cancel or a failed save keeps it.
-    if (list_.loaded() && !list_.offerSaving()) return false;
-    if (!fetchReceiverList(uploadPath)) return false;
+    if (list_.loaded() && !offerSavingList()) return false;
+    if (!fetchReceiverList(uploadPath, true)) return false;
     // The received list is opened as Open opens a list.
     if (!list_.open(uploadPath)) {
-        // The received list is not lost: say where it is, and what may refuse it.
+        // The received list is not lost: say where it is kept under its own name (the upload
+        // file is the next upload's), and what may refuse it.
+        const std::string kept = newestKeptList(uploadPath).value_or(uploadPath);
         ui_.message(
             format("The received list is kept in %s\nIf it has more satellite names than "
                    "the Option's satellite number allows, change that number and open it.",
-                   uploadPath.c_str()));
+                   kept.c_str()));
         return false;
     }
     receiverList_ = list_.tokens();
+    // Until it is saved under a name of the user's, the received list is unsaved work: closing
+    // or replacing it asks first.
+    list_.markModified();
     reportDuplicates();
     onFileSaveAs();
     return true;
 }
 
-bool CSkylisterDoc::fetchReceiverList(const std::string& path) {
+bool CSkylisterDoc::fetchReceiverList(const std::string& path, bool announceSuccess) {
     bool uploaded = false;
     {
         const WaitCursor wait(window_);
         CListDB scratch(runtime_, ui_, path);
         CListDB& db = list_.database() ? *list_.database() : scratch;
-        uploaded = transfer([&db, &path] { return db.UploadChannelList(path); });
+        uploaded = transfer(
+            [&db, &path, announceSuccess] { return db.UploadChannelList(path, announceSuccess); });
         ui_.endProgress();
     }
     if (transferCancelled_) afterTransfer();

@@ -156,8 +156,15 @@ private:
     // The download of steps 1 and 2 of Download Current: the question, then the transfer.
     // `note` is a line added to the question.
     bool askAndDownloadCurrent(const std::string& note = {});
-    // Fetches the receiver's list into the file; false after the transfer's messages.
-    bool fetchReceiverList(const std::string& path);
+    // Fetches the receiver's list into the file; false after the transfer's messages. A success
+    // is shown in a box only when announced (Upload); a comparison shows its window instead.
+    bool fetchReceiverList(const std::string& path, bool announceSuccess = false);
+    // The list shown is the received one, in the upload file.
+    bool showingReceivedList() const;
+    // The list is about to be closed or replaced: its unsaved changes are offered for saving
+    // ("Saveing  Modified Data!!!"); a received list never saved is saved with Save As. False
+    // when the caller must not go on.
+    bool offerSavingList();
     // Compares the open list with another and has the window show it.
     void showComparison(std::string otherName, TokenArray other);
     // Ends a transfer as every download command does: the progress indicator goes, the message

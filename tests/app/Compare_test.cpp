@@ -31,8 +31,8 @@ private slots:
     void cleanup() { stop(); }
 
     void compareWithListCountsTheDifferencesAndDoubleClickSelectsTheRow() {
-        // The list as saved (opening numbers the analog channels from 1) with a digital, a PID
-        // and an analog channel renamed, under another name.
+        // The list as saved with a digital, a PID and an analog channel renamed, under another
+        // name.
         trigger(Command::Save);
         QByteArray text = readAll(QString::fromStdString(frame->document().currentPath()));
         text.replace("\"ZDF\"  ", "\"ZDF HD\"").replace("\"Rai Test\"", "\"Rai Prova\"");

@@ -189,6 +189,11 @@ private slots:
         data.degree = "E019.2";
         whenShown([](QDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), "Satellite Setting Dialog - Edit");
+            // Wide enough for its caption in bold type and a title bar's icon and buttons.
+            QFont bold = dialog.font();
+            bold.setBold(true);
+            QVERIFY(dialog.width() >=
+                    QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + 100);
             QVERIFY(control<QRadioButton>(dialog, "blankNo").isChecked());
             auto& degree = control<QLineEdit>(dialog, "degree");
             QCOMPARE(degree.maxLength(), 6);

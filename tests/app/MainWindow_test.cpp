@@ -103,6 +103,9 @@ private slots:
         QCOMPARE(header(6), QString("Degree"));
         QCOMPARE(cell(0, 1), QString("ASTRA 1"));
         QVERIFY(cell(0, 6).startsWith('E'));
+        // The widest position is shown whole, with the cell's margins.
+        QVERIFY(table()->columnWidth(6) >=
+                table()->fontMetrics().horizontalAdvance("W180.0") + 2 * table()->frameWidth() + 8);
 
         trigger(Command::DigitalTpList);
         QCOMPARE(header(2), QString("Freq(MHz)"));

@@ -147,9 +147,10 @@ private slots:
         };
         frame->commandButton(Command::CompileDownload)->click();
         QCOMPARE(boxes, (QStringList{kConverted, kQuestion, kSuccess}));
-        QCOMPARE(seen, (QStringList{"open 0", "delete 0", "option 0", "view 1", "cancel 1",
-                                    "progress 100", QString("cursor %1").arg(int(Qt::BusyCursor)),
-                                    "messages 1"}));
+        // Under the result's box the progress has gone, and Cancel with it.
+        QCOMPARE(seen,
+                 (QStringList{"open 0", "delete 0", "option 0", "view 1", "cancel 0", "progress -1",
+                              QString("cursor %1").arg(int(Qt::BusyCursor)), "messages 1"}));
         QCOMPARE(readAll(file("stored.bin")), readAll(file("channels.bin")));
         // Saved first: the text file holds the edited list.
         QVERIFY(!readAll(path).contains("Das Erste"));
@@ -176,11 +177,25 @@ private slots:
     }
 
     void uploadShowsTheListUntitledAndOffersSaveAs() {
-        StbSimProcess sim({"--dump", exampleList()});
+        // Printed slowly, so that the amount shows; the message window still holds what an
+        // earlier transfer wrote.
+        StbSimProcess sim({"--dump", exampleList(), "--dump-rate", "1500"});
         useDevice(sim);
+        frame->messageWindow()->write("Transfer cancelled by the user.\r\n");
         files.push_back(QString());  // Save As cancelled
+        QString timeLeft;
+        QString messages;
+        during(1500, [&] {
+            if (QLabel* label = frame->userInterface().timeLeftLabel()) timeLeft = label->text();
+            messages = frame->messageWindow()->text();
+        });
         frame->commandButton(Command::UploadStart)->click();
         QCOMPARE(boxes, QStringList{"Skylister: Uploading SUCESS"});
+        QVERIFY2(timeLeft.contains(" received, ") && timeLeft.contains(" KB/s"),
+                 qPrintable(timeLeft));
+        QVERIFY2(!messages.contains("cancelled") && messages.contains("Receiving"),
+                 qPrintable(messages));
+        QVERIFY(frame->messageWindow()->text().endsWith("Uploading SUCESS\n"));
         QCOMPARE(dialogs, QStringList{"save"});
         QCOMPARE(frame->windowTitle(), QString("Skylister : Untitled"));
         QCOMPARE(model()->rowCount(), 16);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/ViewFixture.h"
+#include "editor/model/SectionMap.h"
 #include "support/TempDir.h"
 
 namespace sky::test {
@@ -141,6 +142,47 @@ TEST_F(ViewFileTest, ClosingAsksOnlyWhenTheListDiffersFromItsFile) {
     view.run(ViewCommand::Undo);
     document.offerSaving();
     EXPECT_EQ(ui.questions.size(), 2u);
+}
+
+// The file numbers its analog channels from 0: open keeps that, an edit renumbers only the group
+// of sections it changes, and undo gives back every byte.
+TEST_F(ViewFileTest, EditRenumbersOnlyItsGroupAndUndoGivesBackTheFile) {
+    open();
+    TokenArray fileTokens;
+    ASSERT_NE(CListDB(settings, ui, path).LoadChannelList(fileTokens), LoadResult::Failed);
+    EXPECT_EQ(view.model().tokens(), fileTokens);
+    const auto saved = [&] {
+        const std::string copy = dir.file("copy.txt");
+        CListDB(settings, ui, copy).SaveText(view.model().tokens());
+        return readFile(copy);
+    };
+    const auto cells = [&](SectionState state) {
+        const TokenArray& tokens = view.model().tokens();
+        const SectionSpan span = locateSections(tokens)[state];
+        return TokenArray(tokens.begin() + static_cast<std::ptrdiff_t>(span.begin),
+                          tokens.begin() + static_cast<std::ptrdiff_t>(span.end));
+    };
+    const std::string file = saved();
+
+    const TokenArray analog = cells(kAnalogTpSection);
+    list.select({0});
+    view.onKey(ViewKey::Delete);
+    EXPECT_EQ(cells(kAnalogTpSection), analog);
+    EXPECT_EQ(cells(kChannelSection).front(), "1");
+    view.run(ViewCommand::Undo);
+    EXPECT_EQ(saved(), file);
+    EXPECT_FALSE(view.model().hasUnsavedChanges());
+
+    const TokenArray digital = cells(kChannelSection);
+    const TokenArray pid = cells(kChannelPidSection);
+    view.run(ViewCommand::AnalogChannel);
+    list.select({1});
+    view.onKey(ViewKey::Delete);
+    EXPECT_EQ(cells(kChannelSection), digital);
+    EXPECT_EQ(cells(kChannelPidSection), pid);
+    EXPECT_EQ(cells(kAnalogTpSection).front(), "1");
+    view.run(ViewCommand::Undo);
+    EXPECT_EQ(saved(), file);
 }
 
 TEST_F(ViewFileTest, FailedWriteIsReportedAndTheListStaysUnsaved) {

@@ -7,8 +7,11 @@
 #include <algorithm>
 #include <array>
 #include <random>
+#include <sstream>
 
 #include "editor/EditingFixture.h"
+#include "editor/order/ApplyOrder.h"
+#include "editor/order/OrderReference.h"
 #include "support/TempDir.h"
 
 namespace sky::test {
@@ -269,6 +272,140 @@ TEST_F(RandomEditingTest, UndoAndRedoReturnToEveryRecordedState) {
         ui.scriptedAnswers.clear();
         ASSERT_EQ(history.count(), static_cast<int>(past.size())) << step << " " << action;
         ASSERT_EQ(history.redoCount(), static_cast<int>(future.size())) << step << " " << action;
+    }
+}
+
+// Over generated lists numbered from anywhere the check allows (analog channels from 0, digital
+// ones from 5, with gaps): open changes no byte, an edit or an order of one channel view leaves
+// the other view's sections as they were, undo of every edit gives back the file byte for byte, and
+// redo of every one the edited list.
+TEST_F(RandomEditingTest, UndoOfEveryEditGivesBackTheFileByteForByte) {
+    std::mt19937 random(2718);
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const auto saved = [&] {
+        RecordingUi quiet;
+        CListDB(settings, quiet, dir.file("check.txt")).SaveText(view.model().tokens());
+        return readFile(dir.file("check.txt"));
+    };
+    const auto numbers = [&](int count, int firstBelow) {
+        std::vector<std::string> out;
+        for (int n = pick(firstBelow); static_cast<int>(out.size()) < count; n += 1 + pick(3) / 2) {
+            out.push_back(std::to_string(n));
+        }
+        return out;
+    };
+    const auto button = [&] {
+        return std::array{DialogEnd::Ok, DialogEnd::Delete, DialogEnd::InsertNull}[pick(3)];
+    };
+    // The records of the sections the other channel view shows.
+    const auto otherView = [&](bool digitalView) {
+        if (digitalView) return records(kAnalogTpSection);
+        std::vector<Record> out = records(kChannelSection);
+        const std::vector<Record> pids = records(kChannelPidSection);
+        out.insert(out.end(), pids.begin(), pids.end());
+        return out;
+    };
+    document.undoHistory().setDepth(UndoHistory::kMaxDepth);
+    for (int round = 0; round < 30; ++round) {
+        TestList generated = validList();
+        for (Record& satellite : generated.satellites)
+            satellite[6] = "192";  // as the file gives it
+        for (int t = 0; t < 3; ++t) {
+            generated.transponders.push_back(
+                transponder(std::to_string(t), std::to_string(t), std::to_string(11000 + t)));
+        }
+        for (const std::string& n : numbers(pick(10), 20)) {
+            generated.channels.push_back(digital(n, std::to_string(pick(3)), "1", "D" + n));
+        }
+        for (const std::string& n : numbers(pick(4), 900)) {
+            generated.pids.push_back(pidChannel(n, "1", "1", "P" + n));
+        }
+        for (const std::string& n : numbers(pick(8), 20)) {
+            generated.analogs.push_back(analog(n, "2", "A" + n, pick(2) ? "TV" : "RADIO"));
+        }
+        CListDB(settings, ui, dir.file("list.txt")).SaveText(generated.tokens());
+        const std::string file = readFile(dir.file("list.txt"));
+        ASSERT_TRUE(document.open(dir.file("list.txt")));
+        ASSERT_EQ(saved(), file) << round;
+
+        for (int step = 0; step < 30; ++step) {
+            const int rows = list.itemCount();
+            list.selection.clear();
+            if (rows > 0) {
+                const int first = pick(rows);
+                for (int row = first; row < std::min(rows, first + 1 + pick(2)); ++row) {
+                    list.selection.insert(row);
+                }
+            }
+            const bool digitalView = view.digitalFlag();
+            const std::vector<Record> untouched = otherView(digitalView);
+            bool inOneView = true;
+            ui.answer({Answer::Yes});
+            switch (pick(9)) {
+                case 0:
+                    view.onKey(std::array{ViewKey::Delete, ViewKey::Insert, ViewKey::F3,
+                                          ViewKey::F4}[pick(4)]);
+                    break;
+                case 1:
+                    if (rows > 0) view.dropSelectedRows(static_cast<std::size_t>(pick(rows)));
+                    break;
+                case 2:
+                    view.run(std::array{ViewCommand::MoveUp, ViewCommand::MoveDown,
+                                        ViewCommand::MoveToTop,
+                                        ViewCommand::MoveToBottom}[pick(4)]);
+                    break;
+                case 3:
+                    view.moveSelectionToNumber(pick(rows + 2));
+                    break;
+                case 4:
+                    dialogs.onDigital([&](DigitalChannelDialogData& d) {
+                        d.name = "D" + std::to_string(step);
+                        return button();
+                    });
+                    dialogs.onAnalog([&](AnalogChannelDialogData& d) {
+                        d.name = "A" + std::to_string(step);
+                        return button();
+                    });
+                    if (rows > 0) doubleClick(pick(rows));
+                    break;
+                case 5:
+                    view.run(ViewCommand::ToggleDigitalAnalog);
+                    break;
+                case 6: {
+                    // The view's own rows in another order, as a number;name reference.
+                    std::vector<std::string> names;
+                    std::istringstream lines(referenceText(view.model().tokens(), digitalView));
+                    for (std::string line; std::getline(lines, line);) {
+                        names.push_back(line.substr(line.find(';') + 1));
+                    }
+                    std::shuffle(names.begin(), names.end(), random);
+                    std::string text;
+                    for (std::size_t n = 0; n < names.size(); ++n) {
+                        text += std::to_string(n + 1) + ";" + names[n] + "\n";
+                    }
+                    const std::optional<OrderReference> reference =
+                        readOrderReference(text, "order.txt", digitalView, settings, ui);
+                    if (reference) applyOrder(document, *reference, {});
+                    break;
+                }
+                default:
+                    inOneView = false;
+                    view.run(std::array{ViewCommand::SortChannelName, ViewCommand::SortFrequency,
+                                        ViewCommand::SortNameOnly, ViewCommand::ArrangeBlocks,
+                                        ViewCommand::ToggleRenumberAfterSort}[pick(5)]);
+            }
+            dialogs.clear();
+            ui.scriptedAnswers.clear();
+            if (inOneView) {
+                ASSERT_EQ(otherView(digitalView), untouched) << round << " " << step;
+            }
+        }
+        const std::string edited = saved();
+        while (view.model().undoHistory().available()) view.run(ViewCommand::Undo);
+        ASSERT_EQ(saved(), file) << round;
+        EXPECT_FALSE(view.model().hasUnsavedChanges()) << round;
+        while (view.model().undoHistory().redoAvailable()) view.run(ViewCommand::Redo);
+        ASSERT_EQ(saved(), edited) << round;
     }
 }
 

@@ -201,6 +201,7 @@ void referenceSortByTransponder(TokenArray& tokens, SortMode mode) {
 }
 
 void referenceSort(TokenArray& tokens, SortMode mode, const SortFlags& flags) {
+    const TokenArray original = tokens;
     const bool descending = !flags.ascendingNames;
     const bool byTransponder = mode == SortMode::Frequency || mode == SortMode::Bouquet;
     if (byTransponder) {
@@ -212,11 +213,20 @@ void referenceSort(TokenArray& tokens, SortMode mode, const SortFlags& flags) {
     referenceSortSection(tokens, kAnalogTpSection, 18, mode, descending, 1, 16, 4,
                          byTransponder ? 2 : -1);
     if (flags.renumberAfterSort) {
+        // A group the sort left as it was keeps its numbers.
         const SectionMap sections = locateSections(tokens);
+        const auto sortChanged = [&](SectionState state) {
+            const SectionSpan& span = sections[state];
+            return !std::equal(tokens.begin() + static_cast<std::ptrdiff_t>(span.begin),
+                               tokens.begin() + static_cast<std::ptrdiff_t>(span.end),
+                               original.begin() + static_cast<std::ptrdiff_t>(span.begin));
+        };
+        const bool digitalChanged = sortChanged(kChannelSection) || sortChanged(kChannelPidSection);
         int number = 1;
         for (const auto& [state, width] :
              {std::pair{kChannelSection, 8}, {kChannelPidSection, 10}, {kAnalogTpSection, 18}}) {
             if (state == kAnalogTpSection) number = 1;
+            if (!(state == kAnalogTpSection ? sortChanged(state) : digitalChanged)) continue;
             const SectionSpan& span = sections[state];
             for (std::size_t cell = span.begin; cell + width <= span.end; cell += width) {
                 tokens[cell] = std::to_string(number++);
@@ -323,6 +333,22 @@ TEST(SortChannels, RenumberFlagOffKeepsEveryIndex) {
     sortChannels(renumbered, SortMode::ChannelName, {});
     EXPECT_EQ(indexes(renumbered, kChannelPidSection, 10), (Names{"3", "4"}));
     EXPECT_EQ(indexes(renumbered, kAnalogTpSection, 18), (Names{"1", "2"}));
+}
+
+// Only a group in which a channel moved is renumbered: one already in order keeps its numbers,
+// whatever they start at.
+TEST(SortChannels, RenumbersOnlyTheGroupsItReorders) {
+    ChannelList list;
+    list.digital = {digitalChannel("5", "0", "1", "TV", "A"),
+                    digitalChannel("6", "0", "1", "TV", "B")};
+    list.pid = {pidChannel("40", "0", "1", "TV", "D"), pidChannel("41", "0", "1", "TV", "C")};
+    list.analog = {analogChannel("0", "1", "1100", "TV", "E"),
+                   analogChannel("1", "1", "1100", "TV", "F")};
+    TokenArray tokens = list.tokens();
+    sortChannels(tokens, SortMode::ChannelName, {});
+    EXPECT_EQ(indexes(tokens, kChannelSection, 8), (Names{"1", "2"}));
+    EXPECT_EQ(indexes(tokens, kChannelPidSection, 10), (Names{"3", "4"}));
+    EXPECT_EQ(indexes(tokens, kAnalogTpSection, 18), (Names{"0", "1"}));
 }
 
 TEST(SortChannels, FrequencyAndBouquetComeFromTheTransponder) {

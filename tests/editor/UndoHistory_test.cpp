@@ -167,6 +167,35 @@ TEST(EditorModel, MemoryCapDropsTheOldestStepsAndSaysSo) {
     EXPECT_EQ(model.tokens(), listOfStep(12 - kept));
 }
 
+// Past the memory cap, a command that records its step and then changes nothing (discards the
+// step) leaves the history as it was: the steps dropped to make room come back.
+TEST(EditorModel, DiscardedStepPastTheMemoryCapKeepsEveryStep) {
+    test::RecordingUi ui;
+    EditorModel model(ui);
+    const auto listOfStep = [](int step) {
+        return TokenArray(1000, std::string(20, static_cast<char>('a' + step)));
+    };
+    model.replaceTokens(listOfStep(0));
+    model.undoHistory().setDepth(UndoHistory::kMaxDepth);
+    model.undoHistory().setMemoryCap(100000);
+    for (int step = 1; step <= 6; ++step) {
+        model.recordUndo("Delete Channel");
+        model.tokens() = listOfStep(step);
+        model.markModified();
+    }
+    const int kept = model.undoHistory().count();
+    const std::string menu = model.undoHistory().menuItem().text;
+    ui.statusTexts.clear();
+    model.recordUndo("Remove Duplicates");
+    ASSERT_FALSE(ui.statusTexts.empty());  // the step did push out older ones
+    model.discardNewestUndo();
+    EXPECT_EQ(model.undoHistory().count(), kept);
+    EXPECT_EQ(model.undoHistory().menuItem().text, menu);
+    while (model.undo()) {
+    }
+    EXPECT_EQ(model.tokens(), listOfStep(6 - kept));
+}
+
 TEST(EditorModel, UnsavedChangesFollowEditsUndoAndSave) {
     test::RecordingUi ui;
     EditorModel model(ui);

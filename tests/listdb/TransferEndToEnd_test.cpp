@@ -121,7 +121,9 @@ TEST_F(TransferEndToEndTest, ACompiledListDownloadsAndTheReceiverStoresItWhole) 
     const std::string sent = test::readFile(image);
     EXPECT_GT(sent.size(), 14u + 2 * 16u);
     EXPECT_TRUE(test::readFile(stored) == sent);
-    EXPECT_EQ(ui.progressReports.back(), 100);
+    // Full, then gone before the result's box.
+    EXPECT_EQ(ui.progressReports.end()[-2], 100);
+    EXPECT_EQ(ui.progressReports.back(), test::RecordingUi::kProgressEnded);
 }
 
 TEST_F(TransferEndToEndTest, LostAndWrongAcknowledgementsAreRetried) {
@@ -245,14 +247,20 @@ TEST_F(TransferEndToEndTest, ACancelDuringASilentDownloadEndsAtOnceAndTheNextDow
 }
 
 TEST_F(TransferEndToEndTest, ADumpEndingAtAShortPromptLoadsWhole) {
-    // Without its end line the dump ends after the silence limit.
-    test::StbSim sim({"--dump", listPath, "--end-at-prompt", "--prompt", ">"});
-    useDevice(sim);
-    CListDB db(settings, ui);
-    ASSERT_EQ(db.UploadChannelList(privateUploadPath()), 1);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Uploading SUCESS"});
-    std::string problem;
-    EXPECT_EQ(load(settings, uploadFilePath(problem).value()), load(settings, listPath));
+    // Without its end line the dump ends after the silence limit; the prompt comes after an empty
+    // line or straight after the last row.
+    for (const bool afterRow : {false, true}) {
+        SCOPED_TRACE(afterRow);
+        std::vector<std::string> options{"--dump", listPath, "--end-at-prompt", "--prompt", ">"};
+        if (afterRow) options.emplace_back("--prompt-after-row");
+        test::StbSim sim(options);
+        useDevice(sim);
+        test::RecordingUi u;
+        CListDB db(settings, u);
+        ASSERT_EQ(db.UploadChannelList(privateUploadPath()), 1);
+        EXPECT_EQ(u.messages, std::vector<std::string>{"Uploading SUCESS"});
+        EXPECT_EQ(load(settings, privateUploadPath()), load(settings, listPath));
+    }
 }
 
 TEST_F(TransferEndToEndTest, TheLargestListComesBackWhole) {

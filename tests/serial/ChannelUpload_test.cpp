@@ -32,7 +32,12 @@ struct Console {
 
     void react(const Bytes& w) {
         if (w == bytesOf("\r\n")) {
-            line.arrive(bytesOf(typed == "dumpch" ? "\r\n" + dump : "\r\nSTB>"), 1);
+            if (typed == "dumpch") {
+                line.arrive(bytesOf("\r\n" + dump), 1);
+                dumped = true;
+            } else if (!(dumped && silentAfterDump)) {
+                line.arrive(bytesOf("\r\nSTB>"), 1);
+            }
             typed.clear();
         } else if (w.size() == 1) {
             typed += static_cast<char>(w[0]);
@@ -43,6 +48,9 @@ struct Console {
     test::FakeLine& line;
     std::string dump;
     std::string typed;
+    // The console prints nothing after its dump, not even a prompt for a line end typed.
+    bool silentAfterDump = false;
+    bool dumped = false;
 };
 
 class ChannelUploadTest : public ::testing::Test {
@@ -51,9 +59,15 @@ protected:
         return uploadChannelList(line, settings, ui, uploadPath, limit);
     }
     std::string uploaded() const { return test::readFile(uploadPath); }
-    std::string notComplete() const {
-        return "ERROR: Uploading is not complete. try again\nWhat was received is kept in " +
-               uploadPath;
+    // The one box of a failed upload: its lead, then the list kept under a name of its own
+    // beside the upload file, with what the upload file holds.
+    void expectKept(const std::vector<std::string>& messages,
+                    const std::string& lead = "ERROR: Uploading is not complete. try again") const {
+        ASSERT_EQ(messages.size(), 1u);
+        const std::string named = lead + "\nWhat was received is kept in " + dir.file("SATupload-");
+        ASSERT_EQ(messages[0].rfind(named, 0), 0u) << messages[0];
+        const std::string kept = messages[0].substr(messages[0].rfind(' ') + 1);
+        EXPECT_EQ(test::readFile(kept), uploaded());
     }
 
     test::TempDir dir;
@@ -144,28 +158,39 @@ TEST_F(ChannelUploadTest, AReceiverThatIsOffWritesNoFile) {
 }
 
 TEST_F(ChannelUploadTest, ADumpThatEndsAtAShortPromptIsWholeAfterTheSilenceLimit) {
-    // The dump ends at the prompt without "[END]": the end line follows the last row.
-    console.dump =
-        "||[SATELLITE_NAME_LIST]\r\n||  1  \"ASTRA 1\"\r\n||  2  \"HOT BIRD 13E\"\r\n\r\n>";
-    EXPECT_EQ(upload(), 1);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Uploading SUCESS"});
-    EXPECT_EQ(uploaded(),
-              "[SATELLITE_NAME_LIST]\r\n  1  \"ASTRA 1\"\r\n  2  \"HOT BIRD 13E\"\r\n[END]\r\n");
-    // One empty read, after the silence limit, ended the reception.
-    const auto& last = line.reads.back();
-    EXPECT_EQ(last.got, 0u);
-    EXPECT_EQ(last.endUs - last.startUs, int64_t{kSilenceLimitMs} * 1000);
-    EXPECT_EQ(std::count_if(line.reads.begin(), line.reads.end(),
-                            [](const auto& r) { return r.got == 0; }),
-              1);
+    // The dump ends at the prompt without "[END]", after an empty line or straight after the
+    // last row: the end line follows the last row.
+    console.silentAfterDump = true;
+    for (const char* beforePrompt : {"\r\n", ""}) {
+        SCOPED_TRACE(beforePrompt);
+        ui = {};
+        line.reads.clear();
+        console.dumped = false;
+        console.dump =
+            "||[SATELLITE_NAME_LIST]\r\n||  1  \"ASTRA 1\"\r\n||  2  \"HOT BIRD 13E\"\r\n"s +
+            beforePrompt + ">";
+        EXPECT_EQ(upload(), 1);
+        EXPECT_EQ(ui.messages, std::vector<std::string>{"Uploading SUCESS"});
+        EXPECT_EQ(
+            uploaded(),
+            "[SATELLITE_NAME_LIST]\r\n  1  \"ASTRA 1\"\r\n  2  \"HOT BIRD 13E\"\r\n[END]\r\n");
+        // One empty read, after the silence limit, ended the reception.
+        const auto& last = line.reads.back();
+        EXPECT_EQ(last.got, 0u);
+        EXPECT_EQ(last.endUs - last.startUs, int64_t{kSilenceLimitMs} * 1000);
+        EXPECT_EQ(std::count_if(line.reads.begin(), line.reads.end(),
+                                [](const auto& r) { return r.got == 0; }),
+                  1);
+    }
 }
 
 TEST_F(ChannelUploadTest, ADumpThatStopsIsNotCompleteAndIsKept) {
     console.dump = "||[SATELLITE_NAME_LIST]\r\n||  1  \"ASTRA 1\"\r\n||  2  \"HOT";
+    console.silentAfterDump = true;
     EXPECT_EQ(upload(), 0);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{notComplete()});
-    // The console's prompt came after the cut row: no end line is made up.
-    EXPECT_EQ(uploaded(), "[SATELLITE_NAME_LIST]\r\n  1  \"ASTRA 1\"\r\n  2  \"HOT\r\n");
+    expectKept(ui.messages);
+    // No prompt came after the cut row: no end line is made up.
+    EXPECT_EQ(uploaded(), "[SATELLITE_NAME_LIST]\r\n  1  \"ASTRA 1\"\r\n  2  \"HOT");
     EXPECT_EQ(line.writes.back().data, bytesOf("go\r\n"));
 }
 
@@ -181,7 +206,7 @@ TEST_F(ChannelUploadTest, ReceivesLargeDumpsWholeUpToTheLimit) {
     test::RecordingUi u;
     line.received.clear();
     EXPECT_EQ(uploadChannelList(line, settings, u, uploadPath, 10000), 0);
-    EXPECT_EQ(u.messages, std::vector<std::string>{notComplete()});
+    expectKept(u.messages);
     // The probe's byte, then exactly the limit.
     EXPECT_EQ(line.received.size(), 1 + 10000u);
 }
@@ -189,12 +214,51 @@ TEST_F(ChannelUploadTest, ReceivesLargeDumpsWholeUpToTheLimit) {
 TEST_F(ChannelUploadTest, AListThatDoesNotStartRightIsKeptButNotAccepted) {
     console.dump = "||[SATELLITE]\r\n" + std::string(2600, 'x') + "||[END]\r\n";
     EXPECT_EQ(upload(), 0);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{notComplete()});
+    expectKept(ui.messages);
     EXPECT_EQ(uploaded(), "[SATELLITE]\r\n[END]  ");
     EXPECT_EQ(line.writes.back().data, bytesOf("go\r\n"));
-    // The activity indicator blinks: half at each thousand bytes, full at each five hundred
-    // between.
-    EXPECT_EQ(ui.progressReports, (std::vector<int>{1000, 50, 1000, 50, 1000}));
+    // The failure is the last line of the message window, which the upload cleared first; the
+    // progress has gone before the box.
+    EXPECT_EQ(ui.windowTexts.front(), test::RecordingUi::kCleared);
+    EXPECT_EQ(ui.windowTexts.back(), ui.messages[0] + "\r\n");
+    EXPECT_EQ(ui.progressReports, std::vector<int>{test::RecordingUi::kProgressEnded});
+}
+
+TEST_F(ChannelUploadTest, EachReceptionIsKeptUnderItsOwnNameAndShowsItsAmount) {
+    std::string dump = "||[SATELLITE_NAME_LIST]\r\n";
+    while (dump.size() < 20000) dump += "||  1  \"A SATELLITE NAME\"\r\n";
+    console.dump = dump + "||[END]\r\n";
+    std::vector<std::string> kept;
+    for (int run = 0; run < 2; ++run) {
+        test::RecordingUi u;
+        ASSERT_EQ(uploadChannelList(line, settings, u, uploadPath), 1);
+        // The window names the list kept for this reception, before the result.
+        const std::string named = u.windowTexts.end()[-2];
+        const std::string lead = "The received list is kept in " + dir.file("SATupload-");
+        ASSERT_EQ(named.rfind(lead, 0), 0u) << named;
+        kept.push_back(named.substr(named.rfind(' ') + 1, named.size() - named.rfind(' ') - 3));
+        EXPECT_EQ(test::readFile(kept.back()), uploaded());
+        EXPECT_EQ(u.windowTexts.back(), "Uploading SUCESS\r\n");
+        // The amount rises to what came; the first upload has nothing to estimate its size
+        // from, the second the list the first received: its position rises below the end.
+        ASSERT_FALSE(u.amounts.empty());
+        EXPECT_TRUE(std::is_sorted(u.amounts.begin(), u.amounts.end()));
+        EXPECT_GE(u.amounts.back(), dump.size() - 500);
+        std::vector<int> positions = u.progressReports;
+        std::erase(positions, test::RecordingUi::kProgressEnded);
+        if (run == 0) {
+            EXPECT_TRUE(positions.empty());
+        } else {
+            ASSERT_GT(positions.size(), 3u);
+            EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+            EXPECT_GE(positions.back(), 90);
+            EXPECT_LT(positions.back(), 100);
+        }
+        line.received.clear();
+    }
+    // The second upload left the first one's list alone.
+    EXPECT_NE(kept[0], kept[1]);
+    EXPECT_TRUE(std::filesystem::exists(kept[0]));
 }
 
 TEST_F(ChannelUploadTest, PortProblems) {
@@ -221,9 +285,7 @@ TEST_F(ChannelUploadTest, ADeviceThatDisappearsEndsTheReceptionAtOnce) {
     line.vanishAfterWrites = 10;
     EXPECT_EQ(upload(), 0);
     // The receiver cannot be resumed through a device that is gone: what came is kept.
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"The serial device went away (unplugged?).\n"
-                                                    "What was received is kept in " +
-                                                    uploadPath});
+    expectKept(ui.messages, "The serial device went away (unplugged?).");
     EXPECT_EQ(std::count(line.events.begin(), line.events.end(), "open " + settings.portDevices[0]),
               1);
     EXPECT_LT(line.nowMs(), 2000);
@@ -264,8 +326,9 @@ TEST(FilterMarkedLines, KeepsWhatFollowsEachMarkUpToItsLineEnd) {
 }
 
 TEST(FilterMarkedLines, ADumpEndingAtThePromptGetsItsEndLineAfterItsLastRow) {
-    // Rows, then the prompt: on a line of its own after an empty line (once or twice), or as a
-    // marked line, it ends the list after its last row; after a row cut short it adds nothing.
+    // Rows, then the prompt: on a line of its own after an empty line (once or twice), straight
+    // after the last row's line break, or as a marked line, it ends the list after its last row;
+    // a dump cut in a row without a prompt gets no end line.
     std::mt19937 random(7);
     for (int run = 0; run < 300; ++run) {
         std::string dump = "echo\r\n";
@@ -277,7 +340,7 @@ TEST(FilterMarkedLines, ADumpEndingAtThePromptGetsItsEndLineAfterItsLastRow) {
             rows += row;
         }
         const std::string prompt = std::string(random() % 20, '#') + ">";
-        switch (random() % 3) {
+        switch (random() % 4) {
             case 0:
                 dump += "\r\n" + prompt + (random() % 2 ? "\r\n" + prompt : "");
                 rows += "[END]\r\n";
@@ -286,9 +349,13 @@ TEST(FilterMarkedLines, ADumpEndingAtThePromptGetsItsEndLineAfterItsLastRow) {
                 dump += "||" + prompt;
                 rows += "[END]\r\n";
                 break;
+            case 2:
+                dump += prompt;
+                rows += "[END]\r\n";
+                break;
             default:
-                dump += "||cut\r\n" + prompt;
-                rows += "cut\r\n";
+                dump += "||cut";
+                rows += "cut";
         }
         EXPECT_EQ(filterMarkedLines(dump), rows) << dump;
     }

@@ -114,7 +114,9 @@ TEST_F(FlashDownloadTest, SendsEveryPacketWithItsHeaderAndReportsSuccess) {
             "times\r\n",
             "\r\nConnetion established...\r\n", "send DN_HEADER => 1 times\r\n",
             "\r\nNow, we start to send data packet\r\n",
-            "\r\nWaiting termination message from STB.\r\n", "\r\nDisconnecting serial port\r\n"}));
+            "\r\nWaiting termination message from STB.\r\n", "\r\nDisconnecting serial port\r\n",
+            // The result is written in the window too.
+            kSuccess}));
 
     // ACK, image header, then NXT, packet header, NXT, body for each packet, then NXT, DIS.
     const Bytes imageHeader(image.begin(), image.begin() + 14);
@@ -150,9 +152,10 @@ TEST_F(FlashDownloadTest, SendsEveryPacketWithItsHeaderAndReportsSuccess) {
     EXPECT_EQ(line.reads[1].profile, TimeoutProfile::Connect);
     EXPECT_EQ(line.reads[2].profile, TimeoutProfile::Idle);
     EXPECT_EQ(line.events.back(), "close");
-    // Progress rises with the file read, to 100.
+    // Progress rises with the file read, to 100, and goes before the result's box.
     EXPECT_EQ(ui.progressReports,
-              (std::vector<int>{static_cast<int>(firstBody * 100 / image.size()), 100}));
+              (std::vector<int>{static_cast<int>(firstBody * 100 / image.size()), 100,
+                                test::RecordingUi::kProgressEnded}));
     // Every write and every read that brought bytes told the user interface.
     const auto reads = std::count_if(line.reads.begin(), line.reads.end(),
                                      [](const auto& r) { return r.got > 0; });
@@ -308,7 +311,7 @@ TEST_F(FlashDownloadTest, AHeaderOnlyImageGoesFromTheHeaderStraightToTheEnd) {
     ASSERT_EQ(line.writes.size(), 4u);
     EXPECT_EQ(line.writes[2].data, kNxtBytes);
     EXPECT_EQ(line.writes[3].data, kDisBytes);
-    EXPECT_TRUE(ui.progressReports.empty());
+    EXPECT_EQ(ui.progressReports, std::vector<int>{test::RecordingUi::kProgressEnded});
 }
 
 TEST_F(FlashDownloadTest, RetriesHeadersAndBodiesThreeTimes) {
@@ -487,8 +490,9 @@ TEST_F(FlashDownloadTest, PortAndFileProblemsStopBeforeTheLine) {
     line.refuseOpen = true;
     EXPECT_EQ(flashDownload(line, settings, u, imagePath), 0);
     EXPECT_EQ(u.messages, std::vector<std::string>{"Serial Port Open FAILED!!!"});
-    EXPECT_NE(u.windowTexts.back().find("Fail to open serial port [COM2 = /dev/ttyUSB7]\n"),
+    EXPECT_NE(u.windowTexts.end()[-2].find("Fail to open serial port [COM2 = /dev/ttyUSB7]\n"),
               std::string::npos);
+    EXPECT_EQ(u.windowTexts.back(), "Serial Port Open FAILED!!!\r\n");
 
     // Refused line settings are shown and the download goes on.
     test::FakeLine l;

@@ -18,8 +18,7 @@ const char* const kQuestion =
 
 class CompareCommandsTest : public DocFixture {
 protected:
-    // The list's file with its first channel renamed, under another name. The file numbers its
-    // analog channels from 0, the open list from 1: that is no difference.
+    // The list's file with its first channel renamed, under another name.
     std::string renamedCopy() {
         std::string text = readFile(path);
         text.replace(text.find("\"Das Erste\""), 11, "\"Das Zweite\"");

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 
 #include "DocFixture.h"
@@ -290,6 +291,41 @@ TEST_F(DocCommandsTest, UploadShowsTheReceivedListUntitledAndOffersSaveAs) {
     EXPECT_EQ(doc.database()->path, doc.uploadFilePath());
     EXPECT_EQ(window.title, "Skylister : Untitled");
     EXPECT_EQ(doc.uploadFilePath(), runtimeFolder.file("skylister/SATupload.txt"));
+
+    // Never saved, the received list is unsaved work: closing, Open and a new Upload ask as for
+    // an edit. Cancel keeps it; Yes saves it under a name of the user's.
+    for (const auto& command : std::vector<std::function<bool()>>{
+             [&] { return doc.onClose(); }, [&] { return doc.openFile(path); },
+             [&] { return doc.run(DocCommand::UploadStart); }}) {
+        ui.questions.clear();
+        ui.answer({Answer::Cancel});
+        EXPECT_FALSE(command());
+        ASSERT_EQ(ui.questions.size(), 1u);
+        EXPECT_EQ(ui.questions[0].text, "Saveing  Modified Data!!!");
+        EXPECT_EQ(doc.currentPath(), doc.uploadFilePath());
+    }
+    const std::string saved = dir.file("saved.txt");
+    window.answers = {saved};
+    ui.answer({Answer::Yes});
+    EXPECT_TRUE(doc.onClose());
+    EXPECT_EQ(doc.currentPath(), saved);
+    EXPECT_TRUE(fs::exists(saved));
+    ui.questions.clear();
+    EXPECT_TRUE(doc.onClose());
+    EXPECT_TRUE(ui.questions.empty());
+}
+
+TEST_F(DocCommandsTest, CompareWithReceiverEndsWithTheComparisonAlone) {
+    ASSERT_TRUE(doc.openFile(path));
+    StbSim sim({"--dump", path});
+    useDevice(sim);
+    EXPECT_TRUE(doc.run(DocCommand::CompareWithReceiver));
+    // No "Uploading SUCESS" box before the comparison; the message window has the result.
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(window.comparisons.size(), 1u);
+    EXPECT_EQ(ui.windowTexts.front(), RecordingUi::kCleared);
+    EXPECT_NE(std::find(ui.windowTexts.begin(), ui.windowTexts.end(), "Uploading SUCESS\r\n"),
+              ui.windowTexts.end());
 }
 
 TEST_F(DocCommandsTest, ACancelledOrIncompleteUploadLeavesTheOpenListAsItWas) {
@@ -326,9 +362,12 @@ TEST_F(DocCommandsTest, AReceivedListTheSatelliteNumberRefusesIsKeptAndSaidWhere
     useDevice(sim);
     EXPECT_FALSE(doc.run(DocCommand::UploadStart));
     ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back().rfind("The received list is kept in " + doc.uploadFilePath(), 0),
-              0u);
-    EXPECT_TRUE(fs::exists(doc.uploadFilePath()));
+    // Named by the list kept under its own name, which the next upload leaves alone.
+    const std::string& said = ui.messages.back();
+    const std::string lead = "The received list is kept in ";
+    EXPECT_EQ(said.rfind(lead + runtimeFolder.file("skylister/SATupload-"), 0), 0u) << said;
+    const std::string kept = said.substr(lead.size(), said.find('\n') - lead.size());
+    EXPECT_EQ(readFile(kept), readFile(doc.uploadFilePath()));
     EXPECT_FALSE(doc.isLoaded());
 }
 

@@ -176,7 +176,8 @@ TEST_F(SettingsTest, EachDeviceShowsItsStatusAndItsStableName) {
 
     EXPECT_EQ(OptionDialogData::deviceStatus(""), "");
     EXPECT_EQ(OptionDialogData::deviceStatus(dev.file("ttyUSB1")), "Not present");
-    EXPECT_EQ(OptionDialogData::deviceStatus(dev.file("ttyUSB0")), "Present, ready");
+    // A regular file is no port, whatever its name.
+    EXPECT_EQ(OptionDialogData::deviceStatus(dev.file("ttyUSB0")), "Present, not a serial port");
     EXPECT_EQ(data.stableNameFor(dev.file("ttyUSB0")), stable);
     // A stable name already, or a device no stable name links to, has none to offer.
     EXPECT_EQ(data.stableNameFor(stable), std::nullopt);

@@ -31,6 +31,7 @@ public:
     void endProgress() override { progressReports.push_back(kProgressEnded); }
     bool transferCancelled() const override { return cancelWhen && cancelWhen(); }
     void transferActivity() override { ++activityReports; }
+    void transferAmount(uint64_t bytes) override { amounts.push_back(bytes); }
     void statusText(const std::string& text) override { statusTexts.push_back(text); }
 
     // What the message-window log holds for each command, and the progress log for its end.
@@ -56,6 +57,8 @@ public:
     std::function<void(const std::string&)> onMessage;
     // Asked whenever a transfer checks for the user's cancel.
     std::function<bool()> cancelWhen;
+    // The amounts a transfer reported as received, in order.
+    std::vector<uint64_t> amounts;
     // How many times a transfer told that bytes moved on its line.
     int activityReports = 0;
 };

@@ -66,13 +66,14 @@ int runDuplicates(const std::vector<std::string>& args) {
     std::printf("%zu groups of duplicates found.\n", groups.size());
     if (!parsed->has("--remove")) return kSuccess;
 
+    const PackedTokens before(tokens);
     const std::optional<std::size_t> removed = removeDuplicateRows(tokens, groups);
     if (!removed) {
         ui.message(kDuplicatesOutdated);
         return kFailure;
     }
-    // The numbers close up, as after Delete in the editor.
-    renumberChannels(tokens, locateSections(tokens));
+    // The numbers of the sections that lost rows close up, as after Delete in the editor.
+    renumberEditedChannels(tokens, before);
     if (!saveList(db, tokens)) return kFailure;
     std::printf("%zu rows removed; the previous list is kept as %s.\n", *removed,
                 siblingPath(db.path, ".bak").value_or("").c_str());

@@ -74,9 +74,10 @@ int runApplyOrder(const std::vector<std::string>& args) {
         std::printf("The list is already in the reference's order; it is left as it was.\n");
         return kSuccess;
     }
+    const PackedTokens before(tokens);
     applyOrderPlan(tokens, plan);
-    // The channels are numbered anew in their new order, as after a sort.
-    renumberChannels(tokens, locateSections(tokens));
+    // The channels of the sections ordered are numbered anew in their new order, as after a sort.
+    renumberEditedChannels(tokens, before);
     if (!saveList(db, tokens)) return kFailure;
     std::printf("Order applied; the previous list is kept as %s.\n",
                 siblingPath(db.path, ".bak").value_or("").c_str());

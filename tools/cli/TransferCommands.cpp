@@ -16,6 +16,7 @@
 #include "db/ReplacementFile.h"
 #include "listdb/ListDB.h"
 #include "serial/PrivateTempDir.h"
+#include "serial/ReceivedLists.h"
 
 namespace sky::cli {
 
@@ -105,8 +106,10 @@ int runUpload(const std::vector<std::string>& args) {
     const std::optional<std::string> list = readWholeFile(*uploadPath);
     ReplacementFile target(out);
     if (!list || !target.create() || !target.write(*list) || !target.commit()) {
+        // The list kept under its own name, which the next upload leaves alone.
+        const std::string kept = newestKeptList(*uploadPath).value_or(*uploadPath);
         std::fprintf(stderr, "Cannot write %s; the received list is kept in %s\n", out.c_str(),
-                     uploadPath->c_str());
+                     kept.c_str());
         return kFailure;
     }
     return kSuccess;

@@ -10,8 +10,6 @@ namespace sky::cli {
 
 namespace {
 
-// Bytes in the upload between two reports of its activity indicator.
-constexpr uint64_t kUploadReportBytes = 500;
 constexpr int kBarWidth = 30;
 
 volatile sig_atomic_t interrupted = 0;
@@ -58,11 +56,21 @@ void TransferProgress::appendMessage(const std::string& text) {
 }
 
 void TransferProgress::setProgress(int position) {
-    if (total_) {
-        bytes_ = static_cast<uint64_t>(std::min(position, 100)) * *total_ / 100;
-    } else {
-        bytes_ += kUploadReportBytes;
+    if (!total_) {
+        // An upload: its amount comes with transferAmount(), the position is an estimate.
+        estimate_ = std::clamp(position, 0, 100);
+        return;
     }
+    bytes_ = static_cast<uint64_t>(std::min(position, 100)) * *total_ / 100;
+    if (!firstReport_) {
+        firstReport_ = Clock::now();
+        bytesAtFirstReport_ = bytes_;
+    }
+    draw(false);
+}
+
+void TransferProgress::transferAmount(uint64_t bytes) {
+    bytes_ = bytes;
     if (!firstReport_) {
         firstReport_ = Clock::now();
         bytesAtFirstReport_ = bytes_;
@@ -89,6 +97,7 @@ void TransferProgress::draw(bool force) {
         line += std::to_string(bytes_) + "/" + std::to_string(*total_) + " bytes";
     } else {
         line += "received " + std::to_string(bytes_) + " bytes";
+        if (estimate_) line += ", about " + std::to_string(*estimate_) + "%";
     }
     char figures[64] = "";
     if (rate > 0) {

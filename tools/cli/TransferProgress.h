@@ -10,7 +10,8 @@
 namespace sky::cli {
 
 // Passes boxes and message-window texts on to the console and turns the transfers' progress
-// reports into a progress line on standard error: bytes, rate and, for a download, time left.
+// reports into a progress line on standard error: bytes, rate and, for a download, time left (for
+// an upload, how far it has come when that can be estimated).
 // Nothing is drawn unless standard error is a terminal. While it exists, Ctrl+C cancels the
 // transfer instead of killing the program, so the port is closed and the files are left whole.
 class TransferProgress : public IUserInterface {
@@ -28,6 +29,7 @@ public:
     void hideMessageWindow() override { console_.hideMessageWindow(); }
     void setProgress(int position) override;
     void endProgress() override {}
+    void transferAmount(uint64_t bytes) override;
     bool transferCancelled() const override;
 
 private:
@@ -40,6 +42,8 @@ private:
     bool enabled_;
     bool shown_ = false;
     uint64_t bytes_ = 0;
+    // An upload's position, estimated from the list received last; nothing without one.
+    std::optional<int> estimate_;
     std::optional<Clock::time_point> firstReport_;
     uint64_t bytesAtFirstReport_ = 0;
     Clock::time_point lastDraw_{};

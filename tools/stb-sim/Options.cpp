@@ -67,6 +67,8 @@ const char* helpText() {
            "                           and before its ACK\n"
            "  --nul-in-line N          send the first space of dump line N (from 1) as a NUL\n"
            "  --end-at-prompt          end the dump at the console prompt, without \"[END]\"\n"
+           "  --prompt-after-row       print the prompt that ends the dump straight after the\n"
+           "                           last row's line break, without an empty line\n"
            "  --vanish-after-packet P  close the line after packet P's body (from 0), before\n"
            "                           its ACK, as an adapter pulled out; once\n"
            "  --vanish-after-lines N   the same after N lines of the dump\n"
@@ -99,6 +101,8 @@ std::optional<Options> parseOptions(int argc, char** argv, bool& help) {
             options.per = true;
         } else if (arg == "--end-at-prompt") {
             options.endAtPrompt = true;
+        } else if (arg == "--prompt-after-row") {
+            options.promptAfterRow = true;
         } else if (arg == "--dump") {
             ok = value(text) && !(options.dumpFile = text).empty();
         } else if (arg == "--save-image") {

@@ -41,6 +41,9 @@ struct Options {
     AckFault wrongAcks;
     bool per = false;
     bool endAtPrompt = false;
+    // The prompt that ends the dump comes straight after the last row's line break, without the
+    // empty line before it.
+    bool promptAfterRow = false;
     int stopDumpAfter = -1;
     Pause dumpPause;
     Pause downloadPause;

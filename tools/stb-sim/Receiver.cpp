@@ -187,7 +187,7 @@ void Receiver::tick(int64_t nowMs) {
             break;
         }
         if (dumpLine_ == dumpLines_.size()) {
-            output_ += prompt_;
+            output_ += options_.promptAfterRow ? options_.prompt : prompt_;
             state_ = State::Console;
             log("dump finished: %zu lines", dumpLine_);
             break;

@@ -1,6 +1,8 @@
 #include "app/dialogs/SatelliteDialog.h"
 
 #include <QDialogButtonBox>
+#include <QFont>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QPushButton>
 #include <utility>
@@ -8,6 +10,13 @@
 #include "app/dialogs/DialogWidgets.h"
 
 namespace sky::app {
+
+namespace {
+
+// The width a title bar takes beside its caption: the window's icon and its three buttons.
+constexpr int kTitleBarRoom = 140;
+
+}  // namespace
 
 SatelliteDialog::SatelliteDialog(SatelliteDialogData& dialogData, QWidget* parent)
     : QDialog(parent), data_(dialogData) {
@@ -37,7 +46,12 @@ SatelliteDialog::SatelliteDialog(SatelliteDialogData& dialogData, QWidget* paren
     form->addRow(degreeLabel(), degree);
     form->addRow("Blank", sideBySide({blankYes, blankNo}));
     form->addRow(buttons);
-    // The dialog keeps the size its controls need.
+    // The dialog keeps the size its controls need, and is at least as wide as its caption in
+    // the title bar's bold type, with room for the bar's icon and buttons.
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    buttons->setMinimumWidth(QFontMetrics(captionFont).horizontalAdvance(windowTitle()) +
+                             kTitleBarRoom);
     form->setSizeConstraint(QLayout::SetFixedSize);
 
     const std::pair<Field, QLineEdit*> edits[] = {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMainWindow>
 #include <QProgressBar>
 #include <QPushButton>
@@ -28,6 +29,15 @@ QString timeLeftText(qint64 milliseconds) {
     const qint64 seconds = (std::max<qint64>(milliseconds, 0) + 999) / 1000;
     if (seconds < 60) return QString("about %1 s left").arg(seconds);
     return QString("about %1 min %2 s left").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
+}
+
+QString amountText(uint64_t bytes, double bytesPerSecond) {
+    QString text = bytes < 10 * 1024
+                       ? QString("%1 bytes received").arg(bytes)
+                       : QLocale(QLocale::English).toString(static_cast<qulonglong>(bytes / 1024)) +
+                             " KB received";
+    if (bytesPerSecond > 0) text += QString(", %1 KB/s").arg(bytesPerSecond / 1024.0, 0, 'f', 1);
+    return text;
 }
 
 QtUserInterface::QtUserInterface(QMainWindow& frame, MessageWindow& messages)
@@ -78,10 +88,18 @@ bool QtUserInterface::receiverSilent() const {
 void QtUserInterface::checkSilence() {
     if (!progress_ || !timeLeft_) return;
     if (receiverSilent()) {
-        timeLeft_->setText(kWaitingText);
-    } else if (timeLeft_->text() == kWaitingText) {
-        updateTimeLeft(progress_->value());
+        timeLeft_->setText(amountPrefix() + kWaitingText);
+    } else if (timeLeft_->text().endsWith(kWaitingText)) {
+        updateTimeLeft(lastPosition_);
     }
+}
+
+QString QtUserInterface::amountPrefix() const {
+    if (!amount_) return {};
+    const qint64 elapsed = amountClock_.elapsed();
+    const double rate =
+        elapsed > 0 ? static_cast<double>(*amount_ - firstAmount_) * 1000.0 / elapsed : 0.0;
+    return amountText(*amount_, rate) + ", ";
 }
 
 void QtUserInterface::cancelTransfer() {
@@ -103,8 +121,15 @@ Answer QtUserInterface::show(const BoxRequest& request) {
     if (!onWindowThread()) {
         // The transfer waits for the answer; the window's thread shows the box.
         Answer answer = Answer::Ok;
+        // The transfer stands still while its box is open: no Cancel beside it.
         QMetaObject::invokeMethod(
-            &frame_, [this, &request, &answer] { answer = show(request); },
+            &frame_,
+            [this, &request, &answer] {
+                const bool cancelShown = !cancel_->isHidden();
+                cancel_->hide();
+                answer = show(request);
+                if (cancelShown) cancel_->show();
+            },
             Qt::BlockingQueuedConnection);
         return answer;
     }
@@ -153,29 +178,58 @@ void QtUserInterface::setProgress(int position) {
     post([this, position] { showProgress(position); });
 }
 
+void QtUserInterface::createIndicator() {
+    progress_ = new QProgressBar(frame_.statusBar());
+    progress_->setObjectName("ProgressIndicator");
+    progress_->setRange(0, 100);
+    progress_->setTextVisible(true);
+    frame_.statusBar()->addWidget(progress_, 1);
+    progress_->show();
+    timeLeft_ = new QLabel(frame_.statusBar());
+    timeLeft_->setObjectName("TimeLeft");
+    frame_.statusBar()->addWidget(timeLeft_);
+    timeLeft_->show();
+    firstPosition_ = -1;
+    lastPosition_ = -1;
+    amount_.reset();
+}
+
 void QtUserInterface::showProgress(int position) {
-    if (!progress_) {
-        progress_ = new QProgressBar(frame_.statusBar());
-        progress_->setObjectName("ProgressIndicator");
-        progress_->setRange(0, 100);
-        progress_->setTextVisible(true);
-        frame_.statusBar()->addWidget(progress_, 1);
-        progress_->show();
-        timeLeft_ = new QLabel(frame_.statusBar());
-        timeLeft_->setObjectName("TimeLeft");
-        frame_.statusBar()->addWidget(timeLeft_);
-        timeLeft_->show();
+    if (!progress_) createIndicator();
+    if (firstPosition_ < 0) {
         progressClock_.start();
         firstPosition_ = position;
         lastPosition_ = position;
+        progress_->setRange(0, 100);
     }
     progress_->setValue(std::clamp(position, 0, 100));
     updateTimeLeft(position);
 }
 
+void QtUserInterface::showAmount(uint64_t bytes) {
+    if (!progress_) {
+        createIndicator();
+        // Busy until a position tells how far the transfer has come.
+        progress_->setRange(0, 0);
+    }
+    if (!amount_) {
+        amountClock_.start();
+        firstAmount_ = bytes;
+    }
+    amount_ = bytes;
+    updateTimeLeft(lastPosition_);
+}
+
 void QtUserInterface::updateTimeLeft(int position) {
     if (silenceCheck_->isActive() && receiverSilent()) {
-        timeLeft_->setText(kWaitingText);
+        timeLeft_->setText(amountPrefix() + kWaitingText);
+        return;
+    }
+    if (position < 0) {
+        // No position yet: the amount and the rate alone.
+        QString text = amountPrefix();
+        text.chop(2);
+        timeLeft_->setText(text);
         return;
     }
     // Only a position that grows towards 100 (the download's bytes sent) gives an estimate; the
@@ -183,21 +237,26 @@ void QtUserInterface::updateTimeLeft(int position) {
     const bool growing = position >= lastPosition_ && position <= 100;
     lastPosition_ = growing ? position : 101;
     progress_->setTextVisible(growing);
+    const QString amount = amountPrefix();
     if (!growing) {
-        timeLeft_->clear();
+        timeLeft_->setText(amount.chopped(std::min<qsizetype>(amount.size(), 2)));
         return;
     }
     if (position == 100) {
-        timeLeft_->setText(kWaitingText);
+        timeLeft_->setText(amount + kWaitingText);
         return;
     }
     if (position <= firstPosition_) {
-        timeLeft_->setText("estimating the time left");
+        timeLeft_->setText(amount + "estimating the time left");
         return;
     }
     const qint64 elapsed = progressClock_.elapsed();
     const qint64 left = elapsed * (100 - position) / (position - firstPosition_);
-    timeLeft_->setText(timeLeftText(left));
+    timeLeft_->setText(amount + timeLeftText(left));
+}
+
+void QtUserInterface::transferAmount(uint64_t bytes) {
+    post([this, bytes] { showAmount(bytes); });
 }
 
 void QtUserInterface::endProgress() {

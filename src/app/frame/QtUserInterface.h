@@ -49,6 +49,7 @@ public:
     void endProgress() override;
     bool transferCancelled() const override { return cancelled_.load(); }
     void transferActivity() override;
+    void transferAmount(uint64_t bytes) override;
     void statusText(const std::string& text) override;
 
     // A transfer starts: the cancel flag is cleared and the Cancel button shown; it ends: the
@@ -72,8 +73,13 @@ private:
     // Runs `call` on the window's thread: at once when called there, else queued behind what
     // the transfer sent before.
     void post(std::function<void()> call);
+    // The indicator and its text beside it, made on the first report of a transfer.
+    void createIndicator();
     void showProgress(int position);
+    void showAmount(uint64_t bytes);
     void updateTimeLeft(int position);
+    // The amount received and its rate, with a separator after it; empty without an amount.
+    QString amountPrefix() const;
     // No byte has moved on the line for a while.
     bool receiverSilent() const;
     // Every half second of a transfer: the time left gives way to "waiting for the receiver..."
@@ -91,8 +97,13 @@ private:
     std::atomic<int> postedPosition_{-1};
     // The first progress report of the transfer: when and where, for the time left.
     QElapsedTimer progressClock_;
-    int firstPosition_ = 0;
-    int lastPosition_ = 0;
+    // No position reported yet: -1.
+    int firstPosition_ = -1;
+    int lastPosition_ = -1;
+    // The amount received as last reported, and the first report's, for the rate.
+    std::optional<uint64_t> amount_;
+    uint64_t firstAmount_ = 0;
+    QElapsedTimer amountClock_;
     // When bytes last moved, in milliseconds of the activity clock (written by the transfer's
     // thread).
     QElapsedTimer activityClock_;
@@ -102,5 +113,7 @@ private:
 
 // The time left as the progress indicator shows it: "about 4 min 05 s left".
 QString timeLeftText(qint64 milliseconds);
+// The amount received and its rate as the indicator shows them: "1,234 KB received, 11.2 KB/s".
+QString amountText(uint64_t bytes, double bytesPerSecond);
 
 }  // namespace sky::app

@@ -24,7 +24,8 @@ QString cssColour(const Rgb& rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue).name();
 }
 
-// The mark beside a port in the port list: ready, present but not ours to open, or missing.
+// The mark beside a port in the port list: ready, present but not ours to open, or missing or
+// no serial port.
 QIcon portMark(const QStyle& style, OptionDialogData::DeviceState state) {
     switch (state) {
         case OptionDialogData::DeviceState::Ready:
@@ -32,6 +33,7 @@ QIcon portMark(const QStyle& style, OptionDialogData::DeviceState state) {
         case OptionDialogData::DeviceState::NoAccess:
             return style.standardIcon(QStyle::SP_MessageBoxWarning);
         case OptionDialogData::DeviceState::Missing:
+        case OptionDialogData::DeviceState::NotTerminal:
             return style.standardIcon(QStyle::SP_MessageBoxCritical);
         case OptionDialogData::DeviceState::NoDevice:
             break;

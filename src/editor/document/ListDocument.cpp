@@ -60,7 +60,8 @@ bool ListDocument::load(bool opening, OpenFor purpose) {
     replaceTokens(std::move(tokens));
     loaded_ = true;
     if (result == LoadResult::MustResave && purpose == OpenFor::Editing) save();
-    update(true, ListChange::Replaced);
+    // Shown as the file numbers it: the list equals its file, whatever its numbers start at.
+    update(false, ListChange::Replaced);
     return true;
 }
 

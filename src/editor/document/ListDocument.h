@@ -68,8 +68,9 @@ public:
 
     // Open: checks and reads the file into a list of its own; when it loads, it replaces the list
     // shown, empties the undo history and counts as saved (a list that must be saved again
-    // straight after loading is, unless it is opened for reading only). A file that does not load
-    // leaves everything as it was. Returns whether the file was loaded.
+    // straight after loading is, unless it is opened for reading only); its numbers stay as the
+    // file gives them. A file that does not load leaves everything as it was. Returns whether the
+    // file was loaded.
     bool open(const std::string& path, OpenFor purpose = OpenFor::Editing);
     // Reads the list's own file again, as one step of Undo ("Reload").
     bool reload();
@@ -93,8 +94,8 @@ public:
     // while this is the same.
     std::uint64_t revision() const { return revision_; }
 
-    // After a change: renumbers the channels when asked, rebuilds the detail rows and tells the
-    // observers.
+    // After a change: renumbers the channel groups the change touched when asked (see
+    // EditorModel::renumber()), rebuilds the detail rows and tells the observers.
     void changed(bool renumbering);
     // Takes back the newest undo entry, or puts back what the last undo took back; false when
     // there is none.

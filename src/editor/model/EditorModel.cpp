@@ -12,7 +12,11 @@ void EditorModel::replaceTokens(TokenArray tokens) {
 }
 
 void EditorModel::renumber() {
-    renumberChannels(tokens_, sections());
+    if (const PackedTokens* before = undo_.newestWhole()) {
+        renumberEditedChannels(tokens_, *before);
+    } else {
+        renumberChannels(tokens_, sections());
+    }
 }
 
 void EditorModel::rebuildDetails() {
@@ -29,6 +33,12 @@ bool EditorModel::undo() {
 
 bool EditorModel::redo() {
     return undo_.redo(tokens_, modified_);
+}
+
+void EditorModel::markModified() {
+    modified_ = true;
+    // The change is known: the steps the newest entry pushed out stay out.
+    undo_.settle();
 }
 
 void EditorModel::markSaved() {

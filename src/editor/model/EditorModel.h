@@ -19,7 +19,8 @@ namespace sky {
 //
 // An edit follows one pattern: recordUndo(label) before the change, change tokens(), then the
 // view's refresh, which renumbers when asked, rebuilds the detail rows and refills the list. The
-// view marks the list modified for every edit that reports a change.
+// view marks the list modified for every edit that reports a change. Renumbering touches only the
+// channel groups the edit changed, so that every other section keeps its bytes.
 class EditorModel {
 public:
     explicit EditorModel(IUserInterface& ui) : ui_(ui) {}
@@ -45,7 +46,9 @@ public:
     const DetailRows& digitalRows() const { return digitalRows_; }
     const DetailRows& analogRows() const { return analogRows_; }
 
-    // Gives the channels their Index numbers 1, 2, 3, ...
+    // Gives the channels of each group the edit since recordUndo() changed their Index numbers
+    // 1, 2, 3, ... (see renumberChannels()); the other groups keep theirs. Every group, when
+    // there is no such edit to compare with.
     void renumber();
     // Derives both detail lists from the token array.
     void rebuildDetails();
@@ -62,8 +65,9 @@ public:
     UndoHistory& undoHistory() { return undo_; }
     const UndoHistory& undoHistory() const { return undo_; }
 
-    // Unsaved changes: set by every edit that changed the list.
-    void markModified() { modified_ = true; }
+    // Unsaved changes: set by every edit that changed the list, after which the edit can no
+    // longer be discarded as one that changed nothing.
+    void markModified();
     bool modified() const { return modified_; }
     // The list differs from its file: the modified flag or the undo history says so.
     bool hasUnsavedChanges() const { return modified_ || undo_.available(); }

@@ -1,6 +1,8 @@
 #include "editor/model/UndoHistory.h"
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 #include <type_traits>
 #include <utility>
 
@@ -59,10 +61,7 @@ int UndoHistory::record(const std::string& label, const TokenArray& tokens, bool
             entries_.back().list = changeBack(*whole, tokens);
         }
     }
-    if (count() == depth_) {
-        dropped_.emplace(std::move(entries_.front()));
-        entries_.erase(entries_.begin());
-    }
+    if (count() == depth_) setAsideOldest();
     entries_.push_back(Entry{label, modified, PackedTokens(tokens)});
     clearedRedo_ = std::exchange(redoEntries_, {});
     return keepUnderCap();
@@ -71,9 +70,10 @@ int UndoHistory::record(const std::string& label, const TokenArray& tokens, bool
 void UndoHistory::discardNewest() {
     if (entries_.empty()) return;
     entries_.pop_back();
-    // The entry that made room for the discarded one comes back, and so do the redo entries: an
+    // The entries that made room for the discarded one come back, and so do the redo entries: an
     // operation that changed nothing must neither shorten the history nor lose what Redo offers.
-    if (dropped_) entries_.insert(entries_.begin(), std::move(*dropped_));
+    entries_.insert(entries_.begin(), std::make_move_iterator(dropped_.begin()),
+                    std::make_move_iterator(dropped_.end()));
     if (!clearedRedo_.empty()) redoEntries_ = std::move(clearedRedo_);
     settle();
 }
@@ -111,6 +111,10 @@ bool UndoHistory::redo(TokenArray& tokens, bool& modified) {
     return true;
 }
 
+const PackedTokens* UndoHistory::newestWhole() const {
+    return entries_.empty() ? nullptr : std::get_if<PackedTokens>(&entries_.back().list);
+}
+
 UndoHistory::MenuItem UndoHistory::menuItem() const {
     if (!available()) return {false, "Undo Disable"};
     return {true, format("Undo (%d - %s)", count(), entries_.back().label.c_str())};
@@ -130,16 +134,19 @@ void UndoHistory::clear() {
 int UndoHistory::keepUnderCap() {
     int droppedSteps = 0;
     while (count() > 1 && bytes() > memoryCap_) {
-        entries_.erase(entries_.begin());
+        setAsideOldest();
         ++droppedSteps;
-        // The entry set aside no longer borders the oldest one kept.
-        dropped_.reset();
     }
     return droppedSteps;
 }
 
+void UndoHistory::setAsideOldest() {
+    dropped_.push_back(std::move(entries_.front()));
+    entries_.erase(entries_.begin());
+}
+
 void UndoHistory::settle() {
-    dropped_.reset();
+    dropped_.clear();
     clearedRedo_.clear();
 }
 

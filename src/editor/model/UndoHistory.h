@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -53,8 +52,15 @@ public:
     // number of the oldest steps dropped to keep the history under the memory cap.
     int record(const std::string& label, const TokenArray& tokens, bool modified);
     // Drops the newest entry again: the operation that recorded it changed nothing, so the
-    // entry it pushed out and the redo entries it emptied come back.
+    // entries it pushed out (for the depth or the memory cap) and the redo entries it emptied
+    // come back.
     void discardNewest();
+    // The operation that recorded the newest entry changed the list: what record() set aside
+    // for discardNewest() is let go.
+    void settle();
+    // The list as it was before the newest step, while the entry still holds it whole (from
+    // record() until the next record or undo); null otherwise.
+    const PackedTokens* newestWhole() const;
     // Puts the newest list back into `tokens` and drops its entry, keeping what it replaced (and
     // `modified`) for Redo; returns false when there is nothing to undo. `modified` receives the
     // stored flag.
@@ -89,16 +95,16 @@ private:
     // Drops the oldest undo entries while the history holds more than the memory cap; returns
     // how many.
     int keepUnderCap();
-    // Forgets what the last record() set aside for discardNewest().
-    void settle();
+    // Moves the oldest undo entry aside, where discardNewest() finds it.
+    void setAsideOldest();
 
     int depth_ = kDepth;
     std::size_t memoryCap_ = kMemoryCap;
     std::vector<Entry> entries_;      // oldest first
     std::vector<Entry> redoEntries_;  // the next to redo last
-    // What the newest record() pushed out (the oldest entry) and emptied (the redo side), until
-    // the next change.
-    std::optional<Entry> dropped_;
+    // What the newest record() pushed out (the oldest entries, oldest first) and emptied (the
+    // redo side), until the change is known.
+    std::vector<Entry> dropped_;
     std::vector<Entry> clearedRedo_;
 };
 

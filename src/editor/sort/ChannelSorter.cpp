@@ -68,11 +68,12 @@ struct TransponderKeys {
     std::size_t firstRow;  // the row of the section's first record
 };
 
-void sortSection(TokenArray& tokens, const SectionSpan& span, RecordKind kind, SortMode mode,
+// Sorts one section; returns whether that changed it.
+bool sortSection(TokenArray& tokens, const SectionSpan& span, RecordKind kind, SortMode mode,
                  bool descendingNames, const TransponderKeys* transponders) {
     const int width = recordWidth(kind);
     const std::size_t count = span.records(width);
-    if (count < 2) return;
+    if (count < 2) return false;
 
     const KeyCells cells = keyCells(kind);
     std::vector<SortKey> keys(count);
@@ -96,14 +97,18 @@ void sortSection(TokenArray& tokens, const SectionSpan& span, RecordKind kind, S
     }
 
     const std::vector<std::size_t> order = exchangeSortOrder(rankKeys(keys, descendingNames));
+    if (std::is_sorted(order.begin(), order.end())) return false;
     std::vector<std::string> sorted;
     sorted.reserve(count * static_cast<std::size_t>(width));
     for (const std::size_t r : order) {
         const auto first = tokens.begin() + static_cast<std::ptrdiff_t>(span.begin + r * width);
         std::move(first, first + width, std::back_inserter(sorted));
     }
-    std::move(sorted.begin(), sorted.end(),
-              tokens.begin() + static_cast<std::ptrdiff_t>(span.begin));
+    const auto begin = tokens.begin() + static_cast<std::ptrdiff_t>(span.begin);
+    // Records of equal cells may trade places and leave the section as it was.
+    const bool changed = !std::equal(sorted.begin(), sorted.end(), begin);
+    std::move(sorted.begin(), sorted.end(), begin);
+    return changed;
 }
 
 // Adds the nulls that fill each run of digital channels of one satellite and type up to a whole
@@ -160,25 +165,28 @@ void sortChannels(TokenArray& tokens, SortMode mode, const SortFlags& flags) {
     const bool descendingNames = !flags.ascendingNames;
     const bool byTransponder = mode == SortMode::Frequency || mode == SortMode::Bouquet;
 
+    // The groups the sort changed; the others keep their numbers.
+    ChannelGroups changed;
     if (byTransponder) {
         DetailRows digital(kDigitalDetailWidth);
         DetailRows analog(kAnalogDetailWidth);
         rebuildDetailRows(tokens, sections, digital, analog);
         const TransponderKeys channelKeys{digital, 0};
         const TransponderKeys pidKeys{digital, digitalChannelCount(sections)};
-        sortSection(tokens, sections[kChannelSection], RecordKind::Digital, mode, false,
-                    &channelKeys);
-        sortSection(tokens, sections[kChannelPidSection], RecordKind::Pid, mode, false, &pidKeys);
+        changed.digital = sortSection(tokens, sections[kChannelSection], RecordKind::Digital, mode,
+                                      false, &channelKeys);
+        changed.digital |= sortSection(tokens, sections[kChannelPidSection], RecordKind::Pid, mode,
+                                       false, &pidKeys);
     } else {
-        sortSection(tokens, sections[kChannelSection], RecordKind::Digital, mode, descendingNames,
-                    nullptr);
-        sortSection(tokens, sections[kChannelPidSection], RecordKind::Pid, mode, descendingNames,
-                    nullptr);
+        changed.digital = sortSection(tokens, sections[kChannelSection], RecordKind::Digital, mode,
+                                      descendingNames, nullptr);
+        changed.digital |= sortSection(tokens, sections[kChannelPidSection], RecordKind::Pid, mode,
+                                       descendingNames, nullptr);
     }
-    sortSection(tokens, sections[kAnalogTpSection], RecordKind::Analog, mode, descendingNames,
-                nullptr);
+    changed.analog = sortSection(tokens, sections[kAnalogTpSection], RecordKind::Analog, mode,
+                                 descendingNames, nullptr);
 
-    if (flags.renumberAfterSort) renumberChannels(tokens, sections);
+    if (flags.renumberAfterSort) renumberChannels(tokens, sections, changed);
 }
 
 void ChannelSorter::sort(TokenArray& tokens, SortMode mode) {
@@ -191,7 +199,7 @@ void ChannelSorter::arrangeBlocks(TokenArray& tokens) {
     sortChannels(tokens, SortMode::ChannelName, flags);
     fillBlocks(tokens, locateSections(tokens)[kChannelSection]);
     sortChannels(tokens, SortMode::ChannelName, flags);
-    renumberChannels(tokens, locateSections(tokens));
+    renumberChannels(tokens, locateSections(tokens), {.digital = true});
 }
 
 bool ChannelSorter::revertBlocks(TokenArray& tokens) {

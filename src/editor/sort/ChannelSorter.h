@@ -33,8 +33,9 @@ std::string sortStatusText(SortMode mode);
 // and frequency by decimal value ascending; type trimmed and upper case, descending ("TV" before
 // "RADIO"); name and bouquet trimmed and upper case, in byte order. Digital and PID channels take
 // frequency and bouquet from their transponder (as the Digital Channel view shows it); analog
-// channels use their own frequency in modes 2 and 3. Renumbers when the flag says so; the caller
-// then rebuilds and refills the view without renumbering; the view records the undo entry.
+// channels use their own frequency in modes 2 and 3. Renumbers, when the flag says so, the channel
+// groups the sort changed (a group already in order keeps its numbers); the caller then
+// rebuilds and refills the view without renumbering; the view records the undo entry.
 void sortChannels(TokenArray& tokens, SortMode mode, const SortFlags& flags);
 
 // The sort commands' state: the chosen mode, the two flags and the copy kept by the block
@@ -54,8 +55,8 @@ public:
     // to, sorts by satellite, type and name, follows each run of n digital channels of the same
     // satellite and type with 100 - (n mod 100) null channels, and sorts again, so that each run
     // fills whole blocks with its nulls (named "_") at its end. The mode stays as it was. The
-    // channels are renumbered, as the nulls need their own numbers; the caller rebuilds and
-    // refills the view.
+    // digital and PID channels are renumbered, as the nulls need their own numbers; the caller
+    // rebuilds and refills the view.
     void arrangeBlocks(TokenArray& tokens);
 
     // A copy to revert to exists.

@@ -41,10 +41,10 @@ void CSkylistListView::editRows(ViewKey key) {
     if (changed) {
         document_.markModified();
     } else {
-        // Nothing happened (a paste with nothing cut): no step to undo.
+        // Nothing happened (a paste with nothing cut): no step to undo, no number changed.
         document_.discardNewestUndo();
     }
-    refresh(true);
+    refresh(changed);
     selectRow(rows.front());
 }
 

@@ -62,7 +62,7 @@ constexpr std::array<Column, 7> kSatelliteList{{
     {"LNB_LO Hi", 50},
     {"LNB_LO Lo", 50},
     {"Position", 50},
-    {"Degree", 50},
+    {"Degree", 60},
 }};
 
 constexpr std::array<Column, 6> kDigitalTpList{{
