@@ -62,15 +62,10 @@ constexpr KeyCells keyCells(RecordKind kind) {
                                        : KeyCells{kAnSatIndex, kAnType, kAnName};
 }
 
-// The transponder keys of the digital and PID channels: their rows of the Digital Channel view.
-struct TransponderKeys {
-    const DetailRows& rows;
-    std::size_t firstRow;  // the row of the section's first record
-};
-
 // Sorts one section; returns whether that changed it.
+// Digital and PID channels take their transponder keys as the Digital Channel view shows them.
 bool sortSection(TokenArray& tokens, const SectionSpan& span, RecordKind kind, SortMode mode,
-                 bool descendingNames, const TransponderKeys* transponders) {
+                 bool descendingNames, const ChannelTransponders* transponders) {
     const int width = recordWidth(kind);
     const std::size_t count = span.records(width);
     if (count < 2) return false;
@@ -86,12 +81,12 @@ bool sortSection(TokenArray& tokens, const SectionSpan& span, RecordKind kind, S
         if (mode == SortMode::Frequency || mode == SortMode::Bouquet) {
             if (!transponders) {
                 key.frequency = decimalValue(record[kAnFrequency]);
-            } else if (mode == SortMode::Frequency) {
-                key.frequency = decimalValue(
-                    transponders->rows.cell(transponders->firstRow + r, kDigFrequency));
-            } else {
-                key.bouquet =
-                    trimmedUpper(transponders->rows.cell(transponders->firstRow + r, kDigBouquet));
+            } else if (const std::string* tp = transponders->of(kind, record)) {
+                if (mode == SortMode::Frequency) {
+                    key.frequency = decimalValue(tp[ChannelTransponders::kFrequency]);
+                } else {
+                    key.bouquet = trimmedUpper(tp[ChannelTransponders::kBouquet]);
+                }
             }
         }
     }
@@ -168,15 +163,11 @@ void sortChannels(TokenArray& tokens, SortMode mode, const SortFlags& flags) {
     // The groups the sort changed; the others keep their numbers.
     ChannelGroups changed;
     if (byTransponder) {
-        DetailRows digital(kDigitalDetailWidth);
-        DetailRows analog(kAnalogDetailWidth);
-        rebuildDetailRows(tokens, sections, digital, analog);
-        const TransponderKeys channelKeys{digital, 0};
-        const TransponderKeys pidKeys{digital, digitalChannelCount(sections)};
+        const ChannelTransponders transponders(tokens, sections);
         changed.digital = sortSection(tokens, sections[kChannelSection], RecordKind::Digital, mode,
-                                      false, &channelKeys);
+                                      false, &transponders);
         changed.digital |= sortSection(tokens, sections[kChannelPidSection], RecordKind::Pid, mode,
-                                       false, &pidKeys);
+                                       false, &transponders);
     } else {
         changed.digital = sortSection(tokens, sections[kChannelSection], RecordKind::Digital, mode,
                                       descendingNames, nullptr);
