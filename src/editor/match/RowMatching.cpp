@@ -82,6 +82,7 @@ private:
         std::int32_t frequency;
         bool fromList;
         std::uint32_t row;
+        std::uint32_t group = 0;  // numbered in the order of the groups
     };
 
     const MatchRow& rowOf(bool fromList, std::uint32_t row) const {
@@ -113,7 +114,8 @@ private:
         for (std::size_t row = 0; row < list_.size(); ++row) {
             if (result_.referenceRowOf[row] == RowMatching::kNone) add(list_[row], true, row);
         }
-        // The hash sorts the groups apart; rows of one hash are told apart by what it hashes.
+        // The hash sorts the groups apart; rows of one hash are told apart by what it hashes
+        // (mostly they are one group). Each group takes a number, in that order.
         const auto groupOrder = [&](const Entry& a, const Entry& b) {
             if (a.hash != b.hash) return a.hash < b.hash ? -1 : 1;
             const MatchRow& rowA = rowOf(a.fromList, a.row);
@@ -123,10 +125,26 @@ private:
                 return rowA.satellite < rowB.satellite ? -1 : 1;
             return 0;
         };
-        std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-            if (const int order = groupOrder(a, b)) return order < 0;
-            return std::tie(a.frequency, a.fromList, a.row) <
-                   std::tie(b.frequency, b.fromList, b.row);
+        std::sort(entries.begin(), entries.end(),
+                  [](const Entry& a, const Entry& b) { return a.hash < b.hash; });
+        std::uint32_t groups = 0;
+        for (auto first = entries.begin(); first != entries.end();) {
+            const auto last = std::find_if(first, entries.end(),
+                                           [&](const Entry& e) { return e.hash != first->hash; });
+            if (std::any_of(first, last, [&](const Entry& e) { return groupOrder(*first, e); })) {
+                std::sort(first, last,
+                          [&](const Entry& a, const Entry& b) { return groupOrder(a, b) < 0; });
+            }
+            for (auto e = first; e != last; ++e) {
+                if (e != first && groupOrder(*(e - 1), *e) != 0) ++groups;
+                e->group = groups;
+            }
+            ++groups;
+            first = last;
+        }
+        std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+            return std::tie(a.group, a.frequency, a.fromList, a.row) <
+                   std::tie(b.group, b.frequency, b.fromList, b.row);
         });
         rows_.resize(entries.size());
         runs_.clear();
@@ -135,7 +153,7 @@ private:
             const Entry& entry = entries[e];
             const auto at = static_cast<std::uint32_t>(e);
             rows_[e] = entry.row;
-            const bool newGroup = e == 0 || groupOrder(entries[e - 1], entry) != 0;
+            const bool newGroup = e == 0 || entries[e - 1].group != entry.group;
             if (newGroup) groups_.push_back(runs_.size());
             if (newGroup || runs_.back().frequency != entry.frequency) {
                 runs_.push_back({entry.frequency, at, at, at});
