@@ -235,6 +235,22 @@ TEST_F(ApplyOrderTest, PreviewCountsAndTheThreeOptions) {
     EXPECT_FALSE(document.undoHistory().available());
 }
 
+TEST_F(ApplyOrderTest, APreviewIsCarriedOutOnlyOnTheListItWasMadeOn) {
+    using Names = std::vector<std::string>;
+    const OrderPlan preview = planOrder(document.tokens(), reference, {});
+    const std::uint64_t revision = document.revision();
+    ASSERT_TRUE(applyOrder(document, reference, {}, preview, revision));
+    EXPECT_EQ(names(document.tokens()), (Names{"D4", "D2", "_", "D1", "D3", "D5", "P"}));
+    ASSERT_TRUE(document.undo());
+
+    // Another order since: the preview's rows are no longer those of the list.
+    ASSERT_TRUE(applyOrder(document, reference, {UnmatchedRows::Remove, true, 1}));
+    EXPECT_FALSE(
+        applyOrder(document, reference, {UnmatchedRows::Remove, true, 1}, preview, revision));
+    EXPECT_EQ(names(document.tokens()), (Names{"D4", "D2", "_", "D1"}));
+    EXPECT_EQ(checkFailure(document.tokens()), "");
+}
+
 TEST(ApplyOrder, NullPlacesFromTheStartNumberLeaveTheRowsBelowItWhereTheyAre) {
     TestList list = validList();
     list.transponders = {transponder("1", "1", "11778")};

@@ -73,9 +73,10 @@ ApplyOrderDialog::ApplyOrderDialog(const TokenArray& tokens, const OrderReferenc
     nullPlaces_->setChecked(true);
     optionsLayout->addRow("", nullPlaces_);
     start_ = new QSpinBox(options);
-    const OrderPlan first = planOrder(tokens_, reference_, OrderOptions{});
+    // The options shown first are the defaults: their plan is the first one shown.
+    plan_ = planOrder(tokens_, reference_, OrderOptions{});
     start_->setRange(1, static_cast<int>(std::max<std::size_t>(
-                            {first.digital.rowsBefore, first.analog.rowsBefore, 1})));
+                            {plan_.digital.rowsBefore, plan_.analog.rowsBefore, 1})));
     optionsLayout->addRow("&Start at number:", start_);
     layout->addWidget(options);
 
@@ -93,7 +94,7 @@ ApplyOrderDialog::ApplyOrderDialog(const TokenArray& tokens, const OrderReferenc
     connect(remove_, &QRadioButton::toggled, this, [this] { updatePlan(); });
     connect(nullPlaces_, &QCheckBox::toggled, this, [this] { updatePlan(); });
     connect(start_, &QSpinBox::valueChanged, this, [this] { updatePlan(); });
-    updatePlan();
+    showPlan();
     resize(560, 480);
 }
 
@@ -106,8 +107,12 @@ OrderOptions ApplyOrderDialog::options() const {
 }
 
 void ApplyOrderDialog::updatePlan() {
+    plan_ = planOrder(tokens_, reference_, options());
+    showPlan();
+}
+
+void ApplyOrderDialog::showPlan() {
     const OrderOptions chosen = options();
-    plan_ = planOrder(tokens_, reference_, chosen);
     digital_->setText(orderCountsText(plan_.digital, chosen.unmatched));
     analog_->setText(orderCountsText(plan_.analog, chosen.unmatched));
     unmatched_->clear();

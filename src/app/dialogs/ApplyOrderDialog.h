@@ -25,6 +25,7 @@ public:
                      const QString& referenceName, QWidget* parent);
 
     OrderOptions options() const;
+    // The plan of options() on the list.
     const OrderPlan& plan() const { return plan_; }
 
     QLabel* countsLabel(bool digitalView) const { return digitalView ? digital_ : analog_; }
@@ -38,6 +39,8 @@ public:
 private:
     // Plans again with the options shown and shows the counts.
     void updatePlan();
+    // Shows the counts of the plan.
+    void showPlan();
 
     const TokenArray& tokens_;
     const OrderReference& reference_;

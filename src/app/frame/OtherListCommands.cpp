@@ -1,6 +1,7 @@
 #include "app/frame/OtherListCommands.h"
 
 #include <QFileInfo>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -66,11 +67,13 @@ void applyOrderFromList(CMainFrame& frame) {
         readOrderReference(*text, *path, frame.listView().digitalFlag(), frame.runtime(), ui);
     if (!reference) return;
 
+    const std::uint64_t revision = doc.list().revision();
     ApplyOrderDialog dialog(doc.list().tokens(), *reference,
                             QFileInfo(QString::fromStdString(*path)).fileName(), &frame);
     if (dialog.exec() != QDialog::Accepted) return;
     WaitCursor wait(doc.window());
-    applyOrder(doc.list(), *reference, dialog.options());
+    // The preview's plan holds unless the list changed while the dialog was open.
+    applyOrder(doc.list(), *reference, dialog.options(), dialog.plan(), revision);
 }
 
 void saveAsReference(CMainFrame& frame) {

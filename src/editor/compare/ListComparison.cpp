@@ -67,31 +67,28 @@ bool sameCell(std::string_view a, std::string_view b, bool hex = false) {
     return numberA && numberB && *numberA == *numberB;
 }
 
-// One section of one list.
+// One section of one list, read through the list's reader.
 class SectionRows {
 public:
-    SectionRows(const TokenArray& tokens, CompareSection section)
+    SectionRows(const TokenArray& tokens, const MatchRowReader& reader, CompareSection section)
         : tokens_(tokens),
-          sections_(locateSections(tokens)),
+          reader_(reader),
           section_(section),
           width_(static_cast<std::size_t>(sectionInfo(compareSectionState(section)).rowLength)),
-          begin_(sections_[compareSectionState(section)].begin),
-          count_(sections_[compareSectionState(section)].records(static_cast<int>(width_))) {
-        if (section == CompareSection::Digital || section == CompareSection::Pid) {
-            transponders_.emplace(tokens, sections_);
-        }
-    }
+          begin_(reader.sections()[compareSectionState(section)].begin),
+          count_(
+              reader.sections()[compareSectionState(section)].records(static_cast<int>(width_))) {}
 
     std::size_t count() const { return count_; }
     const std::string* row(std::size_t r) const { return &tokens_[begin_ + r * width_]; }
 
     // The transponder a digital or PID channel names, or null.
     const std::string* transponderOf(std::size_t r) const {
-        if (!transponders_) return nullptr;
+        if (section_ != CompareSection::Digital && section_ != CompareSection::Pid) return nullptr;
         const std::size_t tpField =
             section_ == CompareSection::Pid ? std::size_t{kPidTpIndex} : std::size_t{kChTpIndex};
-        const std::optional<std::size_t> tp = transponders_->rowOf(row(r)[tpField]);
-        return tp ? &tokens_[sections_[kDigitalTpSection].begin + *tp * kTransponderFields]
+        const std::optional<std::size_t> tp = reader_.transponderIndex().rowOf(row(r)[tpField]);
+        return tp ? &tokens_[reader_.sections()[kDigitalTpSection].begin + *tp * kTransponderFields]
                   : nullptr;
     }
 
@@ -105,9 +102,9 @@ public:
 
     std::vector<MatchRow> matchRows() const {
         if (const std::optional<RecordKind> kind = channelKind(section_)) {
-            return sectionMatchRows(tokens_, *kind);
+            return reader_.section(*kind);
         }
-        if (section_ == CompareSection::Transponder) return transponderMatchRows(tokens_);
+        if (section_ == CompareSection::Transponder) return reader_.transponders();
         // Channels and transponders name a satellite by its Index: that is its identity.
         std::vector<MatchRow> rows(count_);
         for (std::size_t r = 0; r < count_; ++r) {
@@ -122,12 +119,11 @@ public:
 
 private:
     const TokenArray& tokens_;
-    SectionMap sections_;
+    const MatchRowReader& reader_;
     CompareSection section_;
     std::size_t width_;
     std::size_t begin_;
     std::size_t count_;
-    std::optional<TransponderIndex> transponders_;
 };
 
 // Keys for pairByKey: a row's key, or nothing.
@@ -205,11 +201,19 @@ void pairNulls(const std::vector<MatchRow>& rowsA, const std::vector<MatchRow>& 
     }
 }
 
+// The columns of a section's list view, and of the transponder list for a channel's
+// transponder cells.
+struct SectionColumns {
+    std::vector<Column> own;
+    std::vector<Column> transponder;
+};
+
 // The columns in which a pair of rows differs.
-std::vector<std::string> differingCells(CompareSection section, const SectionRows& a,
-                                        std::size_t rowA, const SectionRows& b, std::size_t rowB) {
+std::vector<std::string> differingCells(CompareSection section, const SectionColumns& headers,
+                                        const SectionRows& a, std::size_t rowA,
+                                        const SectionRows& b, std::size_t rowB) {
     std::vector<std::string> cells;
-    const std::vector<Column> columns = viewColumns(listViewOf(section), true, DetailWidths::On);
+    const std::vector<Column>& columns = headers.own;
     const std::string* cellsA = a.row(rowA);
     const std::string* cellsB = b.row(rowB);
     const bool channel = section == CompareSection::Digital || section == CompareSection::Pid;
@@ -225,8 +229,7 @@ std::vector<std::string> differingCells(CompareSection section, const SectionRow
     if (channel) {
         const std::string* tpA = a.transponderOf(rowA);
         const std::string* tpB = b.transponderOf(rowB);
-        const std::vector<Column> tpColumns =
-            viewColumns(ViewKind::DigitalTpList, true, DetailWidths::On);
+        const std::vector<Column>& tpColumns = headers.transponder;
         for (const std::size_t field : {std::size_t{kTpFrequency}, std::size_t{kTpSymbolRate},
                                         std::size_t{kTpPolarisation}}) {
             const bool same = tpA && tpB ? sameCell(tpA[field], tpB[field]) : tpA == tpB;
@@ -236,11 +239,9 @@ std::vector<std::string> differingCells(CompareSection section, const SectionRow
     return cells;
 }
 
-SectionComparison compareSection(CompareSection section, const TokenArray& listA,
-                                 const TokenArray& listB) {
+SectionComparison compareSection(CompareSection section, const SectionRows& a,
+                                 const SectionRows& b) {
     SectionComparison result{section, {}, {}, 0};
-    const SectionRows a(listA, section);
-    const SectionRows b(listB, section);
     const std::vector<MatchRow> rowsA = a.matchRows();
     const std::vector<MatchRow> rowsB = b.matchRows();
     RowMatching matching = matchRows(rowsA, rowsB);
@@ -273,18 +274,18 @@ SectionComparison compareSection(CompareSection section, const TokenArray& listA
         add({DifferenceKind::OnlyInB, 0, r, {}, b.row(r)[0], b.name(r), {}});
         ++result.rowsDiffering;
     }
+    const SectionColumns headers{viewColumns(listViewOf(section), true, DetailWidths::On),
+                                 viewColumns(ViewKind::DigitalTpList, true, DetailWidths::On)};
     for (std::size_t r = 0; r < a.count(); ++r) {
         const std::uint32_t other = matching.listRowOf[r];
         if (other == RowMatching::kNone) continue;
-        RowDifference pair{DifferenceKind::Changed,
-                           r,
-                           other,
-                           a.row(r)[0],
-                           b.row(other)[0],
-                           b.name(other),
-                           differingCells(section, a, r, b, other)};
-        const bool moved = channels ? outOfOrder[r] != 0 : !sameCell(pair.numberA, pair.numberB);
-        if (!pair.cells.empty() || moved) ++result.rowsDiffering;
+        std::vector<std::string> cells = differingCells(section, headers, a, r, b, other);
+        const bool moved = channels ? outOfOrder[r] != 0 : !sameCell(a.row(r)[0], b.row(other)[0]);
+        if (cells.empty() && !moved) continue;
+        ++result.rowsDiffering;
+        RowDifference pair{
+            DifferenceKind::Changed, r, other, a.row(r)[0], b.row(other)[0], b.name(other),
+            std::move(cells)};
         if (moved) {
             RowDifference move = pair;
             move.kind = DifferenceKind::Moved;
@@ -315,8 +316,11 @@ std::size_t ListComparison::channelsDiffering() const {
 
 ListComparison compareLists(const TokenArray& a, const TokenArray& b) {
     ListComparison comparison;
+    const MatchRowReader readerA(a);
+    const MatchRowReader readerB(b);
     for (const CompareSection section : kCompareSections) {
-        comparison.sections[sectionNumber(section)] = compareSection(section, a, b);
+        comparison.sections[sectionNumber(section)] = compareSection(
+            section, SectionRows(a, readerA, section), SectionRows(b, readerB, section));
     }
     return comparison;
 }

@@ -135,6 +135,7 @@ bool ListDocument::redo() {
 }
 
 void ListDocument::update(bool renumbering, ListChange change) {
+    ++revision_;
     for (IListObserver* observer : observers_) observer->listAboutToChange();
     if (renumbering) renumber();
     rebuildDetails();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -89,6 +90,9 @@ public:
     void adopt(TokenArray tokens);
     // The list now equals its file: no undo entries, not modified; the observers hear of it.
     void markSaved();
+    // Counts the changes of the list (edits, undo, redo, open): a plan made on the list holds
+    // while this is the same.
+    std::uint64_t revision() const { return revision_; }
 
     // After a change: renumbers the channel groups the change touched when asked (see
     // EditorModel::renumber()), rebuilds the detail rows and tells the observers.
@@ -108,6 +112,7 @@ private:
     std::unique_ptr<CListDB> db_;
     bool loaded_ = false;
     bool locked_ = false;
+    std::uint64_t revision_ = 0;
     std::string previousPath_;
     std::vector<IListObserver*> observers_;
 };

@@ -3,11 +3,15 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "db/TokenArray.h"
 #include "editor/model/ChannelRecords.h"
 #include "editor/model/NameEncoding.h"
+#include "editor/model/RowValues.h"
+#include "editor/model/SectionMap.h"
 
 namespace sky {
 
@@ -42,6 +46,43 @@ struct MatchRow {
 std::uint64_t nameAndCellsKey(const MatchRow& row);
 
 inline constexpr std::int32_t kFrequencyTolerance = 2;
+
+// Reads the rows of one list: its sections, its transponders by Index and its satellites' names
+// are looked up once for every section read.
+class MatchRowReader {
+public:
+    explicit MatchRowReader(const TokenArray& tokens);
+
+    const SectionMap& sections() const { return sections_; }
+    const TransponderIndex& transponderIndex() const { return transponders_; }
+
+    // The rows of one channel section.
+    std::vector<MatchRow> section(RecordKind kind) const;
+    // The channel rows of a view (see channelMatchRows()).
+    std::vector<MatchRow> view(bool digitalView) const;
+    // The transponders (see transponderMatchRows()).
+    std::vector<MatchRow> transponders() const;
+
+private:
+    // The satellites' names by the value of their Index, as hashes MatchRow::satellite holds.
+    class SatelliteNames {
+    public:
+        SatelliteNames(const TokenArray& tokens, const SectionMap& sections);
+        std::uint64_t of(std::string_view indexCell) const;
+
+    private:
+        std::vector<std::pair<std::int32_t, std::uint64_t>> byIndex_;
+    };
+
+    void append(RecordKind kind, std::vector<MatchRow>& rows) const;
+    MatchRow read(RecordKind kind, const std::string* record) const;
+    void readIdentity(RecordKind kind, const std::string* record, MatchRow& row) const;
+
+    const TokenArray& tokens_;
+    SectionMap sections_;
+    TransponderIndex transponders_;
+    SatelliteNames satellites_;
+};
 
 // The channel rows of a view in the order it shows them: the Digital Channel view's digital
 // channels, then its PID channels; or the Analog Channel view's channels. A digital or PID

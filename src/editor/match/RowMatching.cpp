@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <tuple>
 #include <unordered_map>
 
 #include "editor/model/RowValues.h"
@@ -45,11 +46,14 @@ void pairInOrder(std::span<const std::uint32_t> referenceRows,
     }
 }
 
-// The rows of one identity (and satellite name, or of any satellite) at one frequency.
+// The rows of one identity (and satellite name, or of any satellite) at one frequency: reference
+// rows [referenceBegin, listBegin) and list rows [listBegin, end) of IdentityPairing::rows_, each
+// in their list's order.
 struct Run {
     std::int32_t frequency;
-    std::vector<std::uint32_t> reference;
-    std::vector<std::uint32_t> list;
+    std::uint32_t referenceBegin;
+    std::uint32_t listBegin;
+    std::uint32_t end;
 };
 
 class IdentityPairing {
@@ -61,49 +65,48 @@ public:
     // The rows of one identity on a satellite of the same name, then those of any satellite.
     void run() {
         for (const bool sameSatellite : {true, false}) {
-            const std::vector<std::vector<Run>> groups = groupRuns(sameSatellite);
+            groupRuns(sameSatellite);
             for (std::int32_t distance = 0; distance <= kFrequencyTolerance; ++distance) {
-                for (const std::vector<Run>& runs : groups) pairAt(runs, distance);
+                for (std::size_t group = 0; group + 1 < groups_.size(); ++group) {
+                    pairAt(std::span<const Run>(runs_).subspan(groups_[group],
+                                                               groups_[group + 1] - groups_[group]),
+                           distance);
+                }
             }
         }
     }
 
 private:
     struct Entry {
-        std::uint32_t group;
+        std::uint64_t hash;  // of the row's group: its identity, and its satellite when it counts
         std::int32_t frequency;
         bool fromList;
         std::uint32_t row;
-        auto operator<=>(const Entry&) const = default;
+        std::uint32_t group = 0;  // numbered in the order of the groups
     };
 
-    struct GroupKey {
-        std::array<std::int64_t, 5> identity;
-        std::uint64_t satellite;
-        bool operator==(const GroupKey&) const = default;
-    };
+    const MatchRow& rowOf(bool fromList, std::uint32_t row) const {
+        return fromList ? list_[row] : reference_[row];
+    }
 
-    struct GroupHash {
-        std::size_t operator()(const GroupKey& key) const {
-            std::uint64_t h = key.satellite;
-            for (const std::int64_t value : key.identity) {
-                h ^=
-                    static_cast<std::uint64_t>(value) + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
-            }
-            return static_cast<std::size_t>(h ^ (h >> 31));
+    static std::uint64_t groupHash(const MatchRow& row, bool sameSatellite) {
+        std::uint64_t h = sameSatellite ? row.satellite : 0;
+        for (const std::int64_t value : row.identity) {
+            h ^= static_cast<std::uint64_t>(value) + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
         }
-    };
+        return h ^ (h >> 31);
+    }
 
-    // The rows that can pair by identity, by group, each group's runs by frequency.
-    std::vector<std::vector<Run>> groupRuns(bool sameSatellite) const {
-        std::unordered_map<GroupKey, std::uint32_t, GroupHash> groupOf;
+    // The rows that can pair by identity, sorted into groups, each group's runs by frequency:
+    // runs_ holds the runs group after group, groups_ where each group's runs begin (and, last,
+    // where they end). A group's order among the groups is of no account: no row is in two.
+    void groupRuns(bool sameSatellite) {
         std::vector<Entry> entries;
+        entries.reserve(reference_.size() + list_.size());
         const auto add = [&](const MatchRow& row, bool fromList, std::size_t index) {
             if (row.isNull || !row.hasIdentity || (sameSatellite && row.satellite == 0)) return;
-            const GroupKey key{row.identity, sameSatellite ? row.satellite : 0};
-            const auto group =
-                groupOf.try_emplace(key, static_cast<std::uint32_t>(groupOf.size())).first->second;
-            entries.push_back({group, row.frequency, fromList, static_cast<std::uint32_t>(index)});
+            entries.push_back({groupHash(row, sameSatellite), row.frequency, fromList,
+                               static_cast<std::uint32_t>(index)});
         };
         for (std::size_t row = 0; row < reference_.size(); ++row) {
             if (result_.listRowOf[row] == RowMatching::kNone) add(reference_[row], false, row);
@@ -111,62 +114,125 @@ private:
         for (std::size_t row = 0; row < list_.size(); ++row) {
             if (result_.referenceRowOf[row] == RowMatching::kNone) add(list_[row], true, row);
         }
-        std::sort(entries.begin(), entries.end());
-        std::vector<std::vector<Run>> groups(groupOf.size());
-        for (const Entry& entry : entries) {
-            std::vector<Run>& runs = groups[entry.group];
-            if (runs.empty() || runs.back().frequency != entry.frequency) {
-                runs.push_back({entry.frequency, {}, {}});
+        // The hash sorts the groups apart; rows of one hash are told apart by what it hashes
+        // (mostly they are one group). Each group takes a number, in that order.
+        const auto groupOrder = [&](const Entry& a, const Entry& b) {
+            if (a.hash != b.hash) return a.hash < b.hash ? -1 : 1;
+            const MatchRow& rowA = rowOf(a.fromList, a.row);
+            const MatchRow& rowB = rowOf(b.fromList, b.row);
+            if (rowA.identity != rowB.identity) return rowA.identity < rowB.identity ? -1 : 1;
+            if (sameSatellite && rowA.satellite != rowB.satellite)
+                return rowA.satellite < rowB.satellite ? -1 : 1;
+            return 0;
+        };
+        std::sort(entries.begin(), entries.end(),
+                  [](const Entry& a, const Entry& b) { return a.hash < b.hash; });
+        std::uint32_t groups = 0;
+        for (auto first = entries.begin(); first != entries.end();) {
+            const auto last = std::find_if(first, entries.end(),
+                                           [&](const Entry& e) { return e.hash != first->hash; });
+            if (std::any_of(first, last, [&](const Entry& e) { return groupOrder(*first, e); })) {
+                std::sort(first, last,
+                          [&](const Entry& a, const Entry& b) { return groupOrder(a, b) < 0; });
             }
-            (entry.fromList ? runs.back().list : runs.back().reference).push_back(entry.row);
+            for (auto e = first; e != last; ++e) {
+                if (e != first && groupOrder(*(e - 1), *e) != 0) ++groups;
+                e->group = groups;
+            }
+            ++groups;
+            first = last;
         }
-        return groups;
+        std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+            return std::tie(a.group, a.frequency, a.fromList, a.row) <
+                   std::tie(b.group, b.frequency, b.fromList, b.row);
+        });
+        rows_.resize(entries.size());
+        runs_.clear();
+        groups_.clear();
+        for (std::size_t e = 0; e < entries.size(); ++e) {
+            const Entry& entry = entries[e];
+            const auto at = static_cast<std::uint32_t>(e);
+            rows_[e] = entry.row;
+            const bool newGroup = e == 0 || entries[e - 1].group != entry.group;
+            if (newGroup) groups_.push_back(runs_.size());
+            if (newGroup || runs_.back().frequency != entry.frequency) {
+                runs_.push_back({entry.frequency, at, at, at});
+            }
+            Run& run = runs_.back();
+            run.end = at + 1;
+            if (!entry.fromList) run.listBegin = at + 1;
+        }
+        groups_.push_back(runs_.size());
+    }
+
+    std::span<const std::uint32_t> referenceRows(const Run& run) const {
+        return std::span<const std::uint32_t>(rows_).subspan(run.referenceBegin,
+                                                             run.listBegin - run.referenceBegin);
+    }
+    std::span<const std::uint32_t> listRows(const Run& run) const {
+        return std::span<const std::uint32_t>(rows_).subspan(run.listBegin,
+                                                             run.end - run.listBegin);
     }
 
     // Pairs the rows `distance` MHz apart, the lower frequencies first.
-    void pairAt(const std::vector<Run>& runs, std::int32_t distance) {
+    void pairAt(std::span<const Run> runs, std::int32_t distance) {
         for (std::size_t k = 0; k < runs.size(); ++k) {
             if (distance == 0) {
-                pairAmong(runs[k].reference, runs[k].list);
+                pairAmong(referenceRows(runs[k]), listRows(runs[k]));
                 continue;
             }
             for (std::size_t above = k + 1; above < runs.size(); ++above) {
                 if (runs[above].frequency - runs[k].frequency > distance) break;
                 if (runs[above].frequency - runs[k].frequency < distance) continue;
-                pairAmong(runs[k].reference, runs[above].list);
-                pairAmong(runs[above].reference, runs[k].list);
+                pairAmong(referenceRows(runs[k]), listRows(runs[above]));
+                pairAmong(referenceRows(runs[above]), listRows(runs[k]));
             }
         }
     }
 
     // Pairs rows that are all alike by identity: by name and cells, by name, by cells, in order.
-    void pairAmong(const std::vector<std::uint32_t>& referenceRows,
-                   const std::vector<std::uint32_t>& listRows) {
-        const auto unpaired = [](const std::vector<std::uint32_t>& rows,
+    void pairAmong(std::span<const std::uint32_t> referenceRows,
+                   std::span<const std::uint32_t> listRows) {
+        const auto unpaired = [](std::span<const std::uint32_t> rows,
                                  const std::vector<std::uint32_t>& partner) {
             std::vector<std::uint32_t> out;
             std::copy_if(rows.begin(), rows.end(), std::back_inserter(out),
                          [&](std::uint32_t row) { return partner[row] == RowMatching::kNone; });
             return out;
         };
-        const std::vector<std::uint32_t> references = unpaired(referenceRows, result_.listRowOf);
-        const std::vector<std::uint32_t> rows = unpaired(listRows, result_.referenceRowOf);
-        if (references.empty() || rows.empty()) return;
-        if (references.size() == 1 && rows.size() == 1) {
-            pair(result_, references[0], rows[0], MatchedBy::Identity);
+        // Most identities have one row on each side: those pair without more ado.
+        const auto firstUnpaired = [](std::span<const std::uint32_t> rows,
+                                      const std::vector<std::uint32_t>& partner,
+                                      std::size_t& count) {
+            std::uint32_t first = RowMatching::kNone;
+            count = 0;
+            for (const std::uint32_t row : rows) {
+                if (partner[row] != RowMatching::kNone) continue;
+                if (count++ == 0) first = row;
+            }
+            return first;
+        };
+        std::size_t referenceCount = 0;
+        std::size_t listCount = 0;
+        const std::uint32_t reference =
+            firstUnpaired(referenceRows, result_.listRowOf, referenceCount);
+        if (referenceCount == 0) return;
+        const std::uint32_t row = firstUnpaired(listRows, result_.referenceRowOf, listCount);
+        if (listCount == 0) return;
+        if (referenceCount == 1 && listCount == 1) {
+            pair(result_, reference, row, MatchedBy::Identity);
             return;
         }
-        const auto rowOf = [&](bool fromList, std::uint32_t row) -> const MatchRow& {
-            return fromList ? list_[row] : reference_[row];
+        const std::vector<std::uint32_t> references = unpaired(referenceRows, result_.listRowOf);
+        const std::vector<std::uint32_t> rows = unpaired(listRows, result_.referenceRowOf);
+        const auto byNameAndCells = [&](bool fromList, std::uint32_t r) {
+            return std::optional<std::uint64_t>(nameAndCellsKey(rowOf(fromList, r)));
         };
-        const auto byNameAndCells = [&](bool fromList, std::uint32_t row) {
-            return std::optional<std::uint64_t>(nameAndCellsKey(rowOf(fromList, row)));
+        const auto byName = [&](bool fromList, std::uint32_t r) {
+            return std::optional<std::uint64_t>(foldedNameHash(rowOf(fromList, r).name));
         };
-        const auto byName = [&](bool fromList, std::uint32_t row) {
-            return std::optional<std::uint64_t>(foldedNameHash(rowOf(fromList, row).name));
-        };
-        const auto byCells = [&](bool fromList, std::uint32_t row) {
-            return std::optional<std::uint64_t>(rowOf(fromList, row).cells);
+        const auto byCells = [&](bool fromList, std::uint32_t r) {
+            return std::optional<std::uint64_t>(rowOf(fromList, r).cells);
         };
         const auto any = [](bool, std::uint32_t) { return std::optional<std::uint64_t>(0); };
         pairInOrder(references, rows, byNameAndCells, result_, MatchedBy::Identity);
@@ -178,6 +244,9 @@ private:
     std::span<const MatchRow> reference_;
     std::span<const MatchRow> list_;
     RowMatching& result_;
+    std::vector<std::uint32_t> rows_;
+    std::vector<Run> runs_;
+    std::vector<std::size_t> groups_;
 };
 
 std::vector<std::uint32_t> allRows(std::size_t count) {

@@ -12,55 +12,24 @@ namespace {
 constexpr int kSatelliteWidth = kSatelliteFields;
 constexpr int kTpWidth = kTransponderFields;
 
-// Records of a section by the text of their Index cell; the first record of an Index wins. An
-// open-addressing table of cell numbers, built once per rebuild: a join is one or two probes.
-class IndexJoin {
-public:
-    IndexJoin(const TokenArray& tokens, const SectionSpan& span, int width) : tokens_(tokens) {
-        std::size_t size = 16;
-        while (size < span.records(width) * 2) size *= 2;
-        slots_.assign(size, kEmpty);
-        mask_ = size - 1;
-        for (std::size_t cell = span.begin; cell + width <= span.end; cell += width) {
-            std::size_t slot = hash(tokens[cell]) & mask_;
-            while (slots_[slot] != kEmpty && tokens[slots_[slot]] != tokens[cell]) {
-                slot = (slot + 1) & mask_;
-            }
-            if (slots_[slot] == kEmpty) slots_[slot] = cell;
-        }
-    }
+constexpr std::size_t kEmptySlot = static_cast<std::size_t>(-1);
 
-    // The first cell of the record with this Index, or nothing.
-    const std::string* find(const std::string& index) const {
-        for (std::size_t slot = hash(index) & mask_; slots_[slot] != kEmpty;
-             slot = (slot + 1) & mask_) {
-            if (tokens_[slots_[slot]] == index) return &tokens_[slots_[slot]];
-        }
-        return nullptr;
-    }
-
-private:
-    static constexpr std::size_t kEmpty = static_cast<std::size_t>(-1);
-
-    // FNV-1a: Index cells are short.
-    static std::size_t hash(const std::string& text) {
-        std::uint64_t h = 14695981039346656037ull;
-        for (unsigned char c : text) h = (h ^ c) * 1099511628211ull;
-        return static_cast<std::size_t>(h ^ (h >> 29));
-    }
-
-    const TokenArray& tokens_;
-    std::vector<std::size_t> slots_;
-    std::size_t mask_ = 0;
-};
+// FNV-1a: Index cells are short.
+std::size_t indexHash(const std::string& text) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : text) h = (h ^ c) * 1099511628211ull;
+    return static_cast<std::size_t>(h ^ (h >> 29));
+}
 
 const std::string kEmptyCell;
 // The transponder cells of a channel whose TP Index is 0.
 const std::string kNoTransponder[] = {"0000", "0000", "V", "___"};
 
-// The transponder's frequency, symbol rate, polarisation and comment (the bouquet).
-void putTp(DetailRows& rows, const std::string* tp) {
-    for (std::size_t c = kTpFrequency; c <= kTpComment; ++c) rows.put(tp ? tp[c] : kEmptyCell);
+// The channel's transponder cells (ChannelTransponders::of()).
+void putTp(DetailRows& rows, const std::string* cells) {
+    for (std::size_t c = 0; c <= ChannelTransponders::kBouquet; ++c) {
+        rows.put(cells ? cells[c] : kEmptyCell);
+    }
 }
 
 // The satellite's name, LNB high, LNB low, position and stored degree.
@@ -75,13 +44,48 @@ void putSatellite(DetailRows& rows, const std::string* sat) {
 
 }  // namespace
 
+RecordsByIndex::RecordsByIndex(const TokenArray& tokens, const SectionSpan& span, int width)
+    : tokens_(tokens) {
+    std::size_t size = 16;
+    while (size < span.records(width) * 2) size *= 2;
+    slots_.assign(size, kEmptySlot);
+    mask_ = size - 1;
+    for (std::size_t cell = span.begin; cell + width <= span.end; cell += width) {
+        std::size_t slot = indexHash(tokens[cell]) & mask_;
+        while (slots_[slot] != kEmptySlot && tokens[slots_[slot]] != tokens[cell]) {
+            slot = (slot + 1) & mask_;
+        }
+        if (slots_[slot] == kEmptySlot) slots_[slot] = cell;
+    }
+}
+
+const std::string* RecordsByIndex::find(const std::string& index) const {
+    for (std::size_t slot = indexHash(index) & mask_; slots_[slot] != kEmptySlot;
+         slot = (slot + 1) & mask_) {
+        if (tokens_[slots_[slot]] == index) return &tokens_[slots_[slot]];
+    }
+    return nullptr;
+}
+
+ChannelTransponders::ChannelTransponders(const TokenArray& tokens, const SectionMap& sections)
+    : transponders_(tokens, sections[kDigitalTpSection], kTpWidth) {}
+
+const std::string* ChannelTransponders::of(RecordKind kind, const std::string* channel) const {
+    const std::string& tpIndex =
+        channel[kind == RecordKind::Pid ? std::size_t{kPidTpIndex} : std::size_t{kChTpIndex}];
+    if (kind == RecordKind::Digital && decimalValue(tpIndex) == 0) return kNoTransponder;
+    const std::string* tp = transponders_.find(tpIndex);
+    return tp ? tp + kTpFrequency : nullptr;
+}
+
 void rebuildDetailRows(const TokenArray& tokens, const SectionMap& sections, DetailRows& digital,
                        DetailRows& analog) {
-    const IndexJoin satellites(tokens, sections[kSatelliteSection], kSatelliteWidth);
-    const IndexJoin transponders(tokens, sections[kDigitalTpSection], kTpWidth);
+    const RecordsByIndex satellites(tokens, sections[kSatelliteSection], kSatelliteWidth);
+    const ChannelTransponders transponders(tokens, sections);
 
-    digital.start();
     const SectionSpan& channels = sections[kChannelSection];
+    const SectionSpan& pids = sections[kChannelPidSection];
+    digital.start(channels.records(kDigitalRecordWidth) + pids.records(kPidRecordWidth));
     for (std::size_t cell = channels.begin; cell + kDigitalRecordWidth <= channels.end;
          cell += kDigitalRecordWidth) {
         const std::string* ch = &tokens[cell];
@@ -90,14 +94,9 @@ void rebuildDetailRows(const TokenArray& tokens, const SectionMap& sections, Det
         for (int c = 0; c < 3; ++c) digital.put(kEmptyCell);
         digital.put(ch[kChActiveAudio]);
         digital.put(ch[kChBlank]);
-        if (decimalValue(ch[kChTpIndex]) != 0) {
-            putTp(digital, transponders.find(ch[kChTpIndex]));
-        } else {
-            for (const std::string& text : kNoTransponder) digital.put(text);
-        }
+        putTp(digital, transponders.of(RecordKind::Digital, ch));
         putSatellite(digital, satellites.find(ch[kChSatIndex]));
     }
-    const SectionSpan& pids = sections[kChannelPidSection];
     for (std::size_t cell = pids.begin; cell + kPidRecordWidth <= pids.end;
          cell += kPidRecordWidth) {
         const std::string* ch = &tokens[cell];
@@ -105,13 +104,13 @@ void rebuildDetailRows(const TokenArray& tokens, const SectionMap& sections, Det
         for (std::size_t c = kPidIndex; c <= kPidSatIndex; ++c) digital.put(ch[c]);
         digital.put(kEmptyCell);
         for (std::size_t c = kPidType; c < kPidChannelFields; ++c) digital.put(ch[c]);
-        putTp(digital, transponders.find(ch[kPidTpIndex]));
+        putTp(digital, transponders.of(RecordKind::Pid, ch));
         putSatellite(digital, satellites.find(ch[kPidSatIndex]));
     }
     digital.finish();
 
-    analog.start();
     const SectionSpan& analogs = sections[kAnalogTpSection];
+    analog.start(analogs.records(kAnalogRecordWidth));
     for (std::size_t cell = analogs.begin; cell + kAnalogRecordWidth <= analogs.end;
          cell += kAnalogRecordWidth) {
         const std::string* ch = &tokens[cell];

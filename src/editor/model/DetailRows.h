@@ -6,6 +6,7 @@
 
 #include "db/RecordLayout.h"
 #include "db/TokenArray.h"
+#include "editor/model/ChannelRecords.h"
 #include "editor/model/SectionMap.h"
 
 namespace sky {
@@ -68,9 +69,12 @@ public:
     }
     const std::vector<std::string>& cells() const { return cells_; }
 
-    // Filling: start() then put() each cell, then finish(). The strings of the previous fill are
-    // reused, so a rebuild allocates little.
-    void start() { used_ = 0; }
+    // Filling: start() with the number of rows to come, then put() each cell, then finish(). The
+    // strings of the previous fill are reused, so a rebuild allocates little.
+    void start(std::size_t rows) {
+        used_ = 0;
+        cells_.reserve(rows * static_cast<std::size_t>(width_));
+    }
     void put(const std::string& text) {
         if (used_ < cells_.size()) {
             cells_[used_] = text;
@@ -85,6 +89,40 @@ private:
     int width_;
     std::vector<std::string> cells_;
     std::size_t used_ = 0;
+};
+
+// The records of a section by the text of their Index cell; the first record of an Index wins.
+// An open-addressing table of cell numbers: a join is one or two probes.
+class RecordsByIndex {
+public:
+    RecordsByIndex(const TokenArray& tokens, const SectionSpan& span, int width);
+
+    // The first cell of the record with this Index, or null.
+    const std::string* find(const std::string& index) const;
+
+private:
+    const TokenArray& tokens_;
+    std::vector<std::size_t> slots_;
+    std::size_t mask_ = 0;
+};
+
+// The transponder cells each digital and PID channel shows in the Digital Channel view: its
+// transponder's frequency, symbol rate, polarisation and comment (the bouquet), "0000", "0000",
+// "V", "___" for a digital channel whose TP Index is 0, empty cells when the transponder has no
+// record.
+class ChannelTransponders {
+public:
+    static constexpr std::size_t kFrequency = 0;
+    static constexpr std::size_t kBouquet = kTpComment - kTpFrequency;
+
+    ChannelTransponders(const TokenArray& tokens, const SectionMap& sections);
+
+    // The four cells of the channel's record (of a digital or PID channel), or null for empty
+    // ones.
+    const std::string* of(RecordKind kind, const std::string* channel) const;
+
+private:
+    RecordsByIndex transponders_;
 };
 
 // Rebuilds the rows of the Digital Channel view (every digital channel, then every PID channel,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <numeric>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -154,6 +155,34 @@ std::size_t RowReorder::sourceOf(std::size_t position) const {
     return position;
 }
 
+void RowReorder::moveRows(TokenArray& tokens, const Block& block,
+                          std::span<const std::uint32_t> from) {
+    // The rows go to their places cycle by cycle, each moved once. `from` is a permutation of the
+    // block's rows (each later row is matched once); the walk stops after as many steps as there
+    // are rows all the same.
+    const std::size_t firstCell = block.indexStays ? 1 : 0;
+    const auto cellsOf = [&](std::size_t row) {
+        const auto begin =
+            tokens.begin() + static_cast<std::ptrdiff_t>(block.begin + row * block.width);
+        return std::pair(begin + static_cast<std::ptrdiff_t>(firstCell),
+                         begin + static_cast<std::ptrdiff_t>(block.width));
+    };
+    std::vector<char> placed(block.rows, 0);
+    std::vector<std::string> held(block.width - firstCell);
+    for (std::size_t start = 0; start < block.rows; ++start) {
+        if (placed[start] || from[start] == start) continue;
+        std::move(cellsOf(start).first, cellsOf(start).second, held.begin());
+        std::size_t at = start;
+        for (std::size_t source = from[at], steps = 0; source != start && steps < block.rows;
+             at = source, source = from[at], ++steps) {
+            std::move(cellsOf(source).first, cellsOf(source).second, cellsOf(at).first);
+            placed[at] = 1;
+        }
+        std::move(held.begin(), held.end(), cellsOf(at).first);
+        placed[at] = 1;
+    }
+}
+
 std::optional<RowReorder> RowReorder::applyTo(TokenArray& tokens) const {
     if (tokens.size() != laterSize_) return std::nullopt;
     RowReorder back;
@@ -168,17 +197,11 @@ std::optional<RowReorder> RowReorder::applyTo(TokenArray& tokens) const {
     }
     std::size_t firstRow = 0;
     for (const Block& block : blocks_) {
-        PackedTokens moved;  // the block as the later list holds it
-        for (std::size_t i = 0; i < block.rows * block.width; ++i)
-            moved.append(tokens[block.begin + i]);
+        const std::span<const std::uint32_t> from(from_.data() + firstRow, block.rows);
         for (std::size_t k = 0; k < block.rows; ++k) {
-            const std::uint32_t source = from_[firstRow + k];
-            back.from_[firstRow + source] = static_cast<std::uint32_t>(k);
-            if (source == k) continue;
-            for (std::size_t j = block.indexStays ? 1 : 0; j < block.width; ++j) {
-                tokens[block.begin + k * block.width + j] = moved.cell(source * block.width + j);
-            }
+            back.from_[firstRow + from[k]] = static_cast<std::uint32_t>(k);
         }
+        moveRows(tokens, block, from);
         firstRow += block.rows;
     }
     for (std::size_t p = 0; p < patchAt_.size(); ++p) tokens[patchAt_[p]] = patches_.cell(p);

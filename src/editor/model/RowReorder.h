@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "db/TokenArray.h"
@@ -45,6 +46,10 @@ private:
     // Appends to `from` the later list's row of each of the block's earlier rows.
     static bool matchRows(const PackedTokens& earlier, const TokenArray& later, const Block& block,
                           std::vector<std::uint32_t>& from);
+    // Puts each row k of the block the row from[k] of it holds now (the Index cells stay when
+    // the block says so).
+    static void moveRows(TokenArray& tokens, const Block& block,
+                         std::span<const std::uint32_t> from);
     // The cell of the later list that the reorder moves to `position` of the earlier list.
     std::size_t sourceOf(std::size_t position) const;
 

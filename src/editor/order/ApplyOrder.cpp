@@ -106,12 +106,13 @@ std::vector<NullPlace> nullPlaces(const std::vector<MatchRow>& reference,
     return places;
 }
 
-ViewOrderPlan planView(const TokenArray& tokens, const SectionMap& sections, bool digitalView,
+ViewOrderPlan planView(const TokenArray& tokens, const MatchRowReader& reader, bool digitalView,
                        const std::optional<std::vector<MatchRow>>& reference, bool kindsKnown,
                        const OrderOptions& options) {
     ViewOrderPlan plan;
     plan.digitalView = digitalView;
-    const std::vector<MatchRow> rows = channelMatchRows(tokens, digitalView);
+    const SectionMap& sections = reader.sections();
+    const std::vector<MatchRow> rows = reader.view(digitalView);
     plan.rowsBefore = rows.size();
     if (!reference) return plan;
     plan.ordered = true;
@@ -272,9 +273,9 @@ bool OrderPlan::changesList() const {
 
 OrderPlan planOrder(const TokenArray& tokens, const OrderReference& reference,
                     const OrderOptions& options) {
-    const SectionMap sections = locateSections(tokens);
-    return {planView(tokens, sections, true, reference.digital, reference.kindsKnown, options),
-            planView(tokens, sections, false, reference.analog, reference.kindsKnown, options)};
+    const MatchRowReader reader(tokens);
+    return {planView(tokens, reader, true, reference.digital, reference.kindsKnown, options),
+            planView(tokens, reader, false, reference.analog, reference.kindsKnown, options)};
 }
 
 void applyOrderPlan(TokenArray& tokens, const OrderPlan& plan) {
@@ -288,16 +289,32 @@ void applyOrderPlan(TokenArray& tokens, const OrderPlan& plan) {
     }
 }
 
-std::optional<OrderPlan> applyOrder(ListDocument& document, const OrderReference& reference,
-                                    const OrderOptions& options) {
-    if (!document.loaded() || document.locked()) return std::nullopt;
-    OrderPlan plan = planOrder(document.tokens(), reference, options);
+namespace {
+
+// Carries out a plan made on the document's list as it is now.
+std::optional<OrderPlan> applyPlan(ListDocument& document, OrderPlan plan) {
     if (!plan.changesList()) return std::nullopt;
     document.recordUndo(kApplyOrderLabel);
     applyOrderPlan(document.tokens(), plan);
     document.markModified();
     document.changed(true);
     return plan;
+}
+
+}  // namespace
+
+std::optional<OrderPlan> applyOrder(ListDocument& document, const OrderReference& reference,
+                                    const OrderOptions& options) {
+    if (!document.loaded() || document.locked()) return std::nullopt;
+    return applyPlan(document, planOrder(document.tokens(), reference, options));
+}
+
+std::optional<OrderPlan> applyOrder(ListDocument& document, const OrderReference& reference,
+                                    const OrderOptions& options, const OrderPlan& preview,
+                                    std::uint64_t previewRevision) {
+    if (document.revision() != previewRevision) return applyOrder(document, reference, options);
+    if (!document.loaded() || document.locked()) return std::nullopt;
+    return applyPlan(document, preview);
 }
 
 }  // namespace sky

@@ -93,4 +93,11 @@ void applyOrderPlan(TokenArray& tokens, const OrderPlan& plan);
 std::optional<OrderPlan> applyOrder(ListDocument& document, const OrderReference& reference,
                                     const OrderOptions& options);
 
+// Apply after a preview: `preview` is the plan of these options made on the list at revision
+// `previewRevision` (ListDocument::revision()). While the list is still at that revision the
+// preview is carried out as it is, without matching the reference again; else as above.
+std::optional<OrderPlan> applyOrder(ListDocument& document, const OrderReference& reference,
+                                    const OrderOptions& options, const OrderPlan& preview,
+                                    std::uint64_t previewRevision);
+
 }  // namespace sky

@@ -1,6 +1,7 @@
 #include "editor/sort/ChannelSorter.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
 #include <vector>
 
@@ -14,22 +15,48 @@
 namespace sky {
 namespace {
 
+// The first eight bytes of a text as one number, padded with zero bytes: texts whose numbers
+// differ compare as their numbers do in byte order; only equal numbers need the whole texts.
+std::uint64_t leadingBytes(const std::string& text) {
+    std::uint64_t lead = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        lead = lead << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    }
+    return lead;
+}
+
+// A text key in byte order.
+struct TextKey {
+    std::uint64_t lead = 0;
+    std::string text;
+
+    void assign(std::string value) {
+        text = std::move(value);
+        lead = leadingBytes(text);
+    }
+    // Negative, zero or positive as this text comes before, with or after the other.
+    int compare(const TextKey& other) const {
+        if (lead != other.lead) return lead < other.lead ? -1 : 1;
+        return text.compare(other.text);
+    }
+};
+
 // A record's keys, read once. Keys a mode does not use stay equal for every record.
 struct SortKey {
     long long satellite = 0;
     std::string type;
     long long frequency = 0;
-    std::string bouquet;
-    std::string name;
+    TextKey bouquet;
+    TextKey name;
 };
 
 bool comesBefore(const SortKey& a, const SortKey& b, bool descendingNames) {
     if (a.satellite != b.satellite) return a.satellite < b.satellite;
     if (a.type != b.type) return a.type > b.type;
     if (a.frequency != b.frequency) return a.frequency < b.frequency;
-    if (a.bouquet != b.bouquet) return a.bouquet < b.bouquet;
-    if (a.name != b.name) return descendingNames ? a.name > b.name : a.name < b.name;
-    return false;
+    if (const int order = a.bouquet.compare(b.bouquet)) return order < 0;
+    const int order = a.name.compare(b.name);
+    return descendingNames ? order > 0 : order < 0;
 }
 
 // Dense ranks: equal keys share a rank, and a smaller rank comes first.
@@ -62,15 +89,10 @@ constexpr KeyCells keyCells(RecordKind kind) {
                                        : KeyCells{kAnSatIndex, kAnType, kAnName};
 }
 
-// The transponder keys of the digital and PID channels: their rows of the Digital Channel view.
-struct TransponderKeys {
-    const DetailRows& rows;
-    std::size_t firstRow;  // the row of the section's first record
-};
-
 // Sorts one section; returns whether that changed it.
+// Digital and PID channels take their transponder keys as the Digital Channel view shows them.
 bool sortSection(TokenArray& tokens, const SectionSpan& span, RecordKind kind, SortMode mode,
-                 bool descendingNames, const TransponderKeys* transponders) {
+                 bool descendingNames, const ChannelTransponders* transponders) {
     const int width = recordWidth(kind);
     const std::size_t count = span.records(width);
     if (count < 2) return false;
@@ -82,32 +104,45 @@ bool sortSection(TokenArray& tokens, const SectionSpan& span, RecordKind kind, S
         SortKey& key = keys[r];
         if (mode != SortMode::NameOnly) key.satellite = decimalValue(record[cells.satellite]);
         key.type = trimmedUpper(record[cells.type]);
-        key.name = trimmedUpper(record[cells.name]);
+        key.name.assign(trimmedUpper(record[cells.name]));
         if (mode == SortMode::Frequency || mode == SortMode::Bouquet) {
             if (!transponders) {
                 key.frequency = decimalValue(record[kAnFrequency]);
-            } else if (mode == SortMode::Frequency) {
-                key.frequency = decimalValue(
-                    transponders->rows.cell(transponders->firstRow + r, kDigFrequency));
-            } else {
-                key.bouquet =
-                    trimmedUpper(transponders->rows.cell(transponders->firstRow + r, kDigBouquet));
+            } else if (const std::string* tp = transponders->of(kind, record)) {
+                if (mode == SortMode::Frequency) {
+                    key.frequency = decimalValue(tp[ChannelTransponders::kFrequency]);
+                } else {
+                    key.bouquet.assign(trimmedUpper(tp[ChannelTransponders::kBouquet]));
+                }
             }
         }
     }
 
     const std::vector<std::size_t> order = exchangeSortOrder(rankKeys(keys, descendingNames));
     if (std::is_sorted(order.begin(), order.end())) return false;
-    std::vector<std::string> sorted;
-    sorted.reserve(count * static_cast<std::size_t>(width));
-    for (const std::size_t r : order) {
-        const auto first = tokens.begin() + static_cast<std::ptrdiff_t>(span.begin + r * width);
-        std::move(first, first + width, std::back_inserter(sorted));
-    }
-    const auto begin = tokens.begin() + static_cast<std::ptrdiff_t>(span.begin);
+    const auto recordAt = [&](std::size_t r) {
+        return tokens.begin() + static_cast<std::ptrdiff_t>(span.begin + r * width);
+    };
     // Records of equal cells may trade places and leave the section as it was.
-    const bool changed = !std::equal(sorted.begin(), sorted.end(), begin);
-    std::move(sorted.begin(), sorted.end(), begin);
+    bool changed = false;
+    for (std::size_t r = 0; r < count && !changed; ++r) {
+        changed =
+            order[r] != r && !std::equal(recordAt(r), recordAt(r) + width, recordAt(order[r]));
+    }
+    // The records go to their places cycle by cycle, each moved once.
+    std::vector<char> placed(count, 0);
+    std::vector<std::string> held(static_cast<std::size_t>(width));
+    for (std::size_t start = 0; start < count; ++start) {
+        if (placed[start] || order[start] == start) continue;
+        std::move(recordAt(start), recordAt(start) + width, held.begin());
+        std::size_t at = start;
+        for (std::size_t from = order[at]; from != start; at = from, from = order[at]) {
+            std::move(recordAt(from), recordAt(from) + width, recordAt(at));
+            placed[at] = 1;
+        }
+        std::move(held.begin(), held.end(), recordAt(at));
+        placed[at] = 1;
+    }
     return changed;
 }
 
@@ -168,15 +203,11 @@ void sortChannels(TokenArray& tokens, SortMode mode, const SortFlags& flags) {
     // The groups the sort changed; the others keep their numbers.
     ChannelGroups changed;
     if (byTransponder) {
-        DetailRows digital(kDigitalDetailWidth);
-        DetailRows analog(kAnalogDetailWidth);
-        rebuildDetailRows(tokens, sections, digital, analog);
-        const TransponderKeys channelKeys{digital, 0};
-        const TransponderKeys pidKeys{digital, digitalChannelCount(sections)};
+        const ChannelTransponders transponders(tokens, sections);
         changed.digital = sortSection(tokens, sections[kChannelSection], RecordKind::Digital, mode,
-                                      false, &channelKeys);
+                                      false, &transponders);
         changed.digital |= sortSection(tokens, sections[kChannelPidSection], RecordKind::Pid, mode,
-                                       false, &pidKeys);
+                                       false, &transponders);
     } else {
         changed.digital = sortSection(tokens, sections[kChannelSection], RecordKind::Digital, mode,
                                       descendingNames, nullptr);
