@@ -107,6 +107,8 @@ RenameChannelsDialog::RenameChannelsDialog(const TokenArray& tokens, std::vector
     text_ = new QLineEdit(this);
     text_->setObjectName("RuleText");
     ruleRow->addWidget(text_, 1);
+    // The rule's text is what a user types first; the kind is chosen with the mouse or Tab.
+    text_->setFocus();
     add_ = new QPushButton("&Add", this);
     ruleRow->addWidget(add_);
     layout->addLayout(ruleRow);
