@@ -11,7 +11,7 @@
 
 #include "QuietUi.h"
 #include "db/FileIo.h"
-#include "serial/Comm.h"
+#include "serial/TermiosPort.h"
 #include "serial/FlashDownload.h"
 
 namespace {
@@ -23,11 +23,11 @@ double secondsSince(Clock::time_point start) {
 }
 
 // The program's port, with the time spent waiting for the receiver's answers kept apart.
-class WaitTimingPort : public sky::CComm {
+class WaitTimingPort : public sky::TermiosPort {
 public:
     size_t read(uint8_t* buffer, size_t count) override {
         const Clock::time_point start = Clock::now();
-        const size_t got = CComm::read(buffer, count);
+        const size_t got = TermiosPort::read(buffer, count);
         waiting += secondsSince(start);
         return got;
     }

@@ -5,7 +5,7 @@
 #include "db/SiblingPath.h"
 #include "listdb/ListDB.h"
 #include "serial/ChannelUpload.h"
-#include "serial/Comm.h"
+#include "serial/TermiosPort.h"
 #include "serial/FlashDownload.h"
 
 namespace sky {
@@ -20,12 +20,12 @@ bool CListDB::DownloadCurrent() {
 }
 
 bool CListDB::DownloadFile(const std::string& file) {
-    CComm port;
+    TermiosPort port;
     return flashDownload(port, settings, ui, file);
 }
 
 bool CListDB::UploadChannelList(const std::string& uploadPath, bool announceSuccess) {
-    CComm port;
+    TermiosPort port;
     return uploadChannelList(port, settings, ui, uploadPath, kUploadLimit, announceSuccess);
 }
 

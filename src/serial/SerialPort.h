@@ -10,7 +10,7 @@
 
 namespace sky {
 
-// The serial line as the transfers use it. CComm drives a real terminal device; tests put a
+// The serial line as the transfers use it. TermiosPort drives a real terminal device; tests put a
 // scripted line in virtual time behind the same interface.
 class SerialPort {
 public:

@@ -17,7 +17,7 @@
 #include "AppFixture.h"
 #include "StbSimProcess.h"
 #include "app/frame/MessageWindow.h"
-#include "serial/Comm.h"
+#include "serial/TermiosPort.h"
 
 namespace sky::app::test {
 
@@ -288,7 +288,7 @@ private slots:
             // A port in use by another program.
             StbSimProcess sim({});
             useDevice(sim);
-            CComm other;
+            TermiosPort other;
             QVERIFY(other.open(sim.device().toStdString()));
             answers = {Answer::Yes};
             trigger(Command::DownloadCurrent);

@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "serial/Comm.h"
+#include "serial/TermiosPort.h"
 #include "serial/PortSelection.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
@@ -41,7 +41,7 @@ TEST(PortAdvice, AccessDeniedNamesTheGroupToJoin) {
     Pty pty;
     // Tests run as root, for whom file modes deny nothing: the open fails as it would for a
     // user outside the device's group.
-    CComm port([](const char*, int) {
+    TermiosPort port([](const char*, int) {
         errno = EACCES;
         return -1;
     });
@@ -61,9 +61,9 @@ TEST(PortAdvice, AccessDeniedNamesTheGroupToJoin) {
 
 TEST(PortAdvice, ABusyDeviceNamesItsHolder) {
     Pty pty;
-    CComm first;
+    TermiosPort first;
     ASSERT_TRUE(first.open(pty.device));
-    CComm second;
+    TermiosPort second;
     EXPECT_FALSE(second.open(pty.device));
     std::ifstream comm("/proc/self/comm");
     std::string self;
@@ -82,7 +82,7 @@ TEST(PortAdvice, ABusyDeviceNamesItsHolder) {
     const SystemPlaces places{dir.file("proc"), {dir.path().string()}, "/dev"};
     const std::string lockFile = dir.file("LCK.." + fs::path(pty.device).filename().string());
     test::writeFile(lockFile, "       812\n");
-    CComm locked({}, places);
+    TermiosPort locked({}, places);
     EXPECT_FALSE(locked.open(pty.device));
     EXPECT_EQ(locked.openError(), "in use by another program");
     EXPECT_TRUE(contains(locked.openAdvice(), "ModemManager (PID 812) holds it"));
@@ -97,7 +97,7 @@ TEST(PortAdvice, AMissingDeviceListsTheDevicesPresent) {
     for (const char* name : {"ttyUSB1", "ttyS0"}) test::writeFile(dev.file(name), "");
     fs::create_directories(dev.path() / "serial" / "by-id");
     fs::create_symlink(dev.file("ttyUSB1"), dev.path() / "serial" / "by-id" / "usb-FTDI-if00");
-    CComm port({}, SystemPlaces{"/proc", {}, dev.path().string()});
+    TermiosPort port({}, SystemPlaces{"/proc", {}, dev.path().string()});
     EXPECT_FALSE(port.open(dev.file("ttyUSB0")));
     EXPECT_EQ(port.openAdvice(),
               dev.file("ttyUSB0") +
@@ -113,7 +113,7 @@ TEST(PortAdvice, AMissingDeviceListsTheDevicesPresent) {
 }
 
 TEST(PortAdvice, AFileThatIsNoTerminalIsNoSerialPort) {
-    CComm port;
+    TermiosPort port;
     EXPECT_FALSE(port.open("/dev/null"));
     EXPECT_EQ(port.openAdvice(),
               "/dev/null is not a serial port: choose the adapter's device at Option Menu.");

@@ -9,7 +9,7 @@
 
 #include "ImageBuilder.h"
 #include "serial/ChannelUpload.h"
-#include "serial/Comm.h"
+#include "serial/TermiosPort.h"
 #include "serial/FlashDownload.h"
 #include "serial/PortSelection.h"
 #include "support/RecordingUi.h"
@@ -40,7 +40,7 @@ protected:
     test::TempDir dir;
     const std::string link = dir.file("stb");
     RuntimeSettings settings;
-    CComm port;
+    TermiosPort port;
 };
 
 TEST_F(VanishingDeviceTest, ADownloadEndsSayingTheDeviceWentAway) {

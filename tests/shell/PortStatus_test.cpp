@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "serial/Comm.h"
+#include "serial/TermiosPort.h"
 #include "shell/OptionDialogData.h"
 #include "support/TempDir.h"
 
@@ -28,7 +28,7 @@ TEST(PortStatus, TheOptionDialogAndTheTransferAgreeOnEachDevice) {
     for (const std::string& device : std::vector<std::string>{terminal, dir.file("ttyUSB0"),
                                                               "/dev/null", dir.file("ttyUSB9")}) {
         SCOPED_TRACE(device);
-        CComm port;
+        TermiosPort port;
         const bool opens = port.open(device);
         port.close();
         const bool ready =

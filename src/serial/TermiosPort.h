@@ -12,16 +12,16 @@ namespace sky {
 // opened exclusively (TIOCEXCL and an advisory lock), so that no other program can use it while a
 // transfer runs; a device with a live lock file (LCK..NAME) of another program counts as in use.
 // Queue sizes have no Linux equivalent and are accepted without effect.
-class CComm : public SerialPort {
+class TermiosPort : public SerialPort {
 public:
     // The call that opens the device, ::open(path, flags) unless given: tests make it fail as
     // the system would.
     using OpenCall = std::function<int(const char* path, int flags)>;
 
-    explicit CComm(OpenCall openCall = {}, SystemPlaces places = {});
-    ~CComm() override;
-    CComm(const CComm&) = delete;
-    CComm& operator=(const CComm&) = delete;
+    explicit TermiosPort(OpenCall openCall = {}, SystemPlaces places = {});
+    ~TermiosPort() override;
+    TermiosPort(const TermiosPort&) = delete;
+    TermiosPort& operator=(const TermiosPort&) = delete;
 
     bool open(const std::string& device) override;
     bool configure() override;

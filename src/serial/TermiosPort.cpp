@@ -1,4 +1,4 @@
-#include "serial/Comm.h"
+#include "serial/TermiosPort.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -72,20 +72,20 @@ private:
 
 }  // namespace
 
-CComm::CComm(OpenCall openCall, SystemPlaces places)
+TermiosPort::TermiosPort(OpenCall openCall, SystemPlaces places)
     : openCall_(std::move(openCall)), places_(std::move(places)) {}
 
-CComm::~CComm() {
+TermiosPort::~TermiosPort() {
     close();
 }
 
-bool CComm::refuse(const std::string& device, int error, std::string reason) {
+bool TermiosPort::refuse(const std::string& device, int error, std::string reason) {
     openError_ = std::move(reason);
     openAdvice_ = portOpenAdvice(device, error, places_);
     return false;
 }
 
-bool CComm::open(const std::string& device) {
+bool TermiosPort::open(const std::string& device) {
     close();
     failed_ = false;
     openError_.clear();
@@ -117,7 +117,7 @@ bool CComm::open(const std::string& device) {
     return refuse(device, error, reason);
 }
 
-bool CComm::configure() {
+bool TermiosPort::configure() {
     if (fd_ < 0) return false;
     // Built from zero rather than from the device's previous state.
     termios settings{};
@@ -135,11 +135,11 @@ bool CComm::configure() {
     return true;
 }
 
-void CComm::purge() {
+void TermiosPort::purge() {
     if (fd_ >= 0) ::tcflush(fd_, TCIOFLUSH);
 }
 
-size_t CComm::read(uint8_t* buffer, size_t count) {
+size_t TermiosPort::read(uint8_t* buffer, size_t count) {
     if (fd_ < 0 || count == 0) return 0;
     DeviceSource source(fd_, failed_);
     const size_t got = timedRead(source, profile_, buffer, count, cancelCheck());
@@ -147,7 +147,7 @@ size_t CComm::read(uint8_t* buffer, size_t count) {
     return got;
 }
 
-size_t CComm::write(const uint8_t* data, size_t count) {
+size_t TermiosPort::write(const uint8_t* data, size_t count) {
     if (fd_ < 0) return 0;
     const int64_t deadline = monotonicUs() + writeLimitMs(profile_, count) * 1000;
     size_t written = 0;
@@ -177,7 +177,7 @@ size_t CComm::write(const uint8_t* data, size_t count) {
     return written;
 }
 
-void CComm::close() {
+void TermiosPort::close() {
     if (fd_ < 0) return;
     int dtr = TIOCM_DTR;
     ::ioctl(fd_, TIOCMBIC, &dtr);
@@ -186,7 +186,7 @@ void CComm::close() {
     fd_ = -1;
 }
 
-void CComm::pause(int milliseconds) {
+void TermiosPort::pause(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 

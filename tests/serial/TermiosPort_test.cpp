@@ -1,7 +1,7 @@
 // The serial port on a real pseudo-terminal: exclusive opening, line settings, reads under the
 // profiles, and a device that goes away.
 
-#include "serial/Comm.h"
+#include "serial/TermiosPort.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -45,9 +45,9 @@ int64_t msSince(std::chrono::steady_clock::time_point start) {
 
 TEST(Comm, OpensOnlyTerminalsAndOnlyOnce) {
     Pty pty;
-    CComm first;
+    TermiosPort first;
     ASSERT_TRUE(first.open(pty.device));
-    CComm second;
+    TermiosPort second;
     EXPECT_FALSE(second.open(pty.device));
     EXPECT_FALSE(second.openError().empty());
     first.close();
@@ -55,7 +55,7 @@ TEST(Comm, OpensOnlyTerminalsAndOnlyOnce) {
 
     test::TempDir dir;
     test::writeFile(dir.file("plain"), "not a port");
-    CComm other;
+    TermiosPort other;
     EXPECT_FALSE(other.open(dir.file("plain")));
     EXPECT_EQ(other.openError(), "not a terminal device");
     EXPECT_FALSE(other.open(dir.file("absent")));
@@ -65,7 +65,7 @@ TEST(Comm, OpensOnlyTerminalsAndOnlyOnce) {
 TEST(Comm, ConfiguresARawLineAt115200EightNoneOne) {
     Pty pty;
     {
-        CComm port;
+        TermiosPort port;
         ASSERT_TRUE(port.open(pty.device));
         ASSERT_TRUE(port.configure());
     }
@@ -86,7 +86,7 @@ TEST(Comm, ConfiguresARawLineAt115200EightNoneOne) {
 
 TEST(Comm, ReadsUnderTheProfilesAndPurges) {
     Pty pty;
-    CComm port;
+    TermiosPort port;
     ASSERT_TRUE(port.open(pty.device));
     ASSERT_TRUE(port.configure());
     uint8_t buffer[16];
@@ -120,7 +120,7 @@ TEST(Comm, ReadsUnderTheProfilesAndPurges) {
 
 TEST(Comm, ADeviceThatGoesAwayFailsAtOnce) {
     Pty pty;
-    CComm port;
+    TermiosPort port;
     ASSERT_TRUE(port.open(pty.device));
     ASSERT_TRUE(port.configure());
     port.setTimeouts(TimeoutProfile::Idle);
@@ -135,7 +135,7 @@ TEST(Comm, ADeviceThatGoesAwayFailsAtOnce) {
 
 TEST(Comm, TransferHooksHearEveryTransferAndEndWaitsAtACancel) {
     Pty pty;
-    CComm port;
+    TermiosPort port;
     ASSERT_TRUE(port.open(pty.device));
     ASSERT_TRUE(port.configure());
     port.setTimeouts(TimeoutProfile::Idle);
