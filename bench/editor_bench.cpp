@@ -19,7 +19,7 @@
 #include "QuietUi.h"
 #include "RunTiming.h"
 #include "editor/view/SkylistListView.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 
 namespace {
 

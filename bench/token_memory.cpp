@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "QuietUi.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 
 namespace {}  // namespace
 
@@ -18,9 +18,9 @@ int main(int argc, char** argv) {
     sky::RuntimeSettings settings;
     settings.maxSatellite40 = true;
     QuietUi ui(sky::Answer::Yes);
-    sky::CListDB db(settings, ui, argv[1]);
+    sky::ListFile db(settings, ui, argv[1]);
     sky::TokenArray tokens;
-    if (db.LoadChannelList(tokens) == sky::LoadResult::Failed) return 1;
+    if (db.loadChannelList(tokens) == sky::LoadResult::Failed) return 1;
 
     size_t bytes = tokens.capacity() * sizeof(std::string);
     for (const std::string& field : tokens) {

@@ -19,7 +19,7 @@
 #include "app/frame/MainFrame.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 #include "shell/commands/CommandTable.h"
 
 int main(int argc, char** argv) {
@@ -55,9 +55,9 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
         if (besideCore) {
             QuietUi quiet(sky::Answer::Yes, false);
-            sky::CListDB db(frame.runtime(), quiet);
+            sky::ListFile db(frame.runtime(), quiet);
             const auto start = Clock::now();
-            if (!db.DownloadFile(image)) succeeded = false;
+            if (!db.downloadFile(image)) succeeded = false;
             std::printf("%.4f ", std::chrono::duration<double>(Clock::now() - start).count());
         }
         const auto start = std::chrono::steady_clock::now();

@@ -22,13 +22,13 @@ namespace {
 
 constexpr const char* kHexFailed = "Making a HEX file is failed!";
 
-CompileOptions optionsOf(const CListDB& db, CompileMode mode) {
+CompileOptions optionsOf(const ListFile& db, CompileMode mode) {
     return {mode, db.splitList, db.settings.maxSatellite40 ? 40 : 32};
 }
 
 // Compiles the list as it is shown; on failure shows the compiler's message and "Making a HEX
 // file is failed!".
-std::optional<CompiledImage> compileShown(CListDB& db, const TokenArray& tokens, CompileMode mode) {
+std::optional<CompiledImage> compileShown(ListFile& db, const TokenArray& tokens, CompileMode mode) {
     db.compileMode = mode;
     std::string failure;
     std::optional<CompiledImage> image = compileTokens(tokens, optionsOf(db, mode), failure);
@@ -59,7 +59,7 @@ HexFile writeHexFile(const std::string& hexPath, std::span<const CompiledImage> 
 }
 
 // Shows why base.hex was not written, and removes it; false then.
-bool hexWritten(CListDB& db, const std::string& hexPath, HexFile result) {
+bool hexWritten(ListFile& db, const std::string& hexPath, HexFile result) {
     if (result == HexFile::Written) return true;
     db.ui.message(
         format(result == HexFile::NotCreated ? msg::kCantOpenOutput : msg::kCantWriteOutput,
@@ -72,7 +72,7 @@ bool hexWritten(CListDB& db, const std::string& hexPath, HexFile result) {
 // The backup a save of the list would leave, base.bak, holding the text file as it is: the
 // compiles leave it as they always have. A file that cannot be copied leaves no backup, as a save
 // without a previous file does.
-void keepBackup(const CListDB& db) {
+void keepBackup(const ListFile& db) {
     const std::optional<std::string> backupPath = siblingPath(db.path, ".bak");
     if (!backupPath) return;
     std::error_code error;
@@ -81,7 +81,7 @@ void keepBackup(const CListDB& db) {
                                std::filesystem::copy_options::overwrite_existing, error);
 }
 
-bool binWritten(CListDB& db, bool written) {
+bool binWritten(ListFile& db, bool written) {
     if (written) return true;
     db.ui.message("Making a BIN file is failed!");
     return false;
@@ -90,7 +90,7 @@ bool binWritten(CListDB& db, bool written) {
 // Writes base.hex and converts the images into base.bin, as a conversion of base.hex would. An
 // image that holds bytes makes its download file without a message, so that is done here while
 // another thread writes base.hex; base.bin is written only once base.hex is complete.
-bool writeImageFiles(CListDB& db, const std::string& hexPath,
+bool writeImageFiles(ListFile& db, const std::string& hexPath,
                      std::span<const CompiledImage> images) {
     const std::optional<std::string> binPath = siblingPath(db.path, ".bin");
     const bool holdBytes =
@@ -108,7 +108,7 @@ bool writeImageFiles(CListDB& db, const std::string& hexPath,
 }
 
 // The image path beside the list, or nothing after the message for a path without ".txt".
-std::optional<std::string> imagePath(CListDB& db) {
+std::optional<std::string> imagePath(ListFile& db) {
     const std::optional<std::string> hexPath = siblingPath(db.path, ".hex");
     if (!hexPath) db.ui.message(notTextPathMessage(db.path));
     return hexPath;
@@ -116,13 +116,13 @@ std::optional<std::string> imagePath(CListDB& db) {
 
 }  // namespace
 
-bool saveList(CListDB& db, const TokenArray& tokens) {
-    if (db.SaveText(tokens)) return true;
+bool saveList(ListFile& db, const TokenArray& tokens) {
+    if (db.saveText(tokens)) return true;
     db.ui.message("ERROR!!! Saving not Complete");
     return false;
 }
 
-bool compileCommand(CListDB& db, const TokenArray& tokens, CompileMode mode) {
+bool compileCommand(ListFile& db, const TokenArray& tokens, CompileMode mode) {
     const std::optional<std::string> hexPath = imagePath(db);
     if (!hexPath) return false;
     // The backup is the file system's work alone: it is copied while the list compiles, and is
@@ -137,7 +137,7 @@ bool compileCommand(CListDB& db, const TokenArray& tokens, CompileMode mode) {
     return writeImageFiles(db, *hexPath, images);
 }
 
-bool buildPreInstalledImage(CListDB& db, const TokenArray& tokens) {
+bool buildPreInstalledImage(ListFile& db, const TokenArray& tokens) {
     const std::optional<std::string> hexPath = imagePath(db);
     if (!hexPath) return false;
     // The Normal image, then the Basic image.
@@ -152,7 +152,7 @@ bool buildPreInstalledImage(CListDB& db, const TokenArray& tokens) {
     return writeImageFiles(db, *hexPath, images);
 }
 
-bool preInstalledCompileCommand(CListDB& db, const TokenArray& tokens, bool splitList) {
+bool preInstalledCompileCommand(ListFile& db, const TokenArray& tokens, bool splitList) {
     db.splitList = splitList;
     keepBackup(db);
     const bool result = buildPreInstalledImage(db, tokens);

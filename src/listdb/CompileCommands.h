@@ -1,7 +1,7 @@
 #pragma once
 
 #include "db/TokenArray.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 
 namespace sky {
 
@@ -11,17 +11,17 @@ namespace sky {
 // failure has shown its message and leaves no base.hex.
 
 // Basic Compile and Compile Normal. Returns true when base.hex and base.bin were made.
-bool compileCommand(CListDB& db, const TokenArray& tokens, CompileMode mode);
+bool compileCommand(ListFile& db, const TokenArray& tokens, CompileMode mode);
 
 // Pre-Installed Compile, 1 List or Split List: the Normal image followed by the Basic image in one
 // base.hex, converted into base.bin. Returns true when base.bin was made.
-bool preInstalledCompileCommand(CListDB& db, const TokenArray& tokens, bool splitList);
+bool preInstalledCompileCommand(ListFile& db, const TokenArray& tokens, bool splitList);
 
 // The pre-installed image of the token array, without the backup (Save + Compile + Download has
 // just saved); returns true when base.bin was made (the document's image-ready flag).
-bool buildPreInstalledImage(CListDB& db, const TokenArray& tokens);
+bool buildPreInstalledImage(ListFile& db, const TokenArray& tokens);
 
 // Saves the token array to the database path, showing "ERROR!!! Saving not Complete" on failure.
-bool saveList(CListDB& db, const TokenArray& tokens);
+bool saveList(ListFile& db, const TokenArray& tokens);
 
 }  // namespace sky

@@ -17,11 +17,11 @@ constexpr const char* kCompareCaption = "Skylister - Compare with List";
 
 std::optional<TokenArray> CSkylisterDoc::readOtherList(const std::string& path) {
     // A database of its own: the open list's database, file and state stay as they are.
-    CListDB other(runtime_, ui_, path);
+    ListFile other(runtime_, ui_, path);
     TokenArray tokens;
     // Read as the file has it: a channel's number is not compared, its order is, so a file that
     // numbers its analog channels from 0 shows no channel moved.
-    if (other.LoadChannelList(tokens) == LoadResult::Failed) return std::nullopt;
+    if (other.loadChannelList(tokens) == LoadResult::Failed) return std::nullopt;
     return tokens;
 }
 

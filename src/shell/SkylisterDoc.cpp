@@ -317,8 +317,8 @@ bool CSkylisterDoc::askAndDownloadCurrent(const std::string& note) {
     bool sent = false;
     {
         const WaitCursor wait(window_);
-        CListDB& db = *list_.database();
-        sent = transfer([&db] { return db.DownloadCurrent(); });
+        ListFile& db = *list_.database();
+        sent = transfer([&db] { return db.downloadCurrent(); });
     }
     afterTransfer();
     return sent;
@@ -353,7 +353,7 @@ bool CSkylisterDoc::onDownloadOthers() {
         kDownloadOthersCaption, downloadOthersFilters(), settings_.recentFolder());
     if (!chosen) return false;
     std::string file = *chosen;
-    CListDB scratch(runtime_, ui_);
+    ListFile scratch(runtime_, ui_);
     if (lowerExtension(file) == "hex") {
         // A .hex file is no download file: the file chosen, whatever the case of its extension,
         // is converted into the .bin beside it and that is sent, with a list open or not (the
@@ -365,11 +365,11 @@ bool CSkylisterDoc::onDownloadOthers() {
         }
         file = bin;
     }
-    CListDB& db = list_.database() ? *list_.database() : scratch;
+    ListFile& db = list_.database() ? *list_.database() : scratch;
     bool sent = false;
     {
         const WaitCursor wait(window_);
-        sent = transfer([&db, &file] { return db.DownloadFile(file); });
+        sent = transfer([&db, &file] { return db.downloadFile(file); });
     }
     afterTransfer();
     return sent;
@@ -405,10 +405,10 @@ bool CSkylisterDoc::fetchReceiverList(const std::string& path, bool announceSucc
     bool uploaded = false;
     {
         const WaitCursor wait(window_);
-        CListDB scratch(runtime_, ui_, path);
-        CListDB& db = list_.database() ? *list_.database() : scratch;
+        ListFile scratch(runtime_, ui_, path);
+        ListFile& db = list_.database() ? *list_.database() : scratch;
         uploaded = transfer(
-            [&db, &path, announceSuccess] { return db.UploadChannelList(path, announceSuccess); });
+            [&db, &path, announceSuccess] { return db.uploadChannelList(path, announceSuccess); });
         ui_.endProgress();
     }
     if (transferCancelled_) afterTransfer();
@@ -420,15 +420,15 @@ bool CSkylisterDoc::onDownloadBinaryFile() {
         window_.chooseFileToOpen(kOpenCaption, binaryFileFilters(), std::nullopt);
     if (!chosen) return false;
     const std::string file = *chosen;
-    CListDB scratch(runtime_, ui_, file);
-    CListDB& db = list_.database() ? *list_.database() : scratch;
-    const bool sent = transfer([&db, &file] { return db.DownloadFile(file); });
+    ListFile scratch(runtime_, ui_, file);
+    ListFile& db = list_.database() ? *list_.database() : scratch;
+    const bool sent = transfer([&db, &file] { return db.downloadFile(file); });
     afterTransfer();
     return sent;
 }
 
 void CSkylisterDoc::onSplitListToggle() {
-    if (CListDB* db = list_.database()) db->splitList = !db->splitList;
+    if (ListFile* db = list_.database()) db->splitList = !db->splitList;
 }
 
 }  // namespace sky

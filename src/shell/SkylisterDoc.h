@@ -9,7 +9,7 @@
 #include "common/UserInterface.h"
 #include "editor/document/ListDocument.h"
 #include "editor/view/ViewCommands.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 #include "shell/DocumentWindow.h"
 #include "shell/Settings.h"
 
@@ -64,7 +64,7 @@ public:
     bool isLoaded() const { return list_.loaded(); }
     IDocumentWindow& window() { return window_; }
     Settings& settings() { return settings_; }
-    CListDB* database() { return list_.database(); }
+    ListFile* database() { return list_.database(); }
     // The full path of the upload file ("SATupload.txt" in the temporary directory).
     std::string uploadFilePath() const;
 

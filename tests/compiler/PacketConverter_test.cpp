@@ -239,14 +239,14 @@ TEST(PacketConverter, ImagesMakeTheFileOfTheirHexText) {
 TEST(ConvertImage, WritesBaseBinBesideTheList) {
     Files f;
     test::writeFile(f.dir.file("list.hex"), hexLines(0x7FF20000, 20));
-    EXPECT_NE(f.db.ConvertImage(), 0);
+    EXPECT_NE(f.db.convertImage(), 0);
     EXPECT_EQ(f.ui.messages, std::vector<std::string>{kSuccess});
     EXPECT_EQ(readDownloadFile(test::readFile(f.dir.file("list.bin"))).size(), 1u);
     EXPECT_EQ(f.db.path, f.dir.file("list.txt"));
 
     f.db.path = f.dir.file("LIST.TXT");
     test::writeFile(f.dir.file("LIST.hex"), hexLines(0x7FF20000, 1));
-    EXPECT_NE(f.db.ConvertImage(), 0);
+    EXPECT_NE(f.db.convertImage(), 0);
     EXPECT_TRUE(std::filesystem::exists(f.dir.file("LIST.bin")));
     EXPECT_EQ(f.db.path, f.dir.file("LIST.TXT"));
 }
@@ -255,7 +255,7 @@ TEST(ConvertImage, AFailedConversionLeavesNoDownloadFile) {
     Files f;
     test::writeFile(f.dir.file("list.bin"), "an older image");
     test::writeFile(f.dir.file("list.hex"), "\r\n");
-    EXPECT_EQ(f.db.ConvertImage(), 0);
+    EXPECT_EQ(f.db.convertImage(), 0);
     EXPECT_EQ(f.ui.messages, std::vector<std::string>{kEofFailure});
     EXPECT_FALSE(std::filesystem::exists(f.dir.file("list.bin")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.dir.path()), {}), 1);
@@ -279,21 +279,21 @@ TEST(ConvertImage, TextInMemoryGivesTheFileOfTheHexFile) {
 
 TEST(ConvertImage, RefusesMissingImagesAndPathsWithoutTxt) {
     Files f;
-    EXPECT_EQ(f.db.ConvertImage(), 0);
+    EXPECT_EQ(f.db.convertImage(), 0);
     EXPECT_EQ(f.ui.messages,
               std::vector<std::string>{"Can't open  " + f.dir.file("list.hex") + " file \n"});
 
     f.ui.messages.clear();
     f.db.path = f.dir.file("list.hex");
     test::writeFile(f.db.path, hexLines(0, 1));
-    EXPECT_EQ(f.db.ConvertImage(), 0);
+    EXPECT_EQ(f.db.convertImage(), 0);
     EXPECT_EQ(f.ui.messages, std::vector<std::string>{notTextPathMessage(f.db.path)});
 
     f.ui.messages.clear();
     f.db.path = f.dir.file("list.txt");
     test::writeFile(f.dir.file("list.hex"), hexLines(0, 1));
     std::filesystem::create_directory(f.dir.file("list.bin"));
-    EXPECT_EQ(f.db.ConvertImage(), 0);
+    EXPECT_EQ(f.db.convertImage(), 0);
     ASSERT_EQ(f.ui.messages.size(), 1u);
     EXPECT_NE(f.ui.messages[0].find(f.dir.file("list.bin")), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(f.dir.file("list.bin")));

@@ -93,7 +93,7 @@ Saved save(const TokenArray& tokens) {
     test::TempDir dir;
     test::RecordingUi ui;
     ListFile db{ui, dir.file("list.txt")};
-    const int result = db.SaveText(tokens);
+    const int result = db.saveText(tokens);
     return {result, test::readFile(dir.file("list.txt")), ui.messages};
 }
 
@@ -174,16 +174,16 @@ TEST(SaveText, KeepsOnlyThePreviousVersionAsBackup) {
     ListFile db{ui, dir.file("list.txt")};
     TokenArray tokens = emptyList();
 
-    ASSERT_EQ(db.SaveText(tokens), 1);
+    ASSERT_EQ(db.saveText(tokens), 1);
     const std::string first = test::readFile(dir.file("list.txt"));
     EXPECT_EQ(filesIn(dir), std::vector<std::string>{"list.txt"});
     ::chmod(dir.file("list.txt").c_str(), 0640);
 
     addRow(tokens, "SAT_NAME END", {"1", "A"});
-    ASSERT_EQ(db.SaveText(tokens), 1);
+    ASSERT_EQ(db.saveText(tokens), 1);
     const std::string second = test::readFile(dir.file("list.txt"));
     addRow(tokens, "SAT_NAME END", {"2", "B"});
-    ASSERT_EQ(db.SaveText(tokens), 1);
+    ASSERT_EQ(db.saveText(tokens), 1);
 
     EXPECT_EQ(test::readFile(dir.file("list.bak")), second);
     EXPECT_NE(second, first);
@@ -195,8 +195,8 @@ TEST(SaveText, KeepsOnlyThePreviousVersionAsBackup) {
 
     // An upper-case extension is replaced the same way.
     db.path = dir.file("OTHER.TXT");
-    ASSERT_EQ(db.SaveText(tokens), 1);
-    ASSERT_EQ(db.SaveText(tokens), 1);
+    ASSERT_EQ(db.saveText(tokens), 1);
+    ASSERT_EQ(db.saveText(tokens), 1);
     EXPECT_TRUE(std::filesystem::exists(dir.file("OTHER.bak")));
 }
 
@@ -204,7 +204,7 @@ TEST(SaveText, RefusesAPathWithoutTxtBeforeWritingAnything) {
     test::TempDir dir;
     test::RecordingUi ui;
     ListFile db{ui, dir.file("list.txt.orig")};
-    EXPECT_EQ(db.SaveText(emptyList()), 0);
+    EXPECT_EQ(db.saveText(emptyList()), 0);
     EXPECT_EQ(ui.messages, std::vector<std::string>{notTextPathMessage(db.path)});
     EXPECT_TRUE(filesIn(dir).empty());
 }
@@ -214,8 +214,8 @@ TEST(SaveText, AFailedWriteIsAFailureAndKeepsTheFiles) {
     test::RecordingUi ui;
     ListFile db{ui, dir.file("list.txt")};
     TokenArray tokens = emptyList();
-    ASSERT_EQ(db.SaveText(tokens), 1);
-    ASSERT_EQ(db.SaveText(tokens), 1);
+    ASSERT_EQ(db.saveText(tokens), 1);
+    ASSERT_EQ(db.saveText(tokens), 1);
     const std::string previous = test::readFile(dir.file("list.txt"));
     const std::string backup = test::readFile(dir.file("list.bak"));
 
@@ -227,7 +227,7 @@ TEST(SaveText, AFailedWriteIsAFailureAndKeepsTheFiles) {
         addRow(tokens, "SAT_NAME END", fields);
         {
             test::FileSizeLimit limit(rows == 200 ? previous.size() + 100 : 2 << 20);
-            EXPECT_EQ(db.SaveText(tokens), 0);
+            EXPECT_EQ(db.saveText(tokens), 0);
         }
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].rfind("Can't write", 0), 0u);
@@ -238,7 +238,7 @@ TEST(SaveText, AFailedWriteIsAFailureAndKeepsTheFiles) {
         ui.messages.clear();
     }
     // With room on the disk, the pieces make the whole text.
-    ASSERT_EQ(db.SaveText(tokens), 1);
+    ASSERT_EQ(db.saveText(tokens), 1);
     EXPECT_EQ(test::readFile(dir.file("list.txt")), channelListText(tokens));
 }
 
@@ -246,7 +246,7 @@ TEST(SaveText, AFolderThatTakesNoFileIsReported) {
     test::TempDir dir;
     test::RecordingUi ui;
     ListFile db{ui, dir.file("missing/list.txt")};
-    EXPECT_EQ(db.SaveText(emptyList()), 0);
+    EXPECT_EQ(db.saveText(emptyList()), 0);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Can't open .temp file : " + db.path + "\n"});
 }
 
@@ -255,12 +255,12 @@ TEST(SaveText, AReadOnlyFolderKeepsThePreviousFile) {
     test::TempDir dir;
     test::RecordingUi ui;
     ListFile db{ui, dir.file("list.txt")};
-    ASSERT_EQ(db.SaveText(emptyList()), 1);
+    ASSERT_EQ(db.saveText(emptyList()), 1);
     const std::string previous = test::readFile(db.path);
     ::chmod(dir.path().c_str(), 0555);
     TokenArray tokens = emptyList();
     addRow(tokens, "SAT_NAME END", {"1", "A"});
-    EXPECT_EQ(db.SaveText(tokens), 0);
+    EXPECT_EQ(db.saveText(tokens), 0);
     ::chmod(dir.path().c_str(), 0755);
     EXPECT_EQ(test::readFile(db.path), previous);
     EXPECT_EQ(ui.messages.size(), 1u);

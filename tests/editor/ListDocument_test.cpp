@@ -149,11 +149,11 @@ TEST_F(ViewFileTest, ClosingAsksOnlyWhenTheListDiffersFromItsFile) {
 TEST_F(ViewFileTest, EditRenumbersOnlyItsGroupAndUndoGivesBackTheFile) {
     open();
     TokenArray fileTokens;
-    ASSERT_NE(CListDB(settings, ui, path).LoadChannelList(fileTokens), LoadResult::Failed);
+    ASSERT_NE(ListFile(settings, ui, path).loadChannelList(fileTokens), LoadResult::Failed);
     EXPECT_EQ(view.model().tokens(), fileTokens);
     const auto saved = [&] {
         const std::string copy = dir.file("copy.txt");
-        CListDB(settings, ui, copy).SaveText(view.model().tokens());
+        ListFile(settings, ui, copy).saveText(view.model().tokens());
         return readFile(copy);
     };
     const auto cells = [&](SectionState state) {

@@ -29,10 +29,10 @@ protected:
     // The list as it stands saves, and the saved file loads back to it.
     void expectSavesAndLoadsBack(const std::string& step) {
         RecordingUi quiet;
-        CListDB db(settings, quiet, dir.file("check.txt"));
-        ASSERT_EQ(db.SaveText(view.model().tokens()), 1) << step;
+        ListFile db(settings, quiet, dir.file("check.txt"));
+        ASSERT_EQ(db.saveText(view.model().tokens()), 1) << step;
         TokenArray loaded;
-        ASSERT_NE(db.LoadChannelList(loaded), LoadResult::Failed)
+        ASSERT_NE(db.loadChannelList(loaded), LoadResult::Failed)
             << step << ": " << (quiet.messages.empty() ? "" : quiet.messages.front());
         // Numbers may come back in their plain form ("0192" or "   0" as "192" or "0") and an empty
         // name as "--", as the file gives them; nothing else changes.
@@ -284,7 +284,7 @@ TEST_F(RandomEditingTest, UndoOfEveryEditGivesBackTheFileByteForByte) {
     const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
     const auto saved = [&] {
         RecordingUi quiet;
-        CListDB(settings, quiet, dir.file("check.txt")).SaveText(view.model().tokens());
+        ListFile(settings, quiet, dir.file("check.txt")).saveText(view.model().tokens());
         return readFile(dir.file("check.txt"));
     };
     const auto numbers = [&](int count, int firstBelow) {
@@ -323,7 +323,7 @@ TEST_F(RandomEditingTest, UndoOfEveryEditGivesBackTheFileByteForByte) {
         for (const std::string& n : numbers(pick(8), 20)) {
             generated.analogs.push_back(analog(n, "2", "A" + n, pick(2) ? "TV" : "RADIO"));
         }
-        CListDB(settings, ui, dir.file("list.txt")).SaveText(generated.tokens());
+        ListFile(settings, ui, dir.file("list.txt")).saveText(generated.tokens());
         const std::string file = readFile(dir.file("list.txt"));
         ASSERT_TRUE(document.open(dir.file("list.txt")));
         ASSERT_EQ(saved(), file) << round;

@@ -20,8 +20,8 @@ protected:
     void SetUp() override {
         original = test::readFile(test::exampleFile("channels.txt"));
         test::writeFile(listPath(), original);
-        CListDB loader(settings, ui, listPath());
-        ASSERT_NE(loader.LoadChannelList(tokens), LoadResult::Failed);
+        ListFile loader(settings, ui, listPath());
+        ASSERT_NE(loader.loadChannelList(tokens), LoadResult::Failed);
         ui.messages.clear();
     }
 
@@ -34,9 +34,9 @@ protected:
         test::TempDir other;
         RuntimeSettings s;
         test::RecordingUi quiet;
-        CListDB db(s, quiet, other.file("direct.txt"));
-        EXPECT_TRUE(db.SaveText(tokens));
-        EXPECT_TRUE(db.Compile(mode));
+        ListFile db(s, quiet, other.file("direct.txt"));
+        EXPECT_TRUE(db.saveText(tokens));
+        EXPECT_TRUE(db.compile(mode));
         return test::readFile(other.file("direct.hex"));
     }
 
@@ -63,7 +63,7 @@ TEST_F(CompileCommandsTest, BasicCompileBuildsTheShownListAndKeepsTheFile) {
     const auto analog = std::find(tokens.begin(), tokens.end(), "ANALOG START");
     ASSERT_NE(analog, tokens.end());
     *(analog + 5) = "Edited";
-    CListDB db(settings, ui, listPath());
+    ListFile db(settings, ui, listPath());
     ASSERT_EQ(compileCommand(db, tokens, CompileMode::Basic), 1);
     EXPECT_EQ(test::readFile(listPath()), original);
     EXPECT_EQ(test::readFile(sibling("list.hex")), directImage(CompileMode::Basic));
@@ -73,7 +73,7 @@ TEST_F(CompileCommandsTest, BasicCompileBuildsTheShownListAndKeepsTheFile) {
 }
 
 TEST_F(CompileCommandsTest, PreInstalledImageIsNormalThenBasic) {
-    CListDB db(settings, ui, listPath());
+    ListFile db(settings, ui, listPath());
     ASSERT_EQ(preInstalledCompileCommand(db, tokens, false), 1);
     EXPECT_EQ(test::readFile(sibling("list.hex")),
               directImage(CompileMode::Normal) + directImage(CompileMode::Basic));
@@ -83,7 +83,7 @@ TEST_F(CompileCommandsTest, PreInstalledImageIsNormalThenBasic) {
 }
 
 TEST_F(CompileCommandsTest, SplitListFlagHoldsOnlyForTheCommand) {
-    CListDB db(settings, ui, listPath());
+    ListFile db(settings, ui, listPath());
     ASSERT_EQ(preInstalledCompileCommand(db, tokens, true), 1);
     EXPECT_FALSE(db.splitList);
     // The split image numbers the analog channels on their own, so it differs from the one-list
@@ -101,7 +101,7 @@ TEST_F(CompileCommandsTest, AFailedCompileLeavesTheFileAndNoMergeFile) {
             break;
         }
     }
-    CListDB db(settings, ui, listPath());
+    ListFile db(settings, ui, listPath());
     EXPECT_EQ(preInstalledCompileCommand(db, tokens, false), 0);
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_EQ(ui.messages.back(), "Making a HEX file is failed!");
@@ -120,7 +120,7 @@ TEST_F(CompileCommandsTest, AFailedCompileLeavesTheFileAndNoMergeFile) {
 TEST_F(CompileCommandsTest, TheListIsCompiledFromItsTextAndItsFileIsNeverWritten) {
     // The file is gone: the list shown still compiles, and no file takes its place.
     fs::remove(listPath());
-    CListDB db(settings, ui, listPath());
+    ListFile db(settings, ui, listPath());
     ASSERT_EQ(compileCommand(db, tokens, CompileMode::Basic), 1);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Conversion is terminated successfully.\n"});
     EXPECT_EQ(test::readFile(sibling("list.hex")), directImage(CompileMode::Basic));
@@ -135,7 +135,7 @@ TEST_F(CompileCommandsTest, TheListIsCompiledFromItsTextAndItsFileIsNeverWritten
 }
 
 TEST_F(CompileCommandsTest, AnImageThatCannotBeWrittenLeavesNoHexAndTheOldBin) {
-    CListDB db(settings, ui, listPath());
+    ListFile db(settings, ui, listPath());
     ASSERT_EQ(compileCommand(db, tokens, CompileMode::Basic), 1);
     const std::string bin = test::readFile(sibling("list.bin"));
     ui.messages.clear();
@@ -156,7 +156,7 @@ class UpperCaseListTest : public CompileCommandsTest {
 };
 
 TEST_F(UpperCaseListTest, SiblingsGetLowerCaseExtensionsAndTheListKeepsItsName) {
-    CListDB db(settings, ui, listPath());
+    ListFile db(settings, ui, listPath());
     ASSERT_EQ(compileCommand(db, tokens, CompileMode::Basic), 1);
     EXPECT_TRUE(fs::exists(sibling("LIST.hex")));
     EXPECT_TRUE(fs::exists(sibling("LIST.bin")));

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 
@@ -62,21 +62,21 @@ TEST(DamagedLists, EveryStepEndsAndLoadedListsSaveStably) {
         SCOPED_TRACE(text);
         test::writeFile(path, text);
         test::RecordingUi ui;
-        CListDB db(settings, ui, path);
-        const bool valid = db.Check();
+        ListFile db(settings, ui, path);
+        const bool valid = db.check();
         for (const CompileMode mode : {CompileMode::Basic, CompileMode::Normal}) {
-            if (db.Compile(mode)) db.ConvertImage();
+            if (db.compile(mode)) db.convertImage();
         }
         TokenArray first;
-        if (db.LoadChannelList(first) == LoadResult::Failed) continue;
+        if (db.loadChannelList(first) == LoadResult::Failed) continue;
         EXPECT_TRUE(valid);
         ++loaded;
-        ASSERT_EQ(db.SaveText(first), 1);
+        ASSERT_EQ(db.saveText(first), 1);
         TokenArray second;
-        ASSERT_NE(db.LoadChannelList(second), LoadResult::Failed);
-        ASSERT_EQ(db.SaveText(second), 1);
+        ASSERT_NE(db.loadChannelList(second), LoadResult::Failed);
+        ASSERT_EQ(db.saveText(second), 1);
         TokenArray third;
-        ASSERT_NE(db.LoadChannelList(third), LoadResult::Failed);
+        ASSERT_NE(db.loadChannelList(third), LoadResult::Failed);
         EXPECT_EQ(third, second);
     }
     // The damage leaves enough lists loadable for the round trip to be tried.
@@ -89,9 +89,9 @@ TEST(DamagedLists, DamagedImagesEndTheConversionWithAResult) {
     RuntimeSettings settings;
     test::RecordingUi quiet;
     {
-        CListDB db(settings, quiet, path);
+        ListFile db(settings, quiet, path);
         test::writeFile(path, test::readFile(test::exampleFile("channels.txt")));
-        ASSERT_TRUE(db.Compile(CompileMode::Basic));
+        ASSERT_TRUE(db.compile(CompileMode::Basic));
     }
     const std::string image = test::readFile(dir.file("list.hex"));
     std::mt19937 random(7);
@@ -100,8 +100,8 @@ TEST(DamagedLists, DamagedImagesEndTheConversionWithAResult) {
         for (int changes = 1 + round % 3; changes > 0; --changes) text = damage(text, random);
         test::writeFile(dir.file("list.hex"), text);
         test::RecordingUi ui;
-        CListDB db(settings, ui, path);
-        const int converted = db.ConvertImage();
+        ListFile db(settings, ui, path);
+        const int converted = db.convertImage();
         ASSERT_FALSE(ui.messages.empty());
         EXPECT_EQ(converted == 1, ui.messages.back() == "Conversion is terminated successfully.\n");
     }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/Format.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 
@@ -139,9 +139,9 @@ Loaded load(const std::string& content, const std::string& name = "list.txt") {
     test::writeFile(dir.file(name), content);
     test::RecordingUi ui;
     RuntimeSettings settings;
-    CListDB db(settings, ui, dir.file(name));
+    ListFile db(settings, ui, dir.file(name));
     Loaded loaded;
-    loaded.result = db.LoadChannelList(loaded.tokens);
+    loaded.result = db.loadChannelList(loaded.tokens);
     loaded.messages = ui.messages;
     EXPECT_EQ(db.path, dir.file(name));
     return loaded;
@@ -283,9 +283,9 @@ TEST(LoadChannelList, SaysWhenTheFileIsMissingOrEmpty) {
          {std::pair{dir.file("missing.txt"), "The file does not exist : %s\n"},
           std::pair{empty, "The file is empty : %s\n"}}) {
         test::RecordingUi ui;
-        CListDB db(settings, ui, file);
+        ListFile db(settings, ui, file);
         TokenArray tokens;
-        EXPECT_EQ(db.LoadChannelList(tokens), LoadResult::Failed);
+        EXPECT_EQ(db.loadChannelList(tokens), LoadResult::Failed);
         EXPECT_EQ(ui.messages, std::vector<std::string>{format(message, file.c_str())});
     }
 }
@@ -297,11 +297,11 @@ TEST(LoadChannelList, ReadsAListWithLfLineEndsAndSavesItWithCrLf) {
     test::writeFile(dir.file("lf.txt"), text);
     test::RecordingUi ui;
     RuntimeSettings settings;
-    CListDB db(settings, ui, dir.file("lf.txt"));
+    ListFile db(settings, ui, dir.file("lf.txt"));
     TokenArray tokens;
-    ASSERT_NE(db.LoadChannelList(tokens), LoadResult::Failed)
+    ASSERT_NE(db.loadChannelList(tokens), LoadResult::Failed)
         << testing::PrintToString(ui.messages);
-    ASSERT_TRUE(db.SaveText(tokens));
+    ASSERT_TRUE(db.saveText(tokens));
     const std::string saved = test::readFile(dir.file("lf.txt"));
     EXPECT_NE(saved.find("\r\n[END]"), std::string::npos);
     EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'),
@@ -328,12 +328,12 @@ void expectRoundTrip(const std::string& content) {
     test::writeFile(dir.file("list.txt"), content);
     test::RecordingUi ui;
     RuntimeSettings settings;
-    CListDB db(settings, ui, dir.file("list.txt"));
+    ListFile db(settings, ui, dir.file("list.txt"));
     TokenArray first;
-    ASSERT_NE(db.LoadChannelList(first), LoadResult::Failed) << testing::PrintToString(ui.messages);
-    ASSERT_EQ(db.SaveText(first), 1);
+    ASSERT_NE(db.loadChannelList(first), LoadResult::Failed) << testing::PrintToString(ui.messages);
+    ASSERT_EQ(db.saveText(first), 1);
     TokenArray second;
-    ASSERT_NE(db.LoadChannelList(second), LoadResult::Failed)
+    ASSERT_NE(db.loadChannelList(second), LoadResult::Failed)
         << testing::PrintToString(ui.messages);
     EXPECT_EQ(second, first);
     EXPECT_EQ(test::readFile(dir.file("list.bak")), content);

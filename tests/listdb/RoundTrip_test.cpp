@@ -11,7 +11,7 @@
 
 #include "common/Format.h"
 #include "compiler/ListText.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 
@@ -35,10 +35,10 @@ Outcome open(const ListText& list) {
     test::writeFile(path, list.text());
     RuntimeSettings settings;
     test::RecordingUi ui;
-    CListDB db(settings, ui, path);
+    ListFile db(settings, ui, path);
     Outcome outcome;
-    outcome.checked = db.Check();
-    if (outcome.checked && db.LoadChannelList(outcome.tokens) != LoadResult::Failed) {
+    outcome.checked = db.check();
+    if (outcome.checked && db.loadChannelList(outcome.tokens) != LoadResult::Failed) {
         outcome.fault = test::roundTripFault(list.text(), settings, outcome.refused);
     } else {
         outcome.refused = outcome.checked;

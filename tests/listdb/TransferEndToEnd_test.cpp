@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "listdb/CompileCommands.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 #include "serial/PrivateTempDir.h"
 #include "support/RecordingUi.h"
 #include "support/StbSim.h"
@@ -79,9 +79,9 @@ protected:
 
     // The example list compiled as a pre-installed image (Normal and Basic: several packets).
     std::string compiledImage() {
-        CListDB db(settings, ui, listPath);
+        ListFile db(settings, ui, listPath);
         TokenArray tokens;
-        EXPECT_NE(db.LoadChannelList(tokens), LoadResult::Failed);
+        EXPECT_NE(db.loadChannelList(tokens), LoadResult::Failed);
         EXPECT_EQ(buildPreInstalledImage(db, tokens), 1);
         ui.messages.clear();
         const std::string image = dir.file("channels.bin");
@@ -93,9 +93,9 @@ protected:
 
     static TokenArray load(const RuntimeSettings& settings, const std::string& path) {
         test::RecordingUi quiet;
-        CListDB db(settings, quiet, path);
+        ListFile db(settings, quiet, path);
         TokenArray tokens;
-        EXPECT_NE(db.LoadChannelList(tokens), LoadResult::Failed) << path;
+        EXPECT_NE(db.loadChannelList(tokens), LoadResult::Failed) << path;
         return tokens;
     }
 
@@ -114,8 +114,8 @@ TEST_F(TransferEndToEndTest, ACompiledListDownloadsAndTheReceiverStoresItWhole) 
     const std::string stored = dir.file("stored.bin");
     test::StbSim sim({"--save-image", stored});
     useDevice(sim);
-    CListDB db(settings, ui, listPath);
-    ASSERT_EQ(db.DownloadCurrent(), 1);
+    ListFile db(settings, ui, listPath);
+    ASSERT_EQ(db.downloadCurrent(), 1);
     EXPECT_EQ(ui.messages, std::vector<std::string>{kSuccess});
     EXPECT_EQ(db.path, listPath);
     const std::string sent = test::readFile(image);
@@ -134,8 +134,8 @@ TEST_F(TransferEndToEndTest, LostAndWrongAcknowledgementsAreRetried) {
         test::StbSim sim({fault, "1:2", "--save-image", stored});
         useDevice(sim);
         test::RecordingUi u;
-        CListDB db(settings, u, listPath);
-        EXPECT_EQ(db.DownloadFile(image), 1) << fault;
+        ListFile db(settings, u, listPath);
+        EXPECT_EQ(db.downloadFile(image), 1) << fault;
         EXPECT_EQ(u.messages, std::vector<std::string>{kSuccess});
         EXPECT_TRUE(test::readFile(stored) == test::readFile(image)) << fault;
     }
@@ -145,8 +145,8 @@ TEST_F(TransferEndToEndTest, ARealignedConnectionStillDownloads) {
     const std::string image = compiledImage();
     test::StbSim sim({"--misaligned-offer"});
     useDevice(sim);
-    CListDB db(settings, ui, listPath);
-    EXPECT_EQ(db.DownloadFile(image), 1);
+    ListFile db(settings, ui, listPath);
+    EXPECT_EQ(db.downloadFile(image), 1);
     EXPECT_NE(std::find(ui.windowTexts.begin(), ui.windowTexts.end(),
                         "CONNECTING \r\n=> 1.Waiting DN_OPER_REQ from STB \r\n=>COMPLETE while "
                         "read 2 times\r\n"),
@@ -156,8 +156,8 @@ TEST_F(TransferEndToEndTest, ARealignedConnectionStillDownloads) {
 TEST_F(TransferEndToEndTest, AReceiversListComesBackAndLoadsAsTheOriginal) {
     test::StbSim sim({"--dump", listPath, "--nul-in-line", "3"});
     useDevice(sim);
-    CListDB db(settings, ui);
-    ASSERT_EQ(db.UploadChannelList(privateUploadPath()), 1);
+    ListFile db(settings, ui);
+    ASSERT_EQ(db.uploadChannelList(privateUploadPath()), 1);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Uploading SUCESS"});
 
     std::string problem;
@@ -172,8 +172,8 @@ TEST_F(TransferEndToEndTest, AReceiversListComesBackAndLoadsAsTheOriginal) {
     const std::string saved = dir.file("saved.txt");
     fs::copy_file(*uploaded, saved);
     test::RecordingUi u;
-    CListDB writer(settings, u, saved);
-    ASSERT_EQ(writer.SaveText(received), 1);
+    ListFile writer(settings, u, saved);
+    ASSERT_EQ(writer.saveText(received), 1);
     EXPECT_EQ(load(settings, saved), original);
 }
 
@@ -182,8 +182,8 @@ TEST_F(TransferEndToEndTest, TransfersInARowOnOnePortAllSucceed) {
     const std::string stored = dir.file("stored.bin");
     test::StbSim sim({"--dump", listPath, "--save-image", stored});
     useDevice(sim);
-    CListDB db(settings, ui, listPath);
-    ASSERT_EQ(db.UploadChannelList(privateUploadPath()), 1);
+    ListFile db(settings, ui, listPath);
+    ASSERT_EQ(db.uploadChannelList(privateUploadPath()), 1);
     // After "go" the receiver runs until it is switched off and on, as a user does to download.
     // The user does so once the receiver has taken "go": were it switched on first, the "go"
     // arriving late would wake its console instead of the boot loader.
@@ -191,7 +191,7 @@ TEST_F(TransferEndToEndTest, TransfersInARowOnOnePortAllSucceed) {
     sim.powerCycle();
     for (int run = 0; run < 5; ++run) {
         fs::remove(stored);
-        ASSERT_EQ(db.DownloadFile(image), 1) << "download " << run + 1;
+        ASSERT_EQ(db.downloadFile(image), 1) << "download " << run + 1;
         EXPECT_TRUE(test::readFile(stored) == test::readFile(image));
     }
 }
@@ -201,8 +201,8 @@ TEST_F(TransferEndToEndTest, ACancelDuringAnUploadEndsAtOnceAndTheNextUploadSucc
     test::StbSim sim({"--dump", listPath, "--pause-dump-after", "20:30"});
     useDevice(sim);
     QuietCancel user(ui);
-    CListDB db(settings, ui);
-    EXPECT_EQ(db.UploadChannelList(privateUploadPath()), 0);
+    ListFile db(settings, ui);
+    EXPECT_EQ(db.uploadChannelList(privateUploadPath()), 0);
     ASSERT_TRUE(user.pressedAt);
     EXPECT_LT(user.afterPress(), 1s);
     EXPECT_TRUE(ui.messages.empty());
@@ -210,8 +210,8 @@ TEST_F(TransferEndToEndTest, ACancelDuringAnUploadEndsAtOnceAndTheNextUploadSucc
 
     // The port is free and the receiver takes the next upload at once.
     test::RecordingUi u;
-    CListDB again(settings, u);
-    ASSERT_EQ(again.UploadChannelList(privateUploadPath()), 1);
+    ListFile again(settings, u);
+    ASSERT_EQ(again.uploadChannelList(privateUploadPath()), 1);
     EXPECT_EQ(u.messages, std::vector<std::string>{"Uploading SUCESS"});
 }
 
@@ -231,8 +231,8 @@ TEST_F(TransferEndToEndTest, ACancelDuringASilentDownloadEndsAtOnceAndTheNextDow
                 frozen = true;
             }
         });
-        CListDB db(settings, u, listPath);
-        EXPECT_EQ(db.DownloadFile(image), 0);
+        ListFile db(settings, u, listPath);
+        EXPECT_EQ(db.downloadFile(image), 0);
         ASSERT_TRUE(user.pressedAt) << freeze;
         EXPECT_LT(user.afterPress(), 1s);
         EXPECT_TRUE(u.messages.empty()) << u.messages.front();
@@ -240,8 +240,8 @@ TEST_F(TransferEndToEndTest, ACancelDuringASilentDownloadEndsAtOnceAndTheNextDow
 
         sim.resume();
         test::RecordingUi next;
-        CListDB again(settings, next, listPath);
-        EXPECT_EQ(again.DownloadFile(image), 1) << freeze;
+        ListFile again(settings, next, listPath);
+        EXPECT_EQ(again.downloadFile(image), 1) << freeze;
         EXPECT_EQ(next.messages, std::vector<std::string>{kSuccess});
     }
 }
@@ -256,8 +256,8 @@ TEST_F(TransferEndToEndTest, ADumpEndingAtAShortPromptLoadsWhole) {
         test::StbSim sim(options);
         useDevice(sim);
         test::RecordingUi u;
-        CListDB db(settings, u);
-        ASSERT_EQ(db.UploadChannelList(privateUploadPath()), 1);
+        ListFile db(settings, u);
+        ASSERT_EQ(db.uploadChannelList(privateUploadPath()), 1);
         EXPECT_EQ(u.messages, std::vector<std::string>{"Uploading SUCESS"});
         EXPECT_EQ(load(settings, privateUploadPath()), load(settings, listPath));
     }
@@ -273,8 +273,8 @@ TEST_F(TransferEndToEndTest, TheLargestListComesBackWhole) {
     test::StbSim sim({"--dump", largest, "--dump-rate", "4000000"});
     useDevice(sim);
     settings.maxSatellite40 = true;
-    CListDB db(settings, ui);
-    ASSERT_EQ(db.UploadChannelList(privateUploadPath()), 1);
+    ListFile db(settings, ui);
+    ASSERT_EQ(db.uploadChannelList(privateUploadPath()), 1);
     std::string problem;
     EXPECT_EQ(load(settings, uploadFilePath(problem).value()), load(settings, largest));
 }
@@ -284,8 +284,8 @@ TEST_F(TransferEndToEndTest, ASilentReceiverFailsWithinItsBound) {
     test::StbSim sim({"--silent"});
     useDevice(sim);
     const auto start = std::chrono::steady_clock::now();
-    CListDB db(settings, ui, listPath);
-    EXPECT_EQ(db.DownloadFile(image), 0);
+    ListFile db(settings, ui, listPath);
+    EXPECT_EQ(db.downloadFile(image), 0);
     const auto seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Connetion fail with STB.\n"});
@@ -294,8 +294,8 @@ TEST_F(TransferEndToEndTest, ASilentReceiverFailsWithinItsBound) {
     EXPECT_LT(seconds, 20.0);
 
     test::RecordingUi u;
-    CListDB uploader(settings, u);
-    EXPECT_EQ(uploader.UploadChannelList(privateUploadPath()), 0);
+    ListFile uploader(settings, u);
+    EXPECT_EQ(uploader.uploadChannelList(privateUploadPath()), 0);
     EXPECT_EQ(u.messages, std::vector<std::string>{
                               "CHECK if Receiver's Power is turned ON\r\nAnd TRY AGIAN!!!"});
 }
@@ -303,9 +303,9 @@ TEST_F(TransferEndToEndTest, ASilentReceiverFailsWithinItsBound) {
 TEST_F(TransferEndToEndTest, AMissingDeviceIsRefused) {
     const std::string image = compiledImage();
     settings.portDevices[0] = dir.file("no-such-device");
-    CListDB db(settings, ui, listPath);
-    EXPECT_EQ(db.DownloadFile(image), 0);
-    EXPECT_EQ(db.UploadChannelList(privateUploadPath()), 0);
+    ListFile db(settings, ui, listPath);
+    EXPECT_EQ(db.downloadFile(image), 0);
+    EXPECT_EQ(db.uploadChannelList(privateUploadPath()), 0);
     // Each box says what to do on the lines after its first.
     ASSERT_EQ(ui.messages.size(), 2u);
     for (const std::string& box : ui.messages) {

@@ -7,7 +7,7 @@
 #include "compiler/Compile.h"
 #include "db/TextFormat.h"
 #include "db/TextWriter.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 #include "support/RecordingUi.h"
 
 namespace sky::test {
@@ -38,9 +38,9 @@ std::string joined(const std::vector<std::string>& messages) {
 
 std::string roundTripFault(std::string_view text, const RuntimeSettings& settings, bool& refused) {
     RecordingUi ui;
-    CListDB db(settings, ui);
+    ListFile db(settings, ui);
     TokenArray opened;
-    refused = db.LoadText(text, opened) == LoadResult::Failed;
+    refused = db.loadText(text, opened) == LoadResult::Failed;
     if (refused) return ui.messages.empty() ? "refused at open without a message" : "";
     const std::string saved = channelListText(opened);
 
@@ -50,7 +50,7 @@ std::string roundTripFault(std::string_view text, const RuntimeSettings& setting
         return "the saved list fails the check: " + failure;
     }
     TokenArray reopened;
-    if (db.LoadText(saved, reopened) == LoadResult::Failed) {
+    if (db.loadText(saved, reopened) == LoadResult::Failed) {
         return "the saved list does not open: " + joined(ui.messages);
     }
     const SectionRows before = sectionRows(opened);

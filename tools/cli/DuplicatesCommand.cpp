@@ -14,7 +14,7 @@
 #include "editor/duplicates/DuplicateRemoval.h"
 #include "editor/editing/Renumber.h"
 #include "listdb/CompileCommands.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 
 namespace sky::cli {
 
@@ -42,9 +42,9 @@ int runDuplicates(const std::vector<std::string>& args) {
     if (!parsed) return kUsage;
     const RuntimeSettings settings = listSettings(*parsed);
     ConsoleUi ui;
-    CListDB db(settings, ui, parsed->positional()[0]);
+    ListFile db(settings, ui, parsed->positional()[0]);
     TokenArray tokens;
-    if (db.LoadChannelList(tokens) == LoadResult::Failed) return kFailure;
+    if (db.loadChannelList(tokens) == LoadResult::Failed) return kFailure;
 
     std::vector<DuplicateGroup> groups;
     for (const DuplicateSection section : kDuplicateSections) {

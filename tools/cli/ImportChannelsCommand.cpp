@@ -18,7 +18,7 @@
 #include "editor/import/ChannelImport.h"
 #include "editor/model/NameEncoding.h"
 #include "listdb/CompileCommands.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 
 namespace sky::cli {
 
@@ -89,9 +89,9 @@ int runImportChannels(const std::vector<std::string>& args) {
 
     ConsoleUi ui;
     const RuntimeSettings settings = listSettings(parsed);
-    CListDB db(settings, ui, parsed.positional()[0]);
+    ListFile db(settings, ui, parsed.positional()[0]);
     TokenArray tokens;
-    if (db.LoadChannelList(tokens) == LoadResult::Failed) return kFailure;
+    if (db.loadChannelList(tokens) == LoadResult::Failed) return kFailure;
     const ChannelImportPreview preview =
         previewChannelImport(tokens, readChannelFileAt(parsed.positional()[1], format), options);
     if (!preview.error.empty()) {

@@ -17,7 +17,7 @@
 #include "db/scan/ScanTableFiles.h"
 #include "editor/scan/TransponderImport.h"
 #include "listdb/CompileCommands.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 
 namespace sky::cli {
 
@@ -66,9 +66,9 @@ int runImportTp(const std::vector<std::string>& args) {
         return kFailure;
     }
     const RuntimeSettings settings = listSettings(parsed);
-    CListDB db(settings, ui, parsed.positional()[0]);
+    ListFile db(settings, ui, parsed.positional()[0]);
     TokenArray tokens;
-    if (db.LoadChannelList(tokens) == LoadResult::Failed) return kFailure;
+    if (db.loadChannelList(tokens) == LoadResult::Failed) return kFailure;
 
     const std::string bouquet = importBouquet(parseScanTableName(fileNameOf(tablePath)).satellite);
     const ImportPreview preview = previewImport(tokens, *satellite, table.transponders, bouquet);

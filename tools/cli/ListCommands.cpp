@@ -10,7 +10,7 @@
 #include "ConsoleUi.h"
 #include "compiler/PacketConverter.h"
 #include "listdb/CompileCommands.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 
 namespace sky::cli {
 
@@ -19,8 +19,8 @@ int runCheck(const std::vector<std::string>& args) {
     if (!parsed) return kUsage;
     const RuntimeSettings settings = listSettings(*parsed);
     ConsoleUi ui;
-    CListDB db(settings, ui, parsed->positional()[0]);
-    return db.Check() ? kSuccess : kFailure;
+    ListFile db(settings, ui, parsed->positional()[0]);
+    return db.check() ? kSuccess : kFailure;
 }
 
 int runCompile(const std::vector<std::string>& args) {
@@ -32,9 +32,9 @@ int runCompile(const std::vector<std::string>& args) {
     }
     const RuntimeSettings settings = listSettings(*parsed);
     ConsoleUi ui;
-    CListDB db(settings, ui, parsed->positional()[0]);
+    ListFile db(settings, ui, parsed->positional()[0]);
     TokenArray tokens;
-    if (db.LoadChannelList(tokens) == LoadResult::Failed) return kFailure;
+    if (db.loadChannelList(tokens) == LoadResult::Failed) return kFailure;
 
     bool made = false;
     if (mode == "basic" || mode == "normal") {
@@ -69,9 +69,9 @@ int runFormat(const std::vector<std::string>& args) {
     if (!parsed) return kUsage;
     const RuntimeSettings settings = listSettings(*parsed);
     ConsoleUi ui;
-    CListDB db(settings, ui, parsed->positional()[0]);
+    ListFile db(settings, ui, parsed->positional()[0]);
     TokenArray tokens;
-    if (db.LoadChannelList(tokens) == LoadResult::Failed) return kFailure;
+    if (db.loadChannelList(tokens) == LoadResult::Failed) return kFailure;
     return saveList(db, tokens) ? kSuccess : kFailure;
 }
 

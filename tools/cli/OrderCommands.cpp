@@ -14,7 +14,7 @@
 #include "editor/editing/Renumber.h"
 #include "editor/order/ApplyOrder.h"
 #include "listdb/CompileCommands.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 
 namespace sky::cli {
 
@@ -34,8 +34,8 @@ void printViewPlan(const char* view, const ViewOrderPlan& plan, UnmatchedRows un
 // Reads and loads a channel list for diff; false after its message.
 bool loadList(const std::string& path, const RuntimeSettings& settings, IUserInterface& ui,
               TokenArray& tokens) {
-    CListDB db(settings, ui, path);
-    return db.LoadChannelList(tokens) != LoadResult::Failed;
+    ListFile db(settings, ui, path);
+    return db.loadChannelList(tokens) != LoadResult::Failed;
 }
 
 }  // namespace
@@ -51,9 +51,9 @@ int runApplyOrder(const std::vector<std::string>& args) {
     }
     const RuntimeSettings settings = listSettings(*parsed);
     ConsoleUi ui;
-    CListDB db(settings, ui, parsed->positional()[0]);
+    ListFile db(settings, ui, parsed->positional()[0]);
     TokenArray tokens;
-    if (db.LoadChannelList(tokens) == LoadResult::Failed) return kFailure;
+    if (db.loadChannelList(tokens) == LoadResult::Failed) return kFailure;
 
     const std::string& source = parsed->positional()[1];
     const std::optional<std::string> text = readWholeFile(source);

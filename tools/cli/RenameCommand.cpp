@@ -14,7 +14,7 @@
 #include "editor/model/NameEncoding.h"
 #include "editor/rename/RenamePreview.h"
 #include "listdb/CompileCommands.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 
 namespace sky::cli {
 
@@ -89,9 +89,9 @@ int runRename(const std::vector<std::string>& args) {
 
     ConsoleUi ui;
     const RuntimeSettings settings = listSettings(*parsed);
-    CListDB db(settings, ui, parsed->positional()[0]);
+    ListFile db(settings, ui, parsed->positional()[0]);
     TokenArray tokens;
-    if (db.LoadChannelList(tokens) == LoadResult::Failed) return kFailure;
+    if (db.loadChannelList(tokens) == LoadResult::Failed) return kFailure;
     std::vector<RecordRef> records;
     for (const RecordKind kind : kinds) {
         for (const RecordRef& record : sectionRecords(tokens, kind)) records.push_back(record);

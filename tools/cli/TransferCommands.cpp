@@ -14,7 +14,7 @@
 #include "TransferProgress.h"
 #include "db/FileIo.h"
 #include "db/ReplacementFile.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 #include "serial/PrivateTempDir.h"
 #include "serial/ReceivedLists.h"
 
@@ -73,8 +73,8 @@ int runDownload(const std::vector<std::string>& args) {
     bool sent = false;
     {
         TransferProgress ui(console, fileSize(image).value_or(0));
-        CListDB db(*settings, ui);
-        sent = db.DownloadFile(image);
+        ListFile db(*settings, ui);
+        sent = db.downloadFile(image);
     }
     return sent ? kSuccess : kFailure;
 }
@@ -96,8 +96,8 @@ int runUpload(const std::vector<std::string>& args) {
     bool received = false;
     {
         TransferProgress ui(console, std::nullopt);
-        CListDB db(*settings, ui);
-        received = db.UploadChannelList(*uploadPath);
+        ListFile db(*settings, ui);
+        received = db.uploadChannelList(*uploadPath);
     }
 
     // A failed upload has said why, and where what it received is kept; the output file is left

@@ -24,8 +24,8 @@ void ListDocument::removeObserver(IListObserver& observer) {
 
 bool ListDocument::open(const std::string& path, OpenFor purpose) {
     const std::string shownPath = this->path();
-    std::unique_ptr<CListDB> previous =
-        std::exchange(db_, std::make_unique<CListDB>(runtime_, ui(), path));
+    std::unique_ptr<ListFile> previous =
+        std::exchange(db_, std::make_unique<ListFile>(runtime_, ui(), path));
     if (!load(true, purpose)) {
         // The list shown so far stays, bound to its own file.
         db_ = std::move(previous);
@@ -48,7 +48,7 @@ bool ListDocument::load(bool opening, OpenFor purpose) {
     // The file is read into a list of its own: when it cannot be loaded, the list shown so far
     // stays whole, with its modified state and its undo history.
     TokenArray tokens;
-    const LoadResult result = db_->LoadChannelList(tokens);
+    const LoadResult result = db_->loadChannelList(tokens);
     if (result == LoadResult::Failed) return false;
     if (opening) {
         // Only now that the file replaces the list may its edits and history go.
@@ -67,7 +67,7 @@ bool ListDocument::load(bool opening, OpenFor purpose) {
 
 bool ListDocument::save() {
     markSaved();
-    if (!db_ || !db_->SaveText(tokens())) {
+    if (!db_ || !db_->saveText(tokens())) {
         ui().message(kSaveFailed);
         // The file does not hold the list: closing must still offer to save it.
         markModified();
@@ -80,7 +80,7 @@ bool ListDocument::saveAs(const std::string& path) {
     if (!db_) return false;
     const std::string previousFile = db_->path;
     db_->path = path;
-    if (!db_->SaveText(tokens())) {
+    if (!db_->saveText(tokens())) {
         // The list stays bound to its file: the next Save writes where the title says.
         db_->path = previousFile;
         ui().message(kSaveFailed);
@@ -109,7 +109,7 @@ bool ListDocument::offerSaving() {
         ui().ask("Saveing  Modified Data!!!", Buttons::YesNoCancel, Icon::Question, "Saving");
     if (answer == Answer::No) return true;
     if (answer != Answer::Yes) return false;
-    if (db_ && db_->SaveText(tokens())) {
+    if (db_ && db_->saveText(tokens())) {
         markSaved();
         return true;
     }

@@ -9,7 +9,7 @@
 #include "common/RuntimeSettings.h"
 #include "common/UserInterface.h"
 #include "editor/model/EditorModel.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 
 namespace sky {
 
@@ -60,8 +60,8 @@ public:
     void setLocked(bool locked) { locked_ = locked; }
     bool locked() const { return locked_; }
     // The database of the open list; null while none is open.
-    CListDB* database() { return db_.get(); }
-    const CListDB* database() const { return db_.get(); }
+    ListFile* database() { return db_.get(); }
+    const ListFile* database() const { return db_.get(); }
     // The file of the list shown, and the one shown before it.
     const std::string& path() const;
     const std::string& previousPath() const { return previousPath_; }
@@ -109,7 +109,7 @@ private:
     void update(bool renumbering, ListChange change);
 
     const RuntimeSettings& runtime_;
-    std::unique_ptr<CListDB> db_;
+    std::unique_ptr<ListFile> db_;
     bool loaded_ = false;
     bool locked_ = false;
     std::uint64_t revision_ = 0;

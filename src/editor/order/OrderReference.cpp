@@ -6,7 +6,7 @@
 
 #include "editor/model/ChannelRecords.h"
 #include "editor/model/RowValues.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 
 namespace sky {
 
@@ -103,9 +103,9 @@ std::optional<std::vector<MatchRow>> numberedReference(std::string_view text,
 
 std::optional<OrderReference> listReference(std::string_view text, const std::string& source,
                                             const RuntimeSettings& settings, IUserInterface& ui) {
-    CListDB db(settings, ui);
+    ListFile db(settings, ui);
     TokenArray tokens;
-    if (db.LoadText(text, tokens) == LoadResult::Failed) {
+    if (db.loadText(text, tokens) == LoadResult::Failed) {
         ui.message("CANCELED : " + source +
                    " is not a channel list that opens. Nothing was applied.");
         return std::nullopt;

@@ -3,14 +3,14 @@
 #include <optional>
 
 #include "db/SiblingPath.h"
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 #include "serial/ChannelUpload.h"
 #include "serial/TermiosPort.h"
 #include "serial/FlashDownload.h"
 
 namespace sky {
 
-bool CListDB::DownloadCurrent() {
+bool ListFile::downloadCurrent() {
     const std::optional<std::string> image = siblingPath(path, ".bin");
     if (!image) {
         ui.message(notTextPathMessage(path));
@@ -19,12 +19,12 @@ bool CListDB::DownloadCurrent() {
     return DownloadFile(*image);
 }
 
-bool CListDB::DownloadFile(const std::string& file) {
+bool ListFile::downloadFile(const std::string& file) {
     TermiosPort port;
     return flashDownload(port, settings, ui, file);
 }
 
-bool CListDB::UploadChannelList(const std::string& uploadPath, bool announceSuccess) {
+bool ListFile::uploadChannelList(const std::string& uploadPath, bool announceSuccess) {
     TermiosPort port;
     return uploadChannelList(port, settings, ui, uploadPath, kUploadLimit, announceSuccess);
 }

@@ -15,36 +15,36 @@ namespace sky {
 // every file-level operation on the list, over the text format, the compiler and the serial
 // transfers. Each operation keeps its working tables to itself for the length of the call; what
 // stays here is what callers read and set. A failed operation has shown its message.
-class CListDB {
+class ListFile {
 public:
-    CListDB(const RuntimeSettings& settings, IUserInterface& ui, std::string path = {});
+    ListFile(const RuntimeSettings& settings, IUserInterface& ui, std::string path = {});
     // The database keeps a reference to the settings: a temporary would be gone before it is read.
-    CListDB(const RuntimeSettings&& settings, IUserInterface& ui, std::string path = {}) = delete;
+    ListFile(const RuntimeSettings&& settings, IUserInterface& ui, std::string path = {}) = delete;
 
     // Compiles the text file at the path into base.hex (Normal: by way of base.tmp). The path
     // ends in lower-case ".txt" afterwards.
-    bool Compile(CompileMode mode);
+    bool compile(CompileMode mode);
 
     // Checks the text file at the path as the compile does, writing nothing.
-    bool Check();
+    bool check();
 
     // Checks the file at the path, then appends its sections to the token array.
-    LoadResult LoadChannelList(TokenArray& tokens);
+    LoadResult loadChannelList(TokenArray& tokens);
     // The same over a list's text in memory.
-    LoadResult LoadText(std::string_view text, TokenArray& tokens);
+    LoadResult loadText(std::string_view text, TokenArray& tokens);
 
     // Writes the token array to the path, keeping the previous file as base.bak.
-    bool SaveText(const TokenArray& tokens);
+    bool saveText(const TokenArray& tokens);
 
     // Turns base.hex into the download file base.bin.
-    bool ConvertImage();
+    bool convertImage();
 
     // Sends base.bin, or the given file, to the receiver; receives the receiver's list into the
     // upload file, whose path the caller gives (the document's, in its private temporary folder);
     // a success is shown in a box when announceSuccess is set.
-    bool DownloadCurrent();
-    bool DownloadFile(const std::string& file);
-    bool UploadChannelList(const std::string& uploadPath, bool announceSuccess = true);
+    bool downloadCurrent();
+    bool downloadFile(const std::string& file);
+    bool uploadChannelList(const std::string& uploadPath, bool announceSuccess = true);
 
     // Full path of the channel-list text file.
     std::string path;

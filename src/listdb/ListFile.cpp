@@ -1,4 +1,4 @@
-#include "listdb/ListDB.h"
+#include "listdb/ListFile.h"
 
 #include <filesystem>
 #include <optional>
@@ -14,7 +14,7 @@
 
 namespace sky {
 
-CListDB::CListDB(const RuntimeSettings& runtimeSettings, IUserInterface& userInterface,
+ListFile::ListFile(const RuntimeSettings& runtimeSettings, IUserInterface& userInterface,
                  std::string listPath)
     : path(std::move(listPath)), settings(runtimeSettings), ui(userInterface) {}
 
@@ -24,26 +24,26 @@ constexpr const char* kNotCorrect = "The Text Format is not correct";
 
 }  // namespace
 
-int CListDB::satNameCount() const {
+int ListFile::satNameCount() const {
     return settings.maxSatellite40 ? 40 : 32;
 }
 
-CompileJob CListDB::job(CompileMode mode, bool checkOnly) const {
+CompileJob ListFile::job(CompileMode mode, bool checkOnly) const {
     return {path, mode, checkOnly, splitList, satNameCount()};
 }
 
-bool CListDB::Compile(CompileMode mode) {
+bool ListFile::compile(CompileMode mode) {
     compileMode = mode;
     const bool compiled = compileList(job(mode, false), ui);
     if (const std::optional<std::string> textPath = siblingPath(path, ".txt")) path = *textPath;
     return compiled;
 }
 
-bool CListDB::Check() {
+bool ListFile::check() {
     return compileList(job(CompileMode::Basic, true), ui);
 }
 
-LoadResult CListDB::LoadChannelList(TokenArray& tokens) {
+LoadResult ListFile::loadChannelList(TokenArray& tokens) {
     // A missing or empty file would otherwise be reported as a format fault at line 0.
     std::error_code error;
     if (!std::filesystem::exists(path, error)) {
@@ -65,7 +65,7 @@ LoadResult CListDB::LoadChannelList(TokenArray& tokens) {
     return LoadText(file.bytes(), tokens);
 }
 
-LoadResult CListDB::LoadText(std::string_view text, TokenArray& tokens) {
+LoadResult ListFile::loadText(std::string_view text, TokenArray& tokens) {
     // One pass: the reader takes each line from the check as the check reads it. Until the check
     // has accepted the whole list, what the reader made of it counts for nothing.
     const std::size_t first = tokens.size();
@@ -85,11 +85,11 @@ LoadResult CListDB::LoadText(std::string_view text, TokenArray& tokens) {
     return reader.finish(ui);
 }
 
-bool CListDB::SaveText(const TokenArray& tokens) {
+bool ListFile::saveText(const TokenArray& tokens) {
     return writeChannelList(path, tokens, ui);
 }
 
-bool CListDB::ConvertImage() {
+bool ListFile::convertImage() {
     return convertImage(path, ui);
 }
 
