@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "common/Format.h"
-#include "shell/SkylisterDoc.h"
+#include "shell/DocumentCommands.h"
 
 namespace sky {
 
@@ -15,7 +15,7 @@ constexpr const char* kCompareCaption = "Skylister - Compare with List";
 
 }  // namespace
 
-std::optional<TokenArray> CSkylisterDoc::readOtherList(const std::string& path) {
+std::optional<TokenArray> DocumentCommands::readOtherList(const std::string& path) {
     // A database of its own: the open list's database, file and state stay as they are.
     ListFile other(runtime_, ui_, path);
     TokenArray tokens;
@@ -25,7 +25,7 @@ std::optional<TokenArray> CSkylisterDoc::readOtherList(const std::string& path) 
     return tokens;
 }
 
-void CSkylisterDoc::showComparison(std::string otherName, TokenArray other) {
+void DocumentCommands::showComparison(std::string otherName, TokenArray other) {
     auto comparison = std::make_shared<OpenComparison>();
     comparison->otherName = std::move(otherName);
     comparison->other = std::move(other);
@@ -36,7 +36,7 @@ void CSkylisterDoc::showComparison(std::string otherName, TokenArray other) {
     window_.showComparison(std::move(comparison));
 }
 
-bool CSkylisterDoc::onCompareWithList() {
+bool DocumentCommands::onCompareWithList() {
     if (!list_.loaded()) return false;
     const std::optional<std::string> chosen =
         window_.chooseFileToOpen(kCompareCaption, channelListFilters(), settings_.recentFolder());
@@ -51,7 +51,7 @@ bool CSkylisterDoc::onCompareWithList() {
     return true;
 }
 
-bool CSkylisterDoc::onCompareWithReceiver() {
+bool DocumentCommands::onCompareWithReceiver() {
     if (!list_.loaded()) return false;
     const std::string path = temporaryDirectory_ + kCompareFileName;
     if (!fetchReceiverList(path)) return false;

@@ -41,7 +41,7 @@ public:
             ::unsetenv("XDG_RUNTIME_DIR");
         }
     }
-    std::string temporaryDirectory() const { return CSkylisterDoc::privateTemporaryDirectory(); }
+    std::string temporaryDirectory() const { return DocumentCommands::privateTemporaryDirectory(); }
 
     TempDir runtimeFolder;
 

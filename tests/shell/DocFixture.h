@@ -8,7 +8,7 @@
 
 #include "WindowDouble.h"
 #include "editor/editing/ChannelClipboard.h"
-#include "shell/SkylisterDoc.h"
+#include "shell/DocumentCommands.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 
@@ -52,7 +52,7 @@ protected:
     MemorySettingsStore store;
     Settings settings{store};
     RuntimeSettings runtime;
-    CSkylisterDoc doc;
+    DocumentCommands doc;
 };
 
 }  // namespace sky::test

@@ -94,8 +94,8 @@ CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
     window_ = std::make_unique<QtDocumentWindow>(*this);
     // The document's temporary directory is the serial code's private one, where the upload
     // file is written.
-    doc_ = std::make_unique<CSkylisterDoc>(*ui_, *window_, *settings_, runtime_,
-                                           CSkylisterDoc::privateTemporaryDirectory());
+    doc_ = std::make_unique<DocumentCommands>(*ui_, *window_, *settings_, runtime_,
+                                           DocumentCommands::privateTemporaryDirectory());
     window_->transferRunningChanged = [this](bool running) { transferRunningChanged(running); };
     table_ = new ChannelTableView(this);
     table_->setObjectName("ChannelList");
@@ -547,7 +547,7 @@ void CMainFrame::runFrameCommand(Command command) {
             break;
         case Command::ImportChannels:
             runImportChannels(doc_->list(), documentWindow(),
-                              CSkylisterDoc::folderOf(doc_->currentPath()));
+                              DocumentCommands::folderOf(doc_->currentPath()));
             break;
         case Command::RenameChannels:
             runRenameChannelsDialog(doc_->list(), *view_, table_->selectedRows(), this);

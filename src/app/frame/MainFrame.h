@@ -8,7 +8,7 @@
 #include "app/frame/HelpWindow.h"
 #include "common/RuntimeSettings.h"
 #include "shell/Settings.h"
-#include "shell/SkylisterDoc.h"
+#include "shell/DocumentCommands.h"
 #include "shell/commands/CommandRouter.h"
 
 class QAction;
@@ -45,7 +45,7 @@ public:
     explicit CMainFrame(std::unique_ptr<ISettingsStore> store = nullptr, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    CSkylisterDoc& document() { return *doc_; }
+    DocumentCommands& document() { return *doc_; }
     CSkylistListView& listView() { return *view_; }
     ChannelTableView* table() const { return table_; }
     FindBar* findBar() const { return findBar_; }
@@ -107,7 +107,7 @@ private:
     MessageWindow* messages_ = nullptr;
     std::unique_ptr<QtUserInterface> ui_;
     std::unique_ptr<QtDocumentWindow> window_;
-    std::unique_ptr<CSkylisterDoc> doc_;
+    std::unique_ptr<DocumentCommands> doc_;
     ChannelTableView* table_ = nullptr;
     FindBar* findBar_ = nullptr;
     std::unique_ptr<CSkylistListView> view_;

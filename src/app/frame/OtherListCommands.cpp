@@ -54,11 +54,11 @@ std::optional<std::string> readReferenceFile(const std::string& path, IUserInter
 }  // namespace
 
 void applyOrderFromList(CMainFrame& frame) {
-    CSkylisterDoc& doc = frame.document();
+    DocumentCommands& doc = frame.document();
     IUserInterface& ui = frame.userInterface();
     const std::optional<std::string> path =
         frame.documentWindow().chooseFileToOpen("Apply Order from List", referenceOpenFilters(),
-                                                CSkylisterDoc::folderOf(doc.currentPath()));
+                                                DocumentCommands::folderOf(doc.currentPath()));
     if (!path) return;
     const std::optional<std::string> text = readReferenceFile(*path, ui);
     if (!text) return;
@@ -77,7 +77,7 @@ void applyOrderFromList(CMainFrame& frame) {
 }
 
 void saveAsReference(CMainFrame& frame) {
-    CSkylisterDoc& doc = frame.document();
+    DocumentCommands& doc = frame.document();
     IUserInterface& ui = frame.userInterface();
     const std::optional<std::string> path =
         frame.documentWindow().chooseNewFile("Save as Reference", referenceSaveFilters(),
@@ -99,7 +99,7 @@ void saveAsReference(CMainFrame& frame) {
 }
 
 void importTransponders(CMainFrame& frame) {
-    CSkylisterDoc& doc = frame.document();
+    DocumentCommands& doc = frame.document();
     ImportTranspondersDialog dialog(doc.list().tokens(), listScanTables(), doc.window(), &frame);
     if (dialog.exec() != QDialog::Accepted) return;
     if (const std::optional<NewSatellite> satellite = dialog.chosenNewSatellite()) {

@@ -114,7 +114,7 @@ void ListPrinter::exportPdf() {
     const std::string& list = frame_.document().currentPath();
     const std::optional<std::string> path = frame_.documentWindow().chooseFileToSave(
         "Export to PDF", pdfFilters(),
-        list.empty() ? std::nullopt : std::optional(CSkylisterDoc::folderOf(list)));
+        list.empty() ? std::nullopt : std::optional(DocumentCommands::folderOf(list)));
     if (!path) return;
     writePdfTo(printer, QString::fromStdString(*path));
     WaitCursor wait(frame_.documentWindow());

@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "editor/view/SkylistListView.h"
-#include "shell/SkylisterDoc.h"
+#include "shell/DocumentCommands.h"
 #include "shell/commands/CommandTable.h"
 
 namespace sky {
@@ -26,7 +26,7 @@ public:
 // open.
 class CommandRouter {
 public:
-    CommandRouter(CSkylisterDoc& doc, CSkylistListView& view, IFrameCommands& frame);
+    CommandRouter(DocumentCommands& doc, CSkylistListView& view, IFrameCommands& frame);
 
     CommandState state(Command command) const;
     // Runs the command when it is enabled; returns whether it ran.
@@ -38,7 +38,7 @@ public:
     bool openRecent(std::size_t n);
 
 private:
-    CSkylisterDoc& doc_;
+    DocumentCommands& doc_;
     CSkylistListView& view_;
     IFrameCommands& frame_;
 };

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "editor/view/ViewCommands.h"
-#include "shell/SkylisterDoc.h"
+#include "shell/DocumentCommands.h"
 
 namespace sky {
 

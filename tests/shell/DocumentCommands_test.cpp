@@ -215,7 +215,7 @@ TEST_F(DocTest, CommandsNeedALoadedList) {
     EXPECT_FALSE(doc.onFileSaveAs());
     EXPECT_TRUE(window.dialogs.empty());
     EXPECT_EQ(doc.uploadFilePath(), dir.path().string() + "/SATupload.txt");
-    EXPECT_EQ(CSkylisterDoc::systemTemporaryDirectory().back(), '/');
+    EXPECT_EQ(DocumentCommands::systemTemporaryDirectory().back(), '/');
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "shell/SkylisterDoc.h"
+#include "shell/DocumentCommands.h"
 
 #include <algorithm>
 #include <cctype>
@@ -56,7 +56,7 @@ const std::vector<FileFilter>& binaryFileFilters() {
     return filters;
 }
 
-CSkylisterDoc::CSkylisterDoc(IUserInterface& ui, IDocumentWindow& window, Settings& settings,
+DocumentCommands::DocumentCommands(IUserInterface& ui, IDocumentWindow& window, Settings& settings,
                              const RuntimeSettings& runtime, std::string temporaryDirectory)
     : ui_(ui),
       window_(window),
@@ -67,11 +67,11 @@ CSkylisterDoc::CSkylisterDoc(IUserInterface& ui, IDocumentWindow& window, Settin
     list_.addObserver(*this);
 }
 
-CSkylisterDoc::~CSkylisterDoc() {
+DocumentCommands::~DocumentCommands() {
     list_.removeObserver(*this);
 }
 
-void CSkylisterDoc::listChanged(ListChange change) {
+void DocumentCommands::listChanged(ListChange change) {
     if (change != ListChange::Replaced) return;
     const std::string& path = list_.path();
     window_.setTitle(trimmedUpper(path) == trimmedUpper(uploadFilePath())
@@ -79,7 +79,7 @@ void CSkylisterDoc::listChanged(ListChange change) {
                          : "Skylister : " + path);
 }
 
-std::string CSkylisterDoc::systemTemporaryDirectory() {
+std::string DocumentCommands::systemTemporaryDirectory() {
     std::error_code error;
     std::string directory = std::filesystem::temp_directory_path(error).string();
     if (error || directory.empty()) directory = "/tmp";
@@ -87,22 +87,22 @@ std::string CSkylisterDoc::systemTemporaryDirectory() {
     return directory;
 }
 
-std::string CSkylisterDoc::privateTemporaryDirectory() {
+std::string DocumentCommands::privateTemporaryDirectory() {
     std::string problem;
     return privateTempDir(problem).value_or(systemTemporaryDirectory());
 }
 
-std::string CSkylisterDoc::folderOf(const std::string& path) {
+std::string DocumentCommands::folderOf(const std::string& path) {
     std::string folder = std::filesystem::path(path).parent_path().string();
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     return folder;
 }
 
-std::string CSkylisterDoc::uploadFilePath() const {
+std::string DocumentCommands::uploadFilePath() const {
     return temporaryDirectory_ + kUploadFileName;
 }
 
-bool CSkylisterDoc::offerSavingUploadFile() {
+bool DocumentCommands::offerSavingUploadFile() {
     if (!showingReceivedList()) return true;
     const Answer answer =
         ui_.ask("Want to Save upload file as ?", Buttons::YesNoCancel, Icon::None, "Save As");
@@ -115,7 +115,7 @@ bool CSkylisterDoc::offerSavingUploadFile() {
     return true;
 }
 
-bool CSkylisterDoc::onFileOpen() {
+bool DocumentCommands::onFileOpen() {
     if (!offerSavingUploadFile()) return false;
     const std::optional<std::string> chosen =
         window_.chooseFileToOpen(kOpenCaption, channelListFilters(), settings_.recentFolder());
@@ -123,12 +123,12 @@ bool CSkylisterDoc::onFileOpen() {
     return openFile(*chosen);
 }
 
-bool CSkylisterDoc::openRecentFile(const std::string& path) {
+bool DocumentCommands::openRecentFile(const std::string& path) {
     if (!offerSavingUploadFile()) return false;
     return openFile(path);
 }
 
-bool CSkylisterDoc::offerSavingList() {
+bool DocumentCommands::offerSavingList() {
     if (!showingReceivedList() || !list_.hasUnsavedChanges()) return list_.offerSaving();
     // The received list has no file of the user's yet: Yes saves it under a name of theirs.
     const Answer answer =
@@ -137,11 +137,11 @@ bool CSkylisterDoc::offerSavingList() {
     return answer == Answer::Yes && onFileSaveAs();
 }
 
-bool CSkylisterDoc::showingReceivedList() const {
+bool DocumentCommands::showingReceivedList() const {
     return list_.loaded() && trimmedUpper(uploadFilePath()) == trimmedUpper(list_.path());
 }
 
-bool CSkylisterDoc::openFile(const std::string& path, bool askFirst) {
+bool DocumentCommands::openFile(const std::string& path, bool askFirst) {
     if (askFirst && !offerSavingList()) return false;
     settings_.setRecentFolder(folderOf(path));
     bool opened = false;
@@ -155,19 +155,19 @@ bool CSkylisterDoc::openFile(const std::string& path, bool askFirst) {
     return true;
 }
 
-void CSkylisterDoc::reportDuplicates() {
+void DocumentCommands::reportDuplicates() {
     const std::string text = duplicateStatusText(duplicateRowCount(list_.tokens()));
     if (text.empty() && !duplicatesReported_) return;
     ui_.statusText(text);
     duplicatesReported_ = !text.empty();
 }
 
-bool CSkylisterDoc::onFileSave() {
+bool DocumentCommands::onFileSave() {
     if (!list_.loaded()) return false;
     return list_.save();
 }
 
-bool CSkylisterDoc::onFileSaveAs() {
+bool DocumentCommands::onFileSaveAs() {
     if (!list_.loaded()) return false;
     const std::optional<std::string> chosen =
         window_.chooseFileToSave(kSaveAsCaption, channelListFilters(), settings_.recentFolder());
@@ -181,11 +181,11 @@ bool CSkylisterDoc::onFileSaveAs() {
     return true;
 }
 
-bool CSkylisterDoc::onClose() {
+bool DocumentCommands::onClose() {
     return offerSavingList();
 }
 
-CommandState CSkylisterDoc::commandState(DocCommand command) const {
+CommandState DocumentCommands::commandState(DocCommand command) const {
     CommandState state;
     // While a transfer runs, nothing may touch the list, its files or the port.
     if (transferRunning_) return state;
@@ -216,7 +216,7 @@ CommandState CSkylisterDoc::commandState(DocCommand command) const {
     return state;
 }
 
-bool CSkylisterDoc::run(DocCommand command) {
+bool DocumentCommands::run(DocCommand command) {
     if (!commandState(command).enabled) return false;
     switch (command) {
         case DocCommand::Open:
@@ -254,7 +254,7 @@ bool CSkylisterDoc::run(DocCommand command) {
     return false;
 }
 
-bool CSkylisterDoc::transfer(const std::function<bool()>& body) {
+bool DocumentCommands::transfer(const std::function<bool()>& body) {
     // Meanwhile the list may be looked at, not changed.
     struct Running {
         bool& flag;
@@ -284,7 +284,7 @@ bool CSkylisterDoc::transfer(const std::function<bool()>& body) {
     return result;
 }
 
-void CSkylisterDoc::afterTransfer() {
+void DocumentCommands::afterTransfer() {
     ui_.endProgress();
     if (transferCancelled_) {
         // The cancel is said where the user looks: the message window stays, and the status bar.
@@ -295,7 +295,7 @@ void CSkylisterDoc::afterTransfer() {
     }
 }
 
-bool CSkylisterDoc::onCompile(CompileMode mode) {
+bool DocumentCommands::onCompile(CompileMode mode) {
     if (!list_.loaded()) return false;
     // No reset notification: the text file is put back as it was, so the edits are still
     // unsaved and closing still offers them for saving.
@@ -303,14 +303,14 @@ bool CSkylisterDoc::onCompile(CompileMode mode) {
     return compileCommand(*list_.database(), list_.tokens(), mode);
 }
 
-bool CSkylisterDoc::onPreInstalledCompile(bool splitList) {
+bool DocumentCommands::onPreInstalledCompile(bool splitList) {
     if (!list_.loaded()) return false;
     const WaitCursor wait(window_);
     imageReady_ = preInstalledCompileCommand(*list_.database(), list_.tokens(), splitList);
     return imageReady_;
 }
 
-bool CSkylisterDoc::askAndDownloadCurrent(const std::string& note) {
+bool DocumentCommands::askAndDownloadCurrent(const std::string& note) {
     if (ui_.ask(kDownloadQuestion + note, Buttons::YesNo, Icon::Question) != Answer::Yes) {
         return false;
     }
@@ -324,12 +324,12 @@ bool CSkylisterDoc::askAndDownloadCurrent(const std::string& note) {
     return sent;
 }
 
-bool CSkylisterDoc::onDownloadCurrent() {
+bool DocumentCommands::onDownloadCurrent() {
     if (!list_.loaded()) return false;
     return askAndDownloadCurrent();
 }
 
-bool CSkylisterDoc::onCompileDownload() {
+bool DocumentCommands::onCompileDownload() {
     if (!list_.loaded()) return false;
     list_.database()->splitList = false;
     // An image of the file on disk is not the list shown: a failed save ends the command.
@@ -348,7 +348,7 @@ bool CSkylisterDoc::onCompileDownload() {
     return askAndDownloadCurrent(note);
 }
 
-bool CSkylisterDoc::onDownloadOthers() {
+bool DocumentCommands::onDownloadOthers() {
     const std::optional<std::string> chosen = window_.chooseFileToOpen(
         kDownloadOthersCaption, downloadOthersFilters(), settings_.recentFolder());
     if (!chosen) return false;
@@ -375,7 +375,7 @@ bool CSkylisterDoc::onDownloadOthers() {
     return sent;
 }
 
-bool CSkylisterDoc::onUploadStart() {
+bool DocumentCommands::onUploadStart() {
     const std::string uploadPath = uploadFilePath();
     // The received list replaces the one shown: its unsaved edits are offered for saving first,
     // as Open does, and a Cancel or a failed save keeps it.
@@ -401,7 +401,7 @@ bool CSkylisterDoc::onUploadStart() {
     return true;
 }
 
-bool CSkylisterDoc::fetchReceiverList(const std::string& path, bool announceSuccess) {
+bool DocumentCommands::fetchReceiverList(const std::string& path, bool announceSuccess) {
     bool uploaded = false;
     {
         const WaitCursor wait(window_);
@@ -415,7 +415,7 @@ bool CSkylisterDoc::fetchReceiverList(const std::string& path, bool announceSucc
     return uploaded;
 }
 
-bool CSkylisterDoc::onDownloadBinaryFile() {
+bool DocumentCommands::onDownloadBinaryFile() {
     const std::optional<std::string> chosen =
         window_.chooseFileToOpen(kOpenCaption, binaryFileFilters(), std::nullopt);
     if (!chosen) return false;
@@ -427,7 +427,7 @@ bool CSkylisterDoc::onDownloadBinaryFile() {
     return sent;
 }
 
-void CSkylisterDoc::onSplitListToggle() {
+void DocumentCommands::onSplitListToggle() {
     if (ListFile* db = list_.database()) db->splitList = !db->splitList;
 }
 

@@ -42,7 +42,7 @@ enum class DocCommand {
 // The compile commands compile the list as shown while its text file stays as it was; the
 // transfers run through the window's runTransfer(), which keeps the window alive while they run;
 // while one runs every command of the document is disabled.
-class CSkylisterDoc : private IListObserver {
+class DocumentCommands : private IListObserver {
 public:
     static constexpr const char* kUploadFileName = "SATupload.txt";
     // Where Compare with Receiver puts the receiver's list: never the file of the open list,
@@ -52,11 +52,11 @@ public:
 
     // `runtime` is the frame's run-time settings, which every database reads while it works;
     // `temporaryDirectory` ends in a separator.
-    CSkylisterDoc(IUserInterface& ui, IDocumentWindow& window, Settings& settings,
+    DocumentCommands(IUserInterface& ui, IDocumentWindow& window, Settings& settings,
                   const RuntimeSettings& runtime, std::string temporaryDirectory);
-    ~CSkylisterDoc() override;
-    CSkylisterDoc(const CSkylisterDoc&) = delete;
-    CSkylisterDoc& operator=(const CSkylisterDoc&) = delete;
+    ~DocumentCommands() override;
+    DocumentCommands(const DocumentCommands&) = delete;
+    DocumentCommands& operator=(const DocumentCommands&) = delete;
 
     // The open list, which the views show.
     ListDocument& list() { return list_; }
