@@ -18,7 +18,7 @@
 
 #include "QuietUi.h"
 #include "RunTiming.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 #include "listdb/ListFile.h"
 
 namespace {
@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     QuietUi ui(sky::Answer::No);
     ListDocument document(ui, settings);
     PageReader list;
-    CSkylistListView view(list, ui, document);
+    ListView view(list, ui, document);
     list.attach(view.shownList());
     if (!document.open(argv[1])) {
         std::fprintf(stderr, "loading failed\n");

@@ -42,7 +42,7 @@
 #include "editor/duplicates/DuplicateRemoval.h"
 #include "editor/editing/ChannelEditing.h"
 #include "editor/model/SectionMap.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 #include "shell/commands/CommandTable.h"
 
 namespace {

@@ -31,7 +31,7 @@
 #include "app/list/ChannelTableView.h"
 #include "db/FileIo.h"
 #include "editor/order/OrderReference.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 #include "shell/commands/CommandTable.h"
 
 namespace {

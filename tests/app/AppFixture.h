@@ -21,7 +21,7 @@
 #include "app/list/ChannelTableModel.h"
 #include "app/list/ChannelTableView.h"
 #include "editor/dialogs/DialogRunner.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 #include "shell/commands/CommandTable.h"
 
 namespace sky::app::test {

@@ -24,7 +24,7 @@ struct Pane {
     ListControlDouble list;
     RuntimeSettings settings;
     ListDocument document{ui, settings};
-    CSkylistListView view{list, ui, document};
+    ListView view{list, ui, document};
 };
 
 std::string lower(std::string text) {

@@ -24,7 +24,7 @@ protected:
 
 TEST_F(ViewFileTest, OpenShowsTheFileInEveryView) {
     ListControlDouble secondList;
-    CSkylistListView second{secondList, ui, document};
+    ListView second{secondList, ui, document};
     secondList.attach(second.shownList());
     open();
     EXPECT_EQ(document.path(), path);

@@ -11,7 +11,7 @@
 
 #include "editor/ListFixture.h"
 #include "editor/document/ListDocument.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 #include "support/ListControlDouble.h"
 #include "support/RecordingUi.h"
 
@@ -51,7 +51,7 @@ protected:
     ListControlDouble list;
     RuntimeSettings settings;
     ListDocument document{ui, settings};
-    CSkylistListView view{list, ui, document};
+    ListView view{list, ui, document};
 };
 
 using Names = std::vector<std::string>;

@@ -35,7 +35,7 @@ protected:
     bool enabled(Command command) const { return router.state(command).enabled; }
 
     ListControlDouble list;
-    CSkylistListView view{list, ui, doc.list()};
+    ListView view{list, ui, doc.list()};
     FrameDouble frame;
     CommandRouter router{doc, view, frame};
 };

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/compare/CompareTableModel.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 
 namespace sky::app {
 
@@ -50,7 +50,7 @@ QString countsText(const OpenComparison& comparison) {
 
 }  // namespace
 
-CompareWindow::CompareWindow(ListDocument& document, CSkylistListView& view, QWidget* parent)
+CompareWindow::CompareWindow(ListDocument& document, ListView& view, QWidget* parent)
     : QDialog(parent), document_(document), view_(view) {
     setObjectName("CompareWindow");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -116,7 +116,7 @@ CompareWindow::~CompareWindow() {
 }
 
 CompareWindow* CompareWindow::showIn(QWidget& parent, ListDocument& document,
-                                     CSkylistListView& view,
+                                     ListView& view,
                                      std::shared_ptr<OpenComparison> comparison) {
     auto* window = parent.findChild<CompareWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (!window) window = new CompareWindow(document, view, &parent);

@@ -13,7 +13,7 @@ class QLabel;
 class QTableView;
 
 namespace sky {
-class CSkylistListView;
+class ListView;
 }
 
 namespace sky::app {
@@ -29,11 +29,11 @@ class CompareTableModel;
 class CompareWindow : public QDialog, private IListObserver {
     Q_OBJECT
 public:
-    CompareWindow(ListDocument& document, CSkylistListView& view, QWidget* parent);
+    CompareWindow(ListDocument& document, ListView& view, QWidget* parent);
     ~CompareWindow() override;
 
     // Shows the comparison in the window of the parent, made when there is none yet.
-    static CompareWindow* showIn(QWidget& parent, ListDocument& document, CSkylistListView& view,
+    static CompareWindow* showIn(QWidget& parent, ListDocument& document, ListView& view,
                                  std::shared_ptr<OpenComparison> comparison);
 
     void setComparison(std::shared_ptr<OpenComparison> comparison);
@@ -57,7 +57,7 @@ private:
     void selectInList(int row);
 
     ListDocument& document_;
-    CSkylistListView& view_;
+    ListView& view_;
     std::shared_ptr<OpenComparison> comparison_;
     QLabel* counts_ = nullptr;
     QComboBox* section_ = nullptr;

@@ -18,7 +18,7 @@
 #include "editor/document/ListDocument.h"
 #include "editor/duplicates/DuplicateDisplay.h"
 #include "editor/duplicates/DuplicateRemoval.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 
 namespace sky::app {
 
@@ -147,7 +147,7 @@ void DuplicatesDialog::removeChosen() {
     if (removed > 0) count_->setText(rowsText(removed) + " removed. " + count_->text());
 }
 
-void runDuplicatesDialog(ListDocument& document, const CSkylistListView& view, QWidget* parent) {
+void runDuplicatesDialog(ListDocument& document, const ListView& view, QWidget* parent) {
     DuplicatesDialog dialog(document, duplicateSectionShown(view.viewKind(), view.digitalFlag()),
                             parent);
     dialog.exec();

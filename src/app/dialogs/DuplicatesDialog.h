@@ -12,7 +12,7 @@ class QRadioButton;
 class QTreeView;
 
 namespace sky {
-class CSkylistListView;
+class ListView;
 class ListDocument;
 }  // namespace sky
 
@@ -61,6 +61,6 @@ private:
 };
 
 // Shows the dialog modally over the window, on the section the list view shows.
-void runDuplicatesDialog(ListDocument& document, const CSkylistListView& view, QWidget* parent);
+void runDuplicatesDialog(ListDocument& document, const ListView& view, QWidget* parent);
 
 }  // namespace sky::app

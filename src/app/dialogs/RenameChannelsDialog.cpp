@@ -17,7 +17,7 @@
 
 #include "editor/document/ListDocument.h"
 #include "editor/model/NameEncoding.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 
 namespace sky::app {
 
@@ -198,7 +198,7 @@ void RenameChannelsDialog::showCount() {
     rename_->setEnabled(tickedCount(preview_) > 0);
 }
 
-void runRenameChannelsDialog(ListDocument& document, const CSkylistListView& view,
+void runRenameChannelsDialog(ListDocument& document, const ListView& view,
                              const std::vector<std::size_t>& selectedRows, QWidget* parent) {
     const ShownList& shown = view.shownList();
     std::vector<std::size_t> rows = selectedRows;

@@ -16,7 +16,7 @@ class QPushButton;
 class QTableView;
 
 namespace sky {
-class CSkylistListView;
+class ListView;
 class ListDocument;
 }  // namespace sky
 
@@ -75,7 +75,7 @@ private:
 // Shows the dialog modally over the window on the channels of the view shown: the selected rows
 // (shown rows) or, when none is selected, every shown row; renames what the user ticks as one
 // edit of the document.
-void runRenameChannelsDialog(ListDocument& document, const CSkylistListView& view,
+void runRenameChannelsDialog(ListDocument& document, const ListView& view,
                              const std::vector<std::size_t>& selectedRows, QWidget* parent);
 
 }  // namespace sky::app

@@ -18,7 +18,7 @@
 
 #include "app/dialogs/DialogWidgets.h"
 #include "app/list/ChannelTableView.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 
 namespace sky::app {
 
@@ -64,7 +64,7 @@ QToolButton* stepButton(const char* name, Qt::ArrowType arrow, const QString& te
 
 }  // namespace
 
-FindBar::FindBar(CSkylistListView& view, ChannelTableView& table, QWidget* parent)
+FindBar::FindBar(ListView& view, ChannelTableView& table, QWidget* parent)
     : QWidget(parent),
       view_(view),
       table_(table),

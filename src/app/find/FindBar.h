@@ -11,7 +11,7 @@ class QLineEdit;
 class QToolButton;
 
 namespace sky {
-class CSkylistListView;
+class ListView;
 }
 
 namespace sky::app {
@@ -31,7 +31,7 @@ class ChannelTableView;
 class FindBar : public QWidget {
     Q_OBJECT
 public:
-    FindBar(CSkylistListView& view, ChannelTableView& table, QWidget* parent = nullptr);
+    FindBar(ListView& view, ChannelTableView& table, QWidget* parent = nullptr);
 
     // Find (Ctrl+F): shows the bar, or keeps it, with the focus in the text field and its text
     // selected.
@@ -59,7 +59,7 @@ private:
     // The table shows the list view (it lets go of it as the window closes).
     bool attached() const;
 
-    CSkylistListView& view_;
+    ListView& view_;
     ChannelTableView& table_;
     QLineEdit* text_;
     QComboBox* column_;

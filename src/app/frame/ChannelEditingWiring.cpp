@@ -3,12 +3,12 @@
 #include "app/dialogs/QtDialogRunner.h"
 #include "app/dialogs/QtNumberPrompt.h"
 #include "editor/editing/ChannelEditing.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 
 namespace sky::app {
 
 struct ChannelEditingWiring::Parts {
-    Parts(QWidget* mainWindow, CSkylistListView& view)
+    Parts(QWidget* mainWindow, ListView& view)
         : dialogs(mainWindow), editing(dialogs), numbers(mainWindow) {
         view.setChannelEditor(&editing);
         view.setNumberPrompt(&numbers);
@@ -18,7 +18,7 @@ struct ChannelEditingWiring::Parts {
     sky::app::QtNumberPrompt numbers;
 };
 
-ChannelEditingWiring::ChannelEditingWiring(QWidget* mainWindow, CSkylistListView& view)
+ChannelEditingWiring::ChannelEditingWiring(QWidget* mainWindow, ListView& view)
     : parts_(std::make_unique<Parts>(mainWindow, view)) {}
 
 ChannelEditingWiring::~ChannelEditingWiring() = default;

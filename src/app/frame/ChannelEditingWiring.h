@@ -5,7 +5,7 @@
 class QWidget;
 
 namespace sky {
-class CSkylistListView;
+class ListView;
 }
 
 namespace sky::app {
@@ -15,7 +15,7 @@ namespace sky::app {
 // Move to Number's number.
 class ChannelEditingWiring {
 public:
-    ChannelEditingWiring(QWidget* mainWindow, CSkylistListView& view);
+    ChannelEditingWiring(QWidget* mainWindow, ListView& view);
     ~ChannelEditingWiring();
 
 private:

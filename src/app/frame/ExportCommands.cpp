@@ -21,7 +21,7 @@
 #include "editor/export/ExportRows.h"
 #include "editor/export/ExportTarget.h"
 #include "editor/export/HtmlExport.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 
 namespace sky::app {
 

@@ -37,7 +37,7 @@
 #include "app/print/ListPrinter.h"
 #include "app/settings/OptionDialog.h"
 #include "app/settings/QtSettingsStore.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 #include "serial/SerialDevices.h"
 #include "shell/OptionDialogData.h"
 #include "shell/commands/ImportChannelsCommand.h"
@@ -55,7 +55,7 @@ std::pair<QString, QString> splitPrompt(const char* prompt) {
 }
 
 // The command that shows the list the view shows now (after new colours).
-Command commandShowing(const CSkylistListView& view) {
+Command commandShowing(const ListView& view) {
     switch (view.viewKind()) {
         case ViewKind::Detail:
             return view.digitalFlag() ? Command::DigitalChannel : Command::AnalogChannel;
@@ -102,7 +102,7 @@ CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
     table_->setWhatsThis(
         "The channel list. Double-click a channel to edit it; F2 new, F3 cut, F4 paste, Insert "
         "null channels, Delete; drag rows to move them.");
-    view_ = std::make_unique<CSkylistListView>(*table_, *ui_, doc_->list());
+    view_ = std::make_unique<ListView>(*table_, *ui_, doc_->list());
     router_ = std::make_unique<CommandRouter>(*doc_, *view_, *this);
     table_->attachView(*view_);
     editing_ = std::make_unique<ChannelEditingWiring>(this, *view_);

@@ -18,7 +18,7 @@ class QPushButton;
 class QToolBar;
 
 namespace sky {
-class CSkylistListView;
+class ListView;
 }
 
 namespace sky::app {
@@ -46,7 +46,7 @@ public:
     ~CMainFrame() override;
 
     DocumentCommands& document() { return *doc_; }
-    CSkylistListView& listView() { return *view_; }
+    ListView& listView() { return *view_; }
     ChannelTableView* table() const { return table_; }
     FindBar* findBar() const { return findBar_; }
     QtUserInterface& userInterface() { return *ui_; }
@@ -110,7 +110,7 @@ private:
     std::unique_ptr<DocumentCommands> doc_;
     ChannelTableView* table_ = nullptr;
     FindBar* findBar_ = nullptr;
-    std::unique_ptr<CSkylistListView> view_;
+    std::unique_ptr<ListView> view_;
     std::unique_ptr<ChannelEditingWiring> editing_;
 
     std::unique_ptr<CommandRouter> router_;

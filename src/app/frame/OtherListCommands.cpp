@@ -21,7 +21,7 @@
 #include "editor/order/ApplyOrder.h"
 #include "editor/order/OrderReference.h"
 #include "editor/scan/TransponderImport.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 
 namespace sky::app {
 

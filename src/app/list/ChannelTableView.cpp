@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "app/list/ColumnHeaderMenu.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 
 namespace sky::app {
 
@@ -56,7 +56,7 @@ ChannelTableView::ChannelTableView(QWidget* parent)
     setDragDropOverwriteMode(true);
 }
 
-void ChannelTableView::attachView(CSkylistListView& view) {
+void ChannelTableView::attachView(ListView& view) {
     view_ = &view;
     model_->setRowDrop([this](std::size_t row) {
         if (view_) view_->dropSelectedRows(row);

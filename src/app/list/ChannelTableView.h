@@ -10,7 +10,7 @@
 #include "shell/Settings.h"
 
 namespace sky {
-class CSkylistListView;
+class ListView;
 }
 
 namespace sky::app {
@@ -27,7 +27,7 @@ public:
     explicit ChannelTableView(QWidget* parent = nullptr);
 
     // The list view the widget shows and forwards to; set once both exist.
-    void attachView(CSkylistListView& view);
+    void attachView(ListView& view);
     // Shows nothing and forwards nothing from now on (the view is going away).
     void detachView();
     ChannelTableModel* tableModel() const { return model_; }
@@ -75,7 +75,7 @@ private:
     void columnResized(int column, int width);
 
     ChannelTableModel* model_;
-    CSkylistListView* view_ = nullptr;
+    ListView* view_ = nullptr;
     ColumnLayout* layout_ = nullptr;
     // The widths are being set by the widget itself (a reset, the columns applied), not dragged.
     bool applying_ = false;

@@ -7,7 +7,7 @@
 
 namespace sky::app {
 
-ListArea::ListArea(ChannelTableView& table, CSkylistListView& view, QWidget* parent)
+ListArea::ListArea(ChannelTableView& table, ListView& view, QWidget* parent)
     : QWidget(parent), findBar_(new FindBar(view, table, this)) {
     // The bar is made before the table joins the area, so that it goes first when the area is
     // destroyed and hears nothing from a table on its way out.

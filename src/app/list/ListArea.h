@@ -3,7 +3,7 @@
 #include <QWidget>
 
 namespace sky {
-class CSkylistListView;
+class ListView;
 }
 
 namespace sky::app {
@@ -15,7 +15,7 @@ class FindBar;
 class ListArea : public QWidget {
     Q_OBJECT
 public:
-    ListArea(ChannelTableView& table, CSkylistListView& view, QWidget* parent = nullptr);
+    ListArea(ChannelTableView& table, ListView& view, QWidget* parent = nullptr);
 
     FindBar* findBar() const { return findBar_; }
 

@@ -13,7 +13,7 @@
 #include "app/frame/QtUserInterface.h"
 #include "app/list/ChannelTableView.h"
 #include "app/print/PagePainter.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 
 namespace sky::app {
 

@@ -23,7 +23,7 @@ bool needsList(Command command) {
 
 }  // namespace
 
-CommandRouter::CommandRouter(DocumentCommands& doc, CSkylistListView& view, IFrameCommands& frame)
+CommandRouter::CommandRouter(DocumentCommands& doc, ListView& view, IFrameCommands& frame)
     : doc_(doc), view_(view), frame_(frame) {}
 
 CommandState CommandRouter::state(Command command) const {

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 #include "shell/DocumentCommands.h"
 #include "shell/commands/CommandTable.h"
 
@@ -26,7 +26,7 @@ public:
 // open.
 class CommandRouter {
 public:
-    CommandRouter(DocumentCommands& doc, CSkylistListView& view, IFrameCommands& frame);
+    CommandRouter(DocumentCommands& doc, ListView& view, IFrameCommands& frame);
 
     CommandState state(Command command) const;
     // Runs the command when it is enabled; returns whether it ran.
@@ -39,7 +39,7 @@ public:
 
 private:
     DocumentCommands& doc_;
-    CSkylistListView& view_;
+    ListView& view_;
     IFrameCommands& frame_;
 };
 

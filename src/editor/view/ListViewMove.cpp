@@ -4,7 +4,7 @@
 #include <numeric>
 
 #include "common/Format.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 
 namespace sky {
 
@@ -20,7 +20,7 @@ long long numberOfRow(std::size_t row) {
 
 }  // namespace
 
-std::optional<CSkylistListView::NumberRange> CSkylistListView::moveToNumberRange() const {
+std::optional<ListView::NumberRange> ListView::moveToNumberRange() const {
     if (!canMove()) return std::nullopt;
     const std::vector<std::size_t> rows = selectedListRows();
     const MoveScope scope = moveScope(document_.sections(), digital_, rows);
@@ -28,7 +28,7 @@ std::optional<CSkylistListView::NumberRange> CSkylistListView::moveToNumberRange
     return NumberRange{numberOfRow(scope.first), numberOfRow(scope.lastStart(rows.size()))};
 }
 
-MoveResult CSkylistListView::moveSelectionToNumber(long long number) {
+MoveResult ListView::moveSelectionToNumber(long long number) {
     const std::optional<NumberRange> range = moveToNumberRange();
     MoveResult result = MoveResult::OutOfRange;
     // A number below 1 names no row.
@@ -44,7 +44,7 @@ MoveResult CSkylistListView::moveSelectionToNumber(long long number) {
     return result;
 }
 
-void CSkylistListView::askNumberAndMove() {
+void ListView::askNumberAndMove() {
     if (!numberPrompt_) return;
     const std::vector<std::size_t> rows = selectedListRows();
     const std::optional<NumberRange> range = moveToNumberRange();
@@ -67,13 +67,13 @@ void CSkylistListView::askNumberAndMove() {
     }
 }
 
-void CSkylistListView::moveToEdge(bool top) {
+void ListView::moveToEdge(bool top) {
     placeSelected([top](const MoveScope& scope, std::size_t count) {
         return top ? scope.first : scope.lastStart(count);
     });
 }
 
-void CSkylistListView::shiftSelected(bool up) {
+void ListView::shiftSelected(bool up) {
     moveSelected(
         [this, up](const SectionMap& sections, const std::vector<std::size_t>& rows) {
             return shiftResult(sections, digital_, rows, up);
@@ -83,7 +83,7 @@ void CSkylistListView::shiftSelected(bool up) {
         });
 }
 
-MoveResult CSkylistListView::placeSelected(
+MoveResult ListView::placeSelected(
     const std::function<std::size_t(const MoveScope&, std::size_t)>& start) {
     std::size_t first = 0;
     return moveSelected(
@@ -99,7 +99,7 @@ MoveResult CSkylistListView::placeSelected(
         });
 }
 
-MoveResult CSkylistListView::moveSelected(const MoveCheck& check, const RowsMove& move) {
+MoveResult ListView::moveSelected(const MoveCheck& check, const RowsMove& move) {
     if (!canMove()) return MoveResult::Unchanged;
     std::vector<std::size_t> rows = selectedListRows();
     const MoveResult result = check(document_.sections(), rows);

@@ -1,4 +1,4 @@
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 
 #include <algorithm>
 
@@ -46,21 +46,21 @@ std::optional<ViewKind> sectionListOf(ViewCommand command) {
 
 }  // namespace
 
-CSkylistListView::CSkylistListView(IListControl& list, IUserInterface& ui, ListDocument& document)
+ListView::ListView(IListControl& list, IUserInterface& ui, ListDocument& document)
     : list_(list), ui_(ui), document_(document) {
     document_.addObserver(*this);
     refill();
 }
 
-CSkylistListView::~CSkylistListView() {
+ListView::~ListView() {
     document_.removeObserver(*this);
 }
 
-void CSkylistListView::listAboutToChange() {
+void ListView::listAboutToChange() {
     list_.beginReset();
 }
 
-void CSkylistListView::listChanged(ListChange) {
+void ListView::listChanged(ListChange) {
     // The document changed the rows; the view's columns stay as they are.
     const std::optional<std::string> problem = updateShownList();
     list_.endReset(ResetScope::Rows);
@@ -68,11 +68,11 @@ void CSkylistListView::listChanged(ListChange) {
     if (problem) ui_.message(*problem);
 }
 
-void CSkylistListView::listSaved() {
+void ListView::listSaved() {
     sorter_.discardRevertCopy();
 }
 
-CommandState CSkylistListView::commandState(ViewCommand command) const {
+CommandState ListView::commandState(ViewCommand command) const {
     CommandState state;
     // The menu texts are the command table's; only the texts that change are given here.
     state.enabled = loaded();
@@ -137,7 +137,7 @@ CommandState CSkylistListView::commandState(ViewCommand command) const {
     return state;
 }
 
-void CSkylistListView::run(ViewCommand command) {
+void ListView::run(ViewCommand command) {
     if (!commandState(command).enabled) return;
     if (const auto kind = sectionListOf(command)) {
         show(*kind, digital_);
@@ -222,14 +222,14 @@ void CSkylistListView::run(ViewCommand command) {
     }
 }
 
-void CSkylistListView::sort(SortMode mode) {
+void ListView::sort(SortMode mode) {
     reorderAll("Sort Channel", [this, mode](TokenArray& tokens) {
         sorter_.sort(tokens, mode);
         return true;
     });
 }
 
-void CSkylistListView::reorderAll(const std::string& label,
+void ListView::reorderAll(const std::string& label,
                                   const std::function<bool(TokenArray&)>& edit) {
     document_.recordUndo(label);
     if (!edit(document_.tokens())) {
@@ -242,7 +242,7 @@ void CSkylistListView::reorderAll(const std::string& label,
     refresh(false);
 }
 
-void CSkylistListView::show(ViewKind kind, bool digital) {
+void ListView::show(ViewKind kind, bool digital) {
     // Another view has other columns and rows: the find bar starts afresh.
     finder_.clear();
     viewKind_ = kind;
@@ -250,7 +250,7 @@ void CSkylistListView::show(ViewKind kind, bool digital) {
     refill();
 }
 
-void CSkylistListView::refill() {
+void ListView::refill() {
     list_.beginReset();
     const std::optional<std::string> problem = updateShownList();
     list_.endReset(ResetScope::ColumnsAndRows);
@@ -258,28 +258,28 @@ void CSkylistListView::refill() {
     if (problem) ui_.message(*problem);
 }
 
-std::optional<std::string> CSkylistListView::updateShownList() {
+std::optional<std::string> ListView::updateShownList() {
     std::optional<std::string> problem = pointShownList();
     applyFind();
     return problem;
 }
 
-std::optional<std::string> CSkylistListView::pointShownList() {
+std::optional<std::string> ListView::pointShownList() {
     return showView(shown_, document_, viewKind_, digital_, widths_);
 }
 
-std::vector<std::size_t> CSkylistListView::selectedListRows() const {
+std::vector<std::size_t> ListView::selectedListRows() const {
     return shown_.listRows(list_.selectedRows());
 }
 
-void CSkylistListView::selectRow(std::size_t listRow) {
+void ListView::selectRow(std::size_t listRow) {
     if (const std::optional<std::size_t> last = list_.lastVisibleRow()) list_.ensureVisible(*last);
     if (const std::optional<std::size_t> row = shown_.shownRowFrom(listRow)) {
         list_.selectAndFocus(*row);
     }
 }
 
-void CSkylistListView::selectListRows(const std::vector<std::size_t>& listRows) {
+void ListView::selectListRows(const std::vector<std::size_t>& listRows) {
     std::vector<std::size_t> rows;
     for (std::size_t listRow : listRows) {
         if (const std::optional<std::size_t> row = shown_.shownRow(listRow)) rows.push_back(*row);
@@ -288,7 +288,7 @@ void CSkylistListView::selectListRows(const std::vector<std::size_t>& listRows) 
     if (!rows.empty()) list_.ensureVisible(rows.front());
 }
 
-bool CSkylistListView::pasteAvailable() const {
+bool ListView::pasteAvailable() const {
     if (!digital_) return !clipboard_.empty(RecordKind::Analog);
     return !clipboard_.empty(RecordKind::Digital) || !clipboard_.empty(RecordKind::Pid);
 }

@@ -1,10 +1,10 @@
 // The list view's keys, double-click and drag-and-drop.
 
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 
 namespace sky {
 
-void CSkylistListView::onKey(ViewKey key) {
+void ListView::onKey(ViewKey key) {
     if (!editable() || !inDetail()) return;
     if (key == ViewKey::F2) {
         newChannel();
@@ -13,7 +13,7 @@ void CSkylistListView::onKey(ViewKey key) {
     }
 }
 
-void CSkylistListView::editRows(ViewKey key) {
+void ListView::editRows(ViewKey key) {
     const std::vector<std::size_t> rows = selectedListRows();
     if (rows.empty()) return;
     TokenArray& tokens = document_.tokens();
@@ -48,14 +48,14 @@ void CSkylistListView::editRows(ViewKey key) {
     selectRow(rows.front());
 }
 
-void CSkylistListView::newChannel() {
+void ListView::newChannel() {
     if (editor_ && editor_->newChannel(document_, digital_)) {
         document_.markModified();
         refresh(true);
     }
 }
 
-void CSkylistListView::onDoubleClick() {
+void ListView::onDoubleClick() {
     if (!editable()) return;
     const std::vector<std::size_t> rows = selectedListRows();
     const bool hasRows = shown_.rowCount() > 0;
@@ -85,7 +85,7 @@ void CSkylistListView::onDoubleClick() {
     selectRow(currentRow_);
 }
 
-void CSkylistListView::dropSelectedRows(std::size_t target) {
+void ListView::dropSelectedRows(std::size_t target) {
     if (!canDrag() || !editEnabled_) return;
     const std::vector<std::size_t> shownRows = list_.selectedRows();
     if (shownRows.empty() || target >= shown_.rowCount()) return;

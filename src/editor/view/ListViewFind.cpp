@@ -1,10 +1,10 @@
 // The list view's find and filter: the find bar's query, its matches and its steps.
 
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 
 namespace sky {
 
-void CSkylistListView::setFindQuery(FindQuery query) {
+void ListView::setFindQuery(FindQuery query) {
     const std::vector<std::size_t> selected = selectedListRows();
     const bool hidingBefore = shown_.filtered();
     finder_.setQuery(std::move(query));
@@ -19,11 +19,11 @@ void CSkylistListView::setFindQuery(FindQuery query) {
     selectListRows(selected);
 }
 
-void CSkylistListView::clearFind() {
+void ListView::clearFind() {
     setFindQuery(FindQuery{});
 }
 
-void CSkylistListView::applyFind() {
+void ListView::applyFind() {
     finder_.apply(shown_, satelliteColumn(viewKind_, digital_));
     if (finder_.hidesRows()) {
         shown_.showOnly(finder_.matches());
@@ -32,15 +32,15 @@ void CSkylistListView::applyFind() {
     }
 }
 
-std::optional<std::size_t> CSkylistListView::findNext() {
+std::optional<std::size_t> ListView::findNext() {
     return findStep(true);
 }
 
-std::optional<std::size_t> CSkylistListView::findPrevious() {
+std::optional<std::size_t> ListView::findPrevious() {
     return findStep(false);
 }
 
-std::optional<std::size_t> CSkylistListView::findStep(bool forward) {
+std::optional<std::size_t> ListView::findStep(bool forward) {
     const std::vector<std::size_t> selected = selectedListRows();
     const std::optional<std::size_t> from =
         selected.empty() ? std::nullopt : std::optional<std::size_t>(selected.front());
@@ -54,17 +54,17 @@ std::optional<std::size_t> CSkylistListView::findStep(bool forward) {
     return row;
 }
 
-std::string CSkylistListView::findCountText() const {
+std::string ListView::findCountText() const {
     const std::vector<std::size_t> selected = selectedListRows();
     return finder_.countText(selected.empty() ? std::nullopt
                                               : std::optional<std::size_t>(selected.front()));
 }
 
-std::vector<SatelliteChoice> CSkylistListView::satelliteChoices() const {
+std::vector<SatelliteChoice> ListView::satelliteChoices() const {
     return sky::satelliteChoices(document_.tokens());
 }
 
-bool CSkylistListView::satelliteFilterAvailable() const {
+bool ListView::satelliteFilterAvailable() const {
     return satelliteColumn(viewKind_, digital_).has_value();
 }
 

@@ -46,12 +46,12 @@ enum class ViewKey { F2, F3, F4, Insert, Delete };
 // above the selected channel, Insert Null below it, a drop moves the dragged channels to the
 // drop row's channel (see dropSelectedRows). After the edit the query is applied to the new list
 // and the selection put on the real rows the edit selects, where they are still shown.
-class CSkylistListView : private IListObserver {
+class ListView : private IListObserver {
 public:
-    CSkylistListView(IListControl& list, IUserInterface& ui, ListDocument& document);
-    ~CSkylistListView() override;
-    CSkylistListView(const CSkylistListView&) = delete;
-    CSkylistListView& operator=(const CSkylistListView&) = delete;
+    ListView(IListControl& list, IUserInterface& ui, ListDocument& document);
+    ~ListView() override;
+    ListView(const ListView&) = delete;
+    ListView& operator=(const ListView&) = delete;
 
     void setChannelEditor(IChannelEditor* editor) { editor_ = editor; }
     // The dialog Move to Number asks its number with; without one that command does nothing.

@@ -1,11 +1,11 @@
 // The list view's showRecord(): one record of a section shown and selected.
 
 #include "editor/model/ChannelRecords.h"
-#include "editor/view/SkylistListView.h"
+#include "editor/view/ListView.h"
 
 namespace sky {
 
-bool CSkylistListView::showRecord(SectionState section, std::size_t record) {
+bool ListView::showRecord(SectionState section, std::size_t record) {
     if (!loaded()) return false;
     const SectionMap sections = document_.sections();
     // The Digital Channel view shows the digital channels, then the PID channels.
