@@ -16,7 +16,7 @@
 #include <string>
 
 #include "QuietUi.h"
-#include "app/frame/MainFrame.h"
+#include "app/frame/MainWindow.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "listdb/ListFile.h"
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     QTemporaryDir settingsDir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
 
-    sky::app::CMainFrame frame;
+    sky::app::MainWindow frame;
     frame.resize(1200, 800);
     frame.show();
     QApplication::processEvents();

@@ -12,7 +12,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/frame/MainFrame.h"
+#include "app/frame/MainWindow.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "app/list/ChannelTableView.h"
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir dir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    CMainFrame frame;
+    MainWindow frame;
     frame.resize(1280, 900);
     frame.show();
     if (!QTest::qWaitForWindowExposed(&frame)) return 1;

@@ -32,7 +32,7 @@
 
 #include "app/compare/CompareWindow.h"
 #include "app/find/FindBar.h"
-#include "app/frame/MainFrame.h"
+#include "app/frame/MainWindow.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "app/list/ChannelTableView.h"
@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir settingsDir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    CMainFrame frame;
+    MainWindow frame;
     frame.resize(1280, 900);
     frame.show();
     if (!QTest::qWaitForWindowExposed(&frame)) return 1;

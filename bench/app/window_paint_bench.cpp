@@ -25,7 +25,7 @@
 
 #include "app/compare/CompareWindow.h"
 #include "app/find/FindBar.h"
-#include "app/frame/MainFrame.h"
+#include "app/frame/MainWindow.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "app/list/ChannelTableView.h"
@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
     QApplication::setCursorFlashTime(0);
     QTemporaryDir settingsDir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    CMainFrame frame;
+    MainWindow frame;
     frame.resize(1280, 900);
     frame.show();
     if (!QTest::qWaitForWindowExposed(&frame)) return 1;

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/frame/MainFrame.h"
+#include "app/frame/MainWindow.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     parser.addOption(sat40);
     parser.process(app);
 
-    sky::app::CMainFrame frame;
+    sky::app::MainWindow frame;
     if (parser.isSet(sat40)) frame.runtime().maxSatellite40 = true;
     frame.showPlaced();
     const QStringList lists = parser.positionalArguments();

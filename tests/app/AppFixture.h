@@ -15,7 +15,7 @@
 #include <optional>
 #include <string>
 
-#include "app/frame/MainFrame.h"
+#include "app/frame/MainWindow.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "app/list/ChannelTableModel.h"
@@ -80,7 +80,7 @@ public:
         dialogs.clear();
         answers.clear();
         files.clear();
-        frame = std::make_unique<CMainFrame>();
+        frame = std::make_unique<MainWindow>();
         frame->userInterface().answerBoxes = [this](const BoxRequest& box) {
             boxes << box.caption + ": " + box.text;
             if (box.buttons == Buttons::Ok) return Answer::Ok;
@@ -149,7 +149,7 @@ public:
     QString undoText() const { return frame->action(Command::Undo)->text(); }
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<MainWindow> frame;
     QStringList boxes;
     QStringList dialogs;
     std::deque<Answer> answers;

@@ -75,7 +75,7 @@ private slots:
 
         // The next start reads them back; the satellite number starts at 32 again.
         frame.reset();
-        frame = std::make_unique<CMainFrame>();
+        frame = std::make_unique<MainWindow>();
         QCOMPARE(frame->runtime().comPort, 3);
         QVERIFY(!frame->maxSatellite40());
         QCOMPARE(frame->table()->palette().color(QPalette::Text), QColor(10, 20, 30));

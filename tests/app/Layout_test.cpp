@@ -125,7 +125,7 @@ private:
     void restart() {
         QVERIFY(frame->close());
         frame.reset();
-        frame = std::make_unique<CMainFrame>();
+        frame = std::make_unique<MainWindow>();
         frame->userInterface().answerBoxes = [this](const BoxRequest& box) {
             boxes << box.caption + ": " + box.text;
             return Answer::No;

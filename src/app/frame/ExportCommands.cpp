@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/frame/MainFrame.h"
+#include "app/frame/MainWindow.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "app/list/ChannelTableView.h"
@@ -43,7 +43,7 @@ const std::vector<FileFilter>& exportFilters(ExportFormat format) {
 // The save dialog with the list's name and the format's extension filled in; a name typed
 // without an extension gets the format's. Tests answer it through the window's file answers,
 // which take the first filter.
-std::optional<ExportTarget> chooseTarget(CMainFrame& frame, ExportFormat format) {
+std::optional<ExportTarget> chooseTarget(MainWindow& frame, ExportFormat format) {
     const std::vector<FileFilter>& filters = exportFilters(format);
     const std::string extension = format == ExportFormat::Csv ? ".csv" : ".html";
     const std::string caption = format == ExportFormat::Csv ? "Export CSV" : "Export HTML";
@@ -83,7 +83,7 @@ std::string rowCount(std::size_t rows) {
 
 }  // namespace
 
-void exportList(CMainFrame& frame, ExportFormat format) {
+void exportList(MainWindow& frame, ExportFormat format) {
     IUserInterface& ui = frame.userInterface();
     const ShownList& shown = frame.listView().shownList();
     std::vector<std::size_t> rows = frame.table()->selectedRows();
@@ -117,7 +117,7 @@ void exportList(CMainFrame& frame, ExportFormat format) {
     ui.statusText("Exported " + rowCount(rows.size()) + " to " + target->path);
 }
 
-void copySelectedRows(CMainFrame& frame) {
+void copySelectedRows(MainWindow& frame) {
     const std::vector<std::size_t> rows = frame.table()->selectedRows();
     if (rows.empty()) return;
     const ClipboardRows copied = clipboardRows(frame.listView().shownList(), rows);

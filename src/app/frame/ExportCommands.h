@@ -2,7 +2,7 @@
 
 namespace sky::app {
 
-class CMainFrame;
+class MainWindow;
 
 enum class ExportFormat { Csv, Html };
 
@@ -12,7 +12,7 @@ enum class ExportFormat { Csv, Html };
 //    shown columns of the view as it is shown, the file replaced only once complete. The list's
 //    own file and its compiled files are refused.
 //  - Copy: the selected rows as tab-separated text and as an HTML table on the clipboard.
-void exportList(CMainFrame& frame, ExportFormat format);
-void copySelectedRows(CMainFrame& frame);
+void exportList(MainWindow& frame, ExportFormat format);
+void copySelectedRows(MainWindow& frame);
 
 }  // namespace sky::app

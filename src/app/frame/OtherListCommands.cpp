@@ -10,7 +10,7 @@
 
 #include "app/dialogs/ApplyOrderDialog.h"
 #include "app/dialogs/ImportTranspondersDialog.h"
-#include "app/frame/MainFrame.h"
+#include "app/frame/MainWindow.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "common/SameFile.h"
@@ -53,7 +53,7 @@ std::optional<std::string> readReferenceFile(const std::string& path, IUserInter
 
 }  // namespace
 
-void applyOrderFromList(CMainFrame& frame) {
+void applyOrderFromList(MainWindow& frame) {
     DocumentCommands& doc = frame.document();
     IUserInterface& ui = frame.userInterface();
     const std::optional<std::string> path =
@@ -76,7 +76,7 @@ void applyOrderFromList(CMainFrame& frame) {
     applyOrder(doc.list(), *reference, dialog.options(), dialog.plan(), revision);
 }
 
-void saveAsReference(CMainFrame& frame) {
+void saveAsReference(MainWindow& frame) {
     DocumentCommands& doc = frame.document();
     IUserInterface& ui = frame.userInterface();
     const std::optional<std::string> path =
@@ -98,7 +98,7 @@ void saveAsReference(CMainFrame& frame) {
     ui.statusText("Reference saved as " + *path);
 }
 
-void importTransponders(CMainFrame& frame) {
+void importTransponders(MainWindow& frame) {
     DocumentCommands& doc = frame.document();
     ImportTranspondersDialog dialog(doc.list().tokens(), listScanTables(), doc.window(), &frame);
     if (dialog.exec() != QDialog::Accepted) return;

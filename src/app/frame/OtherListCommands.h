@@ -2,7 +2,7 @@
 
 namespace sky::app {
 
-class CMainFrame;
+class MainWindow;
 
 // The window's commands that take from other files or give to them, over the open list:
 //  - Apply Order from List: picks a reference, reads it, shows its preview and applies the order
@@ -11,8 +11,8 @@ class CMainFrame;
 //  - Import Transponders: picks a scan table and a satellite, shows the preview and adds the
 //    ticked transponders as one undoable step.
 // Every refusal is shown in a box, and then nothing changes.
-void applyOrderFromList(CMainFrame& frame);
-void saveAsReference(CMainFrame& frame);
-void importTransponders(CMainFrame& frame);
+void applyOrderFromList(MainWindow& frame);
+void saveAsReference(MainWindow& frame);
+void importTransponders(MainWindow& frame);
 
 }  // namespace sky::app

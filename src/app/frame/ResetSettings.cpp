@@ -1,6 +1,6 @@
 #include "app/frame/ResetSettings.h"
 
-#include "app/frame/MainFrame.h"
+#include "app/frame/MainWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "app/frame/WindowLayout.h"
 #include "app/list/ChannelTableView.h"
@@ -16,7 +16,7 @@ constexpr const char* kQuestion =
 
 }  // namespace
 
-void resetSettings(CMainFrame& frame) {
+void resetSettings(MainWindow& frame) {
     if (frame.userInterface().ask(kQuestion, Buttons::YesNo, Icon::Question, "Reset Settings") !=
         Answer::Yes) {
         return;

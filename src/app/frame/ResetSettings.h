@@ -2,11 +2,11 @@
 
 namespace sky::app {
 
-class CMainFrame;
+class MainWindow;
 
 // Reset Settings: asks, then puts every setting back to its default (the lists opened last are
 // kept) and applies the defaults at once: the port and the devices, the undo levels, the list's
 // colours and the window's layout.
-void resetSettings(CMainFrame& frame);
+void resetSettings(MainWindow& frame);
 
 }  // namespace sky::app

@@ -9,14 +9,14 @@ class QPrinter;
 
 namespace sky::app {
 
-class CMainFrame;
+class MainWindow;
 
 // The File menu's printing commands over the list as the main window shows it: Print through the
 // print dialog, Print Preview, and Export to PDF into a file chosen in the save dialog. An empty
 // list is refused with "No Contents for printing" before any dialog opens.
 class ListPrinter {
 public:
-    explicit ListPrinter(CMainFrame& frame) : frame_(frame) {}
+    explicit ListPrinter(MainWindow& frame) : frame_(frame) {}
 
     void print();
     void preview();
@@ -33,7 +33,7 @@ private:
     // A message box over the window.
     void tell(const std::string& text);
 
-    CMainFrame& frame_;
+    MainWindow& frame_;
 };
 
 }  // namespace sky::app

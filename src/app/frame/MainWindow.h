@@ -37,13 +37,13 @@ class WindowLayout;
 // rows, the status bar with the command prompts and the progress indicator, the message window,
 // and the list in the client area. It creates the document and the list view, routes every
 // command to the view, the document or itself, and updates the commands' states after each.
-class CMainFrame : public QMainWindow, public IFrameCommands {
+class MainWindow : public QMainWindow, public IFrameCommands {
     Q_OBJECT
 public:
     // `store` keeps the settings; by default QSettings (organisation "Orvel", application
     // "Skylister").
-    explicit CMainFrame(std::unique_ptr<ISettingsStore> store = nullptr, QWidget* parent = nullptr);
-    ~CMainFrame() override;
+    explicit MainWindow(std::unique_ptr<ISettingsStore> store = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     DocumentCommands& document() { return *doc_; }
     ListView& listView() { return *view_; }

@@ -1,4 +1,4 @@
-#include "app/frame/MainFrame.h"
+#include "app/frame/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,7 +77,7 @@ Command commandShowing(const ListView& view) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
+MainWindow::MainWindow(std::unique_ptr<ISettingsStore> store, QWidget* parent)
     : QMainWindow(parent), store_(std::move(store)) {
     initSkylisterResources();
     if (!store_) store_ = std::make_unique<QtSettingsStore>();
@@ -145,7 +145,7 @@ CMainFrame::CMainFrame(std::unique_ptr<ISettingsStore> store, QWidget* parent)
     updateCommands();
 }
 
-CMainFrame::~CMainFrame() {
+MainWindow::~MainWindow() {
     // The view goes before the widget it reads from: the widget lets go of it first.
     disconnect(messages_, nullptr, this, nullptr);
     // The comparison window observes the document: it goes first.
@@ -156,17 +156,17 @@ CMainFrame::~CMainFrame() {
     view_.reset();
 }
 
-QAction* CMainFrame::action(Command id) const {
+QAction* MainWindow::action(Command id) const {
     const auto found = actions_.find(id);
     return found == actions_.end() ? nullptr : found->second;
 }
 
-QPushButton* CMainFrame::commandButton(Command id) const {
+QPushButton* MainWindow::commandButton(Command id) const {
     const auto found = buttons_.find(id);
     return found == buttons_.end() ? nullptr : found->second;
 }
 
-void CMainFrame::createActions() {
+void MainWindow::createActions() {
     for (const CommandInfo& info : commandTable()) {
         QString text = QString::fromUtf8(info.text);
         // The shortcut is the action's own; the text shows it.
@@ -192,13 +192,13 @@ void CMainFrame::createActions() {
     }
 }
 
-void CMainFrame::createMenus() {
+void MainWindow::createMenus() {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu("&File     ");
     file->addAction(action(Command::Open));
     recentMenu_ = file->addMenu("Open &Recent");
     recentMenu_->setObjectName("RecentFilesMenu");
-    connect(recentMenu_, &QMenu::aboutToShow, this, &CMainFrame::rebuildRecentFiles);
+    connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::rebuildRecentFiles);
     file->addAction(action(Command::Save));
     file->addAction(action(Command::SaveAs));
     file->addSeparator();
@@ -312,11 +312,11 @@ void CMainFrame::createMenus() {
     help->addAction(action(Command::About));
 
     for (QMenu* menu : bar->findChildren<QMenu*>()) {
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
+        connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateCommands);
     }
 }
 
-void CMainFrame::createToolBar() {
+void MainWindow::createToolBar() {
     toolBar_ = addToolBar("Toolbar");
     toolBar_->setObjectName("ToolBar");
     toolBar_->setIconSize(QSize(16, 16));
@@ -366,7 +366,7 @@ void CMainFrame::createToolBar() {
                            action(Command::Print));
 }
 
-void CMainFrame::createCommandBar() {
+void MainWindow::createCommandBar() {
     addToolBarBreak(Qt::TopToolBarArea);
     commandBar_ = new QToolBar("Command Bar", this);
     commandBar_->setObjectName("CommandBar");
@@ -413,7 +413,7 @@ void CMainFrame::createCommandBar() {
     addToolBar(Qt::TopToolBarArea, commandBar_);
 }
 
-void CMainFrame::createStatusBar() {
+void MainWindow::createStatusBar() {
     idlePrompt_ = new QLabel("For Help, press F1", statusBar());
     idlePrompt_->setObjectName("IdlePrompt");
     statusBar()->addWidget(idlePrompt_, 1);
@@ -424,11 +424,11 @@ void CMainFrame::createStatusBar() {
     new LockKeyPanes(*statusBar());
 }
 
-void CMainFrame::applyListColours() {
+void MainWindow::applyListColours() {
     table_->applyColours(settings_->listColours());
 }
 
-void CMainFrame::updateCommands() {
+void MainWindow::updateCommands() {
     if (!router_) return;
     for (const auto& [id, act] : actions_) {
         const CommandState state = router_->state(id);
@@ -442,7 +442,7 @@ void CMainFrame::updateCommands() {
     for (const auto& [id, button] : buttons_) button->setEnabled(action(id)->isEnabled());
 }
 
-CommandState CMainFrame::frameCommandState(Command command) const {
+CommandState MainWindow::frameCommandState(Command command) const {
     CommandState state;
     state.enabled = true;
     switch (command) {
@@ -470,7 +470,7 @@ CommandState CMainFrame::frameCommandState(Command command) const {
     return state;
 }
 
-void CMainFrame::transferRunningChanged(bool running) {
+void MainWindow::transferRunningChanged(bool running) {
     if (running) {
         ui_->beginTransfer();
     } else {
@@ -479,13 +479,13 @@ void CMainFrame::transferRunningChanged(bool running) {
     updateCommands();
 }
 
-void CMainFrame::runCommand(Command id) {
+void MainWindow::runCommand(Command id) {
     layout_->beforeCommand(id);
     router_->run(id);
     afterCommand();
 }
 
-void CMainFrame::afterCommand() {
+void MainWindow::afterCommand() {
     updateCommands();
     reportSettingsProblem();
     // A close asked for during a transfer happens once the command has ended.
@@ -495,7 +495,7 @@ void CMainFrame::afterCommand() {
     }
 }
 
-void CMainFrame::runFrameCommand(Command command) {
+void MainWindow::runFrameCommand(Command command) {
     switch (command) {
         case Command::Exit:
             close();
@@ -569,20 +569,20 @@ void CMainFrame::runFrameCommand(Command command) {
     }
 }
 
-bool CMainFrame::openFile(const QString& path) {
+bool MainWindow::openFile(const QString& path) {
     const bool opened = doc_->openFile(path.toStdString());
     updateCommands();
     reportSettingsProblem();
     return opened;
 }
 
-void CMainFrame::reportSettingsProblem() {
+void MainWindow::reportSettingsProblem() {
     if (const std::optional<std::string> problem = settings_->takeWriteProblem()) {
         ui_->message(*problem, kAppName);
     }
 }
 
-void CMainFrame::rebuildRecentFiles() {
+void MainWindow::rebuildRecentFiles() {
     recentMenu_->clear();
     const std::vector<std::string> files = settings_->recentFiles();
     if (files.empty()) {
@@ -600,7 +600,7 @@ void CMainFrame::rebuildRecentFiles() {
     }
 }
 
-bool CMainFrame::runOptionDialog() {
+bool MainWindow::runOptionDialog() {
     OptionDialogData options(*settings_, runtime_, doc_->temporaryDirectory());
     OptionDialog dialog(options, serialDevicesPresent(), this);
     if (dialog.exec() != QDialog::Accepted) return false;
@@ -615,19 +615,19 @@ bool CMainFrame::runOptionDialog() {
     return true;
 }
 
-void CMainFrame::showAbout() {
+void MainWindow::showAbout() {
     AboutBox box(this);
     box.exec();
 }
 
-void CMainFrame::showHelp() {
+void MainWindow::showHelp() {
     if (!help_) help_ = new HelpWindow(this);
     help_->show();
     help_->raise();
     help_->activateWindow();
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (doc_->transferRunning()) {
         // The transfer is cancelled; the window closes when the command has ended.
         ui_->cancelTransfer();
@@ -644,7 +644,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void CMainFrame::showPlaced() {
+void MainWindow::showPlaced() {
     layout_->showPlaced();
 }
 
