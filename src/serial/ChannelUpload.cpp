@@ -142,7 +142,6 @@ bool Upload::run(const std::string& uploadPath) {
     ui_.appendMessage("Waking the receiver's console...\r\n");
     configureLine(port_, ui_);
     port_.setTimeouts(TimeoutProfile::Idle);
-    port_.setQueueSizes(102400, 4096);
     port_.purge();
 
     wakeConsole();
@@ -294,7 +293,6 @@ bool Upload::resume() {
     if (!openConfiguredPort(port_, settings_, ui_)) return false;
     configureLine(port_, ui_);
     port_.setTimeouts(TimeoutProfile::Idle);
-    port_.setQueueSizes(64000, 4096);
     port_.purge();
     send(kResume);
     port_.close();

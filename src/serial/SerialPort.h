@@ -23,7 +23,6 @@ public:
     // flow control. False when the device refuses them.
     virtual bool configure() = 0;
     virtual void setTimeouts(TimeoutProfile profile) = 0;
-    virtual void setQueueSizes(size_t receive, size_t send) = 0;
     // Drops whatever is waiting to be read or to be sent.
     virtual void purge() = 0;
     // Reads up to count bytes under the active profile; returns how many came.

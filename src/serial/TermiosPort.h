@@ -26,7 +26,6 @@ public:
     bool open(const std::string& device) override;
     bool configure() override;
     void setTimeouts(TimeoutProfile profile) override { profile_ = profile; }
-    void setQueueSizes(size_t /*receive*/, size_t /*send*/) override {}
     void purge() override;
     size_t read(uint8_t* buffer, size_t count) override;
     size_t write(const uint8_t* data, size_t count) override;

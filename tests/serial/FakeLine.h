@@ -66,7 +66,7 @@ public:
     int vanishAfterWrites = -1;
 
     // What the program did, in order: "open DEVICE", "configure", "idle", "connect", "probe",
-    // "queues R S", "purge", "pause MS", "write", "read", "close".
+    // "purge", "pause MS", "write", "read", "close".
     std::vector<std::string> events;
     std::vector<Write> writes;
     std::vector<Read> reads;
@@ -91,9 +91,6 @@ public:
         events.push_back(profile == TimeoutProfile::Idle      ? "idle"
                          : profile == TimeoutProfile::Connect ? "connect"
                                                               : "probe");
-    }
-    void setQueueSizes(size_t receive, size_t send) override {
-        events.push_back("queues " + std::to_string(receive) + " " + std::to_string(send));
     }
     void purge() override {
         events.push_back("purge");
