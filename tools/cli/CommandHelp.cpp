@@ -90,8 +90,10 @@ std::optional<int> answerHelp(const std::vector<std::string>& words) {
     }
     if (words[0] == "help") {
         if (words.size() > 2) return usageError("help takes one command");
-        const std::optional<std::string> usage = commandUsage(words[1]);
-        if (!usage) return usageError("unknown command '" + words[1] + "'");
+        // "help --help" asks for the usage of help itself.
+        const std::string& command = isHelpSwitch(words[1]) ? words[0] : words[1];
+        const std::optional<std::string> usage = commandUsage(command);
+        if (!usage) return usageError("unknown command '" + command + "'");
         std::fputs(usage->c_str(), stdout);
         return kSuccess;
     }
