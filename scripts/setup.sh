@@ -12,10 +12,11 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # channels.conf, an independent check of both readers. dpkg-dev computes the
 # Debian package's dependencies (scripts/package.sh); lintian, appstream and desktop-file-utils
 # check the package, its metainfo and its desktop entry in the tests; python3 reads the exported
-# CSV files back.
+# CSV files back. shared-mime-info, xdg-utils and libfile-mimeinfo-perl (xdg-mime's reader of the
+# MIME database) find the channel list's type in its test.
 packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev libqt6svg6
     libx11-dev xvfb xdotool clang-format dtv-scan-tables dvb-tools dpkg-dev lintian appstream
-    desktop-file-utils python3)
+    desktop-file-utils python3 shared-mime-info xdg-utils libfile-mimeinfo-perl)
 # The fuzz build needs clang, which brings libFuzzer along.
 case " $* " in *" -DSKYLISTER_FUZZ=ON "*) packages+=(clang) ;; esac
 

@@ -2,7 +2,8 @@
 # Builds the Debian package with CPack into a temporary folder and checks it as apt and a desktop
 # see it: every file in place under /usr and nothing elsewhere, the programs executable, the
 # control fields (Depends computed, Recommends dtv-scan-tables, the version that the packaged
-# skylister-cli prints), the desktop entry and the metainfo valid, the manual pages readable.
+# skylister-cli prints), the desktop entry and the metainfo valid, the manual pages readable, the
+# channel list's MIME type and skylister-cli's completion in place.
 # lintian's findings are printed; only its errors fail the test, style-only ones aside.
 #     check_package.sh CPACK BUILD_DIR USER_GUIDE
 set -euo pipefail
@@ -46,6 +47,9 @@ has /usr/share/metainfo/org.orvel.skylister.metainfo.xml
 for page in skylister skylister-cli stb-sim skylister-listgen; do
     has "/usr/share/man/man1/$page.1.gz"
 done
+has /usr/share/man/man5/skylister-list.5.gz
+has /usr/share/mime/packages/skylister.xml
+has /usr/share/bash-completion/completions/skylister-cli
 for doc in user-guide.md copyright changelog.gz; do
     has "/usr/share/doc/skylister/$doc"
 done
@@ -71,15 +75,15 @@ dpkg-deb -x "$deb" "$work/root"
 version=$(dpkg-deb -f "$deb" Version)
 printed=$("$work/root/usr/bin/skylister-cli" --version)
 [ "$printed" = "skylister-cli $version" ] || fail "skylister-cli --version says '$printed', the package $version"
-for page in "$work"/root/usr/share/man/man1/*.1.gz; do
+for page in "$work"/root/usr/share/man/man[15]/*.gz; do
     gzip -t "$page" || fail "$page is not gzipped whole"
 done
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$work/root/usr/share/applications/skylister.desktop" ||
         fail "desktop-file-validate"
 fi
-grep -q '^MimeType=' "$work/root/usr/share/applications/skylister.desktop" &&
-    fail "the desktop entry claims MIME types"
+grep -qx 'MimeType=application/x-skylister-list;' "$work/root/usr/share/applications/skylister.desktop" ||
+    fail "the desktop entry does not claim the channel list's type alone"
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.orvel.skylister.metainfo.xml" ||
         fail "appstreamcli validate"

@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "CommandHelp.h"
 #include "Commands.h"
 #include "common/ProgramVersion.h"
 
@@ -19,10 +21,9 @@ const char* usageText() {
            "\n"
            "Commands:\n"
            "  check LIST.txt [--sat40]         check a channel list; exit 0 when it is valid\n"
-           "  compile LIST.txt --mode MODE [--sat40]\n"
-           "                                   write LIST.hex and LIST.bin; MODE is basic, "
-           "normal,\n"
-           "                                   preinstalled or split; LIST.txt is left as it was\n"
+           "  compile LIST.txt --mode basic|normal|preinstalled|split [--sat40]\n"
+           "                                   write LIST.hex and LIST.bin; LIST.txt is left as\n"
+           "                                   it was\n"
            "  convert IMAGE.hex                write the download file IMAGE.bin\n"
            "  format LIST.txt [--sat40]        load the list and save it back in the editor's "
            "form\n"
@@ -74,16 +75,17 @@ const char* usageText() {
            "  diff A.txt B.txt [--sat40]       print what differs between two lists, one line\n"
            "                                   each; exit 0 when equal, 1 when they differ, 2\n"
            "                                   when a list cannot be read\n"
-           "  export LIST.txt --format csv|html [--view VIEW] [--semicolon] [-o FILE] [--sat40]\n"
-           "                                   write a view of the list as CSV (with --semicolon\n"
-           "                                   separated by semicolons) or as an HTML page, to\n"
-           "                                   FILE or standard output; VIEW is digital (the\n"
-           "                                   default), analog, satellite, satname, tp, channel,\n"
-           "                                   pid or analoglist\n"
+           "  export LIST.txt --format csv|html [--semicolon] [-o FILE] [--sat40]\n"
+           "                  [--view digital|analog|satellite|satname|tp|channel|pid|analoglist]\n"
+           "                                   write a view of the list (digital by default) as\n"
+           "                                   CSV (with --semicolon separated by semicolons) or\n"
+           "                                   as an HTML page, to FILE or standard output\n"
            "  download IMAGE.bin (--device PATH | --port N)\n"
            "                                   send a download file to the receiver\n"
            "  upload OUT.txt (--device PATH | --port N)\n"
            "                                   receive the receiver's channel list into OUT.txt\n"
+           "  help [COMMAND]                   print this text, or the usage of one command (as\n"
+           "                                   COMMAND --help does)\n"
            "  --version                        print the version of Skylister\n"
            "\n"
            "--sat40 expects 40 satellite names instead of 32. --port N uses COM1 to COM4\n"
@@ -112,10 +114,7 @@ int main(int argc, char** argv) {
         {"download", runDownload},
         {"upload", runUpload},
     };
-    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::fputs(usageText(), stdout);
-        return kSuccess;
-    }
+    if (const std::optional<int> status = answerHelp({argv + 1, argv + argc})) return *status;
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         std::printf("skylister-cli %s\n", sky::kProgramVersion);
         return kSuccess;
