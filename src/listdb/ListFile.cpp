@@ -62,7 +62,7 @@ LoadResult ListFile::loadChannelList(TokenArray& tokens) {
         ui.message(kNotCorrect);
         return LoadResult::Failed;
     }
-    return LoadText(file.bytes(), tokens);
+    return loadText(file.bytes(), tokens);
 }
 
 LoadResult ListFile::loadText(std::string_view text, TokenArray& tokens) {
@@ -90,7 +90,7 @@ bool ListFile::saveText(const TokenArray& tokens) {
 }
 
 bool ListFile::convertImage() {
-    return convertImage(path, ui);
+    return sky::convertImage(path, ui);
 }
 
 }  // namespace sky

@@ -16,17 +16,17 @@ bool ListFile::downloadCurrent() {
         ui.message(notTextPathMessage(path));
         return false;
     }
-    return DownloadFile(*image);
+    return downloadFile(*image);
 }
 
 bool ListFile::downloadFile(const std::string& file) {
     TermiosPort port;
-    return flashDownload(port, settings, ui, file);
+    return sky::flashDownload(port, settings, ui, file);
 }
 
 bool ListFile::uploadChannelList(const std::string& uploadPath, bool announceSuccess) {
     TermiosPort port;
-    return uploadChannelList(port, settings, ui, uploadPath, kUploadLimit, announceSuccess);
+    return sky::uploadChannelList(port, settings, ui, uploadPath, kUploadLimit, announceSuccess);
 }
 
 }  // namespace sky

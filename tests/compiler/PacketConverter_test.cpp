@@ -204,7 +204,7 @@ TEST(PacketConverter, ReportsUnknownCharactersAndGoesOn) {
 struct ListFile {
     test::RecordingUi& ui;
     std::string path;
-    bool ConvertImage() { return convertImage(path, ui); }
+    bool convertImage() { return sky::convertImage(path, ui); }
 };
 
 struct Files {

@@ -20,7 +20,7 @@ namespace {
 struct ListFile {
     test::RecordingUi& ui;
     std::string path;
-    bool SaveText(const TokenArray& tokens) { return writeChannelList(path, tokens, ui); }
+    bool saveText(const TokenArray& tokens) { return writeChannelList(path, tokens, ui); }
 };
 
 // The header blocks of the six sections and the end of the file, as the receiver's tools expect
