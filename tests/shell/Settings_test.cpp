@@ -6,7 +6,6 @@
 
 #include <utility>
 
-#include "serial/SerialDevices.h"
 #include "shell/OptionDialogData.h"
 #include "support/TempDir.h"
 
@@ -149,20 +148,6 @@ TEST(SettingsWrite, AStoreThatCannotBeWrittenIsReportedOnce) {
     EXPECT_FALSE(settings.takeWriteProblem());
     // What was set is still there for this run.
     EXPECT_EQ(settings.comPort(), 2);
-}
-
-TEST(SerialDevices, TerminalsInNaturalOrderThenStableNames) {
-    TempDir dir;
-    for (const char* name : {"ttyS10", "ttyS2", "ttyUSB0", "ttyACM1", "tty0", "ttyUSBx", "null"}) {
-        writeFile(dir.file(name), "");
-    }
-    std::filesystem::create_directories(dir.path() / "serial" / "by-id");
-    writeFile((dir.path() / "serial" / "by-id" / "usb-FTDI_1234-if00").string(), "");
-    const std::string root = dir.path().string();
-    EXPECT_EQ(
-        serialDevicesPresent(root),
-        (std::vector<std::string>{root + "/ttyS2", root + "/ttyS10", root + "/ttyUSB0",
-                                  root + "/ttyACM1", root + "/serial/by-id/usb-FTDI_1234-if00"}));
 }
 
 TEST_F(SettingsTest, EachDeviceShowsItsStatusAndItsStableName) {
