@@ -52,6 +52,12 @@ void ListFileWatch::listChanged(ListChange change) {
     if (change != ListChange::Replaced) return;
     remember();
     readRevision_ = list_.revision();
+    if (fileReplaced) fileReplaced();
+}
+
+void ListFileWatch::listSaved() {
+    ownWritePending_ = true;
+    if (fileReplaced) fileReplaced();
 }
 
 void ListFileWatch::remember() {

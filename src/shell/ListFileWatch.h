@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "common/UserInterface.h"
@@ -55,9 +56,12 @@ public:
     // changed since it was read is overwritten only when the user says so.
     SaveRoute beforeSave();
 
+    // Told when the file to watch may have changed or been replaced (open, save, reload).
+    std::function<void()> fileReplaced;
+
 private:
     void listChanged(ListChange change) override;
-    void listSaved() override { ownWritePending_ = true; }
+    void listSaved() override;
     // The file as it is now becomes the one the program knows.
     void remember();
     bool ignored() const;
