@@ -29,10 +29,11 @@ FileChangeNotice::FileChangeNotice(CMainFrame& frame)
     frame.statusBar()->addPermanentWidget(reload_);
     connect(reload_, &QPushButton::clicked, this, &FileChangeNotice::reload);
     connect(watcher_, &QFileSystemWatcher::fileChanged, this, &FileChangeNotice::fileChanged);
-    // Queued: a save tells of itself before it writes the file.
+    // Queued: a save tells of itself before it writes the file. The file is looked at then too,
+    // so that a change before the watcher follows it is not missed.
     frame.document().fileWatch().fileReplaced = [this] {
         reload_->hide();
-        QTimer::singleShot(0, this, &FileChangeNotice::watchAgain);
+        QTimer::singleShot(0, this, &FileChangeNotice::fileChanged);
     };
 }
 
