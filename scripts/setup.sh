@@ -12,10 +12,10 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # channels.conf, an independent check of both readers. dpkg-dev computes the
 # Debian package's dependencies (scripts/package.sh); lintian, appstream and desktop-file-utils
 # check the package, its metainfo and its desktop entry in the tests; python3 reads the exported
-# CSV files back.
+# CSV files back. dbus-daemon runs the private bus on which a test stands in for logind.
 packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev libqt6svg6
     libx11-dev xvfb xdotool clang-format dtv-scan-tables dvb-tools dpkg-dev lintian appstream
-    desktop-file-utils python3)
+    desktop-file-utils python3 dbus-daemon)
 # The fuzz build needs clang, which brings libFuzzer along.
 case " $* " in *" -DSKYLISTER_FUZZ=ON "*) packages+=(clang) ;; esac
 
