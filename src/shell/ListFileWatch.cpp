@@ -52,12 +52,25 @@ void ListFileWatch::listChanged(ListChange change) {
     if (change != ListChange::Replaced) return;
     remember();
     readRevision_ = list_.revision();
+    withdrawNotice();
     if (fileReplaced) fileReplaced();
 }
 
 void ListFileWatch::listSaved() {
     ownWritePending_ = true;
+    withdrawNotice();
     if (fileReplaced) fileReplaced();
+}
+
+void ListFileWatch::tell(const std::string& text) {
+    ui_.statusText(text);
+    told_ = true;
+}
+
+void ListFileWatch::withdrawNotice() {
+    if (!told_) return;
+    told_ = false;
+    ui_.statusText({});
 }
 
 void ListFileWatch::remember() {
@@ -80,15 +93,15 @@ bool ListFileWatch::noticeChange() {
     const FileChange change = check();
     const std::string name = fileName(list_.path());
     if (change == FileChange::Removed) {
-        ui_.statusText(format("%s was removed or renamed by another program; Save asks for a name.",
-                              name.c_str()));
+        tell(format("%s was removed or renamed by another program; Save asks for a name.",
+                    name.c_str()));
         return false;
     }
     if (change != FileChange::Changed) return false;
     const bool edited = list_.hasUnsavedChanges() && list_.revision() != readRevision_;
     if (!edited) {
-        ui_.statusText(format("%s was changed by another program; Reload shows it as it is now.",
-                              name.c_str()));
+        tell(format("%s was changed by another program; Reload shows it as it is now.",
+                    name.c_str()));
         return true;
     }
     asking_ = true;

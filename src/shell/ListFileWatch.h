@@ -65,6 +65,9 @@ private:
     // The file as it is now becomes the one the program knows.
     void remember();
     bool ignored() const;
+    void tell(const std::string& text);
+    // The list was read or written: a change told before no longer stands.
+    void withdrawNotice();
 
     ListDocument& list_;
     IUserInterface& ui_;
@@ -77,6 +80,8 @@ private:
     bool ownWritePending_ = false;
     // A question about the file is open: a watcher firing meanwhile adds none.
     bool asking_ = false;
+    // The status bar tells of a change, until the list is read or written again.
+    bool told_ = false;
 };
 
 }  // namespace sky

@@ -38,6 +38,7 @@ TEST_F(ListFileWatchTest, ChangeWithoutEditsIsToldAndReloadIsOneUndoStep) {
               "channels.txt was changed by another program; Reload shows it as it is now.");
     EXPECT_TRUE(ui.questions.empty());
     ASSERT_TRUE(watch().reload());
+    EXPECT_EQ(ui.statusTexts.back(), "");  // the notice goes with the change it told of
     EXPECT_EQ(watch().check(), FileChange::None);
     EXPECT_NE(undoText().find("Reload"), std::string::npos);
     // The reloaded list has no edits of the user's: a second change is offered again, not asked.
