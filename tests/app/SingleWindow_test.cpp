@@ -1,6 +1,7 @@
 // One window per session, with the program started twice as a user starts it.
 
-#include <QAbstractButton>
+#include <unistd.h>
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -8,7 +9,6 @@
 
 #include "app/AppFixture.h"
 #include "app/desktop/SingleInstance.h"
-#include "editor/view/SkylistListView.h"
 
 namespace sky::app::test {
 
