@@ -55,14 +55,14 @@ private slots:
     void secondStartHandsItsListToTheRunningWindow() {
         QProcess& first = launch({});
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socket()), 10000);
-        const QString list = home_.path() + "/handed.txt";
+        const QString list = home_.path() + "/handed list.txt";
         QVERIFY(QFile::copy(exampleList(), list));
         QProcess& second = launch({list});
         QVERIFY(second.waitForFinished(10000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
         // The running window opened it, and remembers it among the recent files.
-        QTRY_VERIFY_WITH_TIMEOUT(readAll(settingsFile()).contains("handed.txt"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(readAll(settingsFile()).contains("handed list.txt"), 10000);
         QCOMPARE(first.state(), QProcess::Running);
 
         // A window that crashed leaves its socket behind: the next start takes it over.

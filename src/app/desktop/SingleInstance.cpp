@@ -45,7 +45,8 @@ bool SingleInstance::handOver(const QString& name, const QString& path) {
     QLocalSocket socket;
     socket.connectToServer(name);
     if (!socket.waitForConnected(kConnectMs)) return false;
-    socket.write(path.toUtf8() + '\n');
+    // Percent-encoded: a file name may hold a line end.
+    socket.write(path.toUtf8().toPercentEncoding("/") + '\n');
     if (!socket.waitForBytesWritten(kConnectMs)) return false;
     while (!socket.canReadLine()) {
         if (!socket.waitForReadyRead(kAnswerMs)) return false;
@@ -69,7 +70,8 @@ void SingleInstance::accept() {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (!socket->canReadLine()) return;
-            const QString path = QString::fromUtf8(socket->readLine()).chopped(1);
+            const QString path =
+                QString::fromUtf8(QByteArray::fromPercentEncoding(socket->readLine().trimmed()));
             socket->write(kAnswer);
             socket->disconnectFromServer();
             // Opened once the later start has its answer: the questions may take a while.
