@@ -13,10 +13,11 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Debian package's dependencies (scripts/package.sh); lintian, appstream and desktop-file-utils
 # check the package, its metainfo and its desktop entry in the tests; python3 reads the exported
 # CSV files back. shared-mime-info, xdg-utils and libfile-mimeinfo-perl (xdg-mime's reader of the
-# MIME database) find the channel list's type in its test.
+# MIME database) find the channel list's type in its test. dbus-daemon runs the private bus on
+# which a test stands in for logind.
 packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev libqt6svg6
     libx11-dev xvfb xdotool clang-format dtv-scan-tables dvb-tools dpkg-dev lintian appstream
-    desktop-file-utils python3 shared-mime-info xdg-utils libfile-mimeinfo-perl)
+    desktop-file-utils python3 shared-mime-info xdg-utils libfile-mimeinfo-perl dbus-daemon)
 # The fuzz build needs clang, which brings libFuzzer along.
 case " $* " in *" -DSKYLISTER_FUZZ=ON "*) packages+=(clang) ;; esac
 

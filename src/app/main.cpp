@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/desktop/SingleInstance.h"
 #include "app/frame/MainWindow.h"
 
 namespace {
@@ -47,14 +48,27 @@ int main(int argc, char** argv) {
         "Read lists with 40 satellite names instead of 32, as the Option "
         "dialog's satellite number does.");
     parser.addOption(sat40);
+    const QCommandLineOption newWindow(
+        "new-window",
+        "Start a window of its own rather than open the list in the window already running.");
+    parser.addOption(newWindow);
     parser.process(app);
+
+    const QStringList lists = parser.positionalArguments();
+    const QString path = lists.isEmpty() ? QString() : QFileInfo(lists.front()).absoluteFilePath();
+    // One window per user and session: a later start hands its list to the running window.
+    sky::app::SingleInstance instance;
+    if (!parser.isSet(newWindow)) {
+        const QString socket = sky::app::SingleInstance::socketName();
+        if (sky::app::SingleInstance::handOver(socket, path)) return 0;
+        instance.listen(socket);
+    }
 
     sky::app::MainWindow frame;
     if (parser.isSet(sat40)) frame.runtime().maxSatellite40 = true;
+    instance.received = [&frame](const QString& handed) { openHandedList(frame, handed); };
     frame.showPlaced();
-    const QStringList lists = parser.positionalArguments();
-    if (!lists.isEmpty()) {
-        const QString path = QFileInfo(lists.front()).absoluteFilePath();
+    if (!path.isEmpty()) {
         // Opened once the window is up, so its messages have their owner on screen.
         QTimer::singleShot(0, &frame, [&frame, path] { frame.openFile(path); });
     }

@@ -164,6 +164,8 @@ void DocumentCommands::reportDuplicates() {
 
 bool DocumentCommands::onFileSave() {
     if (!list_.loaded()) return false;
+    const SaveRoute route = fileWatch_.beforeSave();
+    if (route != SaveRoute::Write) return route == SaveRoute::SaveAs && onFileSaveAs();
     return list_.save();
 }
 
@@ -333,7 +335,7 @@ bool DocumentCommands::onCompileDownload() {
     if (!list_.loaded()) return false;
     list_.database()->splitList = false;
     // An image of the file on disk is not the list shown: a failed save ends the command.
-    if (!list_.save()) return false;
+    if (!onFileSave()) return false;
     {
         const WaitCursor wait(window_);
         imageReady_ = buildPreInstalledImage(*list_.database(), list_.tokens());

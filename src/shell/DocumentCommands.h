@@ -11,6 +11,7 @@
 #include "editor/view/ViewCommands.h"
 #include "listdb/ListFile.h"
 #include "shell/DocumentWindow.h"
+#include "shell/ListFileWatch.h"
 #include "shell/Settings.h"
 
 namespace sky {
@@ -72,6 +73,8 @@ public:
     const std::string& previousPath() const { return list_.previousPath(); }
     const std::string& temporaryDirectory() const { return temporaryDirectory_; }
     bool imageReady() const { return imageReady_; }
+    // Other programs' changes to the open list's file.
+    ListFileWatch& fileWatch() { return fileWatch_; }
 
     // Open, always enabled: the question about the upload file, the file dialog in the
     // remembered folder, the question about unsaved edits, then openFile(). Returns whether a
@@ -177,6 +180,7 @@ private:
     const RuntimeSettings& runtime_;
     std::string temporaryDirectory_;
     ListDocument list_;
+    ListFileWatch fileWatch_{list_, ui_, uploadFilePath()};
     bool imageReady_ = false;
     bool transferRunning_ = false;
     // The last transfer ended because the user cancelled it.

@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "app/compare/CompareWindow.h"
+#include "app/desktop/FileChangeNotice.h"
 #include "app/dialogs/DuplicatesDialog.h"
 #include "app/dialogs/RenameChannelsDialog.h"
 #include "app/find/FindBar.h"
@@ -118,6 +119,7 @@ MainWindow::MainWindow(std::unique_ptr<ISettingsStore> store, QWidget* parent)
     createToolBar();
     createCommandBar();
     createStatusBar();
+    new FileChangeNotice(*this);
 
     addDockWidget(Qt::LeftDockWidgetArea, messages_);
     messages_->hide();

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <thread>
 
+#include "app/desktop/SleepInhibitor.h"
 #include "app/dialogs/ImportChannelsDialog.h"
 
 namespace sky::app {
@@ -85,6 +86,9 @@ void QtDocumentWindow::endWait() {
 namespace sky::app {
 
 bool QtDocumentWindow::runTransfer(const std::function<bool()>& transfer) {
+    // A laptop that suspends in the middle of a transfer can leave the receiver's flash half
+    // written.
+    const SleepInhibitor awake(SleepInhibitor::kTransferReason);
     if (transferRunningChanged) transferRunningChanged(true);
     const bool waiting = QApplication::overrideCursor() != nullptr;
     if (waiting) QApplication::changeOverrideCursor(Qt::BusyCursor);
