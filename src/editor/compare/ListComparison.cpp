@@ -1,5 +1,7 @@
 #include "editor/compare/ListComparison.h"
 
+#include <future>
+#include <initializer_list>
 #include <optional>
 
 #include "db/RecordLayout.h"
@@ -318,10 +320,19 @@ ListComparison compareLists(const TokenArray& a, const TokenArray& b) {
     ListComparison comparison;
     const MatchRowReader readerA(a);
     const MatchRowReader readerB(b);
-    for (const CompareSection section : kCompareSections) {
-        comparison.sections[sectionNumber(section)] = compareSection(
-            section, SectionRows(a, readerA, section), SectionRows(b, readerB, section));
-    }
+    const auto compare = [&](std::initializer_list<CompareSection> sections) {
+        for (const CompareSection section : sections) {
+            comparison.sections[sectionNumber(section)] = compareSection(
+                section, SectionRows(a, readerA, section), SectionRows(b, readerB, section));
+        }
+    };
+    // The sections are compared apart from each other, so two threads share them in parts of
+    // about equal work: the digital and analog channels and the transponders are the large ones.
+    std::future<void> analogAndTransponders = std::async(std::launch::async, [&compare] {
+        compare({CompareSection::Analog, CompareSection::Transponder});
+    });
+    compare({CompareSection::Digital, CompareSection::Pid, CompareSection::Satellite});
+    analogAndTransponders.get();
     return comparison;
 }
 

@@ -24,6 +24,29 @@ template <class KeyOf>
 void pairInOrder(std::span<const std::uint32_t> referenceRows,
                  std::span<const std::uint32_t> listRows, const KeyOf& keyOf, RowMatching& result,
                  MatchedBy by) {
+    // Among a few rows (mostly those of one identity) a look through them all is quicker than a
+    // table: the first list row of the key not yet paired is the one the table would give.
+    constexpr std::size_t kFewRows = 8;
+    if (listRows.size() <= kFewRows) {
+        std::array<std::optional<std::uint64_t>, kFewRows> listKeys;
+        for (std::size_t k = 0; k < listRows.size(); ++k) {
+            if (result.referenceRowOf[listRows[k]] == RowMatching::kNone) {
+                listKeys[k] = keyOf(true, listRows[k]);
+            }
+        }
+        for (const std::uint32_t ref : referenceRows) {
+            if (result.listRowOf[ref] != RowMatching::kNone) continue;
+            const std::optional<std::uint64_t> key = keyOf(false, ref);
+            if (!key) continue;
+            for (std::size_t k = 0; k < listRows.size(); ++k) {
+                if (listKeys[k] != key) continue;
+                if (result.referenceRowOf[listRows[k]] != RowMatching::kNone) continue;
+                pair(result, ref, listRows[k], by);
+                break;
+            }
+        }
+        return;
+    }
     // The list rows of each key, in order; `next` is the first not yet taken.
     struct Candidates {
         std::vector<std::uint32_t> rows;

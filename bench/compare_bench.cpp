@@ -1,0 +1,58 @@
+// Times Compare with List on a channel list (the largest one, written by skylister-listgen)
+// against its own file, as the document does it: the other list read beside the open one, then
+// the comparison, then both together, the open list sorted by name so that its channels moved.
+// Usage: compare_bench LIST.txt
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "BenchDocument.h"
+#include "RunTiming.h"
+#include "editor/compare/ListComparison.h"
+#include "editor/sort/ChannelSorter.h"
+#include "listdb/ListDB.h"
+
+namespace {
+
+using namespace sky;
+
+void report(const std::string& what, Timing t) {
+    reportTiming(what, t, 48);
+}
+
+constexpr int kRuns = 9;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: compare_bench LIST.txt\n");
+        return 2;
+    }
+    BenchDocument bench;
+    if (!bench.open(argv[1])) return 1;
+    TokenArray open = bench.document.tokens();
+    sortChannels(open, SortMode::NameOnly, SortFlags{});
+
+    const auto nothing = [] {};
+    const auto readOther = [&] {
+        TokenArray tokens;
+        CListDB other(bench.settings, bench.ui, argv[1]);
+        if (other.LoadChannelList(tokens) == LoadResult::Failed) return std::optional<TokenArray>();
+        return std::optional<TokenArray>(std::move(tokens));
+    };
+    std::optional<TokenArray> other;
+    report("reading the other list", timeRuns(kRuns, nothing, [&] { other = readOther(); }));
+    if (!other) return 1;
+    std::size_t differing = 0;
+    report("comparing the lists", timeRuns(kRuns, nothing, [&] {
+               differing = compareLists(open, *other).channelsDiffering();
+           }));
+    report("both", timeRuns(kRuns, nothing, [&] {
+               other = readOther();
+               differing = compareLists(open, *other).channelsDiffering();
+           }));
+    std::printf("  %zu channels differ\n", differing);
+    return differing > 0 ? 0 : 1;
+}
