@@ -254,12 +254,9 @@ SectionComparison compareSection(CompareSection section, const SectionRows& a,
     // transponder's or satellite's number is what the channels name it by.
     std::vector<char> outOfOrder;
     if (channels) {
-        const auto tieKeys = [](const std::vector<MatchRow>& rows) {
-            std::vector<std::uint64_t> keys(rows.size());
-            for (std::size_t r = 0; r < rows.size(); ++r) keys[r] = nameAndCellsKey(rows[r]);
-            return keys;
-        };
-        outOfOrder = rowsOutOfOrder(matching, tieKeys(rowsA), tieKeys(rowsB));
+        outOfOrder = rowsOutOfOrder(matching, [&](std::uint32_t rowA, std::uint32_t rowB) {
+            return nameAndCellsKey(rowsA[rowA]) + nameAndCellsKey(rowsB[rowB]);
+        });
     }
 
     const auto add = [&](RowDifference difference) {
@@ -285,18 +282,12 @@ SectionComparison compareSection(CompareSection section, const SectionRows& a,
         const bool moved = channels ? outOfOrder[r] != 0 : !sameCell(a.row(r)[0], b.row(other)[0]);
         if (cells.empty() && !moved) continue;
         ++result.rowsDiffering;
-        RowDifference pair{
-            DifferenceKind::Changed, r, other, a.row(r)[0], b.row(other)[0], b.name(other),
-            std::move(cells)};
-        if (moved) {
-            RowDifference move = pair;
-            move.kind = DifferenceKind::Moved;
-            move.cells.clear();
-            if (!pair.cells.empty()) add(std::move(pair));
-            add(std::move(move));
-        } else if (!pair.cells.empty()) {
-            add(std::move(pair));
-        }
+        const auto difference = [&](DifferenceKind kind, std::vector<std::string> differing) {
+            return RowDifference{
+                kind, r, other, a.row(r)[0], b.row(other)[0], b.name(other), std::move(differing)};
+        };
+        if (!cells.empty()) add(difference(DifferenceKind::Changed, std::move(cells)));
+        if (moved) add(difference(DifferenceKind::Moved, {}));
     }
     return result;
 }

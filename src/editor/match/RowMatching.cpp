@@ -138,7 +138,8 @@ private:
             if (result_.referenceRowOf[row] == RowMatching::kNone) add(list_[row], true, row);
         }
         // The hash sorts the groups apart; rows of one hash are told apart by what it hashes
-        // (mostly they are one group). Each group takes a number, in that order.
+        // (mostly they are one group, which one look tells). Each group takes a number, in that
+        // order, and its rows come by frequency.
         const auto groupOrder = [&](const Entry& a, const Entry& b) {
             if (a.hash != b.hash) return a.hash < b.hash ? -1 : 1;
             const MatchRow& rowA = rowOf(a.fromList, a.row);
@@ -148,27 +149,33 @@ private:
                 return rowA.satellite < rowB.satellite ? -1 : 1;
             return 0;
         };
-        std::sort(entries.begin(), entries.end(),
-                  [](const Entry& a, const Entry& b) { return a.hash < b.hash; });
+        const auto byFrequency = [](const Entry& a, const Entry& b) {
+            return std::tie(a.frequency, a.fromList, a.row) <
+                   std::tie(b.frequency, b.fromList, b.row);
+        };
+        std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+            return a.hash != b.hash ? a.hash < b.hash : byFrequency(a, b);
+        });
         std::uint32_t groups = 0;
         for (auto first = entries.begin(); first != entries.end();) {
-            const auto last = std::find_if(first, entries.end(),
+            const auto last = std::find_if(first + 1, entries.end(),
                                            [&](const Entry& e) { return e.hash != first->hash; });
-            if (std::any_of(first, last, [&](const Entry& e) { return groupOrder(*first, e); })) {
-                std::sort(first, last,
-                          [&](const Entry& a, const Entry& b) { return groupOrder(a, b) < 0; });
-            }
-            for (auto e = first; e != last; ++e) {
-                if (e != first && groupOrder(*(e - 1), *e) != 0) ++groups;
-                e->group = groups;
+            if (std::all_of(first + 1, last,
+                            [&](const Entry& e) { return !groupOrder(*first, e); })) {
+                for (auto e = first; e != last; ++e) e->group = groups;
+            } else {
+                std::sort(first, last, [&](const Entry& a, const Entry& b) {
+                    const int order = groupOrder(a, b);
+                    return order != 0 ? order < 0 : byFrequency(a, b);
+                });
+                for (auto e = first; e != last; ++e) {
+                    if (e != first && groupOrder(*(e - 1), *e) != 0) ++groups;
+                    e->group = groups;
+                }
             }
             ++groups;
             first = last;
         }
-        std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-            return std::tie(a.group, a.frequency, a.fromList, a.row) <
-                   std::tie(b.group, b.frequency, b.fromList, b.row);
-        });
         rows_.resize(entries.size());
         runs_.clear();
         groups_.clear();
