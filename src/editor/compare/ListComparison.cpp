@@ -6,6 +6,7 @@
 
 #include "db/RecordLayout.h"
 #include "db/RowFields.h"
+#include "editor/compare/ComparedList.h"
 #include "editor/compare/OutOfOrder.h"
 #include "editor/match/RowMatching.h"
 #include "editor/model/FieldText.h"
@@ -15,10 +16,6 @@
 namespace sky {
 
 namespace {
-
-// The first value of a satellite's identity, apart from those of channels and transponders
-// (MatchRows.cpp), though the rows of two sections are never matched with each other.
-constexpr std::int64_t kSatelliteIdentity = 5;
 
 std::size_t sectionNumber(CompareSection section) {
     return static_cast<std::size_t>(section);
@@ -72,14 +69,14 @@ bool sameCell(std::string_view a, std::string_view b, bool hex = false) {
 // One section of one list, read through the list's reader.
 class SectionRows {
 public:
-    SectionRows(const TokenArray& tokens, const MatchRowReader& reader, CompareSection section)
-        : tokens_(tokens),
-          reader_(reader),
+    SectionRows(const ComparedList& list, CompareSection section)
+        : tokens_(list.tokens()),
+          reader_(list.reader()),
           section_(section),
           width_(static_cast<std::size_t>(sectionInfo(compareSectionState(section)).rowLength)),
-          begin_(reader.sections()[compareSectionState(section)].begin),
+          begin_(reader_.sections()[compareSectionState(section)].begin),
           count_(
-              reader.sections()[compareSectionState(section)].records(static_cast<int>(width_))) {}
+              reader_.sections()[compareSectionState(section)].records(static_cast<int>(width_))) {}
 
     std::size_t count() const { return count_; }
     const std::string* row(std::size_t r) const { return &tokens_[begin_ + r * width_]; }
@@ -100,23 +97,6 @@ public:
         }
         return row(r)[section_ == CompareSection::Satellite ? std::size_t{kSatName}
                                                             : std::size_t{kTpComment}];
-    }
-
-    std::vector<MatchRow> matchRows() const {
-        if (const std::optional<RecordKind> kind = channelKind(section_)) {
-            return reader_.section(*kind);
-        }
-        if (section_ == CompareSection::Transponder) return reader_.transponders();
-        // Channels and transponders name a satellite by its Index: that is its identity.
-        std::vector<MatchRow> rows(count_);
-        for (std::size_t r = 0; r < count_; ++r) {
-            if (const std::optional<std::int32_t> index = decimalField(row(r)[kSatIndex])) {
-                rows[r].hasIdentity = true;
-                rows[r].identity = {kSatelliteIdentity, *index};
-            }
-            rows[r].name = utf8Name(trimmed(row(r)[kSatName]));
-        }
-        return rows;
     }
 
 private:
@@ -241,11 +221,15 @@ std::vector<std::string> differingCells(CompareSection section, const SectionCol
     return cells;
 }
 
-SectionComparison compareSection(CompareSection section, const SectionRows& a,
-                                 const SectionRows& b) {
+SectionComparison compareSection(CompareSection section, const ComparedList& listA,
+                                 const ComparedList& listB) {
     SectionComparison result{section, {}, {}, 0};
-    const std::vector<MatchRow> rowsA = a.matchRows();
-    const std::vector<MatchRow> rowsB = b.matchRows();
+    const SectionRows a(listA, section);
+    const SectionRows b(listB, section);
+    std::vector<MatchRow> readA;
+    std::vector<MatchRow> readB;
+    const std::vector<MatchRow>& rowsA = listA.rows(section, readA);
+    const std::vector<MatchRow>& rowsB = listB.rows(section, readB);
     RowMatching matching = matchRows(rowsA, rowsB);
     pairUnreadable(a, rowsA, b, rowsB, matching);
     const bool channels = channelKind(section).has_value();
@@ -308,13 +292,14 @@ std::size_t ListComparison::channelsDiffering() const {
 }
 
 ListComparison compareLists(const TokenArray& a, const TokenArray& b) {
+    return compareLists(ComparedList(a), ComparedList(b));
+}
+
+ListComparison compareLists(const ComparedList& a, const ComparedList& b) {
     ListComparison comparison;
-    const MatchRowReader readerA(a);
-    const MatchRowReader readerB(b);
     const auto compare = [&](std::initializer_list<CompareSection> sections) {
         for (const CompareSection section : sections) {
-            comparison.sections[sectionNumber(section)] = compareSection(
-                section, SectionRows(a, readerA, section), SectionRows(b, readerB, section));
+            comparison.sections[sectionNumber(section)] = compareSection(section, a, b);
         }
     };
     // The sections are compared apart from each other, so two threads share them in parts of
