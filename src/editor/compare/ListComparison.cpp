@@ -302,13 +302,15 @@ ListComparison compareLists(const ComparedList& a, const ComparedList& b) {
             comparison.sections[sectionNumber(section)] = compareSection(section, a, b);
         }
     };
-    // The sections are compared apart from each other, so two threads share them in parts of
-    // about equal work: the digital and analog channels and the transponders are the large ones.
-    std::future<void> analogAndTransponders = std::async(std::launch::async, [&compare] {
-        compare({CompareSection::Analog, CompareSection::Transponder});
-    });
+    // The sections are compared apart from each other: the three large ones (digital and analog
+    // channels, transponders) each on a thread of its own, the small ones beside the first.
+    std::future<void> analog =
+        std::async(std::launch::async, [&compare] { compare({CompareSection::Analog}); });
+    std::future<void> transponders =
+        std::async(std::launch::async, [&compare] { compare({CompareSection::Transponder}); });
     compare({CompareSection::Digital, CompareSection::Pid, CompareSection::Satellite});
-    analogAndTransponders.get();
+    analog.get();
+    transponders.get();
     return comparison;
 }
 
