@@ -1,10 +1,16 @@
 // The document's Compare commands: the open list against another list or the receiver's.
 
+#include <cstdint>
 #include <filesystem>
+#include <future>
 #include <memory>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "common/Format.h"
+#include "editor/compare/ComparedList.h"
+#include "shell/DeferredMessages.h"
 #include "shell/DocumentCommands.h"
 
 namespace sky {
@@ -13,11 +19,11 @@ namespace {
 
 constexpr const char* kCompareCaption = "Skylister - Compare with List";
 
-}  // namespace
-
-std::optional<TokenArray> DocumentCommands::readOtherList(const std::string& path) {
-    // A database of its own: the open list's database, file and state stay as they are.
-    ListFile other(runtime_, ui_, path);
+// A list read beside the open one, in a database of its own: the open list's database, file and
+// state stay as they are.
+std::optional<TokenArray> readListBeside(const RuntimeSettings& runtime, IUserInterface& ui,
+                                         const std::string& path) {
+    ListFile other(runtime, ui, path);
     TokenArray tokens;
     // Read as the file has it: a channel's number is not compared, its order is, so a file that
     // numbers its analog channels from 0 shows no channel moved.
@@ -25,13 +31,24 @@ std::optional<TokenArray> DocumentCommands::readOtherList(const std::string& pat
     return tokens;
 }
 
-void DocumentCommands::showComparison(std::string otherName, TokenArray other) {
+}  // namespace
+
+std::optional<TokenArray> DocumentCommands::readOtherList(const std::string& path) {
+    return readListBeside(runtime_, ui_, path);
+}
+
+void DocumentCommands::showComparison(std::string otherName, TokenArray other,
+                                      const ComparedList* openRows) {
     auto comparison = std::make_shared<OpenComparison>();
     comparison->otherName = std::move(otherName);
     comparison->other = std::move(other);
     {
         const WaitCursor wait(window_);
-        comparison->compareWith(list_.tokens());
+        if (openRows) {
+            comparison->compareWith(*openRows);
+        } else {
+            comparison->compareWith(list_.tokens());
+        }
     }
     window_.showComparison(std::move(comparison));
 }
@@ -42,12 +59,28 @@ bool DocumentCommands::onCompareWithList() {
         window_.chooseFileToOpen(kCompareCaption, channelListFilters(), settings_.recentFolder());
     if (!chosen) return false;
     std::optional<TokenArray> other;
+    std::optional<ComparedList> openRows;
+    const std::uint64_t revision = list_.revision();
     {
         const WaitCursor wait(window_);
-        other = readOtherList(*chosen);
+        // The open list's rows are read on a second thread while the other list loads. The
+        // loader's messages wait until that thread is done.
+        std::future<ComparedList> reading =
+            std::async(std::launch::async, [&tokens = list_.tokens()] {
+                ComparedList rows(tokens);
+                rows.readAhead();
+                return rows;
+            });
+        DeferredMessages messages(ui_);
+        other = readListBeside(runtime_, messages, *chosen);
+        openRows.emplace(reading.get());
+        messages.show();
     }
     if (!other) return false;
-    showComparison(std::filesystem::path(*chosen).filename().string(), std::move(*other));
+    // The rows read before serve while the list is as it was then.
+    const bool unchanged = list_.revision() == revision;
+    showComparison(std::filesystem::path(*chosen).filename().string(), std::move(*other),
+                   unchanged ? &*openRows : nullptr);
     return true;
 }
 

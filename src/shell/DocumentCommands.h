@@ -16,6 +16,8 @@
 
 namespace sky {
 
+class ComparedList;
+
 // The document's commands, as the menu, the toolbar and the command bar issue them.
 enum class DocCommand {
     Open,
@@ -168,8 +170,10 @@ private:
     // ("Saveing  Modified Data!!!"); a received list never saved is saved with Save As. False
     // when the caller must not go on.
     bool offerSavingList();
-    // Compares the open list with another and has the window show it.
-    void showComparison(std::string otherName, TokenArray other);
+    // Compares the open list with another and has the window show it; the open list's rows may
+    // have been read before.
+    void showComparison(std::string otherName, TokenArray other,
+                        const ComparedList* openRows = nullptr);
     // Ends a transfer as every download command does: the progress indicator goes, the message
     // window hides; after a cancel it stays, and the status bar says so.
     void afterTransfer();

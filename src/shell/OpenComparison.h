@@ -3,6 +3,7 @@
 #include <string>
 
 #include "db/TokenArray.h"
+#include "editor/compare/ComparedList.h"
 #include "editor/compare/ListComparison.h"
 
 namespace sky {
@@ -14,7 +15,9 @@ struct OpenComparison {
     TokenArray other;
     ListComparison result;
 
-    void compareWith(const TokenArray& open) { result = compareLists(open, other); }
+    void compareWith(const TokenArray& open) { compareWith(ComparedList(open)); }
+    // The same with the open list's rows read before.
+    void compareWith(const ComparedList& open) { result = compareLists(open, ComparedList(other)); }
 };
 
 }  // namespace sky

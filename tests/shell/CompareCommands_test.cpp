@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
+#include <utility>
 
 #include "DocFixture.h"
+#include "db/RecordLayout.h"
+#include "editor/model/SectionMap.h"
 #include "support/StbSim.h"
 
 namespace sky::test {
@@ -57,6 +61,34 @@ TEST_F(CompareCommandsTest, CompareWithListReadsTheOtherListBesideTheOpenOne) {
     EXPECT_FALSE(doc.run(DocCommand::CompareWithList));
     EXPECT_EQ(window.comparisons.size(), 1u);
     expectOpenListKept(before);
+}
+
+TEST_F(CompareCommandsTest, AnEditWhileTheOtherListsMessagesShowIsCompared) {
+    // The open list's rows are read while the other list loads; an edit made while that list's
+    // warnings show (it has no channel sections) is in the comparison all the same.
+    ASSERT_TRUE(doc.openFile(path));
+    const std::string text = readFile(path);
+    const std::string satellitesOnly = dir.file("satellites.txt");
+    writeFile(satellitesOnly, text.substr(0, text.find("[DIGITAL TP]")) + "[END]\r\n");
+    bool edited = false;
+    ui.onMessage = [&](const std::string&) {
+        if (std::exchange(edited, true)) return;
+        TokenArray& tokens = doc.list().tokens();
+        const auto first = tokens.begin() + static_cast<std::ptrdiff_t>(
+                                                locateSections(tokens)[kSatelliteSection].begin);
+        tokens.erase(first, first + kSatelliteFields);
+        doc.list().changed(false);
+    };
+    window.answers = {satellitesOnly};
+    ASSERT_TRUE(doc.run(DocCommand::CompareWithList));
+    ASSERT_TRUE(edited);
+    ASSERT_EQ(window.comparisons.size(), 1u);
+    const OpenComparison& shown = *window.comparisons.back();
+    const ListComparison now = compareLists(doc.list().tokens(), shown.other);
+    for (const CompareSection section : kCompareSections) {
+        EXPECT_EQ(shown.result.section(section).counts, now.section(section).counts);
+    }
+    EXPECT_EQ(now.section(CompareSection::Satellite).count(DifferenceKind::OnlyInB), 1u);
 }
 
 TEST_F(CompareCommandsTest, TheReceiversListIsComparedAndNamedInTheDownloadQuestion) {

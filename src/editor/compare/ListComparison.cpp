@@ -1,9 +1,12 @@
 #include "editor/compare/ListComparison.h"
 
+#include <future>
+#include <initializer_list>
 #include <optional>
 
 #include "db/RecordLayout.h"
 #include "db/RowFields.h"
+#include "editor/compare/ComparedList.h"
 #include "editor/compare/OutOfOrder.h"
 #include "editor/match/RowMatching.h"
 #include "editor/model/FieldText.h"
@@ -13,10 +16,6 @@
 namespace sky {
 
 namespace {
-
-// The first value of a satellite's identity, apart from those of channels and transponders
-// (MatchRows.cpp), though the rows of two sections are never matched with each other.
-constexpr std::int64_t kSatelliteIdentity = 5;
 
 std::size_t sectionNumber(CompareSection section) {
     return static_cast<std::size_t>(section);
@@ -70,14 +69,14 @@ bool sameCell(std::string_view a, std::string_view b, bool hex = false) {
 // One section of one list, read through the list's reader.
 class SectionRows {
 public:
-    SectionRows(const TokenArray& tokens, const MatchRowReader& reader, CompareSection section)
-        : tokens_(tokens),
-          reader_(reader),
+    SectionRows(const ComparedList& list, CompareSection section)
+        : tokens_(list.tokens()),
+          reader_(list.reader()),
           section_(section),
           width_(static_cast<std::size_t>(sectionInfo(compareSectionState(section)).rowLength)),
-          begin_(reader.sections()[compareSectionState(section)].begin),
+          begin_(reader_.sections()[compareSectionState(section)].begin),
           count_(
-              reader.sections()[compareSectionState(section)].records(static_cast<int>(width_))) {}
+              reader_.sections()[compareSectionState(section)].records(static_cast<int>(width_))) {}
 
     std::size_t count() const { return count_; }
     const std::string* row(std::size_t r) const { return &tokens_[begin_ + r * width_]; }
@@ -98,23 +97,6 @@ public:
         }
         return row(r)[section_ == CompareSection::Satellite ? std::size_t{kSatName}
                                                             : std::size_t{kTpComment}];
-    }
-
-    std::vector<MatchRow> matchRows() const {
-        if (const std::optional<RecordKind> kind = channelKind(section_)) {
-            return reader_.section(*kind);
-        }
-        if (section_ == CompareSection::Transponder) return reader_.transponders();
-        // Channels and transponders name a satellite by its Index: that is its identity.
-        std::vector<MatchRow> rows(count_);
-        for (std::size_t r = 0; r < count_; ++r) {
-            if (const std::optional<std::int32_t> index = decimalField(row(r)[kSatIndex])) {
-                rows[r].hasIdentity = true;
-                rows[r].identity = {kSatelliteIdentity, *index};
-            }
-            rows[r].name = utf8Name(trimmed(row(r)[kSatName]));
-        }
-        return rows;
     }
 
 private:
@@ -239,11 +221,15 @@ std::vector<std::string> differingCells(CompareSection section, const SectionCol
     return cells;
 }
 
-SectionComparison compareSection(CompareSection section, const SectionRows& a,
-                                 const SectionRows& b) {
+SectionComparison compareSection(CompareSection section, const ComparedList& listA,
+                                 const ComparedList& listB) {
     SectionComparison result{section, {}, {}, 0};
-    const std::vector<MatchRow> rowsA = a.matchRows();
-    const std::vector<MatchRow> rowsB = b.matchRows();
+    const SectionRows a(listA, section);
+    const SectionRows b(listB, section);
+    std::vector<MatchRow> readA;
+    std::vector<MatchRow> readB;
+    const std::vector<MatchRow>& rowsA = listA.rows(section, readA);
+    const std::vector<MatchRow>& rowsB = listB.rows(section, readB);
     RowMatching matching = matchRows(rowsA, rowsB);
     pairUnreadable(a, rowsA, b, rowsB, matching);
     const bool channels = channelKind(section).has_value();
@@ -252,12 +238,9 @@ SectionComparison compareSection(CompareSection section, const SectionRows& a,
     // transponder's or satellite's number is what the channels name it by.
     std::vector<char> outOfOrder;
     if (channels) {
-        const auto tieKeys = [](const std::vector<MatchRow>& rows) {
-            std::vector<std::uint64_t> keys(rows.size());
-            for (std::size_t r = 0; r < rows.size(); ++r) keys[r] = nameAndCellsKey(rows[r]);
-            return keys;
-        };
-        outOfOrder = rowsOutOfOrder(matching, tieKeys(rowsA), tieKeys(rowsB));
+        outOfOrder = rowsOutOfOrder(matching, [&](std::uint32_t rowA, std::uint32_t rowB) {
+            return nameAndCellsKey(rowsA[rowA]) + nameAndCellsKey(rowsB[rowB]);
+        });
     }
 
     const auto add = [&](RowDifference difference) {
@@ -283,18 +266,12 @@ SectionComparison compareSection(CompareSection section, const SectionRows& a,
         const bool moved = channels ? outOfOrder[r] != 0 : !sameCell(a.row(r)[0], b.row(other)[0]);
         if (cells.empty() && !moved) continue;
         ++result.rowsDiffering;
-        RowDifference pair{
-            DifferenceKind::Changed, r, other, a.row(r)[0], b.row(other)[0], b.name(other),
-            std::move(cells)};
-        if (moved) {
-            RowDifference move = pair;
-            move.kind = DifferenceKind::Moved;
-            move.cells.clear();
-            if (!pair.cells.empty()) add(std::move(pair));
-            add(std::move(move));
-        } else if (!pair.cells.empty()) {
-            add(std::move(pair));
-        }
+        const auto difference = [&](DifferenceKind kind, std::vector<std::string> differing) {
+            return RowDifference{
+                kind, r, other, a.row(r)[0], b.row(other)[0], b.name(other), std::move(differing)};
+        };
+        if (!cells.empty()) add(difference(DifferenceKind::Changed, std::move(cells)));
+        if (moved) add(difference(DifferenceKind::Moved, {}));
     }
     return result;
 }
@@ -315,13 +292,25 @@ std::size_t ListComparison::channelsDiffering() const {
 }
 
 ListComparison compareLists(const TokenArray& a, const TokenArray& b) {
+    return compareLists(ComparedList(a), ComparedList(b));
+}
+
+ListComparison compareLists(const ComparedList& a, const ComparedList& b) {
     ListComparison comparison;
-    const MatchRowReader readerA(a);
-    const MatchRowReader readerB(b);
-    for (const CompareSection section : kCompareSections) {
-        comparison.sections[sectionNumber(section)] = compareSection(
-            section, SectionRows(a, readerA, section), SectionRows(b, readerB, section));
-    }
+    const auto compare = [&](std::initializer_list<CompareSection> sections) {
+        for (const CompareSection section : sections) {
+            comparison.sections[sectionNumber(section)] = compareSection(section, a, b);
+        }
+    };
+    // The sections are compared apart from each other: the three large ones (digital and analog
+    // channels, transponders) each on a thread of its own, the small ones beside the first.
+    std::future<void> analog =
+        std::async(std::launch::async, [&compare] { compare({CompareSection::Analog}); });
+    std::future<void> transponders =
+        std::async(std::launch::async, [&compare] { compare({CompareSection::Transponder}); });
+    compare({CompareSection::Digital, CompareSection::Pid, CompareSection::Satellite});
+    analog.get();
+    transponders.get();
     return comparison;
 }
 

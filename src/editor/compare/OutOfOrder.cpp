@@ -1,6 +1,7 @@
 #include "editor/compare/OutOfOrder.h"
 
 #include <algorithm>
+#include <optional>
 #include <tuple>
 
 namespace sky {
@@ -33,9 +34,7 @@ std::vector<std::uint32_t> runLengthsEndingAt(const std::vector<Pair>& pairs, bo
 
 }  // namespace
 
-std::vector<char> rowsOutOfOrder(const RowMatching& matching,
-                                 std::span<const std::uint64_t> tieKeysA,
-                                 std::span<const std::uint64_t> tieKeysB) {
+std::vector<char> rowsOutOfOrder(const RowMatching& matching, const PairTieKey& tieKey) {
     std::vector<Pair> pairs;
     for (std::size_t a = 0; a < matching.listRowOf.size(); ++a) {
         if (matching.listRowOf[a] != RowMatching::kNone) {
@@ -58,15 +57,25 @@ std::vector<char> rowsOutOfOrder(const RowMatching& matching,
     // such pair continues to a longest run.
     const auto rank = [&](const Pair& p) {
         const std::uint32_t distance = p.a > p.b ? p.a - p.b : p.b - p.a;
-        return std::make_tuple(distance, tieKeysA[p.a] + tieKeysB[p.b], std::min(p.a, p.b));
+        return std::make_tuple(distance, tieKey(p.a, p.b), std::min(p.a, p.b));
     };
     const Pair* last = nullptr;
     for (std::uint32_t step = 1; step <= longest; ++step) {
         const Pair* best = nullptr;
+        std::optional<decltype(rank(pairs[0]))> bestRank;  // once another pair competes
         for (const std::size_t p : byStep[step]) {
             const Pair& candidate = pairs[p];
             if (last && (candidate.a <= last->a || candidate.b <= last->b)) continue;
-            if (!best || rank(candidate) < rank(*best)) best = &candidate;
+            if (!best) {
+                best = &candidate;
+                continue;
+            }
+            if (!bestRank) bestRank = rank(*best);
+            const auto candidateRank = rank(candidate);
+            if (candidateRank < *bestRank) {
+                best = &candidate;
+                bestRank = candidateRank;
+            }
         }
         if (!best) break;  // not reached: each step has a pair after the one before
         moved[best->a] = 0;

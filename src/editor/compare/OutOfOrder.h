@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
+#include <functional>
 #include <vector>
 
 #include "editor/match/RowMatching.h"
@@ -12,11 +12,10 @@ namespace sky {
 // of pairs that keeps the order of both lists (a longest common subsequence). The rows before and
 // after a row removed or added keep their order, so such a row moves nothing else.
 //
-// Of several longest runs, the one is kept whose rows moved the fewest places, then the one the
-// sum of tieKeysA and tieKeysB (by row of each list) picks; neither depends on which list is A,
-// so that comparing B with A finds the same rows moved.
-std::vector<char> rowsOutOfOrder(const RowMatching& matching,
-                                 std::span<const std::uint64_t> tieKeysA,
-                                 std::span<const std::uint64_t> tieKeysB);
+// Of several longest runs, the one is kept whose rows moved the fewest places, then the one
+// tieKey(rowA, rowB) of its pairs picks; neither may depend on which list is A, so that comparing
+// B with A finds the same rows moved. The key is asked only where runs tie, which is seldom.
+using PairTieKey = std::function<std::uint64_t(std::uint32_t rowA, std::uint32_t rowB)>;
+std::vector<char> rowsOutOfOrder(const RowMatching& matching, const PairTieKey& tieKey);
 
 }  // namespace sky

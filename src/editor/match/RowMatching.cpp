@@ -24,6 +24,29 @@ template <class KeyOf>
 void pairInOrder(std::span<const std::uint32_t> referenceRows,
                  std::span<const std::uint32_t> listRows, const KeyOf& keyOf, RowMatching& result,
                  MatchedBy by) {
+    // Among a few rows (mostly those of one identity) a look through them all is quicker than a
+    // table: the first list row of the key not yet paired is the one the table would give.
+    constexpr std::size_t kFewRows = 8;
+    if (listRows.size() <= kFewRows) {
+        std::array<std::optional<std::uint64_t>, kFewRows> listKeys;
+        for (std::size_t k = 0; k < listRows.size(); ++k) {
+            if (result.referenceRowOf[listRows[k]] == RowMatching::kNone) {
+                listKeys[k] = keyOf(true, listRows[k]);
+            }
+        }
+        for (const std::uint32_t ref : referenceRows) {
+            if (result.listRowOf[ref] != RowMatching::kNone) continue;
+            const std::optional<std::uint64_t> key = keyOf(false, ref);
+            if (!key) continue;
+            for (std::size_t k = 0; k < listRows.size(); ++k) {
+                if (listKeys[k] != key) continue;
+                if (result.referenceRowOf[listRows[k]] != RowMatching::kNone) continue;
+                pair(result, ref, listRows[k], by);
+                break;
+            }
+        }
+        return;
+    }
     // The list rows of each key, in order; `next` is the first not yet taken.
     struct Candidates {
         std::vector<std::uint32_t> rows;
@@ -115,7 +138,8 @@ private:
             if (result_.referenceRowOf[row] == RowMatching::kNone) add(list_[row], true, row);
         }
         // The hash sorts the groups apart; rows of one hash are told apart by what it hashes
-        // (mostly they are one group). Each group takes a number, in that order.
+        // (mostly they are one group, which one look tells). Each group takes a number, in that
+        // order, and its rows come by frequency.
         const auto groupOrder = [&](const Entry& a, const Entry& b) {
             if (a.hash != b.hash) return a.hash < b.hash ? -1 : 1;
             const MatchRow& rowA = rowOf(a.fromList, a.row);
@@ -125,27 +149,33 @@ private:
                 return rowA.satellite < rowB.satellite ? -1 : 1;
             return 0;
         };
-        std::sort(entries.begin(), entries.end(),
-                  [](const Entry& a, const Entry& b) { return a.hash < b.hash; });
+        const auto byFrequency = [](const Entry& a, const Entry& b) {
+            return std::tie(a.frequency, a.fromList, a.row) <
+                   std::tie(b.frequency, b.fromList, b.row);
+        };
+        std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+            return a.hash != b.hash ? a.hash < b.hash : byFrequency(a, b);
+        });
         std::uint32_t groups = 0;
         for (auto first = entries.begin(); first != entries.end();) {
-            const auto last = std::find_if(first, entries.end(),
+            const auto last = std::find_if(first + 1, entries.end(),
                                            [&](const Entry& e) { return e.hash != first->hash; });
-            if (std::any_of(first, last, [&](const Entry& e) { return groupOrder(*first, e); })) {
-                std::sort(first, last,
-                          [&](const Entry& a, const Entry& b) { return groupOrder(a, b) < 0; });
-            }
-            for (auto e = first; e != last; ++e) {
-                if (e != first && groupOrder(*(e - 1), *e) != 0) ++groups;
-                e->group = groups;
+            if (std::all_of(first + 1, last,
+                            [&](const Entry& e) { return !groupOrder(*first, e); })) {
+                for (auto e = first; e != last; ++e) e->group = groups;
+            } else {
+                std::sort(first, last, [&](const Entry& a, const Entry& b) {
+                    const int order = groupOrder(a, b);
+                    return order != 0 ? order < 0 : byFrequency(a, b);
+                });
+                for (auto e = first; e != last; ++e) {
+                    if (e != first && groupOrder(*(e - 1), *e) != 0) ++groups;
+                    e->group = groups;
+                }
             }
             ++groups;
             first = last;
         }
-        std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-            return std::tie(a.group, a.frequency, a.fromList, a.row) <
-                   std::tie(b.group, b.frequency, b.fromList, b.row);
-        });
         rows_.resize(entries.size());
         runs_.clear();
         groups_.clear();
