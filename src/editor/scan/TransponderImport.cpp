@@ -105,7 +105,7 @@ ImportRow importRow(const ScanTransponder& tp, const ListTransponders& list) {
     row.symbolRate = std::to_string(tp.symbolRateKs);
     const char letter = polarisationLetter(tp.polarisation);
     const bool circular = letter == 'L' || letter == 'R';
-    const char linear = letter == 'L' ? 'H' : letter == 'R' ? 'V' : letter;
+    const char linear = listPolarisation(tp.polarisation);
     row.polarisation = std::string(1, linear);
 
     if (!fitsDigitField(tp.frequencyMhz)) {
@@ -286,6 +286,11 @@ std::size_t importTransponders(ListDocument& document, const ImportPreview& prev
     document.markModified();
     document.changed(false);
     return *added;
+}
+
+char listPolarisation(ScanPolarisation polarisation) {
+    const char letter = polarisationLetter(polarisation);
+    return letter == 'L' ? 'H' : letter == 'R' ? 'V' : letter;
 }
 
 const char* importStatusText(ImportStatus status) {
