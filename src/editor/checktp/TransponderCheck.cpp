@@ -18,6 +18,7 @@ namespace {
 
 // Positions this far apart (tenths of a degree) name one orbital slot.
 constexpr int kPositionTolerance = 1;
+constexpr int kLargestSigned16 = 32767;
 
 struct SatelliteRow {
     int index = 0;
@@ -33,10 +34,13 @@ std::vector<SatelliteRow> satelliteRows(const TokenArray& tokens, const SectionM
          cell += kSatelliteFields) {
         const std::optional<std::int32_t> index = decimalField(tokens[cell + kSatIndex]);
         if (!index) continue;
-        const std::optional<std::int32_t> position = decimalField(tokens[cell + kSatPositioner]);
+        // The receiver keeps the Posotioner as a signed 16-bit number: 65528 is 0.8 degrees
+        // west.
+        std::optional<int> position = decimalField(tokens[cell + kSatPositioner]);
+        if (position && *position > kLargestSigned16) *position -= 65536;
         rows.push_back({*index, tokens[cell + kSatName],
                         lnbSettingOf(tokens[cell + kSatLnbHigh], tokens[cell + kSatLnbLow]),
-                        position ? std::optional<int>(*position) : std::nullopt});
+                        position});
     }
     return rows;
 }
