@@ -23,9 +23,8 @@ namespace {
 
 void printSatellite(const SatelliteCheck& satellite, bool lnbOnly) {
     const std::string position = positionText(satellite.positionTenths);
-    std::printf("Satellite %d \"%s\"%s%s", satellite.satellite,
-                utf8Name(satellite.name).c_str(), position.empty() ? "" : " at ",
-                position.c_str());
+    std::printf("Satellite %d \"%s\"%s%s", satellite.satellite, utf8Name(satellite.name).c_str(),
+                position.empty() ? "" : " at ", position.c_str());
     if (satellite.lnb) {
         std::printf(", LNB %d/%d", satellite.lnb->highMhz, satellite.lnb->lowMhz);
     }
@@ -103,8 +102,8 @@ int runCheckTp(const std::vector<std::string>& args) {
     TokenArray tokens;
     if (db.LoadChannelList(tokens) == LoadResult::Failed) return kUsage;
     if (table && options.satellite) {
-        for (const auto& satellite : checkTransponders(tokens, shelf, {options.satellite, {}, true})
-                                         .satellites) {
+        for (const auto& satellite :
+             checkTransponders(tokens, shelf, {options.satellite, {}, true}).satellites) {
             options.chosenTables[satellite.name] = *table;
         }
     }

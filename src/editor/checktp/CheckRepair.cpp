@@ -44,8 +44,7 @@ bool unchanged(const TokenArray& tokens, const SectionSpan& span, const CheckedT
     return tokens[cell + kTpIndex] == tp.index &&
            decimalField(tokens[cell + kTpSatIndex]) == satellite &&
            decimalField(tokens[cell + kTpFrequency]) == tp.frequencyMhz &&
-           decimalField(tokens[cell + kTpSymbolRate]) == tp.symbolRateKs &&
-           !polarisation.empty() &&
+           decimalField(tokens[cell + kTpSymbolRate]) == tp.symbolRateKs && !polarisation.empty() &&
            std::toupper(static_cast<unsigned char>(polarisation[0])) == tp.polarisation;
 }
 

@@ -73,7 +73,8 @@ std::unordered_map<int, std::vector<CheckedTransponder>> listTransponders(
         tp.index = tokens[cell + kTpIndex];
         tp.frequencyMhz = *frequency;
         tp.symbolRateKs = *symbolRate;
-        tp.polarisation = static_cast<char>(std::toupper(static_cast<unsigned char>(polarisation[0])));
+        tp.polarisation =
+            static_cast<char>(std::toupper(static_cast<unsigned char>(polarisation[0])));
         if (const auto index = decimalField(tp.index)) {
             const auto found = channels.find(*index);
             if (found != channels.end()) tp.channels = found->second;
@@ -89,9 +90,8 @@ public:
     explicit TableIndex(const std::vector<ScanTransponder>& transponders) {
         rows_.reserve(transponders.size());
         for (const ScanTransponder& tp : transponders) rows_.push_back(&tp);
-        std::sort(rows_.begin(), rows_.end(), [](const auto* a, const auto* b) {
-            return key(*a) < key(*b);
-        });
+        std::sort(rows_.begin(), rows_.end(),
+                  [](const auto* a, const auto* b) { return key(*a) < key(*b); });
     }
 
     // The table's transponder that best matches the list's: of the same polarization at most
@@ -105,7 +105,8 @@ public:
         const ScanTransponder* best = nullptr;
         for (auto it = first; it != rows_.end(); ++it) {
             const auto [polarisation, frequency] = key(**it);
-            if (polarisation != tp.polarisation || frequency > tp.frequencyMhz + kPresentDistanceMhz)
+            if (polarisation != tp.polarisation ||
+                frequency > tp.frequencyMhz + kPresentDistanceMhz)
                 break;
             if (!best || rank(**it, tp) < rank(*best, tp)) best = *it;
         }
@@ -128,9 +129,8 @@ private:
 
 std::size_t matchedCount(const ScanTable& table, const std::vector<CheckedTransponder>& list) {
     const TableIndex index(table.transponders);
-    return static_cast<std::size_t>(std::count_if(list.begin(), list.end(), [&](const auto& tp) {
-        return index.match(tp) != nullptr;
-    }));
+    return static_cast<std::size_t>(std::count_if(
+        list.begin(), list.end(), [&](const auto& tp) { return index.match(tp) != nullptr; }));
 }
 
 std::string fileNameOf(const std::string& path) {
@@ -186,7 +186,9 @@ void compareWithTable(SatelliteCheck& check, const ScanTable& table) {
     // The other way: the table's DVB-S transponders that no list transponder matches, each once.
     std::vector<CheckedTransponder> probes;
     for (const ScanTransponder& row : table.transponders) {
-        if (row.system != DeliverySystem::DvbS) continue;
+        if (row.system != DeliverySystem::DvbS || !fitsListDigits(row.frequencyMhz) ||
+            !fitsListDigits(row.symbolRateKs))
+            continue;
         CheckedTransponder probe;
         probe.frequencyMhz = row.frequencyMhz;
         probe.symbolRateKs = row.symbolRateKs;
@@ -221,10 +223,9 @@ void checkTuning(SatelliteCheck& check) {
 }  // namespace
 
 std::size_t SatelliteCheck::flagged() const {
-    const auto differing = std::count_if(transponders.begin(), transponders.end(),
-                                         [](const CheckedTransponder& tp) {
-                                             return tp.verdict != TpVerdict::Same;
-                                         });
+    const auto differing =
+        std::count_if(transponders.begin(), transponders.end(),
+                      [](const CheckedTransponder& tp) { return tp.verdict != TpVerdict::Same; });
     return (hasTable() ? static_cast<std::size_t>(differing) : 0) + tuningFlags.size() +
            (lnbSwapped ? 1 : 0);
 }
@@ -337,8 +338,8 @@ std::string verdictDetail(const CheckedTransponder& tp, const std::string& table
         case TpVerdict::Same:
             return "the same";
         case TpVerdict::NowDvbS2:
-            return format("now DVB-S2 (%zu channel%s); the receiver may not tune it",
-                          tp.channels, tp.channels == 1 ? "" : "s");
+            return format("now DVB-S2 (%zu channel%s); the receiver may not tune it", tp.channels,
+                          tp.channels == 1 ? "" : "s");
         case TpVerdict::SymbolRateDiffers: {
             std::string text = format("symbol rate %d in the list, %d in the table",
                                       tp.symbolRateKs, tp.table->symbolRateKs);

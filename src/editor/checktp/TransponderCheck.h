@@ -68,11 +68,12 @@ struct SatelliteCheck {
     std::string tablePath;
     std::string tableFile;
     std::string tableDate;
-    std::string tableError;  // the table could not be read
+    std::string tableError;    // the table could not be read
     bool tableChosen = false;  // by the user rather than by position
     std::size_t tableTransponders = 0;
     std::vector<CheckedTransponder> transponders;
-    // The table's DVB-S transponders no list transponder of the satellite matches.
+    // The table's DVB-S transponders no list transponder of the satellite matches, of those the
+    // list's rows can hold.
     std::vector<ScanTransponder> missing;
 
     bool hasTable() const { return !tablePath.empty() && tableError.empty(); }

@@ -89,10 +89,6 @@ bool hasSatellite(const TokenArray& tokens, const SectionMap& sections, int sate
                        [satellite](const ImportSatellite& s) { return s.index == satellite; });
 }
 
-bool fitsDigitField(int value) {
-    return value >= kSmallestDigitField && value <= kLargestDigitField;
-}
-
 Tuning tuningOf(const ImportRow& row) {
     return Tuning{row.polarisation[0], row.source.symbolRateKs, row.source.frequencyMhz};
 }
@@ -108,12 +104,12 @@ ImportRow importRow(const ScanTransponder& tp, const ListTransponders& list) {
     const char linear = listPolarisation(tp.polarisation);
     row.polarisation = std::string(1, linear);
 
-    if (!fitsDigitField(tp.frequencyMhz)) {
+    if (!fitsListDigits(tp.frequencyMhz)) {
         row.status = ImportStatus::Refused;
         row.note = format("the frequency %d MHz is not of 4 or 5 digits", tp.frequencyMhz);
         return row;
     }
-    if (!fitsDigitField(tp.symbolRateKs)) {
+    if (!fitsListDigits(tp.symbolRateKs)) {
         row.status = ImportStatus::Refused;
         row.note = format("the symbol rate %d kS/s is not of 4 or 5 digits", tp.symbolRateKs);
         return row;
@@ -286,6 +282,10 @@ std::size_t importTransponders(ListDocument& document, const ImportPreview& prev
     document.markModified();
     document.changed(false);
     return *added;
+}
+
+bool fitsListDigits(int value) {
+    return value >= kSmallestDigitField && value <= kLargestDigitField;
 }
 
 char listPolarisation(ScanPolarisation polarisation) {
