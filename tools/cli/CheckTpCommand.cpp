@@ -53,8 +53,8 @@ void printSatellite(const SatelliteCheck& satellite, bool lnbOnly) {
     std::printf("  %zu of %zu transponders the same as in the table\n", same,
                 satellite.transponders.size());
     if (!satellite.missing.empty()) {
-        std::printf("  In the table, not in the list (%zu DVB-S transponders):\n",
-                    satellite.missing.size());
+        std::printf("  In the table, not in the list (%zu DVB-S transponder%s):\n",
+                    satellite.missing.size(), satellite.missing.size() == 1 ? "" : "s");
         for (const ScanTransponder& tp : satellite.missing) {
             std::printf("    %5d %c %5d  line %d\n", tp.frequencyMhz,
                         polarisationLetter(tp.polarisation), tp.symbolRateKs, tp.line);
