@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "app/compare/CompareWindow.h"
+#include "app/dialogs/CheckTranspondersWindow.h"
 #include "app/dialogs/DuplicatesDialog.h"
 #include "app/dialogs/RenameChannelsDialog.h"
 #include "app/find/FindBar.h"
@@ -150,6 +151,7 @@ CMainFrame::~CMainFrame() {
     disconnect(messages_, nullptr, this, nullptr);
     // The comparison window observes the document: it goes first.
     delete findChild<CompareWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    delete findChild<CheckTranspondersWindow*>(QString(), Qt::FindDirectChildrenOnly);
     table_->detachView();
     editing_.reset();
     router_.reset();
@@ -261,6 +263,7 @@ void CMainFrame::createMenus() {
     }
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::ImportTransponders));
+    editMenu_->addAction(action(Command::CheckTransponders));
     editMenu_->addAction(action(Command::RenameChannels));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::Undo));
@@ -544,6 +547,10 @@ void CMainFrame::runFrameCommand(Command command) {
             break;
         case Command::ImportTransponders:
             importTransponders(*this);
+            break;
+        case Command::CheckTransponders:
+            CheckTranspondersWindow::showIn(*this, doc_->list(), *view_, *settings_,
+                                            documentWindow());
             break;
         case Command::ImportChannels:
             runImportChannels(doc_->list(), documentWindow(),
