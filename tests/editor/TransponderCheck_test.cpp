@@ -46,6 +46,24 @@ TEST(LnbTuning, TheIfMustLieWithinTheTunersRangeOnTheBandTheReceiverPicks) {
     EXPECT_EQ(problemAt({9750, 10600}, 11000), "400 below the LNB's range");
 }
 
+TEST(LnbTuning, ImportPreviewsWarnAboutRowsTheLnbCannotReceive) {
+    TestList list = validList();
+    list.satellites[2][3] = "05150";
+    list.satellites[2][4] = "05150";
+    const std::vector<ScanTransponder> table = {
+        {3840, ScanPolarisation::Horizontal, 27500, DeliverySystem::DvbS, "QPSK", 1},
+        {11000, ScanPolarisation::Vertical, 27500, DeliverySystem::DvbS, "QPSK", 2}};
+    const ImportPreview ku = previewImport(list.tokens(), 1, table, "T");
+    EXPECT_EQ(ku.rows[0].note,
+              "the LNB cannot receive it: IF 5910 MHz, C-band frequency on a Ku-band LNB");
+    EXPECT_EQ(ku.rows[1].note, "");
+    const ImportPreview c = previewImport(list.tokens(), 2, table, "T");
+    EXPECT_EQ(c.rows[0].note, "");
+    EXPECT_EQ(c.rows[1].note,
+              "the LNB cannot receive it: IF 5850 MHz, Ku-band frequency on a C-band LNB");
+    EXPECT_TRUE(ku.rows[0].ticked);  // a warning, never a refusal
+}
+
 TEST(ScanTableDate, TakesThePackagesSnapshotDate) {
     EXPECT_EQ(packageVersionDate("0+git20190925.6d01903-0.1"), "2019-09-25");
     EXPECT_EQ(packageVersionDate("1.0-2"), "");

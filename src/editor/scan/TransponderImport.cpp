@@ -12,6 +12,7 @@
 #include "editor/editing/RecordEditing.h"
 #include "editor/model/NameEncoding.h"
 #include "editor/model/SectionMap.h"
+#include "editor/tuning/LnbTuning.h"
 
 namespace sky {
 
@@ -183,6 +184,16 @@ ImportPreview previewImport(const TokenArray& tokens, int satellite,
     preview.rows.reserve(transponders.size());
     for (const ScanTransponder& tp : transponders) preview.rows.push_back(importRow(tp, list));
     markRepeats(preview.rows);
+    // Rows that may be ticked say when the satellite's LNB cannot receive them.
+    const std::map<int, LnbSetting> lnbs = satelliteLnbs(tokens);
+    if (const auto lnb = lnbs.find(satellite); lnb != lnbs.end()) {
+        for (ImportRow& row : preview.rows) {
+            if (canTick(row)) {
+                addNote(row.note,
+                        lnbWarning(lnb->second, row.source.frequencyMhz, row.polarisation[0]));
+            }
+        }
+    }
     return preview;
 }
 

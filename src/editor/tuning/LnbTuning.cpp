@@ -2,7 +2,10 @@
 
 #include <cstdlib>
 
+#include "common/Format.h"
+#include "db/RecordLayout.h"
 #include "db/RowFields.h"
+#include "editor/model/SectionMap.h"
 
 namespace sky {
 
@@ -49,6 +52,30 @@ TuningResult tuneTransponder(const LnbSetting& lnb, int frequencyMhz, char polar
         result.problem = "below the LNB's range";
     }
     return result;
+}
+
+std::map<int, LnbSetting> satelliteLnbs(const TokenArray& tokens) {
+    std::map<int, LnbSetting> lnbs;
+    const SectionSpan span = locateSections(tokens)[kSatelliteSection];
+    for (std::size_t cell = span.begin; cell + kSatelliteFields <= span.end;
+         cell += kSatelliteFields) {
+        const std::optional<std::int32_t> index = decimalField(tokens[cell + kSatIndex]);
+        const std::optional<LnbSetting> lnb =
+            lnbSettingOf(tokens[cell + kSatLnbHigh], tokens[cell + kSatLnbLow]);
+        if (index && lnb) lnbs.emplace(*index, *lnb);
+    }
+    return lnbs;
+}
+
+std::string lnbWarning(const LnbSetting& lnb, int frequencyMhz, char polarisation) {
+    const TuningResult tuning = tuneTransponder(lnb, frequencyMhz, polarisation);
+    if (tuning.fits()) return {};
+    return format("the LNB cannot receive it: IF %d MHz, %s", tuning.ifMhz, tuning.problem.c_str());
+}
+
+void addNote(std::string& note, const std::string& warning) {
+    if (warning.empty()) return;
+    note += note.empty() ? warning : "; " + warning;
 }
 
 }  // namespace sky

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
+
+#include "db/TokenArray.h"
 
 namespace sky {
 
@@ -51,6 +54,17 @@ struct TuningResult {
 
 // The tuning of a transponder of `frequencyMhz` and polarization letter (H, V, L or R) on `lnb`.
 TuningResult tuneTransponder(const LnbSetting& lnb, int frequencyMhz, char polarisation);
+
+// The LO fields of the list's satellites, by [SATELLITE] Index; rows whose fields are not numbers
+// are left out.
+std::map<int, LnbSetting> satelliteLnbs(const TokenArray& tokens);
+
+// The warning an import's preview gives a row the LNB cannot receive, e.g. "the LNB cannot
+// receive it: IF 5910 MHz, C-band frequency on a Ku-band LNB"; empty when it can.
+std::string lnbWarning(const LnbSetting& lnb, int frequencyMhz, char polarisation);
+
+// Adds `warning` to a preview row's note, after what the note says already.
+void addNote(std::string& note, const std::string& warning);
 
 // What a satellite whose LO fields look swapped is told.
 inline constexpr const char* kSwappedLoText =
