@@ -90,6 +90,8 @@ CheckTranspondersWindow::CheckTranspondersWindow(ListDocument& document, CSkylis
     missing_->setWordWrap(true);
     import_ = new QPushButton("&Import Them...", this);
     import_->setObjectName("CheckImport");
+    // Enter in the window imports nothing by itself.
+    import_->setAutoDefault(false);
     auto* missingRow = new QHBoxLayout;
     missingRow->addWidget(missing_, 1);
     missingRow->addWidget(import_);
@@ -100,6 +102,7 @@ CheckTranspondersWindow::CheckTranspondersWindow(ListDocument& document, CSkylis
     auto* buttons = new QDialogButtonBox(this);
     repair_ = buttons->addButton("&Repair", QDialogButtonBox::ApplyRole);
     repair_->setObjectName("CheckRepair");
+    repair_->setAutoDefault(false);
     buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
@@ -144,7 +147,7 @@ CheckTranspondersWindow::CheckTranspondersWindow(ListDocument& document, CSkylis
         status_->setText(QString("%1 transponder(s) imported.").arg(added));
     });
     refresh();
-    resize(900, 600);
+    resize(1060, 600);
     document_.addObserver(*this);
 }
 
