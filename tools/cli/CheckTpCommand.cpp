@@ -101,9 +101,11 @@ int runCheckTp(const std::vector<std::string>& args) {
     CListDB db(settings, ui, parsed.positional()[0]);
     TokenArray tokens;
     if (db.LoadChannelList(tokens) == LoadResult::Failed) return kUsage;
-    if (table && options.satellite) {
-        for (const auto& satellite :
-             checkTransponders(tokens, shelf, {options.satellite, {}, true}).satellites) {
+    if (table) {
+        // The table is chosen for the satellite's name, as the window remembers it.
+        const TransponderCheck named =
+            checkTransponders(tokens, shelf, {options.satellite, {}, true});
+        for (const SatelliteCheck& satellite : named.satellites) {
             options.chosenTables[satellite.name] = *table;
         }
     }
