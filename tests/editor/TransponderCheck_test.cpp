@@ -11,6 +11,7 @@
 #include "editor/checktp/CheckRepair.h"
 #include "editor/scan/TransponderImport.h"
 #include "support/RecordingUi.h"
+#include "support/TempDir.h"
 
 namespace sky::test {
 namespace {
@@ -95,6 +96,27 @@ std::vector<TpVerdict> verdicts(const SatelliteCheck& satellite) {
     std::vector<TpVerdict> found;
     for (const CheckedTransponder& tp : satellite.transponders) found.push_back(tp.verdict);
     return found;
+}
+
+TEST(TransponderCheck, ATableOfFewTranspondersIsShownButDoesNotFlagTheRest) {
+    TempDir dir;
+    writeFile(dir.file("Few-19.2E"),
+              "[CHANNEL]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 11836000\nPOLARIZATION = H\n"
+              "SYMBOL_RATE = 27500000\n");
+    TestList list = validList();
+    list.satellites[1][6] = "192";
+    for (const char* frequency : {"11836", "11900", "12000", "12100", "12200"}) {
+        list.transponders.push_back(transponder(frequency, "1", frequency));
+    }
+    ScanTableShelf shelf(listScanTables(dir.path().string()));
+    const TransponderCheck check = checkTransponders(list.tokens(), shelf, {});
+    const SatelliteCheck& satellite = check.satellites[1];
+    EXPECT_EQ(satellite.tableFile, "Few-19.2E");
+    EXPECT_TRUE(satellite.fewInTable());
+    EXPECT_EQ(verdicts(satellite)[1], TpVerdict::NotInTable);
+    EXPECT_EQ(check.flagged(), 0u);
+    EXPECT_NE(tableSummary(satellite).find("fewer than a quarter of the list's 5 transponders"),
+              std::string::npos);
 }
 
 class InstalledTables : public ::testing::Test {

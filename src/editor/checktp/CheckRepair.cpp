@@ -1,6 +1,7 @@
 #include "editor/checktp/CheckRepair.h"
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 #include <vector>
 

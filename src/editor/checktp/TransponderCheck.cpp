@@ -1,6 +1,7 @@
 #include "editor/checktp/TransponderCheck.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <tuple>
 #include <unordered_map>
@@ -223,9 +224,14 @@ void checkTuning(SatelliteCheck& check) {
 }  // namespace
 
 std::size_t SatelliteCheck::flagged() const {
-    const auto differing =
-        std::count_if(transponders.begin(), transponders.end(),
-                      [](const CheckedTransponder& tp) { return tp.verdict != TpVerdict::Same; });
+    // A table that holds few of the satellite's transponders only starts a network scan: its
+    // missing rows are shown but not flagged.
+    const bool judgesMissing = !fewInTable();
+    const auto differing = std::count_if(
+        transponders.begin(), transponders.end(), [judgesMissing](const CheckedTransponder& tp) {
+            return tp.verdict != TpVerdict::Same &&
+                   (judgesMissing || tp.verdict != TpVerdict::NotInTable);
+        });
     return (hasTable() ? static_cast<std::size_t>(differing) : 0) + tuningFlags.size() +
            (lnbSwapped ? 1 : 0);
 }

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "db/TokenArray.h"
@@ -80,7 +81,8 @@ struct SatelliteCheck {
     // The table holds fewer than a quarter of the list's transponders on the satellite: it may
     // be a table that only starts a network scan.
     bool fewInTable() const { return hasTable() && tableTransponders * 4 < transponders.size(); }
-    // Transponders found different from the table, and the tuning flags.
+    // Transponders found different from the table (those not in a table that holds few are not
+    // counted), the tuning flags, and swapped LO fields.
     std::size_t flagged() const;
 };
 
