@@ -42,6 +42,21 @@ void Settings::setUndoLevels(int levels) {
     commit();
 }
 
+std::optional<std::string> Settings::scanTableFor(const std::string& satellite) const {
+    std::optional<std::string> path = store_.readString("Scan Tables", satellite);
+    if (path && path->empty()) return std::nullopt;
+    return path;
+}
+
+void Settings::setScanTableFor(const std::string& satellite, const std::string& path) {
+    if (path.empty()) {
+        store_.remove("Scan Tables", satellite);
+    } else {
+        store_.writeString("Scan Tables", satellite, path);
+    }
+    commit();
+}
+
 std::optional<std::string> Settings::recentFolder() const {
     const std::string folder = store_.readString(kSection, "RecentFolderPath").value_or(kNoFolder);
     if (folder == kNoFolder) return std::nullopt;

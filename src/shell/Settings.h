@@ -76,6 +76,12 @@ public:
     // Puts a list at the top, dropping an older entry of the same path and the sixth.
     void addRecentFile(const std::string& path);
 
+    // "Scan Tables"/NAME: the scan table the user chose for Check Transponders for the satellite
+    // of that name (as the list writes it); nothing while none was chosen. An empty path forgets
+    // the choice.
+    std::optional<std::string> scanTableFor(const std::string& satellite) const;
+    void setScanTableFor(const std::string& satellite, const std::string& path);
+
     // Reset Settings: every setting back to its default, the port, the devices, the undo levels,
     // the colours, the window's layout and whatever else is kept; the lists opened last and the
     // folder of the last one are kept, as they are no setting.

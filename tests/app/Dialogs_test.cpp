@@ -198,12 +198,22 @@ private slots:
             auto& degree = control<QLineEdit>(dialog, "degree");
             QCOMPARE(degree.maxLength(), 6);
             retype(degree, "W045.55");
+            // The LNB preset fills both LO fields and follows them.
+            auto& lnb = control<QComboBox>(dialog, "lnbPreset");
+            QCOMPARE(lnb.currentText(), "Custom");
+            lnb.setCurrentIndex(static_cast<int>(LnbPreset::CBand));
+            emit lnb.activated(lnb.currentIndex());
+            QCOMPARE(control<QLineEdit>(dialog, "lnbHigh").text(), "05150");
+            retype(control<QLineEdit>(dialog, "lnbLow"), "10600");
+            retype(control<QLineEdit>(dialog, "lnbHigh"), "10600");
+            QCOMPARE(lnb.currentText(), "Single 10600");
             control<QRadioButton>(dialog, "blankYes").click();
             QTest::mouseClick(&control<QPushButton>(dialog, "ok"), Qt::LeftButton);
         });
         app::QtDialogRunner runner(nullptr);
         QCOMPARE(runner.run(data), DialogEnd::Ok);
         QCOMPARE(data.degree, "W045.5");
+        QCOMPARE(data.lnbLow, "10600");
         QVERIFY(data.blank);
 
         whenShown([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });

@@ -175,7 +175,9 @@ TEST_F(CliTest, ImportTpAddsTheNewRowsOfATableAndReportsTheRest) {
     const CliRun run = cli("import-tp " + list + " " + table + " --sat 1");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
-              "Added (2):\n  12500 V 27500  line 2\n  12801 V 27500  line 32\n"
+              "Added (2):\n  12500 V 27500  line 2\n"
+              "  12801 V 27500  line 32: the LNB cannot receive it: IF 2201 MHz, above the LNB's "
+              "range\n"
               "Already in the list (1):\n  10992 V 27500  line 14: already in the list as D_TP 5\n"
               "Repeated in the table (1):\n  12800 V 27500  line 26: the same as line 32 of the "
               "table\n"
@@ -199,7 +201,10 @@ TEST_F(CliTest, ImportTpAddsTheNewRowsOfATableAndReportsTheRest) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("CANCELED : The D_TP Index would pass 65535!!!"), std::string::npos)
         << refused.err;
-    EXPECT_EQ(refused.out, "Would have been added (1):\n  12900 V 27500  line 1\n");
+    EXPECT_EQ(refused.out,
+              "Would have been added (1):\n  12900 V 27500  line 1: the LNB cannot receive it: IF "
+              "2300 MHz, above "
+              "the LNB's range\n");
     EXPECT_EQ(test::readFile(list), full);
 }
 

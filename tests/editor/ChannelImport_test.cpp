@@ -62,6 +62,18 @@ TestList twoSatellites() {
     return list;
 }
 
+TEST(ChannelImport, RowsTheSatellitesLnbCannotReceiveAreWarnedAbout) {
+    const ChannelImportPreview p = preview(twoSatellites().tokens(),
+                                           "C:3840:hS0:S19.2E:27500:101:102:0:0:8:1:1:0\n"
+                                           "N:3840:hS0:S45E:27500:101:102:0:0:9:1:1:0\n");
+    const std::string warning =
+        "the LNB cannot receive it: IF 5910 MHz, C-band frequency on a Ku-band LNB";
+    ASSERT_EQ(p.rows.size(), 2u);
+    EXPECT_EQ(p.rows[0].note, warning);  // ASTRA's universal LNB
+    EXPECT_EQ(p.rows[1].note, warning);  // a new satellite gets one too
+    EXPECT_TRUE(p.rows[0].ticked);
+}
+
 TEST(ChannelImport, SatellitesByPositionTranspondersWithinTwoMegahertz) {
     const TokenArray tokens = twoSatellites().tokens();
     const std::string vdr =

@@ -302,3 +302,23 @@ TEST(SatelliteDialogData, BlankDefaultsToNoAndLimitsApply) {
 
 }  // namespace
 }  // namespace sky
+
+namespace sky {
+namespace {
+
+TEST(SatelliteDialogData, TheLnbPresetShownFollowsTheFields) {
+    SatelliteDialogData data;
+    for (const LnbPresetInfo& info : lnbPresets()) {
+        data.lnbHigh = "12345";
+        data.applyLnbPreset(info.preset);
+        EXPECT_EQ(data.lnbPreset(), info.preset) << info.name;
+    }
+    EXPECT_EQ(data.lnbHigh, "12345");  // Custom leaves the fields
+    EXPECT_EQ(lnbPresetOf("10600", "9750"), LnbPreset::Universal);
+    EXPECT_EQ(lnbPresetOf("9750", "10600"), LnbPreset::Custom);
+    EXPECT_EQ(lnbPresetOf("5750", "05150"), LnbPreset::CBandDual);
+    EXPECT_EQ(lnbPresetOf("", "09750"), LnbPreset::Custom);
+}
+
+}  // namespace
+}  // namespace sky

@@ -96,7 +96,7 @@ TEST_F(CommandRouterTest, EachKeyHasOneCommandAndTheMovesWaitForAList) {
                              Command::MoveDown,        Command::MoveToTop,
                              Command::MoveToBottom,    Command::ApplyOrder,
                              Command::SaveAsReference, Command::ImportTransponders,
-                             Command::ImportChannels};
+                             Command::ImportChannels,  Command::CheckTransponders};
     for (const Command move : moves) EXPECT_FALSE(enabled(move));
     ASSERT_TRUE(doc.openFile(path));
     for (const Command move : moves) EXPECT_TRUE(enabled(move));

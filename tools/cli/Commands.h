@@ -19,6 +19,7 @@ int runFormat(const std::vector<std::string>& args);
 int runDuplicates(const std::vector<std::string>& args);
 int runImportTp(const std::vector<std::string>& args);
 int runImportChannels(const std::vector<std::string>& args);
+int runCheckTp(const std::vector<std::string>& args);
 int runRename(const std::vector<std::string>& args);
 int runApplyOrder(const std::vector<std::string>& args);
 int runDiff(const std::vector<std::string>& args);

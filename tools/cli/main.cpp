@@ -51,6 +51,15 @@ const char* usageText() {
            "                                   PID channels of services without a service id;\n"
            "                                   prints those added and those not, with the reason\n"
            "                                   (the previous file kept as LIST.bak)\n"
+           "  check-tp LIST.txt [--tables DIR] [--sat INDEX [--table FILE]] [--lnb-only]\n"
+           "           [--sat40]\n"
+           "                                   compare each satellite's transponders with the\n"
+           "                                   scan table of its position (in DIR, by default\n"
+           "                                   /usr/share/dvb/dvb-s; --table: that table for\n"
+           "                                   satellite INDEX) and check that its LNB can tune\n"
+           "                                   them (--lnb-only: that alone); prints what\n"
+           "                                   differs; exit 0 when nothing is flagged, 1 when\n"
+           "                                   something is, 2 on an error\n"
            "  rename LIST.txt [--view digital|pid|analog] (--replace FIND=TO | --regex FIND=TO |\n"
            "                  --case upper|lower|title | --strip WORDS | --fit 13)...\n"
            "                  [--dry-run] [--sat40]\n"
@@ -107,6 +116,7 @@ int main(int argc, char** argv) {
         {"duplicates", runDuplicates},
         {"import-tp", runImportTp},
         {"import-channels", runImportChannels},
+        {"check-tp", runCheckTp},
         {"rename", runRename},
         {"apply-order", runApplyOrder},
         {"diff", runDiff},

@@ -1,5 +1,6 @@
 #include "app/dialogs/SatelliteDialog.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFont>
 #include <QFontMetrics>
@@ -39,7 +40,11 @@ SatelliteDialog::SatelliteDialog(SatelliteDialogData& dialogData, QWidget* paren
     connect(buttons, &QDialogButtonBox::rejected, this, &SatelliteDialog::reject);
 
     auto* form = new QFormLayout(this);
+    auto* lnb = new QComboBox;
+    lnb->setObjectName("lnbPreset");
+    for (const LnbPresetInfo& preset : lnbPresets()) lnb->addItem(preset.name);
     form->addRow("Name", name);
+    form->addRow("LNB", lnb);
     form->addRow("LNB_LO Low[MHz]", lnbLow);
     form->addRow("LNB_LO High[MHz]", lnbHigh);
     form->addRow("Position", position);
@@ -63,6 +68,19 @@ SatelliteDialog::SatelliteDialog(SatelliteDialogData& dialogData, QWidget* paren
     }
     binding_.radios(blankYes, blankNo, dialogData.blank);
     binding_.show();
+
+    // A preset fills both LO fields; the preset shown follows what the fields hold.
+    const auto showPreset = [this, lnb] {
+        lnb->setCurrentIndex(static_cast<int>(data_.lnbPreset()));
+    };
+    showPreset();
+    connect(lnb, &QComboBox::activated, this, [this, lnbLow, lnbHigh](int preset) {
+        data_.applyLnbPreset(static_cast<LnbPreset>(preset));
+        binding_.show(lnbLow);
+        binding_.show(lnbHigh);
+    });
+    connect(lnbLow, &QLineEdit::textChanged, this, showPreset);
+    connect(lnbHigh, &QLineEdit::textChanged, this, showPreset);
 }
 
 DialogEnd SatelliteDialog::run() {

@@ -17,6 +17,7 @@
 
 #include "app/compare/CompareWindow.h"
 #include "app/desktop/FileChangeNotice.h"
+#include "app/dialogs/CheckTranspondersWindow.h"
 #include "app/dialogs/DuplicatesDialog.h"
 #include "app/dialogs/RenameChannelsDialog.h"
 #include "app/find/FindBar.h"
@@ -152,6 +153,7 @@ MainWindow::~MainWindow() {
     disconnect(messages_, nullptr, this, nullptr);
     // The comparison window observes the document: it goes first.
     delete findChild<CompareWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    delete findChild<CheckTranspondersWindow*>(QString(), Qt::FindDirectChildrenOnly);
     table_->detachView();
     editing_.reset();
     router_.reset();
@@ -263,6 +265,7 @@ void MainWindow::createMenus() {
     }
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::ImportTransponders));
+    editMenu_->addAction(action(Command::CheckTransponders));
     editMenu_->addAction(action(Command::RenameChannels));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::Undo));
@@ -546,6 +549,10 @@ void MainWindow::runFrameCommand(Command command) {
             break;
         case Command::ImportTransponders:
             importTransponders(*this);
+            break;
+        case Command::CheckTransponders:
+            CheckTranspondersWindow::showIn(*this, doc_->list(), *view_, *settings_,
+                                            documentWindow());
             break;
         case Command::ImportChannels:
             runImportChannels(doc_->list(), documentWindow(),

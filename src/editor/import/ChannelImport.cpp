@@ -13,6 +13,7 @@
 #include "editor/model/SectionMap.h"
 #include "editor/scan/NewSatellite.h"
 #include "editor/scan/TransponderImport.h"
+#include "editor/tuning/LnbTuning.h"
 
 namespace sky {
 
@@ -291,6 +292,24 @@ void judge(ChannelImportRow& row, const ChannelImportPreview& preview,
 
 }  // namespace
 
+namespace {
+
+// Rows that may be ticked say when their satellite's LNB cannot receive their transponder; a
+// new satellite gets the universal LNB of addSatelliteRow().
+void warnUnreceivable(const TokenArray& tokens, ChannelImportPreview& preview) {
+    const std::map<int, LnbSetting> lnbs = satelliteLnbs(tokens);
+    for (ChannelImportRow& row : preview.rows) {
+        if (!canTick(row) || !row.transponder) continue;
+        const ChannelImportTransponder& tp = preview.transponders[*row.transponder];
+        const auto lnb = lnbs.find(tp.satellite);
+        const LnbSetting setting = lnb == lnbs.end() ? kNewSatelliteLnb : lnb->second;
+        addNote(row.note, lnbWarning(setting, tp.tuning.frequencyMhz,
+                                     listPolarisation(tp.tuning.polarisation)));
+    }
+}
+
+}  // namespace
+
 ChannelImportPreview previewChannelImport(const TokenArray& tokens, ChannelFile file,
                                           const ChannelImportOptions& options) {
     ChannelImportPreview preview;
@@ -353,6 +372,7 @@ ChannelImportPreview previewChannelImport(const TokenArray& tokens, ChannelFile 
     for (ChannelImportRow& row : preview.rows) {
         if (row.transponder) judge(row, preview, inList, seen);
     }
+    warnUnreceivable(tokens, preview);
     return preview;
 }
 

@@ -11,6 +11,7 @@
 #include "db/scan/ScanTableFiles.h"
 #include "editor/document/ListDocument.h"
 #include "editor/scan/TransponderImport.h"
+#include "editor/tuning/LnbTuning.h"
 
 namespace sky {
 
@@ -32,6 +33,9 @@ std::optional<NewSatellite> newSatelliteFor(const TokenArray& tokens, const Scan
 
 // How many Indexes from 0 to 49 are free for a new satellite, by the rule of newSatelliteFor().
 std::size_t freeSatelliteIndexes(const TokenArray& tokens);
+
+// The LNB a new satellite row is given.
+inline constexpr LnbSetting kNewSatelliteLnb{10600, 9750};
 
 // Appends the row to the [SATELLITE] section: in use (Blank N), a universal LNB (LO 10600 and
 // 09750 MHz) and Position 0, which the user sets in the satellite's dialog. False, with nothing

@@ -12,6 +12,7 @@
 #include "editor/editing/RecordEditing.h"
 #include "editor/model/NameEncoding.h"
 #include "editor/model/SectionMap.h"
+#include "editor/tuning/LnbTuning.h"
 
 namespace sky {
 
@@ -89,10 +90,6 @@ bool hasSatellite(const TokenArray& tokens, const SectionMap& sections, int sate
                        [satellite](const ImportSatellite& s) { return s.index == satellite; });
 }
 
-bool fitsDigitField(int value) {
-    return value >= kSmallestDigitField && value <= kLargestDigitField;
-}
-
 Tuning tuningOf(const ImportRow& row) {
     return Tuning{row.polarisation[0], row.source.symbolRateKs, row.source.frequencyMhz};
 }
@@ -105,15 +102,15 @@ ImportRow importRow(const ScanTransponder& tp, const ListTransponders& list) {
     row.symbolRate = std::to_string(tp.symbolRateKs);
     const char letter = polarisationLetter(tp.polarisation);
     const bool circular = letter == 'L' || letter == 'R';
-    const char linear = letter == 'L' ? 'H' : letter == 'R' ? 'V' : letter;
+    const char linear = listPolarisation(tp.polarisation);
     row.polarisation = std::string(1, linear);
 
-    if (!fitsDigitField(tp.frequencyMhz)) {
+    if (!fitsListDigits(tp.frequencyMhz)) {
         row.status = ImportStatus::Refused;
         row.note = format("the frequency %d MHz is not of 4 or 5 digits", tp.frequencyMhz);
         return row;
     }
-    if (!fitsDigitField(tp.symbolRateKs)) {
+    if (!fitsListDigits(tp.symbolRateKs)) {
         row.status = ImportStatus::Refused;
         row.note = format("the symbol rate %d kS/s is not of 4 or 5 digits", tp.symbolRateKs);
         return row;
@@ -187,6 +184,16 @@ ImportPreview previewImport(const TokenArray& tokens, int satellite,
     preview.rows.reserve(transponders.size());
     for (const ScanTransponder& tp : transponders) preview.rows.push_back(importRow(tp, list));
     markRepeats(preview.rows);
+    // Rows that may be ticked say when the satellite's LNB cannot receive them.
+    const std::map<int, LnbSetting> lnbs = satelliteLnbs(tokens);
+    if (const auto lnb = lnbs.find(satellite); lnb != lnbs.end()) {
+        for (ImportRow& row : preview.rows) {
+            if (canTick(row)) {
+                addNote(row.note,
+                        lnbWarning(lnb->second, row.source.frequencyMhz, row.polarisation[0]));
+            }
+        }
+    }
     return preview;
 }
 
@@ -286,6 +293,15 @@ std::size_t importTransponders(ListDocument& document, const ImportPreview& prev
     document.markModified();
     document.changed(false);
     return *added;
+}
+
+bool fitsListDigits(int value) {
+    return value >= kSmallestDigitField && value <= kLargestDigitField;
+}
+
+char listPolarisation(ScanPolarisation polarisation) {
+    const char letter = polarisationLetter(polarisation);
+    return letter == 'L' ? 'H' : letter == 'R' ? 'V' : letter;
 }
 
 const char* importStatusText(ImportStatus status) {

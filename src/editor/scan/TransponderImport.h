@@ -122,6 +122,13 @@ std::optional<std::size_t> addImportedTransponders(TokenArray& tokens, const Imp
 // locked by a transfer or has no list. Returns the number of rows added.
 std::size_t importTransponders(ListDocument& document, const ImportPreview& preview);
 
+// Whether a frequency (MHz) or symbol rate (kS/s) fits the list's field of 4 or 5 digits.
+bool fitsListDigits(int value);
+
+// The polarization letter a list row gets for a table's polarization: H or V, a circular LEFT
+// taken as H and RIGHT as V (the LNB voltages a receiver selects them with).
+char listPolarisation(ScanPolarisation polarisation);
+
 // The status as the preview's column and skylister-cli name it: "new", "DVB-S2",
 // "already in the list", "repeated in the table", "cannot be taken".
 const char* importStatusText(ImportStatus status);

@@ -18,7 +18,8 @@ bool needsList(Command command) {
     return command == Command::ApplyOrder || command == Command::SaveAsReference ||
            command == Command::ImportTransponders || command == Command::ImportChannels ||
            command == Command::ExportCsv || command == Command::ExportHtml ||
-           command == Command::CopyRows || command == Command::RenameChannels;
+           command == Command::CopyRows || command == Command::RenameChannels ||
+           command == Command::CheckTransponders;
 }
 
 }  // namespace

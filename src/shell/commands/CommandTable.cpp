@@ -170,6 +170,9 @@ const std::vector<CommandInfo> kCommands = {
     {Command::RenameChannels, "R&ename Channels...",
      "Rename the Selected Channel(s), or Every Channel Shown, by Rules\nRename Channels", "", "",
      "", {}, false, {}, false},
+    {Command::CheckTransponders, "Chec&k Transponders...",
+     "Compare the Transponders with the Scan Tables and Check that the LNB Can Receive "
+     "Them\nCheck Transponders", "", "", "", {}, false, {}, false},
 };
 // clang-format on
 

@@ -78,6 +78,7 @@ enum class Command {
     CopyRows,
     ResetSettings,
     RenameChannels,
+    CheckTransponders,
 };
 
 // One command: its menu text (with the shortcut after a tab where the menu shows one), its
@@ -94,6 +95,9 @@ enum class Command {
 // Rename Channels is the window's: it opens its dialog over the channels of the view shown (the
 // selected rows, or every shown row), needs a list, and waits for a transfer's end, since it
 // edits the list.
+//
+// Check Transponders is the window's: it opens its result window beside the list, which stays
+// open; it needs a list and waits for a transfer's end, since its repairs edit the list.
 //
 // Export CSV and Export HTML write the view shown to a new file, and Copy puts the selected rows
 // on the clipboard: they are the window's, need a list, and only read it, so they stay during a
