@@ -42,7 +42,6 @@
 #include "shell/OptionDialogData.h"
 #include "shell/commands/DocumentCommandBindings.h"
 #include "shell/commands/FileCommandBindings.h"
-#include "shell/commands/ImportChannelsCommand.h"
 #include "shell/commands/ListCommandBindings.h"
 
 namespace sky::app {
@@ -199,11 +198,6 @@ void MainWindow::bindCommands() {
              return state;
          },
          [this] { runRenameChannelsDialog(doc_->list(), *view_, table_->selectedRows(), this); }});
-    router.bind(Command::ImportChannels, {{}, [this] {
-                                              runImportChannels(
-                                                  doc_->list(), documentWindow(),
-                                                  DocumentCommands::folderOf(doc_->currentPath()));
-                                          }});
 }
 
 QAction* MainWindow::action(Command id) const {

@@ -7,6 +7,7 @@
 #include "shell/commands/CommandRouter.h"
 #include "shell/commands/CopyRowsCommand.h"
 #include "shell/commands/ExportCommand.h"
+#include "shell/commands/ImportChannelsCommand.h"
 #include "shell/commands/ImportTranspondersCommand.h"
 #include "shell/commands/SaveAsReferenceCommand.h"
 
@@ -35,6 +36,12 @@ void bindFileCommands(CommandRouter& router, FileCommandContext context) {
                 {{}, [context] { exportList(context, ExportFormat::Csv, today()); }});
     router.bind(Command::ExportHtml,
                 {{}, [context] { exportList(context, ExportFormat::Html, today()); }});
+    router.bind(Command::ImportChannels, {{}, [context] {
+                                              DocumentCommands& doc = context.doc;
+                                              runImportChannels(
+                                                  doc.list(), doc.window(),
+                                                  DocumentCommands::folderOf(doc.currentPath()));
+                                          }});
     router.bind(Command::CopyRows, {{}, [context] { copySelectedRows(context); }});
 }
 
