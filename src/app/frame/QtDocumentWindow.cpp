@@ -139,8 +139,7 @@ bool QtDocumentWindow::runOrderPreview(const OrderPreviewRequest& request, Order
     return true;
 }
 
-bool QtDocumentWindow::runTransponderImport(const TokenArray& tokens,
-                                            const ScanTableFolder& folder,
+bool QtDocumentWindow::runTransponderImport(const TokenArray& tokens, const ScanTableFolder& folder,
                                             TransponderChoice& choice) {
     ImportTranspondersDialog dialog(tokens, folder, *this, &frame_);
     if (dialog.exec() != QDialog::Accepted) return false;
