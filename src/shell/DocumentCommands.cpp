@@ -57,7 +57,7 @@ const std::vector<FileFilter>& binaryFileFilters() {
 }
 
 DocumentCommands::DocumentCommands(IUserInterface& ui, IDocumentWindow& window, Settings& settings,
-                             const RuntimeSettings& runtime, std::string temporaryDirectory)
+                                   const RuntimeSettings& runtime, std::string temporaryDirectory)
     : ui_(ui),
       window_(window),
       settings_(settings),
@@ -185,75 +185,6 @@ bool DocumentCommands::onFileSaveAs() {
 
 bool DocumentCommands::onClose() {
     return offerSavingList();
-}
-
-CommandState DocumentCommands::commandState(DocCommand command) const {
-    CommandState state;
-    // While a transfer runs, nothing may touch the list, its files or the port.
-    if (transferRunning_) return state;
-    switch (command) {
-        case DocCommand::Open:
-        case DocCommand::DownloadOthers:
-        case DocCommand::UploadStart:
-        case DocCommand::DownloadBinaryFile:
-            state.enabled = true;
-            break;
-        case DocCommand::Save:
-        case DocCommand::SaveAs:
-        case DocCommand::BasicCompile:
-        case DocCommand::CompileNormal:
-        case DocCommand::PreInstalled1List:
-        case DocCommand::PreInstalledSplit:
-        case DocCommand::DownloadCurrent:
-        case DocCommand::CompileDownload:
-        case DocCommand::CompareWithList:
-        case DocCommand::CompareWithReceiver:
-            state.enabled = list_.loaded();
-            break;
-        case DocCommand::SplitListToggle:
-            state.enabled = list_.database() != nullptr;
-            state.checked = list_.database() && list_.database()->splitList;
-            break;
-    }
-    return state;
-}
-
-bool DocumentCommands::run(DocCommand command) {
-    if (!commandState(command).enabled) return false;
-    switch (command) {
-        case DocCommand::Open:
-            return onFileOpen();
-        case DocCommand::Save:
-            return onFileSave();
-        case DocCommand::SaveAs:
-            return onFileSaveAs();
-        case DocCommand::BasicCompile:
-            return onCompile(CompileMode::Basic);
-        case DocCommand::CompileNormal:
-            return onCompile(CompileMode::Normal);
-        case DocCommand::PreInstalled1List:
-            return onPreInstalledCompile(false);
-        case DocCommand::PreInstalledSplit:
-            return onPreInstalledCompile(true);
-        case DocCommand::DownloadCurrent:
-            return onDownloadCurrent();
-        case DocCommand::DownloadOthers:
-            return onDownloadOthers();
-        case DocCommand::CompileDownload:
-            return onCompileDownload();
-        case DocCommand::UploadStart:
-            return onUploadStart();
-        case DocCommand::DownloadBinaryFile:
-            return onDownloadBinaryFile();
-        case DocCommand::SplitListToggle:
-            onSplitListToggle();
-            return true;
-        case DocCommand::CompareWithList:
-            return onCompareWithList();
-        case DocCommand::CompareWithReceiver:
-            return onCompareWithReceiver();
-    }
-    return false;
 }
 
 bool DocumentCommands::transfer(const std::function<bool()>& body) {

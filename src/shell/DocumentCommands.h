@@ -8,7 +8,6 @@
 #include "common/RuntimeSettings.h"
 #include "common/UserInterface.h"
 #include "editor/document/ListDocument.h"
-#include "editor/view/ViewCommands.h"
 #include "listdb/ListFile.h"
 #include "shell/DocumentWindow.h"
 #include "shell/ListFileWatch.h"
@@ -17,25 +16,6 @@
 namespace sky {
 
 class ComparedList;
-
-// The document's commands, as the menu, the toolbar and the command bar issue them.
-enum class DocCommand {
-    Open,
-    Save,
-    SaveAs,
-    BasicCompile,
-    CompileNormal,
-    PreInstalled1List,
-    PreInstalledSplit,
-    DownloadCurrent,
-    DownloadOthers,
-    CompileDownload,
-    UploadStart,
-    DownloadBinaryFile,
-    SplitListToggle,
-    CompareWithList,
-    CompareWithReceiver,
-};
 
 // The program's document commands over the one open channel list (a ListDocument, which the views
 // show): open, save and their questions, the compiles and the transfers. The commands run their
@@ -56,7 +36,7 @@ public:
     // `runtime` is the frame's run-time settings, which every database reads while it works;
     // `temporaryDirectory` ends in a separator.
     DocumentCommands(IUserInterface& ui, IDocumentWindow& window, Settings& settings,
-                  const RuntimeSettings& runtime, std::string temporaryDirectory);
+                     const RuntimeSettings& runtime, std::string temporaryDirectory);
     ~DocumentCommands() override;
     DocumentCommands(const DocumentCommands&) = delete;
     DocumentCommands& operator=(const DocumentCommands&) = delete;
@@ -66,6 +46,8 @@ public:
     const ListDocument& list() const { return list_; }
     bool isLoaded() const { return list_.loaded(); }
     IDocumentWindow& window() { return window_; }
+    IUserInterface& ui() { return ui_; }
+    const RuntimeSettings& runtime() const { return runtime_; }
     Settings& settings() { return settings_; }
     ListFile* database() { return list_.database(); }
     // The full path of the upload file ("SATupload.txt" in the temporary directory).
@@ -96,10 +78,6 @@ public:
     // must stay: the user cancelled, or the edits could not be saved.
     bool onClose();
 
-    // Whether a command is enabled (and checked, for the split-list toggle) now; run() carries
-    // out an enabled command and returns whether it succeeded.
-    CommandState commandState(DocCommand command) const;
-    bool run(DocCommand command);
     // A serial transfer is under way (inside the window's runTransfer()).
     bool transferRunning() const { return transferRunning_; }
     // Runs a transfer through the window, with every command disabled meanwhile. An exception

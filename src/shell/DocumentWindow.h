@@ -1,21 +1,33 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "db/TokenArray.h"
 #include "shell/OpenComparison.h"
 
 namespace sky {
 
 class ChannelImportSession;
+struct OrderChoice;
+struct OrderPreviewRequest;
+struct ScanTableFolder;
+struct TransponderChoice;
 
 // One filter of a file dialog: its text and the patterns it shows.
 struct FileFilter {
     std::string description;            // "Channel list File(*.TXT)"
     std::vector<std::string> patterns;  // "*.txt", ...
+};
+
+// A new file chosen in the save dialog, and the filter it was chosen with (from 0).
+struct ChosenFile {
+    std::string path;
+    std::size_t filter = 0;
 };
 
 // What the document commands need of the main window beyond message boxes: the file dialogs,
@@ -32,6 +44,14 @@ public:
     virtual std::optional<std::string> chooseFileToSave(
         const std::string& caption, const std::vector<FileFilter>& filters,
         const std::optional<std::string>& folder) = 0;
+    // The save dialog for a file that is no channel list, with a file name already filled in:
+    // `suggested` is a full path, or empty. A name typed without an extension gets the first
+    // filter's.
+    virtual std::optional<ChosenFile> chooseNewFile(const std::string& /*caption*/,
+                                                    const std::vector<FileFilter>& /*filters*/,
+                                                    const std::string& /*suggested*/) {
+        return std::nullopt;
+    }
     virtual void setTitle(const std::string& title) = 0;
     // The wait cursor, shown from begin to end of a long step.
     virtual void beginWait() = 0;
@@ -49,6 +69,24 @@ public:
     // Shows Import Channels' preview of the session, which the user ticks, names and maps in;
     // true when the user chose Import.
     virtual bool runChannelImport(ChannelImportSession& /*session*/) { return false; }
+
+    // Shows Apply Order from List's preview of the reference's order on the list, whose options
+    // the user sets; true when the user chose Apply, with the options and their plan in `choice`.
+    virtual bool runOrderPreview(const OrderPreviewRequest& /*request*/, OrderChoice& /*choice*/) {
+        return false;
+    }
+
+    // Shows Import Transponders' choice of a scan table of the folder and a satellite of the list,
+    // with the preview of the rows to import; true when the user chose Import, with that in
+    // `choice`.
+    virtual bool runTransponderImport(const TokenArray& /*tokens*/,
+                                      const ScanTableFolder& /*folder*/,
+                                      TransponderChoice& /*choice*/) {
+        return false;
+    }
+
+    // Puts rows on the clipboard, as plain text and as HTML.
+    virtual void setClipboard(const std::string& /*text*/, const std::string& /*html*/) {}
 };
 
 // Shows the wait cursor for the length of a scope.

@@ -102,6 +102,10 @@ private slots:
 
         // A closed window compares no more; Compare with List opens it on the list as it is.
         window->close();
+        // The list's keys work in the list, which has the focus again.
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        table()->setFocus();
         selectRows({0});
         QTest::keyClick(table(), Qt::Key_Delete);
         QTest::qWait(20);

@@ -218,6 +218,13 @@ TEST_F(CliTest, ApplyOrderWritesTheListInTheReferencesOrderOrNothingOnABadLine) 
     EXPECT_NE(malformed.err.find(reference + ", line 4"), std::string::npos) << malformed.err;
     EXPECT_EQ(test::readFile(list), text);
     EXPECT_EQ(cli("apply-order " + list + " " + reference + " --unmatched sometimes").status, 2);
+    // A device is no reference: it is refused, not read until it ends (it never does).
+    const CliRun device = cli("apply-order " + list + " /dev/zero");
+    EXPECT_EQ(device.status, 1);
+    EXPECT_NE(device.err.find("CANCELED : /dev/zero cannot be read. Nothing was applied."),
+              std::string::npos)
+        << device.err;
+    EXPECT_EQ(test::readFile(list), text);
 
     test::writeFile(reference, "Number;Name\n1;zdf\n2;Das Erste\n");
     const CliRun applied = cli("apply-order " + list + " " + reference + " --unmatched remove");

@@ -10,34 +10,52 @@
 #include <vector>
 
 #include "DocFixture.h"
+#include "editor/view/ListView.h"
+#include "shell/commands/ListCommandBindings.h"
 #include "support/ListControlDouble.h"
 
 namespace sky::test {
 namespace {
 
-class FrameDouble : public IFrameCommands {
+// The window's own commands: every command neither the document nor the list view carries out,
+// each enabled (Toolbar checked) and recorded when it runs.
+class FrameDouble {
 public:
-    CommandState frameCommandState(Command command) const override {
-        CommandState state;
-        state.enabled = true;
-        state.checked = command == Command::Toolbar;
-        return state;
+    // False when a command was bound twice.
+    bool bindRest(CommandRouter& router) {
+        bool once = true;
+        for (const CommandInfo& info : commandTable()) {
+            if (router.bound(info.id)) continue;
+            const Command id = info.id;
+            once = router.bind(id, {[id] {
+                                        CommandState state;
+                                        state.enabled = true;
+                                        state.checked = id == Command::Toolbar;
+                                        return state;
+                                    },
+                                    [this, id] { ran.push_back(id); }}) &&
+                   once;
+        }
+        return once;
     }
-    void runFrameCommand(Command command) override { ran.push_back(command); }
 
     std::vector<Command> ran;
 };
 
 class CommandRouterTest : public DocFixture {
 protected:
-    CommandRouterTest() { list.attach(view.shownList()); }
+    CommandRouterTest() {
+        list.attach(view.shownList());
+        bindListCommands(router, view, window);
+        framesOwnBoundOnce = frame.bindRest(router);
+    }
 
     bool enabled(Command command) const { return router.state(command).enabled; }
 
     ListControlDouble list;
     ListView view{list, ui, doc.list()};
     FrameDouble frame;
-    CommandRouter router{doc, view, frame};
+    bool framesOwnBoundOnce = false;
 };
 
 TEST_F(CommandRouterTest, TheTableHoldsEveryCommandInOrderWithItsTexts) {
@@ -46,11 +64,14 @@ TEST_F(CommandRouterTest, TheTableHoldsEveryCommandInOrderWithItsTexts) {
     for (std::size_t i = 0; i < table.size(); ++i) {
         EXPECT_EQ(static_cast<std::size_t>(table[i].id), i);
         EXPECT_NE(*table[i].text, '\0');
-        // A command is carried out by one of the three.
-        EXPECT_FALSE(table[i].viewCommand && table[i].docCommand);
     }
     EXPECT_STREQ(commandInfo(Command::Undo).shortcut, "Ctrl+Z");
-    EXPECT_EQ(commandInfo(Command::Open).docCommand, DocCommand::Open);
+    // A command is carried out by one handler: a second binding is refused and the first kept.
+    EXPECT_TRUE(framesOwnBoundOnce);
+    EXPECT_FALSE(router.bind(Command::Open, {{}, [this] { frame.ran.push_back(Command::Open); }}));
+    EXPECT_TRUE(router.run(Command::Open));
+    EXPECT_TRUE(frame.ran.empty());
+    EXPECT_EQ(window.dialogs, std::vector<std::string>{"open Skylister - Format File Open"});
 }
 
 TEST_F(CommandRouterTest, EachCommandGoesToTheDocumentTheViewOrTheWindow) {
@@ -86,10 +107,14 @@ TEST_F(CommandRouterTest, EachKeyHasOneCommandAndTheMovesWaitForAList) {
             start = end + 2;
         }
     }
-    // F3 stays the list's Cut key.
-    EXPECT_EQ(keys.count("F3"), 0u);
+    // F3 stays the list's Cut key, and the edit keys work only in the list.
+    EXPECT_STREQ(commandInfo(Command::Cut).shortcut, "F3");
+    for (const Command edit : {Command::New, Command::Cut, Command::Paste, Command::InsertNull,
+                               Command::Delete, Command::MoveUp, Command::CopyRows}) {
+        EXPECT_EQ(commandInfo(edit).keyScope, KeyScope::List);
+    }
     EXPECT_STREQ(commandInfo(Command::Find).shortcut, "Ctrl+F");
-    EXPECT_TRUE(commandInfo(Command::Find).duringTransfer);
+    EXPECT_FALSE(commandInfo(Command::Find).refusedDuringTransfer);
 
     // The window's commands on the list wait for one as well.
     const Command moves[] = {Command::MoveToNumber,    Command::MoveUp,
@@ -106,8 +131,8 @@ TEST_F(CommandRouterTest, ATransferLeavesOnlyWhatShowsTheListAndTheWindowsOwnCom
     ASSERT_TRUE(doc.openFile(path));
     // Undo and Redo both have a step to take, and both wait.
     list.select({0});
-    view.onKey(ViewKey::Delete);
-    view.onKey(ViewKey::Delete);
+    EXPECT_TRUE(router.run(Command::Delete));
+    EXPECT_TRUE(router.run(Command::Delete));
     EXPECT_TRUE(router.run(Command::Undo));
     std::vector<Command> enabledDuring;
     bool recentDuring = true;
@@ -119,7 +144,8 @@ TEST_F(CommandRouterTest, ATransferLeavesOnlyWhatShowsTheListAndTheWindowsOwnCom
         recentDuring = router.recentFilesEnabled();
         // The list's keys are refused too, whoever sends them.
         list.select({0});
-        view.onKey(ViewKey::Delete);
+        EXPECT_FALSE(router.run(Command::Delete));
+        view.run(ViewCommand::Delete);
         rowsAfterDelete = list.rows.size();
         EXPECT_FALSE(router.run(Command::Option));
     };
@@ -129,7 +155,9 @@ TEST_F(CommandRouterTest, ATransferLeavesOnlyWhatShowsTheListAndTheWindowsOwnCom
     window.answers = {bin};
     EXPECT_TRUE(router.run(Command::DownloadBinaryFile));
 
-    for (const Command command : enabledDuring) EXPECT_TRUE(commandInfo(command).duringTransfer);
+    for (const Command command : enabledDuring) {
+        EXPECT_FALSE(commandInfo(command).refusedDuringTransfer);
+    }
     for (const Command command :
          {Command::Print, Command::DigitalChannel, Command::SatelliteList, Command::About}) {
         EXPECT_NE(std::find(enabledDuring.begin(), enabledDuring.end(), command),
@@ -143,7 +171,7 @@ TEST_F(CommandRouterTest, ATransferLeavesOnlyWhatShowsTheListAndTheWindowsOwnCom
     EXPECT_TRUE(enabled(Command::Option));
     EXPECT_TRUE(router.recentFilesEnabled());
     list.select({0});
-    view.onKey(ViewKey::Delete);
+    EXPECT_TRUE(router.run(Command::Delete));
     EXPECT_EQ(list.rows.size(), 14u);
 }
 

@@ -39,11 +39,11 @@ protected:
 };
 
 TEST_F(CompareCommandsTest, CompareWithListReadsTheOtherListBesideTheOpenOne) {
-    EXPECT_FALSE(doc.commandState(DocCommand::CompareWithList).enabled);
+    EXPECT_FALSE(router.state(Command::CompareWithList).enabled);
     ASSERT_TRUE(doc.openFile(path));
     const std::string before = readFile(path);
     window.answers = {renamedCopy()};
-    ASSERT_TRUE(doc.run(DocCommand::CompareWithList));
+    ASSERT_TRUE(doc.onCompareWithList());
     EXPECT_EQ(window.dialogs.back(), "open Skylister - Compare with List");
     ASSERT_EQ(window.comparisons.size(), 1u);
     const OpenComparison& shown = *window.comparisons.back();
@@ -56,9 +56,9 @@ TEST_F(CompareCommandsTest, CompareWithListReadsTheOtherListBesideTheOpenOne) {
     const std::string broken = dir.file("broken.txt");
     writeFile(broken, "[SATELLITE_NAME_LIST]\r\nnot a list\r\n");
     window.answers = {broken, std::nullopt};
-    EXPECT_FALSE(doc.run(DocCommand::CompareWithList));
+    EXPECT_FALSE(doc.onCompareWithList());
     EXPECT_FALSE(ui.messages.empty());
-    EXPECT_FALSE(doc.run(DocCommand::CompareWithList));
+    EXPECT_FALSE(doc.onCompareWithList());
     EXPECT_EQ(window.comparisons.size(), 1u);
     expectOpenListKept(before);
 }
@@ -95,14 +95,14 @@ TEST_F(CompareCommandsTest, TheReceiversListIsComparedAndNamedInTheDownloadQuest
     ASSERT_TRUE(doc.openFile(path));
     // Before the receiver's list is fetched, the question is the usual one.
     ui.answer({Answer::No});
-    EXPECT_FALSE(doc.run(DocCommand::CompileDownload));
+    EXPECT_FALSE(doc.onCompileDownload());
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(ui.questions.back().text, kQuestion);
     const std::string before = readFile(path);
 
     StbSim sim({"--dump", renamedCopy()});
     runtime.portDevices[0] = sim.device();
-    ASSERT_TRUE(doc.run(DocCommand::CompareWithReceiver));
+    ASSERT_TRUE(doc.onCompareWithReceiver());
     ASSERT_EQ(window.comparisons.size(), 1u);
     EXPECT_EQ(window.comparisons.back()->otherName, "the receiver's list");
     EXPECT_EQ(differenceSummary(window.comparisons.back()->result), "1 channel differs.");
@@ -110,7 +110,7 @@ TEST_F(CompareCommandsTest, TheReceiversListIsComparedAndNamedInTheDownloadQuest
     expectOpenListKept(before);
 
     ui.answer({Answer::No});
-    EXPECT_FALSE(doc.run(DocCommand::CompileDownload));
+    EXPECT_FALSE(doc.onCompileDownload());
     ASSERT_EQ(ui.questions.size(), 2u);
     EXPECT_EQ(ui.questions.back().text,
               std::string(kQuestion) +

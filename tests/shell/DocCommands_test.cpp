@@ -60,27 +60,27 @@ protected:
         ASSERT_TRUE(unsaved());
     }
     void useDevice(const StbSim& sim) { runtime.portDevices[0] = sim.device(); }
-    bool enabled(DocCommand command) const { return doc.commandState(command).enabled; }
+    bool enabled(Command command) const { return router.state(command).enabled; }
 };
 
 TEST_F(DocCommandsTest, CommandsAreEnabledAsThePartSaysAndNoneWhileATransferRuns) {
-    for (const DocCommand c : {DocCommand::Open, DocCommand::DownloadOthers,
-                               DocCommand::UploadStart, DocCommand::DownloadBinaryFile}) {
+    for (const Command c : {Command::Open, Command::DownloadOthers, Command::UploadStart,
+                            Command::DownloadBinaryFile}) {
         EXPECT_TRUE(enabled(c));
     }
-    for (const DocCommand c :
-         {DocCommand::Save, DocCommand::SaveAs, DocCommand::BasicCompile, DocCommand::CompileNormal,
-          DocCommand::PreInstalled1List, DocCommand::PreInstalledSplit, DocCommand::DownloadCurrent,
-          DocCommand::CompileDownload, DocCommand::SplitListToggle}) {
+    for (const Command c :
+         {Command::Save, Command::SaveAs, Command::BasicCompile, Command::CompileNormal,
+          Command::PreInstalled1List, Command::PreInstalledSplit, Command::DownloadCurrent,
+          Command::CompileDownload, Command::SplitListToggle}) {
         EXPECT_FALSE(enabled(c));
-        EXPECT_FALSE(doc.run(c));
+        EXPECT_FALSE(router.run(c));
     }
     ASSERT_TRUE(doc.openFile(path));
-    EXPECT_TRUE(enabled(DocCommand::CompileDownload));
-    EXPECT_TRUE(enabled(DocCommand::SplitListToggle));
-    EXPECT_FALSE(doc.commandState(DocCommand::SplitListToggle).checked);
-    EXPECT_TRUE(doc.run(DocCommand::SplitListToggle));
-    EXPECT_TRUE(doc.commandState(DocCommand::SplitListToggle).checked);
+    EXPECT_TRUE(enabled(Command::CompileDownload));
+    EXPECT_TRUE(enabled(Command::SplitListToggle));
+    EXPECT_FALSE(router.state(Command::SplitListToggle).checked);
+    EXPECT_TRUE(router.run(Command::SplitListToggle));
+    EXPECT_TRUE(router.state(Command::SplitListToggle).checked);
     EXPECT_TRUE(doc.database()->splitList);
     doc.onSplitListToggle();
     EXPECT_FALSE(doc.database()->splitList);
@@ -88,8 +88,8 @@ TEST_F(DocCommandsTest, CommandsAreEnabledAsThePartSaysAndNoneWhileATransferRuns
     // During a transfer nothing is enabled, Open neither.
     std::vector<bool> during;
     window.duringTransfer = [&] {
-        for (const DocCommand c : {DocCommand::Open, DocCommand::Save, DocCommand::UploadStart,
-                                   DocCommand::DownloadOthers, DocCommand::BasicCompile}) {
+        for (const Command c : {Command::Open, Command::Save, Command::UploadStart,
+                                Command::DownloadOthers, Command::BasicCompile}) {
             during.push_back(enabled(c));
         }
         during.push_back(doc.transferRunning());
@@ -98,10 +98,10 @@ TEST_F(DocCommandsTest, CommandsAreEnabledAsThePartSaysAndNoneWhileATransferRuns
     writeFile(bin, "not an image");
     runtime.portDevices[0] = dir.file("no-such-device");
     window.answers = {bin};
-    EXPECT_FALSE(doc.run(DocCommand::DownloadBinaryFile));
+    EXPECT_FALSE(doc.onDownloadBinaryFile());
     EXPECT_EQ(during, (std::vector<bool>{false, false, false, false, false, true}));
     EXPECT_FALSE(doc.transferRunning());
-    EXPECT_TRUE(enabled(DocCommand::Open));
+    EXPECT_TRUE(enabled(Command::Open));
 }
 
 TEST_F(DocCommandsTest, AnExceptionInATransferEndsItAsAFailure) {
@@ -113,7 +113,7 @@ TEST_F(DocCommandsTest, AnExceptionInATransferEndsItAsAFailure) {
 TEST_F(DocCommandsTest, BasicCompileOfAnEditedListLeavesTheTextFileAsItWas) {
     openAndDeleteFirstRow();
     const std::string before = readFile(path);
-    EXPECT_TRUE(doc.run(DocCommand::BasicCompile));
+    EXPECT_TRUE(doc.onCompile(CompileMode::Basic));
     EXPECT_EQ(readFile(path), before);
     EXPECT_FALSE(fs::exists(dir.file("channels.cplsrc")));
     EXPECT_TRUE(fs::exists(dir.file("channels.hex")));
@@ -133,10 +133,10 @@ TEST_F(DocCommandsTest, BasicCompileOfAnEditedListLeavesTheTextFileAsItWas) {
     const std::string copy = dir.file("copy.txt");
     window.answers = {copy};
     ASSERT_TRUE(doc.onFileSaveAs());
-    ASSERT_TRUE(doc.run(DocCommand::BasicCompile));
+    ASSERT_TRUE(doc.onCompile(CompileMode::Basic));
     EXPECT_EQ(readFile(dir.file("copy.hex")), editedHex);
     doc.openFile(path, false);
-    ASSERT_TRUE(doc.run(DocCommand::BasicCompile));
+    ASSERT_TRUE(doc.onCompile(CompileMode::Basic));
     EXPECT_NE(readFile(dir.file("channels.hex")), editedHex);
 }
 
@@ -171,7 +171,7 @@ TEST_F(DocCommandsTest, CompileAndDownloadStopsAtAFailedSave) {
     {
         const FileSizeLimit limit(savedSize + 1);
         // Neither a compile nor the offer to send an image of the file as it was.
-        EXPECT_FALSE(doc.run(DocCommand::CompileDownload));
+        EXPECT_FALSE(doc.onCompileDownload());
     }
     EXPECT_EQ(ui.messages.back(), "ERROR!!! Saving not Complete");
     EXPECT_EQ(std::count(ui.messages.begin(), ui.messages.end(), kConverted), 0);
@@ -184,13 +184,13 @@ TEST_F(DocCommandsTest, CompileAndDownloadStopsAtAFailedSave) {
 
 TEST_F(DocCommandsTest, PreInstalledImageIsTheNormalImageFollowedByTheBasicImage) {
     ASSERT_TRUE(doc.openFile(path));
-    ASSERT_TRUE(doc.run(DocCommand::CompileNormal));
+    ASSERT_TRUE(doc.onCompile(CompileMode::Normal));
     const std::string normal = readFile(dir.file("channels.hex"));
-    ASSERT_TRUE(doc.run(DocCommand::BasicCompile));
+    ASSERT_TRUE(doc.onCompile(CompileMode::Basic));
     const std::string basic = readFile(dir.file("channels.hex"));
     EXPECT_NE(normal, basic);
     EXPECT_FALSE(doc.imageReady());
-    ASSERT_TRUE(doc.run(DocCommand::PreInstalled1List));
+    ASSERT_TRUE(doc.onPreInstalledCompile(false));
     EXPECT_TRUE(doc.imageReady());
     EXPECT_EQ(readFile(dir.file("channels.hex")), normal + basic);
     EXPECT_FALSE(fs::exists(dir.file("channels.mrg")));
@@ -198,7 +198,7 @@ TEST_F(DocCommandsTest, PreInstalledImageIsTheNormalImageFollowedByTheBasicImage
     EXPECT_EQ(readFile(path), readFile(exampleFile("channels.txt")));
 
     // Split List numbers the analog channels on their own, and clears its flag again.
-    ASSERT_TRUE(doc.run(DocCommand::PreInstalledSplit));
+    ASSERT_TRUE(doc.onPreInstalledCompile(true));
     EXPECT_FALSE(doc.database()->splitList);
     EXPECT_TRUE(fs::exists(dir.file("channels.bin")));
 }
@@ -206,7 +206,7 @@ TEST_F(DocCommandsTest, PreInstalledImageIsTheNormalImageFollowedByTheBasicImage
 TEST_F(DocCommandsTest, DownloadCurrentAnsweredNoSendsNothing) {
     ASSERT_TRUE(doc.openFile(path));
     ui.answer({Answer::No});
-    EXPECT_FALSE(doc.run(DocCommand::DownloadCurrent));
+    EXPECT_FALSE(doc.onDownloadCurrent());
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(ui.questions[0].text, kQuestion);
     EXPECT_EQ(ui.questions[0].buttons, Buttons::YesNo);
@@ -221,7 +221,7 @@ TEST_F(DocCommandsTest, CompileAndDownloadSavesCompilesAndSendsTheImage) {
     StbSim sim({"--save-image", stored});
     useDevice(sim);
     ui.answer({Answer::Yes});
-    EXPECT_TRUE(doc.run(DocCommand::CompileDownload));
+    EXPECT_TRUE(doc.onCompileDownload());
     // Saved: the text file holds the list as shown.
     EXPECT_FALSE(unsaved());
     EXPECT_EQ(readFile(path).find("Das Erste"), std::string::npos);
@@ -238,7 +238,7 @@ TEST_F(DocCommandsTest, CompileAndDownloadSavesCompilesAndSendsTheImage) {
 
 TEST_F(DocCommandsTest, DownloadOthersConvertsAHexFileFirstAlsoWithAListOpen) {
     ASSERT_TRUE(doc.openFile(path));
-    ASSERT_TRUE(doc.run(DocCommand::PreInstalled1List));
+    ASSERT_TRUE(doc.onPreInstalledCompile(false));
     // The extension's case does not matter: X.HEX gives X.bin.
     const std::string hex = dir.file("image.HEX");
     fs::copy_file(dir.file("channels.hex"), hex);
@@ -247,7 +247,7 @@ TEST_F(DocCommandsTest, DownloadOthersConvertsAHexFileFirstAlsoWithAListOpen) {
     useDevice(sim);
     ui.messages.clear();
     window.answers = {hex};
-    EXPECT_TRUE(doc.run(DocCommand::DownloadOthers));
+    EXPECT_TRUE(doc.onDownloadOthers());
     EXPECT_EQ(window.dialogs.back(), "open Skylister - Download Programm File Open");
     EXPECT_EQ(window.folders.back(), dir.path().string());
     ASSERT_EQ(window.lastFilters.size(), 2u);
@@ -264,7 +264,7 @@ TEST_F(DocCommandsTest, DownloadOthersConvertsAHexFileFirstAlsoWithAListOpen) {
     fs::create_directory(dir.file("broken.bin"));
     ui.messages.clear();
     window.answers = {broken};
-    EXPECT_FALSE(doc.run(DocCommand::DownloadOthers));
+    EXPECT_FALSE(doc.onDownloadOthers());
     EXPECT_EQ(ui.messages.back(), "Making a BIN file is failed!");
     EXPECT_EQ(window.transfers, 1);
 }
@@ -274,7 +274,7 @@ TEST_F(DocCommandsTest, UploadShowsTheReceivedListUntitledAndOffersSaveAs) {
     useDevice(sim);
     const std::string named = dir.file("received.txt");
     window.answers = {named};
-    EXPECT_TRUE(doc.run(DocCommand::UploadStart));
+    EXPECT_TRUE(doc.onUploadStart());
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Uploading SUCESS"});
     EXPECT_TRUE(doc.isLoaded());
     EXPECT_EQ(window.dialogs, std::vector<std::string>{"save Skylister - Save as"});
@@ -286,7 +286,7 @@ TEST_F(DocCommandsTest, UploadShowsTheReceivedListUntitledAndOffersSaveAs) {
     // Save As cancelled: the list stays under the upload file, titled Untitled.
     window.answers = {std::nullopt};
     sim.powerCycle();
-    EXPECT_TRUE(doc.run(DocCommand::UploadStart));
+    EXPECT_TRUE(doc.onUploadStart());
     EXPECT_EQ(doc.currentPath(), doc.uploadFilePath());
     EXPECT_EQ(doc.database()->path, doc.uploadFilePath());
     EXPECT_EQ(window.title, "Skylister : Untitled");
@@ -296,7 +296,7 @@ TEST_F(DocCommandsTest, UploadShowsTheReceivedListUntitledAndOffersSaveAs) {
     // an edit. Cancel keeps it; Yes saves it under a name of the user's.
     for (const auto& command : std::vector<std::function<bool()>>{
              [&] { return doc.onClose(); }, [&] { return doc.openFile(path); },
-             [&] { return doc.run(DocCommand::UploadStart); }}) {
+             [&] { return doc.onUploadStart(); }}) {
         ui.questions.clear();
         ui.answer({Answer::Cancel});
         EXPECT_FALSE(command());
@@ -319,7 +319,7 @@ TEST_F(DocCommandsTest, CompareWithReceiverEndsWithTheComparisonAlone) {
     ASSERT_TRUE(doc.openFile(path));
     StbSim sim({"--dump", path});
     useDevice(sim);
-    EXPECT_TRUE(doc.run(DocCommand::CompareWithReceiver));
+    EXPECT_TRUE(doc.onCompareWithReceiver());
     // No "Uploading SUCESS" box before the comparison; the message window has the result.
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(window.comparisons.size(), 1u);
@@ -337,7 +337,7 @@ TEST_F(DocCommandsTest, ACancelledOrIncompleteUploadLeavesTheOpenListAsItWas) {
     ui.answer({Answer::No});
     const auto start = std::chrono::steady_clock::now();
     ui.cancelWhen = [start] { return std::chrono::steady_clock::now() - start > 1s; };
-    EXPECT_FALSE(doc.run(DocCommand::UploadStart));
+    EXPECT_FALSE(doc.onUploadStart());
     EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(ui.statusTexts, std::vector<std::string>{"Transfer cancelled by the user."});
@@ -348,7 +348,7 @@ TEST_F(DocCommandsTest, ACancelledOrIncompleteUploadLeavesTheOpenListAsItWas) {
     // Not cancelled, the dump that ends early is not taken for the receiver's list either.
     ui.cancelWhen = nullptr;
     sim.powerCycle();
-    EXPECT_FALSE(doc.run(DocCommand::UploadStart));
+    EXPECT_FALSE(doc.onUploadStart());
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_EQ(ui.messages.back().rfind("ERROR: Uploading is not complete. try again", 0), 0u);
     EXPECT_EQ(doc.currentPath(), path);
@@ -360,7 +360,7 @@ TEST_F(DocCommandsTest, AReceivedListTheSatelliteNumberRefusesIsKeptAndSaidWhere
     runtime.maxSatellite40 = true;
     StbSim sim({"--dump", path});
     useDevice(sim);
-    EXPECT_FALSE(doc.run(DocCommand::UploadStart));
+    EXPECT_FALSE(doc.onUploadStart());
     ASSERT_FALSE(ui.messages.empty());
     // Named by the list kept under its own name, which the next upload leaves alone.
     const std::string& said = ui.messages.back();
@@ -373,24 +373,24 @@ TEST_F(DocCommandsTest, AReceivedListTheSatelliteNumberRefusesIsKeptAndSaidWhere
 
 TEST_F(DocCommandsTest, AFailedUploadWithoutAListLeavesNoDatabase) {
     runtime.portDevices[0] = dir.file("no-such-device");
-    EXPECT_FALSE(doc.run(DocCommand::UploadStart));
+    EXPECT_FALSE(doc.onUploadStart());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].substr(0, ui.messages[0].find('\n')), "Serial Port Open FAILED!!!");
     EXPECT_EQ(doc.database(), nullptr);
     EXPECT_FALSE(doc.isLoaded());
-    EXPECT_FALSE(enabled(DocCommand::Save));
+    EXPECT_FALSE(enabled(Command::Save));
     EXPECT_TRUE(window.dialogs.empty());
 
     // With a list open, it is kept as it was.
     ASSERT_TRUE(doc.openFile(path));
-    EXPECT_FALSE(doc.run(DocCommand::UploadStart));
+    EXPECT_FALSE(doc.onUploadStart());
     EXPECT_EQ(doc.database()->path, path);
     EXPECT_EQ(doc.currentPath(), path);
 }
 
 TEST_F(DocCommandsTest, DownloadBinaryFileSendsTheChosenFileAndStopsWhenCancelled) {
     ASSERT_TRUE(doc.openFile(path));
-    ASSERT_TRUE(doc.run(DocCommand::PreInstalled1List));
+    ASSERT_TRUE(doc.onPreInstalledCompile(false));
     doc.openFile(path, false);
     const std::string bin = dir.file("channels.bin");
     const std::string stored = dir.file("stored.bin");
@@ -401,7 +401,7 @@ TEST_F(DocCommandsTest, DownloadBinaryFileSendsTheChosenFileAndStopsWhenCancelle
     ui.messages.clear();
     ui.cancelWhen = [] { return true; };
     window.answers = {bin};
-    EXPECT_FALSE(doc.run(DocCommand::DownloadBinaryFile));
+    EXPECT_FALSE(doc.onDownloadBinaryFile());
     EXPECT_EQ(window.dialogs.back(), "open Skylister - Format File Open");
     EXPECT_EQ(window.folders.back(), "<none>");
     EXPECT_TRUE(ui.messages.empty());
@@ -416,7 +416,7 @@ TEST_F(DocCommandsTest, DownloadBinaryFileSendsTheChosenFileAndStopsWhenCancelle
     // The next one goes through.
     ui.cancelWhen = nullptr;
     window.answers = {bin};
-    EXPECT_TRUE(doc.run(DocCommand::DownloadBinaryFile));
+    EXPECT_TRUE(doc.onDownloadBinaryFile());
     EXPECT_EQ(ui.messages, std::vector<std::string>{kSuccess});
     EXPECT_EQ(readFile(stored), readFile(bin));
     EXPECT_EQ(ui.progressReports.back(), RecordingUi::kProgressEnded);

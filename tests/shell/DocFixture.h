@@ -9,6 +9,8 @@
 #include "WindowDouble.h"
 #include "editor/editing/ChannelClipboard.h"
 #include "shell/DocumentCommands.h"
+#include "shell/commands/CommandRouter.h"
+#include "shell/commands/DocumentCommandBindings.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 
@@ -16,13 +18,15 @@ namespace sky::test {
 
 // The document's commands over a real list document and database, without a view, with the window
 // and the user interface as doubles and a copy of the example list in a fresh folder. The
-// document's temporary directory is that folder unless another is given.
+// document's temporary directory is that folder unless another is given. The router has the
+// document's commands bound.
 class DocFixture : public ::testing::Test {
 protected:
     explicit DocFixture(std::optional<std::string> temporaryDirectory = std::nullopt)
         : doc{ui, window, settings, runtime,
               temporaryDirectory ? std::move(*temporaryDirectory) : dir.path().string() + "/"} {
         writeFile(path, readFile(exampleFile("channels.txt")));
+        bindDocumentCommands(router, doc);
     }
 
     // An edit as the view makes it: the first digital channel deleted, with its undo entry.
@@ -53,6 +57,8 @@ protected:
     Settings settings{store};
     RuntimeSettings runtime;
     DocumentCommands doc;
+    // The document's commands as the menus issue them.
+    CommandRouter router{doc};
 };
 
 }  // namespace sky::test

@@ -11,8 +11,11 @@
 #include <utility>
 #include <vector>
 
+#include "editor/order/ApplyOrder.h"
 #include "shell/DocumentWindow.h"
+#include "shell/commands/ApplyOrderCommand.h"
 #include "shell/commands/ImportChannelsCommand.h"
+#include "shell/commands/ImportTranspondersCommand.h"
 
 namespace sky::test {
 
@@ -30,6 +33,14 @@ public:
         lastFilters = filters;
         return choose("save " + caption, folder);
     }
+    std::optional<ChosenFile> chooseNewFile(const std::string& caption,
+                                            const std::vector<FileFilter>& filters,
+                                            const std::string& suggested) override {
+        lastFilters = filters;
+        std::optional<std::string> answer = choose("new " + caption, suggested);
+        if (!answer) return std::nullopt;
+        return ChosenFile{*answer, newFileFilter};
+    }
     void setTitle(const std::string& text) override { title = text; }
     void beginWait() override { ++waits; }
     void endWait() override { --waits; }
@@ -39,6 +50,21 @@ public:
     bool runChannelImport(ChannelImportSession& session) override {
         ++channelImports;
         return channelImport && channelImport(session);
+    }
+    // Apply Order's preview: the script's answer, or Apply with the default options.
+    bool runOrderPreview(const OrderPreviewRequest& request, OrderChoice& choice) override {
+        previewedReferences.push_back(request.referenceName);
+        if (orderPreview) return orderPreview(request, choice);
+        choice.plan = planOrder(request.tokens, request.reference, choice.options);
+        return true;
+    }
+    bool runTransponderImport(const TokenArray& tokens, const ScanTableFolder& /*folder*/,
+                              TransponderChoice& choice) override {
+        return transponderImport && transponderImport(tokens, choice);
+    }
+    void setClipboard(const std::string& text, const std::string& html) override {
+        clipboardText = text;
+        clipboardHtml = html;
     }
     bool runTransfer(const std::function<bool()>& transfer) override {
         ++transfers;
@@ -71,6 +97,15 @@ public:
     // Plays the user of Import Channels' preview; none: Cancel.
     std::function<bool(ChannelImportSession&)> channelImport;
     int channelImports = 0;
+    // The filter a new file is chosen with (chooseNewFile).
+    std::size_t newFileFilter = 0;
+    // Plays the user of Apply Order's preview; none: Apply with the default options.
+    std::function<bool(const OrderPreviewRequest&, OrderChoice&)> orderPreview;
+    std::vector<std::string> previewedReferences;
+    // Plays the user of Import Transponders' dialog; none: Cancel.
+    std::function<bool(const TokenArray&, TransponderChoice&)> transponderImport;
+    std::string clipboardText;
+    std::string clipboardHtml;
     // The comparisons shown, in order.
     std::vector<std::shared_ptr<OpenComparison>> comparisons;
 };

@@ -8,13 +8,13 @@
 #include "Arguments.h"
 #include "Commands.h"
 #include "ConsoleUi.h"
-#include "db/FileIo.h"
 #include "db/SiblingPath.h"
 #include "editor/compare/ListComparison.h"
 #include "editor/editing/Renumber.h"
 #include "editor/order/ApplyOrder.h"
 #include "listdb/CompileCommands.h"
 #include "listdb/ListFile.h"
+#include "shell/commands/ReferenceFile.h"
 
 namespace sky::cli {
 
@@ -55,14 +55,9 @@ int runApplyOrder(const std::vector<std::string>& args) {
     TokenArray tokens;
     if (db.loadChannelList(tokens) == LoadResult::Failed) return kFailure;
 
-    const std::string& source = parsed->positional()[1];
-    const std::optional<std::string> text = readWholeFile(source);
-    if (!text) {
-        ui.message("CANCELED : " + source + " cannot be read. Nothing was applied.");
-        return kFailure;
-    }
+    // The reference is read beside the list as the window's Apply Order from List reads it.
     const std::optional<OrderReference> reference =
-        readOrderReference(*text, source, !parsed->has("--analog"), settings, ui);
+        readReferenceBeside(parsed->positional()[1], !parsed->has("--analog"), settings, ui);
     if (!reference) return kFailure;
 
     OrderOptions options;

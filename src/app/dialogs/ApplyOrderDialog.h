@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "db/TokenArray.h"
 #include "editor/order/ApplyOrder.h"
+#include "shell/ListTokens.h"
 
 class QCheckBox;
 class QLabel;

@@ -15,8 +15,8 @@
 #include <string>
 
 #include "common/Format.h"
-#include "db/scan/ScanTableFiles.h"
 #include "editor/model/NameEncoding.h"
+#include "shell/ScanTables.h"
 
 namespace sky::app {
 

@@ -5,12 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "db/TokenArray.h"
-#include "db/scan/ScanTable.h"
-#include "db/scan/ScanTableFiles.h"
 #include "editor/scan/NewSatellite.h"
 #include "editor/scan/TransponderImport.h"
 #include "shell/DocumentWindow.h"
+#include "shell/ListTokens.h"
+#include "shell/ScanTables.h"
 
 class QComboBox;
 class QLabel;

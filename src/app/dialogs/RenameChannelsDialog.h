@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <vector>
 
-#include "db/TokenArray.h"
 #include "editor/model/ChannelRecords.h"
 #include "editor/rename/RenamePreview.h"
+#include "shell/ListTokens.h"
 
 class QComboBox;
 class QLabel;

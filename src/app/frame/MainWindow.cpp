@@ -9,11 +9,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QWhatsThis>
 #include <algorithm>
+#include <functional>
 
 #include "app/compare/CompareWindow.h"
 #include "app/desktop/FileChangeNotice.h"
@@ -23,13 +25,11 @@
 #include "app/find/FindBar.h"
 #include "app/frame/AboutBox.h"
 #include "app/frame/ChannelEditingWiring.h"
-#include "app/frame/ExportCommands.h"
 #include "app/frame/FileDrop.h"
 #include "app/frame/HelpWindow.h"
 #include "app/frame/Icons.h"
 #include "app/frame/LockKeyPanes.h"
 #include "app/frame/MessageWindow.h"
-#include "app/frame/OtherListCommands.h"
 #include "app/frame/QtDocumentWindow.h"
 #include "app/frame/QtUserInterface.h"
 #include "app/frame/ResetSettings.h"
@@ -42,7 +42,9 @@
 #include "editor/view/ListView.h"
 #include "serial/SerialDevices.h"
 #include "shell/OptionDialogData.h"
-#include "shell/commands/ImportChannelsCommand.h"
+#include "shell/commands/DocumentCommandBindings.h"
+#include "shell/commands/FileCommandBindings.h"
+#include "shell/commands/ListCommandBindings.h"
 
 namespace sky::app {
 
@@ -97,7 +99,7 @@ MainWindow::MainWindow(std::unique_ptr<ISettingsStore> store, QWidget* parent)
     // The document's temporary directory is the serial code's private one, where the upload
     // file is written.
     doc_ = std::make_unique<DocumentCommands>(*ui_, *window_, *settings_, runtime_,
-                                           DocumentCommands::privateTemporaryDirectory());
+                                              DocumentCommands::privateTemporaryDirectory());
     window_->transferRunningChanged = [this](bool running) { transferRunningChanged(running); };
     table_ = new ChannelTableView(this);
     table_->setObjectName("ChannelList");
@@ -105,7 +107,7 @@ MainWindow::MainWindow(std::unique_ptr<ISettingsStore> store, QWidget* parent)
         "The channel list. Double-click a channel to edit it; F2 new, F3 cut, F4 paste, Insert "
         "null channels, Delete; drag rows to move them.");
     view_ = std::make_unique<ListView>(*table_, *ui_, doc_->list());
-    router_ = std::make_unique<CommandRouter>(*doc_, *view_, *this);
+    router_ = std::make_unique<CommandRouter>(*doc_);
     table_->attachView(*view_);
     editing_ = std::make_unique<ChannelEditingWiring>(this, *view_);
     auto* listArea = new ListArea(*table_, *view_, this);
@@ -115,6 +117,7 @@ MainWindow::MainWindow(std::unique_ptr<ISettingsStore> store, QWidget* parent)
     };
     setCentralWidget(listArea);
 
+    bindCommands();
     createActions();
     createMenus();
     createToolBar();
@@ -160,6 +163,52 @@ MainWindow::~MainWindow() {
     view_.reset();
 }
 
+void MainWindow::bindCommands() {
+    CommandRouter& router = *router_;
+    bindDocumentCommands(router, *doc_);
+    bindListCommands(router, *view_, *window_);
+    bindFileCommands(router, {*doc_, *view_, *table_});
+    const auto checked = [](const std::function<bool()>& isChecked) {
+        return [isChecked] {
+            CommandState state;
+            state.enabled = true;
+            state.checked = isChecked();
+            return state;
+        };
+    };
+    router.bind(Command::Exit, {{}, [this] { close(); }});
+    router.bind(Command::Toolbar, {checked([this] { return !toolBar_->isHidden(); }),
+                                   [this] { toolBar_->setVisible(toolBar_->isHidden()); }});
+    router.bind(Command::StatusBar, {checked([this] { return !statusBar()->isHidden(); }),
+                                     [this] { statusBar()->setVisible(statusBar()->isHidden()); }});
+    router.bind(Command::ViewDialogBar, {checked([this] { return !messages_->isHidden(); }),
+                                         [this] { messages_->showNow(messages_->isHidden()); }});
+    router.bind(Command::Print, {{}, [this] { ListPrinter(*this).print(); }});
+    router.bind(Command::PrintPreview, {{}, [this] { ListPrinter(*this).preview(); }});
+    router.bind(Command::ExportPdf, {{}, [this] { ListPrinter(*this).exportPdf(); }});
+    router.bind(Command::Option, {{}, [this] { runOptionDialog(); }});
+    router.bind(Command::HelpTopics, {{}, [this] { showHelp(); }});
+    router.bind(Command::ContextHelp, {{}, [] { QWhatsThis::enterWhatsThisMode(); }});
+    router.bind(Command::About, {{}, [this] { showAbout(); }});
+    router.bind(Command::Find, {{}, [this] { findBar_->open(); }});
+    router.bind(Command::ResetSettings, {{}, [this] { resetSettings(*this); }});
+    router.bind(Command::FindDuplicates,
+                {{}, [this] { runDuplicatesDialog(doc_->list(), *view_, this); }});
+    router.bind(
+        Command::RenameChannels,
+        {[this] {
+             CommandState state;
+             state.enabled = showsChannels(view_->viewKind());
+             return state;
+         },
+         [this] { runRenameChannelsDialog(doc_->list(), *view_, table_->selectedRows(), this); }});
+    router.bind(Command::CheckTransponders, {{}, [this] {
+                                                 CheckTranspondersWindow::showIn(
+                                                     *this, doc_->list(), *view_, *settings_,
+                                                     documentWindow());
+                                             }});
+}
+
 QAction* MainWindow::action(Command id) const {
     const auto found = actions_.find(id);
     return found == actions_.end() ? nullptr : found->second;
@@ -168,6 +217,30 @@ QAction* MainWindow::action(Command id) const {
 QPushButton* MainWindow::commandButton(Command id) const {
     const auto found = buttons_.find(id);
     return found == buttons_.end() ? nullptr : found->second;
+}
+
+void MainWindow::addKeys(const CommandInfo& info, QAction& action) {
+    const QList<QKeySequence> keys = QKeySequence::listFromString(QString::fromUtf8(info.shortcut));
+    if (info.keyScope == KeyScope::Window) {
+        action.setShortcuts(keys);
+        return;
+    }
+    // The list's keys work while the list has the focus: in the find bar's text field, Ctrl+C,
+    // Ctrl+arrows, Ctrl+Home/End and Delete stay the field's and touch no channel.
+    if (QString::fromUtf8(info.text).contains('\t')) {
+        // The menu shows the key after the text.
+        action.setShortcuts(keys);
+        action.setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        table_->addAction(&action);
+        return;
+    }
+    // The menu text names the key itself ("&New (F2)"), or none: the key is the list's alone.
+    const Command id = info.id;
+    for (const QKeySequence& key : keys) {
+        auto* shortcut =
+            new QShortcut(key, table_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, id] { runCommand(id); });
+    }
 }
 
 void MainWindow::createActions() {
@@ -185,9 +258,7 @@ void MainWindow::createActions() {
             action->setIcon(*info.themeIcon ? themedIcon(info.themeIcon, info.ownIcon)
                                             : ownIcon(info.ownIcon));
         }
-        if (*info.shortcut) {
-            action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(info.shortcut)));
-        }
+        if (*info.shortcut) addKeys(info, *action);
         action->setCheckable(info.checkable);
         action->setIconVisibleInMenu(false);
         const Command id = info.id;
@@ -248,9 +319,6 @@ void MainWindow::createMenus() {
     editMenu_->addAction(action(Command::Cut));
     editMenu_->addAction(action(Command::Paste));
     editMenu_->addAction(action(Command::CopyRows));
-    // Ctrl+C copies rows only from the list: the find bar's text field keeps its own.
-    action(Command::CopyRows)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    table_->addAction(action(Command::CopyRows));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::InsertNull));
     editMenu_->addAction(action(Command::Delete));
@@ -258,10 +326,6 @@ void MainWindow::createMenus() {
     for (const Command move : {Command::MoveToNumber, Command::MoveUp, Command::MoveDown,
                                Command::MoveToTop, Command::MoveToBottom}) {
         editMenu_->addAction(action(move));
-        // The moves' keys are the list's: while the find bar's text field has the focus,
-        // Ctrl+arrows and Ctrl+Home/End stay the field's and move no channel.
-        action(move)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        table_->addAction(action(move));
     }
     editMenu_->addSeparator();
     editMenu_->addAction(action(Command::ImportTransponders));
@@ -447,34 +511,6 @@ void MainWindow::updateCommands() {
     for (const auto& [id, button] : buttons_) button->setEnabled(action(id)->isEnabled());
 }
 
-CommandState MainWindow::frameCommandState(Command command) const {
-    CommandState state;
-    state.enabled = true;
-    switch (command) {
-        case Command::Toolbar:
-            state.checked = !toolBar_->isHidden();
-            break;
-        case Command::StatusBar:
-            state.checked = !statusBar()->isHidden();
-            break;
-        case Command::ViewDialogBar:
-            state.checked = !messages_->isHidden();
-            break;
-        case Command::Find:
-            state.enabled = view_->model().loaded();
-            break;
-        case Command::FindDuplicates:
-            state.enabled = doc_->isLoaded();
-            break;
-        case Command::RenameChannels:
-            state.enabled = showsChannels(view_->viewKind());
-            break;
-        default:
-            break;
-    }
-    return state;
-}
-
 void MainWindow::transferRunningChanged(bool running) {
     if (running) {
         ui_->beginTransfer();
@@ -497,84 +533,6 @@ void MainWindow::afterCommand() {
     if (closePending_ && !doc_->transferRunning()) {
         closePending_ = false;
         QTimer::singleShot(0, this, &QWidget::close);
-    }
-}
-
-void MainWindow::runFrameCommand(Command command) {
-    switch (command) {
-        case Command::Exit:
-            close();
-            break;
-        case Command::Toolbar:
-            toolBar_->setVisible(toolBar_->isHidden());
-            break;
-        case Command::StatusBar:
-            statusBar()->setVisible(statusBar()->isHidden());
-            break;
-        case Command::ViewDialogBar:
-            messages_->showNow(messages_->isHidden());
-            break;
-        case Command::Print:
-            ListPrinter(*this).print();
-            break;
-        case Command::PrintPreview:
-            ListPrinter(*this).preview();
-            break;
-        case Command::ExportPdf:
-            ListPrinter(*this).exportPdf();
-            break;
-        case Command::Option:
-            runOptionDialog();
-            break;
-        case Command::HelpTopics:
-            showHelp();
-            break;
-        case Command::ContextHelp:
-            QWhatsThis::enterWhatsThisMode();
-            break;
-        case Command::Find:
-            findBar_->open();
-            break;
-        case Command::About:
-            showAbout();
-            break;
-        case Command::FindDuplicates:
-            runDuplicatesDialog(doc_->list(), *view_, this);
-            break;
-        case Command::ApplyOrder:
-            applyOrderFromList(*this);
-            break;
-        case Command::SaveAsReference:
-            saveAsReference(*this);
-            break;
-        case Command::ImportTransponders:
-            importTransponders(*this);
-            break;
-        case Command::CheckTransponders:
-            CheckTranspondersWindow::showIn(*this, doc_->list(), *view_, *settings_,
-                                            documentWindow());
-            break;
-        case Command::ImportChannels:
-            runImportChannels(doc_->list(), documentWindow(),
-                              DocumentCommands::folderOf(doc_->currentPath()));
-            break;
-        case Command::RenameChannels:
-            runRenameChannelsDialog(doc_->list(), *view_, table_->selectedRows(), this);
-            break;
-        case Command::ExportCsv:
-            exportList(*this, ExportFormat::Csv);
-            break;
-        case Command::ExportHtml:
-            exportList(*this, ExportFormat::Html);
-            break;
-        case Command::CopyRows:
-            copySelectedRows(*this);
-            break;
-        case Command::ResetSettings:
-            resetSettings(*this);
-            break;
-        default:
-            break;
     }
 }
 
@@ -616,7 +574,7 @@ bool MainWindow::runOptionDialog() {
     bool max40 = runtime_.maxSatellite40;
     if (options.accept(*settings_, runtime_, max40)) {
         applyListColours();
-        view_->run(*commandInfo(commandShowing(*view_)).viewCommand);
+        router_->run(commandShowing(*view_));
     }
     runtime_.maxSatellite40 = max40;
     doc_->list().undoHistory().setDepth(runtime_.undoLevels);

@@ -7,8 +7,8 @@
 
 #include "app/frame/HelpWindow.h"
 #include "common/RuntimeSettings.h"
-#include "shell/Settings.h"
 #include "shell/DocumentCommands.h"
+#include "shell/Settings.h"
 #include "shell/commands/CommandRouter.h"
 
 class QAction;
@@ -35,9 +35,9 @@ class WindowLayout;
 
 // The main window: the menu, the toolbar, the command bar of eight buttons in two
 // rows, the status bar with the command prompts and the progress indicator, the message window,
-// and the list in the client area. It creates the document and the list view, routes every
-// command to the view, the document or itself, and updates the commands' states after each.
-class MainWindow : public QMainWindow, public IFrameCommands {
+// and the list in the client area. It creates the document and the list view, binds every
+// command to its handler (bindCommands) and updates the commands' states after each.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // `store` keeps the settings; by default QSettings (organisation "Orvel", application
@@ -70,9 +70,6 @@ public:
 
     // Runs a command as its menu item does, then updates every command's state.
     void runCommand(Command id);
-    // IFrameCommands: the commands the frame carries out itself.
-    CommandState frameCommandState(Command command) const override;
-    void runFrameCommand(Command command) override;
     void updateCommands();
     // Opens a list named on the command line, as Open does once the file is chosen.
     bool openFile(const QString& path);
@@ -87,7 +84,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Binds each command to the one handler that carries it out: the document's, the list
+    // view's, and the window's own (bars, print, help, about, the find bar...).
+    void bindCommands();
     void createActions();
+    // The command's keys, on its action or, for the list's keys, on the list.
+    void addKeys(const CommandInfo& info, QAction& action);
     void createMenus();
     void createToolBar();
     void createCommandBar();

@@ -1,13 +1,20 @@
 #include "app/frame/QtDocumentWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QMimeData>
 #include <QWidget>
+#include <algorithm>
 #include <thread>
 
+#include "app/dialogs/ApplyOrderDialog.h"
 #include "app/desktop/SleepInhibitor.h"
 #include "app/dialogs/ImportChannelsDialog.h"
+#include "app/dialogs/ImportTranspondersDialog.h"
+#include "shell/commands/ApplyOrderCommand.h"
+#include "shell/commands/ImportTranspondersCommand.h"
 
 namespace sky::app {
 
@@ -31,26 +38,32 @@ QString defaultSuffix(const std::vector<FileFilter>& filters) {
 std::optional<std::string> QtDocumentWindow::chooseFileToOpen(
     const std::string& caption, const std::vector<FileFilter>& filters,
     const std::optional<std::string>& folder) {
-    return choose(false, caption, filters, folder);
+    const std::optional<ChosenFile> chosen = choose(false, caption, filters, folder);
+    return chosen ? std::optional(chosen->path) : std::nullopt;
 }
 
 std::optional<std::string> QtDocumentWindow::chooseFileToSave(
     const std::string& caption, const std::vector<FileFilter>& filters,
     const std::optional<std::string>& folder) {
-    return choose(true, caption, filters, folder);
+    const std::optional<ChosenFile> chosen = choose(true, caption, filters, folder);
+    return chosen ? std::optional(chosen->path) : std::nullopt;
 }
 
-std::optional<std::string> QtDocumentWindow::chooseNewFile(const std::string& caption,
-                                                           const std::vector<FileFilter>& filters,
-                                                           const std::string& suggested) {
+std::optional<ChosenFile> QtDocumentWindow::chooseNewFile(const std::string& caption,
+                                                          const std::vector<FileFilter>& filters,
+                                                          const std::string& suggested) {
     return choose(true, caption, filters, std::nullopt, QString::fromStdString(suggested));
 }
 
-std::optional<std::string> QtDocumentWindow::choose(bool save, const std::string& caption,
-                                                    const std::vector<FileFilter>& filters,
-                                                    const std::optional<std::string>& folder,
-                                                    const QString& suggested) {
-    if (answerFileDialogs) return answerFileDialogs(save);
+std::optional<ChosenFile> QtDocumentWindow::choose(bool save, const std::string& caption,
+                                                   const std::vector<FileFilter>& filters,
+                                                   const std::optional<std::string>& folder,
+                                                   const QString& suggested) {
+    if (answerFileDialogs) {
+        const std::optional<std::string> answer = answerFileDialogs(save);
+        if (!answer) return std::nullopt;
+        return ChosenFile{*answer, 0};
+    }
     QFileDialog dialog(&frame_, QString::fromStdString(caption));
     QStringList names;
     for (const FileFilter& filter : filters) names << qtFilter(filter);
@@ -66,7 +79,10 @@ std::optional<std::string> QtDocumentWindow::choose(bool save, const std::string
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().front().toStdString();
+    // Two filters may read alike ("*.csv" both): the filter is told by its whole text.
+    const qsizetype filter = std::max<qsizetype>(0, names.indexOf(dialog.selectedNameFilter()));
+    return ChosenFile{dialog.selectedFiles().front().toStdString(),
+                      static_cast<std::size_t>(filter)};
 }
 
 void QtDocumentWindow::setTitle(const std::string& title) {
@@ -116,6 +132,31 @@ bool QtDocumentWindow::runTransfer(const std::function<bool()>& transfer) {
 bool QtDocumentWindow::runChannelImport(ChannelImportSession& session) {
     ImportChannelsDialog dialog(session, &frame_);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDocumentWindow::runOrderPreview(const OrderPreviewRequest& request, OrderChoice& choice) {
+    ApplyOrderDialog dialog(request.tokens, request.reference,
+                            QString::fromStdString(request.referenceName), &frame_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    choice.options = dialog.options();
+    choice.plan = dialog.plan();
+    return true;
+}
+
+bool QtDocumentWindow::runTransponderImport(const TokenArray& tokens, const ScanTableFolder& folder,
+                                            TransponderChoice& choice) {
+    ImportTranspondersDialog dialog(tokens, folder, *this, &frame_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    choice.preview = dialog.preview();
+    choice.newSatellite = dialog.chosenNewSatellite();
+    return true;
+}
+
+void QtDocumentWindow::setClipboard(const std::string& text, const std::string& html) {
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(text));
+    data->setHtml(QString::fromStdString(html));
+    QApplication::clipboard()->setMimeData(data);
 }
 
 }  // namespace sky::app

@@ -23,10 +23,9 @@ public:
     std::optional<std::string> chooseFileToSave(const std::string& caption,
                                                 const std::vector<FileFilter>& filters,
                                                 const std::optional<std::string>& folder) override;
-    // The save dialog with a file name already filled in: `suggested` is a full path.
-    std::optional<std::string> chooseNewFile(const std::string& caption,
-                                             const std::vector<FileFilter>& filters,
-                                             const std::string& suggested);
+    std::optional<ChosenFile> chooseNewFile(const std::string& caption,
+                                            const std::vector<FileFilter>& filters,
+                                            const std::string& suggested) override;
     void setTitle(const std::string& title) override;
     void beginWait() override;
     void endWait() override;
@@ -40,6 +39,13 @@ public:
 
     // Shows ImportChannelsDialog over the main window.
     bool runChannelImport(ChannelImportSession& session) override;
+    // Shows ApplyOrderDialog over the main window.
+    bool runOrderPreview(const OrderPreviewRequest& request, OrderChoice& choice) override;
+    // Shows ImportTranspondersDialog over the main window.
+    bool runTransponderImport(const TokenArray& tokens, const ScanTableFolder& folder,
+                              TransponderChoice& choice) override;
+    // The system clipboard.
+    void setClipboard(const std::string& text, const std::string& html) override;
 
     // Shows a comparison (the main window's comparison window).
     std::function<void(std::shared_ptr<OpenComparison>)> comparisonReady;
@@ -47,14 +53,14 @@ public:
     std::function<void(bool running)> transferRunningChanged;
 
     // Tests answer the file dialogs here: when set, no dialog is shown; the argument tells a
-    // save dialog from an open one.
+    // save dialog from an open one. An answer is taken with the first filter.
     std::function<std::optional<std::string>(bool save)> answerFileDialogs;
 
 private:
-    std::optional<std::string> choose(bool save, const std::string& caption,
-                                      const std::vector<FileFilter>& filters,
-                                      const std::optional<std::string>& folder,
-                                      const QString& suggested = {});
+    std::optional<ChosenFile> choose(bool save, const std::string& caption,
+                                     const std::vector<FileFilter>& filters,
+                                     const std::optional<std::string>& folder,
+                                     const QString& suggested = {});
 
     QWidget& frame_;
 };

@@ -219,38 +219,6 @@ std::optional<std::size_t> ChannelTableView::lastVisibleRow() const {
     return static_cast<std::size_t>(row < 0 ? rows - 1 : row);
 }
 
-void ChannelTableView::keyPressEvent(QKeyEvent* event) {
-    std::optional<ViewKey> key;
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        switch (event->key()) {
-            case Qt::Key_F2:
-                key = ViewKey::F2;
-                break;
-            case Qt::Key_F3:
-                key = ViewKey::F3;
-                break;
-            case Qt::Key_F4:
-                key = ViewKey::F4;
-                break;
-            case Qt::Key_Insert:
-                key = ViewKey::Insert;
-                break;
-            case Qt::Key_Delete:
-                key = ViewKey::Delete;
-                break;
-            default:
-                break;
-        }
-    }
-    if (!key || !view_) {
-        QTableView::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    view_->onKey(*key);
-    emit listChanged();
-}
-
 void ChannelTableView::mouseDoubleClickEvent(QMouseEvent* event) {
     QTableView::mouseDoubleClickEvent(event);
     if (!view_ || event->button() != Qt::LeftButton) return;

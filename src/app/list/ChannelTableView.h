@@ -63,7 +63,6 @@ signals:
     void contextMenuRequested(const QPoint& globalPos);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;

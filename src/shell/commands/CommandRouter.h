@@ -1,32 +1,35 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <vector>
 
-#include "editor/view/ListView.h"
+#include "editor/view/ViewCommands.h"
 #include "shell/DocumentCommands.h"
 #include "shell/commands/CommandTable.h"
 
 namespace sky {
 
-// What the window carries out itself: its bars and the message window, printing, the option
-// dialog, help, the about box and Exit.
-class IFrameCommands {
-public:
-    virtual ~IFrameCommands() = default;
-
-    virtual CommandState frameCommandState(Command command) const = 0;
-    virtual void runFrameCommand(Command command) = 0;
+// What carries out one command: its state now (enabled, checked, a changing text) and its run.
+// Without a state the command is enabled whenever the table lets it be.
+struct CommandHandler {
+    std::function<CommandState()> state;
+    std::function<void()> run;
 };
 
-// Says whether a command is enabled (and checked, and its text where it has one) and runs it,
-// whoever carries it out: the document, the list view or the window. While a transfer runs, only
-// the commands the table lets run during one are enabled, Open Recent and the list's editing
-// neither; this is the one place that decides it. The window's commands on the list (Apply Order
-// from List, Save as Reference, Import Transponders, Import Channels) also wait for a list to be
-// open.
+// Each command of the table bound to its one handler: the document's, the list view's, the file
+// commands' and the window's own are bound by whoever carries them out. Says whether a command is
+// enabled (and checked, and its text where it has one) and runs it. A command waits for a list
+// when its table row says so, and while a transfer runs only the commands the table lets run
+// during one are enabled, Open Recent neither; this is the one place that decides it. A command
+// not bound is disabled.
 class CommandRouter {
 public:
-    CommandRouter(DocumentCommands& doc, ListView& view, IFrameCommands& frame);
+    explicit CommandRouter(DocumentCommands& doc);
+
+    // Binds a command to its handler; false (and the first binding kept) when it has one already.
+    bool bind(Command command, CommandHandler handler);
+    bool bound(Command command) const;
 
     CommandState state(Command command) const;
     // Runs the command when it is enabled; returns whether it ran.
@@ -39,8 +42,7 @@ public:
 
 private:
     DocumentCommands& doc_;
-    ListView& view_;
-    IFrameCommands& frame_;
+    std::vector<CommandHandler> handlers_;
 };
 
 }  // namespace sky

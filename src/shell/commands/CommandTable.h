@@ -1,10 +1,6 @@
 #pragma once
 
-#include <optional>
 #include <vector>
-
-#include "editor/view/ViewCommands.h"
-#include "shell/DocumentCommands.h"
 
 namespace sky {
 
@@ -81,46 +77,40 @@ enum class Command {
     CheckTransponders,
 };
 
+// Where a command's keys work: anywhere in the main window, or only while the channel list (or a
+// child of it) has the focus, so that the find bar's text field keeps its own keys.
+enum class KeyScope { Window, List };
+
 // One command: its menu text (with the shortcut after a tab where the menu shows one), its
 // command prompt (status text, "\n", tooltip), its icon (the desktop theme's name, or our own
-// resources/icons/NAME.svg) and shortcut, the list-view or document command it runs (neither: the
-// window carries it out), whether it is a check item, and whether it may run while a transfer
-// uses the list's files and the port (the commands that only show the list, and the window's).
+// resources/icons/NAME.svg), its keys (QKeySequence text, several separated by "; "), whether it
+// is a check item, whether it waits for a list to be open, whether it is refused while a transfer
+// uses the list's files and the port, and where its keys work.
 //
-// Apply Order from List, Save as Reference, Import Transponders and Import Channels are the
-// window's: each opens its dialogs over the open list. They need a list, and they are refused
-// during a transfer: Save as Reference only reads the list but writes a file, as Save As does, and
-// may be pointed at the list's own file.
+// Only the commands that show the list, and the window's own (bars, print, help, about, the find
+// bar, Exit), stay during a transfer. Save as Reference only reads the list but writes a file, as
+// Save As does, and may be pointed at the list's own file: it waits. Export CSV and Export HTML
+// write the view shown to a new file, and Copy puts the selected rows on the clipboard: they only
+// read the list, so they stay (an export is refused over the list's own file). Find Duplicates'
+// Remove, Rename Channels and Reset Settings change the list or the port's settings: they wait,
+// as Option does.
 //
-// Rename Channels is the window's: it opens its dialog over the channels of the view shown (the
-// selected rows, or every shown row), needs a list, and waits for a transfer's end, since it
-// edits the list.
+// Check Transponders opens its result window beside the list, which stays open; it needs a list
+// and waits for a transfer's end, since its repairs edit the list.
 //
-// Check Transponders is the window's: it opens its result window beside the list, which stays
-// open; it needs a list and waits for a transfer's end, since its repairs edit the list.
-//
-// Export CSV and Export HTML write the view shown to a new file, and Copy puts the selected rows
-// on the clipboard: they are the window's, need a list, and only read it, so they stay during a
-// transfer (an export is refused over the list's own file).
-//
-// Find is the window's: it opens the find bar, which then calls the list view (setFindQuery,
-// findNext, findPrevious, clearFind); finding only looks, so it stays during a transfer. Move to
-// Number is the list view's: it asks its number through the view's INumberPrompt. Find
-// Duplicates is the window's too, since it opens a dialog; its Remove edits the list, so it waits
-// for a transfer's end. Reset Settings is the window's: it asks, puts the settings back to their
-// defaults and applies them; it waits for a transfer's end, as Option does, since the transfer
-// reads the port.
+// The keys of the list's edits (F2 New, F3 Cut, F4 Paste, Insert, Delete), of the moves and of
+// Copy are the list's: while the find bar's text field has the focus, its keys stay its own.
 struct CommandInfo {
     Command id;
     const char* text;
     const char* prompt;
     const char* themeIcon;
     const char* ownIcon;
-    const char* shortcut;  // QKeySequence text (several separated by "; "), or empty
-    std::optional<ViewCommand> viewCommand;
+    const char* shortcut;
     bool checkable;
-    std::optional<DocCommand> docCommand;
-    bool duringTransfer;
+    bool needsList;
+    bool refusedDuringTransfer;
+    KeyScope keyScope;
 };
 
 // The table, in the order of the enum.
