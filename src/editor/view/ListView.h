@@ -156,16 +156,35 @@ public:
     // other section); the result says why nothing moved.
     MoveResult moveSelectionToNumber(long long number);
 
+    // What a command bound to a handler of src/editor/editing runs it through: the view gives the
+    // handler the selected list rows and puts the selection back afterwards.
+    bool loaded() const { return document_.loaded(); }
+    // A list is open and no transfer holds it.
+    bool editable() const { return loaded() && !document_.locked(); }
+    bool inDetail() const { return viewKind_ == ViewKind::Detail; }
+    // The moves work in the Digital and Analog Channel views while editing is on.
+    bool canMove() const { return editable() && inDetail() && editEnabled_; }
+    // The list rows of the selected shown rows.
+    std::vector<std::size_t> selectedListRows() const;
+    // Runs a key edit (RowEdits.h) on the selected list rows in the Digital or Analog Channel
+    // view, then selects the first shown row at or after the first of them.
+    void editSelected(RowEdit edit);
+    // Runs a move handler (RowMoves.h) on the selected list rows while the rows can move, and
+    // selects the rows it moved them to.
+    MoveResult moveSelected(const std::function<MoveResult(std::vector<std::size_t>&)>& move);
+    // Runs an edit of the whole list's order (ListSorting.h) while the list may change; the find
+    // bar starts afresh.
+    void reorderAll(const std::function<bool()>& reorder);
+    // The sorter the sort handlers and the sort flags' toggles work on.
+    ChannelSorter& sorter() { return sorter_; }
+
 private:
+    void sort(SortMode mode);
     // IListObserver.
     void listAboutToChange() override;
     void listChanged(ListChange change) override;
     void listSaved() override;
 
-    bool loaded() const { return document_.loaded(); }
-    // A list is open and no transfer holds it.
-    bool editable() const { return loaded() && !document_.locked(); }
-    bool inDetail() const { return viewKind_ == ViewKind::Detail; }
     void show(ViewKind kind, bool digital);
     // Shows the list anew between the reset notifications.
     void refill();
@@ -173,8 +192,6 @@ private:
     // section's marker comes back as the message to show once the table has been reset.
     std::optional<std::string> updateShownList();
     std::optional<std::string> pointShownList();
-    // The list rows of the selected shown rows.
-    std::vector<std::size_t> selectedListRows() const;
     // Selects the first shown row at or after a list row (the page kept in view).
     void selectRow(std::size_t listRow);
     // Makes the shown ones of these list rows the selection and scrolls to the first.
@@ -184,17 +201,6 @@ private:
     // between the reset notifications.
     void applyFind();
     std::optional<std::size_t> findStep(bool forward);
-
-    bool canMove() const { return editable() && inDetail() && editEnabled_; }
-    // Runs a move handler on the selected list rows and selects the rows it moved them to.
-    MoveResult moveSelected(const std::function<MoveResult(std::vector<std::size_t>&)>& move);
-    // Runs a key edit (RowEdits.h) on the selected list rows, then selects the first shown row
-    // at or after the first of them.
-    void editSelected(RowEdit edit);
-    void sort(SortMode mode);
-    // Runs an edit of the whole list's order (a sort, the block arrangement or its revert,
-    // ListSorting.h); the find bar starts afresh.
-    void reorderAll(const std::function<bool()>& reorder);
 
     IListControl& list_;
     IUserInterface& ui_;
