@@ -80,10 +80,10 @@ int main(int argc, char** argv) {
     std::vector<std::size_t> spread;
     for (std::size_t i = 0; i < kRemoved; ++i) spread.push_back(i * 20);
     report("Delete of 1,000 analog rows", timeRuns(kRuns, undo, [&] {
-               document.recordUndo("Delete Channel");
-               deleteRows(document.tokens(), false, spread);
-               document.markModified();
-               document.changed(true);
+               document.edit(
+                   "Delete Channel",
+                   [&](ListEdit& list) { return deleteRows(list.tokens(), false, spread); },
+                   Renumber::Yes);
            }));
     undo();
     const std::vector<DuplicateGroup> analogs =

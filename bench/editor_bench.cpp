@@ -61,14 +61,14 @@ private:
 // Renames the channel of the row, as an adjust of its name would.
 class RenamingEditor : public IChannelEditor {
 public:
-    bool adjustChannel(EditorModel& model, bool digital, std::size_t row) override {
-        const auto record = model.recordOfRow(digital, row);
+    bool adjustChannel(ListEdit& list, bool digital, std::size_t row) override {
+        const auto record = list.recordOfRow(digital, row);
         if (!record) return false;
-        model.tokens()[record->cell + (record->kind == RecordKind::Digital ? 5 : 4)] = "Renamed";
+        list.tokens()[record->cell + (record->kind == RecordKind::Digital ? 5 : 4)] = "Renamed";
         return true;
     }
-    bool newChannel(EditorModel&, bool) override { return false; }
-    bool editSatellite(EditorModel&, std::size_t) override { return false; }
+    bool newChannel(ListDocument&, bool) override { return false; }
+    bool editSatellite(ListEdit&, std::size_t) override { return false; }
 };
 
 void report(const std::string& what, Timing t) {
@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
 
     const auto nothing = [] {};
     report("load command (load, rebuild, refill)",
-           timeRuns(3, nothing, [&] { view.run(ViewCommand::Reload); }));
+           timeRuns(3, nothing, [&] { document.reload(); }));
     const auto rows = static_cast<int>(view.shownList().rowCount());
     std::printf("digital view rows %d, cells %zu\n", rows, view.model().tokens().size());
     if (rows < 200) return 1;

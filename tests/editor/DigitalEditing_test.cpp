@@ -255,8 +255,7 @@ TEST_F(DigitalEditingTest, ANumberSharedByADigitalAndAPidChannelIsRefused) {
     // A list shown without renumbering may give one number to a digital and a PID channel.
     TestList sample = sampleList();
     sample.channels[0][0] = "7";
-    view.model().replaceTokens(sample.tokens());
-    view.refresh(false);
+    document.adopt(sample.tokens(), Renumber::No);
     before = view.model().tokens();
     adjust(
         0, [](Dig&) {}, DialogEnd::Delete);

@@ -227,10 +227,11 @@ TEST_F(RemoveDuplicatesTest, GroupsOfAnotherStateOfTheListAreRefused) {
     list.analogs = {analog("1", "1", "A"), analog("2", "2", "B"), analog("3", "1", "C")};
     adopt(list);
     const std::vector<DuplicateGroup> groups = find(Section::Analog);
-    TokenArray& tokens = document.tokens();
+    // The list changes under the groups, as another state of the list read in.
+    TokenArray tokens = document.tokens();
     deleteRows(tokens, false, {1});
-    document.changed(true);
-    const TokenArray changed = tokens;
+    document.adopt(tokens);
+    const TokenArray changed = document.tokens();
 
     EXPECT_EQ(removeDuplicates(document, groups), 0u);
     EXPECT_EQ(document.tokens(), changed);

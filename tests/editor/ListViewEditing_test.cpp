@@ -48,8 +48,7 @@ TEST_F(ViewTest, UndoShowsTheRestoredListWithoutRenumbering) {
     TestList sample = sampleList(3, 0, 0);
     sample.channels[2][0] = "80";
     show(sample);
-    view.model().replaceTokens(sample.tokens());
-    view.refresh(false);
+    document.adopt(sample.tokens(), Renumber::No);
     list.select({0});
     view.onKey(ViewKey::Delete);
     EXPECT_EQ(list.column(0), (Names{"1", "2"}));
@@ -217,7 +216,7 @@ TEST_F(DoubleClickTest, AdjustKeepsItsUndoEntryOnlyWhenSomethingChanged) {
     EXPECT_EQ(view.currentRow(), 2u);
     EXPECT_TRUE(list.selection.count(2));
 
-    editor.adjust = [](EditorModel& model, std::size_t row) {
+    editor.adjust = [](ListEdit& model, std::size_t row) {
         const auto record = model.recordOfRow(true, row);
         model.tokens()[record->cell + 5] = "Renamed";
         model.tokens().insert(model.tokens().begin() + static_cast<long>(record->cell),
@@ -250,9 +249,8 @@ TEST_F(DoubleClickTest, SatelliteEditRefreshesWithoutRenumberingAndCountsAsUnsav
     TestList sample = sampleList(2, 0, 0);
     sample.channels[1][0] = "7";
     show(sample);
-    view.model().replaceTokens(sample.tokens());
-    view.refresh(false);
-    editor.satellite = [](EditorModel& model, std::size_t row) {
+    document.adopt(sample.tokens(), Renumber::No);
+    editor.satellite = [](ListEdit& model, std::size_t row) {
         model.tokens()[model.sections()[kSatelliteSection].begin + row * 7 + 1] = "NEWSAT";
         return true;
     };

@@ -3,11 +3,32 @@
 #include <gtest/gtest.h>
 
 #include "editor/ViewFixture.h"
+#include "support/TempDir.h"
 
 namespace sky::test {
 namespace {
 
 using Widths = std::vector<int>;
+
+TEST_F(ViewTest, OpenShowsTheFileInEveryView) {
+    TempDir dir;
+    const std::string path = dir.file("channels.txt");
+    writeFile(path, readFile(exampleFile("channels.txt")));
+    ListControlDouble secondList;
+    ListView second{secondList, ui, document};
+    secondList.attach(second.shownList());
+    ASSERT_TRUE(document.open(path));
+    for (const ListControlDouble* shown : {&list, &secondList}) {
+        ASSERT_EQ(shown->rows.size(), 16u);
+        EXPECT_EQ(shown->rows[0].cells[5], "Das Erste");
+        EXPECT_EQ(shown->rows[14].cells[5], "Rai Test");
+    }
+
+    // An edit in one view shows in the other.
+    list.select({0});
+    view.onKey(ViewKey::Delete);
+    EXPECT_EQ(secondList.rows[0].cells[5], "BR Sued");
+}
 
 TEST_F(ViewTest, DetailColumnsStartNarrowAndViewDetailKeepsTypeVisibleAfterwards) {
     show(sampleList());
@@ -90,7 +111,7 @@ TEST_F(ViewTest, SectionListWithAMissingMarkerSaysSoAndShowsNoRows) {
     TokenArray tokens = sampleList().tokens();
     std::erase(tokens, std::string("DIGITAL END"));
     show(sampleList());
-    document.replaceTokens(tokens);
+    document.adopt(tokens, Renumber::No);
     // The box comes once the table has been reset, so that it stands over the list as it is.
     ui.onMessage = [this](const std::string&) { EXPECT_FALSE(list.inReset()); };
     view.run(ViewCommand::DigitalTpList);
@@ -103,9 +124,10 @@ TEST_F(ViewTest, SectionListWithAMissingMarkerSaysSoAndShowsNoRows) {
 TEST_F(ViewTest, CommandsWaitForADocumentAndReportTheirState) {
     for (ViewCommand command :
          {ViewCommand::DigitalChannel, ViewCommand::SatelliteList, ViewCommand::Delete,
-          ViewCommand::SortChannelName, ViewCommand::Reload, ViewCommand::Undo}) {
+          ViewCommand::SortChannelName, ViewCommand::Undo}) {
         EXPECT_FALSE(view.commandState(command).enabled);
     }
+    EXPECT_FALSE(document.reload());
     view.run(ViewCommand::SatelliteList);
     EXPECT_EQ(view.viewKind(), ViewKind::Detail);
 

@@ -251,7 +251,7 @@ TEST_F(TransponderImportTest, RefusesAChangedListAndRowsBeyondTheLimits) {
     const ImportPreview stale = previewImport(document.tokens(), 1, table, "X");
     // The first row of the table has come into the list since.
     list.transponders.push_back({"2", "1", "10701", "22000", "V", "Y"});
-    document.tokens() = list.tokens();
+    document.adopt(list.tokens(), Renumber::No);
     const TokenArray changed = document.tokens();
     EXPECT_EQ(importTransponders(document, stale), 0u);
     EXPECT_EQ(ui.messages.back(),

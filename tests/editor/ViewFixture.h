@@ -20,22 +20,21 @@ namespace sky::test {
 // Each call runs the step the test set for it and reports it.
 class EditorDouble : public IChannelEditor {
 public:
-    bool adjustChannel(EditorModel& model, bool isDigital, std::size_t row) override {
+    bool adjustChannel(ListEdit& list, bool isDigital, std::size_t row) override {
         calls.push_back((isDigital ? "adjust digital " : "adjust analog ") + std::to_string(row));
-        return adjust ? adjust(model, row) : false;
+        return adjust ? adjust(list, row) : false;
     }
-    bool newChannel(EditorModel& model, bool isDigital) override {
+    bool newChannel(ListDocument&, bool isDigital) override {
         calls.push_back(isDigital ? "new digital" : "new analog");
-        return create ? create(model) : false;
+        return false;
     }
-    bool editSatellite(EditorModel& model, std::size_t row) override {
+    bool editSatellite(ListEdit& list, std::size_t row) override {
         calls.push_back("satellite " + std::to_string(row));
-        return satellite ? satellite(model, row) : false;
+        return satellite ? satellite(list, row) : false;
     }
 
-    std::function<bool(EditorModel&, std::size_t)> adjust;
-    std::function<bool(EditorModel&)> create;
-    std::function<bool(EditorModel&, std::size_t)> satellite;
+    std::function<bool(ListEdit&, std::size_t)> adjust;
+    std::function<bool(ListEdit&, std::size_t)> satellite;
     std::vector<std::string> calls;
 };
 

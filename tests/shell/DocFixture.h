@@ -38,10 +38,10 @@ protected:
     }
     template <typename Edit>
     void editFirstRow(const std::string& label, Edit edit) {
-        ListDocument& list = doc.list();
-        list.recordUndo(label);
-        if (edit(list.tokens(), true, std::vector<std::size_t>{0})) list.markModified();
-        list.changed(true);
+        doc.list().edit(
+            label,
+            [&](ListEdit& list) { return edit(list.tokens(), true, std::vector<std::size_t>{0}); },
+            Renumber::Yes);
     }
     // The name in a row of the Digital Channel view, and the number of its rows.
     std::string digitalName(std::size_t row) const { return doc.list().digitalRows().cell(row, 5); }

@@ -91,11 +91,11 @@ bool ListDocument::saveAs(const std::string& path) {
     return true;
 }
 
-void ListDocument::adopt(TokenArray tokens) {
+void ListDocument::adopt(TokenArray tokens, Renumber renumber) {
     markSaved();
     replaceTokens(std::move(tokens));
     loaded_ = true;
-    update(true, ListChange::Replaced);
+    update(renumber == Renumber::Yes, ListChange::Replaced);
 }
 
 void ListDocument::markSaved() {
@@ -116,6 +116,19 @@ bool ListDocument::offerSaving() {
     // The edits are not on disk: whatever was about to close or replace the list must not.
     ui().message(kSaveFailed);
     return false;
+}
+
+bool ListDocument::edit(const std::string& label, const Change& change, Renumber renumber) {
+    if (!editable()) return false;
+    recordUndo(label);
+    ListEdit list(*this);
+    if (!change(list)) {
+        discardNewestUndo();
+        return false;
+    }
+    markModified();
+    update(renumber == Renumber::Yes, ListChange::Edited);
+    return true;
 }
 
 void ListDocument::changed(bool renumbering) {

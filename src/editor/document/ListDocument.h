@@ -8,6 +8,7 @@
 
 #include "common/RuntimeSettings.h"
 #include "common/UserInterface.h"
+#include "editor/document/ListEdit.h"
 #include "editor/model/EditorModel.h"
 #include "listdb/ListFile.h"
 
@@ -37,18 +38,45 @@ public:
 // never written.
 enum class OpenFor { Editing, Reading };
 
+// Whether an edit gives the channels of the groups it changed their numbers anew.
+enum class Renumber { No, Yes };
+
 // The open channel list as a document: the list being edited (tokens, detail rows, undo history,
-// modified flag, from EditorModel) bound to its text file through its database, with the views
-// that show it as observers.
+// modified flag, kept in an EditorModel of its own) bound to its text file through its database,
+// with the views that show it as observers.
 //
 // It opens a file into the list (only a file that loads replaces the list shown), saves it, saves
 // it under a new name, asks about unsaved edits before the list is closed or replaced, and after
-// every change renumbers when asked, rebuilds the detail rows and tells its observers. An edit
-// follows the pattern of EditorModel: recordUndo(label), change tokens(), markModified()
-// when it changed something, then changed().
-class ListDocument : public EditorModel {
+// every change renumbers when asked, rebuilds the detail rows and tells its observers. The list
+// changes only inside edit(), which records the undo step of every change, so the history holds
+// every change by construction; callers read the list through the const accessors.
+class ListDocument : private EditorModel {
 public:
     ListDocument(IUserInterface& ui, const RuntimeSettings& runtime);
+
+    // What callers read of the list (see EditorModel).
+    using EditorModel::analogRows;
+    using EditorModel::digitalRows;
+    using EditorModel::hasUnsavedChanges;
+    using EditorModel::modified;
+    using EditorModel::recordOfRow;
+    using EditorModel::sections;
+    using EditorModel::ui;
+    using EditorModel::undoHistory;
+    const TokenArray& tokens() const { return EditorModel::tokens(); }
+    // A list received from the receiver is unsaved work until it is saved under a name.
+    using EditorModel::markModified;
+
+    // One change of the list as one undo step under `label`. Refused, with nothing recorded,
+    // while the list may not be changed (see editable()). Otherwise the step is recorded and
+    // `change` runs; it says whether it changed the list. When it did not (nothing to do, or it
+    // refused), the step is dropped again as if never recorded and nobody hears of it; when it
+    // did, the list is marked modified, renumbered when asked, its detail rows rebuilt and the
+    // observers told. Returns whether the list changed.
+    using Change = std::function<bool(ListEdit&)>;
+    bool edit(const std::string& label, const Change& change, Renumber renumber);
+    // A list is open and no transfer holds it: edit() would run a change.
+    bool editable() const { return loaded_ && !locked_; }
 
     void addObserver(IListObserver& observer);
     void removeObserver(IListObserver& observer);
@@ -86,16 +114,16 @@ public:
     bool offerSaving();
 
     // A list made in memory rather than read from a file takes the list's place: it counts as
-    // open and as saved, and the views show it renumbered.
-    void adopt(TokenArray tokens);
+    // open and as saved, and the views show it renumbered unless told otherwise.
+    void adopt(TokenArray tokens, Renumber renumber = Renumber::Yes);
     // The list now equals its file: no undo entries, not modified; the observers hear of it.
     void markSaved();
     // Counts the changes of the list (edits, undo, redo, open): a plan made on the list holds
     // while this is the same.
     std::uint64_t revision() const { return revision_; }
 
-    // After a change: renumbers the channel groups the change touched when asked (see
-    // EditorModel::renumber()), rebuilds the detail rows and tells the observers.
+    // Shows the list anew without a change: rebuilds the detail rows and tells the observers,
+    // renumbering the groups the newest step touched when asked.
     void changed(bool renumbering);
     // Takes back the newest undo entry, or puts back what the last undo took back; false when
     // there is none.

@@ -203,17 +203,18 @@ void keepChoices(const std::vector<DuplicateGroup>& before, bool removed,
 }
 
 std::size_t removeDuplicates(ListDocument& document, const std::vector<DuplicateGroup>& groups) {
-    if (!document.loaded() || document.locked()) return 0;
-    document.recordUndo(kRemoveDuplicatesLabel);
-    const std::optional<std::size_t> removed = removeDuplicateRows(document.tokens(), groups);
-    if (!removed || *removed == 0) {
-        document.discardNewestUndo();
-        if (!removed) document.ui().message(kDuplicatesOutdated);
-        return 0;
-    }
-    document.markModified();
-    document.changed(true);
-    return *removed;
+    std::optional<std::size_t> removed;
+    const bool done = document.edit(
+        kRemoveDuplicatesLabel,
+        [&](ListEdit& list) {
+            removed = removeDuplicateRows(list.tokens(), groups);
+            return removed && *removed > 0;
+        },
+        Renumber::Yes);
+    if (done) return *removed;
+    // Groups found on another list are said; no group to remove changes nothing.
+    if (document.editable() && !removed) document.ui().message(kDuplicatesOutdated);
+    return 0;
 }
 
 }  // namespace sky

@@ -48,9 +48,9 @@ bool nameTaken(const TokenArray& tokens, const SectionSpan& span, const std::str
 }
 
 // OK or Delete on the channel shown as `shown`.
-bool writeAdjusted(EditorModel& model, const std::vector<std::string>& shown,
+bool writeAdjusted(ListEdit& list, const std::vector<std::string>& shown,
                    const AnalogChannelDialogData& data, bool deleting) {
-    IUserInterface& ui = model.ui();
+    IUserInterface& ui = list.ui();
     // Without a chosen satellite (the channel's own is undeclared) there is no degree to check.
     const std::optional<std::string> chosen = chosenSatelliteIndex(data);
     if (chosen && !degreeToStored(data.degree, ui)) {
@@ -60,8 +60,8 @@ bool writeAdjusted(EditorModel& model, const std::vector<std::string>& shown,
     const std::string satelliteIndex = chosen.value_or(shown[kAnaSatIndex]);
     const std::vector<std::string> edited = data.record(shown[kAnaNumber], satelliteIndex);
 
-    TokenArray& tokens = model.tokens();
-    const SectionSpan span = model.sections()[kAnalogTpSection];
+    TokenArray& tokens = list.tokens();
+    const SectionSpan span = list.sections()[kAnalogTpSection];
     const std::optional<std::size_t> cell =
         findRecordByIndex(tokens, span, kAnalogRecordWidth, shown[kAnaNumber]);
     if (!cell) {
@@ -98,12 +98,12 @@ bool writeAdjusted(EditorModel& model, const std::vector<std::string>& shown,
     return true;
 }
 
-bool insertNullAfter(EditorModel& model, const std::string& number) {
-    TokenArray& tokens = model.tokens();
+bool insertNullAfter(ListEdit& list, const std::string& number) {
+    TokenArray& tokens = list.tokens();
     const std::optional<std::size_t> cell =
-        findRecordByIndex(tokens, model.sections()[kAnalogTpSection], kAnalogRecordWidth, number);
+        findRecordByIndex(tokens, list.sections()[kAnalogTpSection], kAnalogRecordWidth, number);
     if (!cell) {
-        model.ui().message(kNoAnalogRecord);
+        list.ui().message(kNoAnalogRecord);
         return false;
     }
     insertRecord(tokens, *cell + kAnalogRecordWidth,
@@ -111,8 +111,8 @@ bool insertNullAfter(EditorModel& model, const std::string& number) {
     return true;
 }
 
-bool addNewChannel(EditorModel& model, const AnalogChannelDialogData& data) {
-    IUserInterface& ui = model.ui();
+bool addNewChannel(ListEdit& list, const AnalogChannelDialogData& data) {
+    IUserInterface& ui = list.ui();
     if (trimmed(data.frequency).empty()) {
         ui.message(kFrequencyMissing);
         return false;
@@ -123,47 +123,48 @@ bool addNewChannel(EditorModel& model, const AnalogChannelDialogData& data) {
         ui.message(kNoSatelliteChosen);
         return false;
     }
-    const SectionMap sections = model.sections();
+    const SectionMap sections = list.sections();
     if (!sectionPresent(sections, kAnalogTpSection, ui)) return false;
-    insertRecord(model.tokens(), sections[kAnalogTpSection].end, data.record("1", *satelliteIndex));
+    insertRecord(list.tokens(), sections[kAnalogTpSection].end, data.record("1", *satelliteIndex));
     return true;
 }
 
 }  // namespace
 
-bool adjustAnalogChannel(EditorModel& model, IDialogRunner& dialogs, std::size_t row) {
-    const DetailRows& rows = model.analogRows();
+bool adjustAnalogChannel(ListEdit& list, IDialogRunner& dialogs, std::size_t row) {
+    const DetailRows& rows = list.analogRows();
     if (row >= rows.rowCount()) return false;
     const std::vector<std::string> shown(rows.row(row), rows.row(row) + kAnalogDetailWidth);
 
     AnalogChannelDialogData data;
-    data.satelliteRows = satelliteCells(model.tokens(), model.sections());
-    if (!data.loadDetailRow(shown, model.ui())) return false;
+    data.satelliteRows = satelliteCells(list.tokens(), list.sections());
+    if (!data.loadDetailRow(shown, list.ui())) return false;
 
     switch (dialogs.run(data)) {
         case DialogEnd::Cancel:
             return false;
         case DialogEnd::InsertNull:
-            return insertNullAfter(model, shown[kAnaNumber]);
+            return insertNullAfter(list, shown[kAnaNumber]);
         case DialogEnd::Delete:
-            return writeAdjusted(model, shown, data, true);
+            return writeAdjusted(list, shown, data, true);
         case DialogEnd::Ok:
             break;
     }
-    return writeAdjusted(model, shown, data, false);
+    return writeAdjusted(list, shown, data, false);
 }
 
-bool newAnalogChannel(EditorModel& model, IDialogRunner& dialogs) {
+bool newAnalogChannel(ListDocument& document, IDialogRunner& dialogs) {
     AnalogChannelDialogData data;
     data.newFlag = true;
-    data.satelliteRows = satelliteCells(model.tokens(), model.sections());
+    data.satelliteRows = satelliteCells(document.tokens(), document.sections());
     chooseFirstSatellite(data);
     // The Delete and Insert keys close the dialog like OK; only Cancel leaves the list alone.
     if (dialogs.run(data) == DialogEnd::Cancel) return false;
-    model.recordUndo("New Ana Channel");
-    if (addNewChannel(model, data)) return true;
-    model.discardNewestUndo();
-    return false;
+    // The step is recorded only now that the user confirmed, and dropped when the channel is
+    // refused.
+    return document.edit(
+        "New Ana Channel", [&data](ListEdit& list) { return addNewChannel(list, data); },
+        Renumber::Yes);
 }
 
 }  // namespace sky

@@ -6,17 +6,17 @@
 
 namespace sky {
 
-bool ChannelEditing::adjustChannel(EditorModel& model, bool digital, std::size_t row) {
-    return digital ? adjustDigitalChannel(model, dialogs_, row)
-                   : adjustAnalogChannel(model, dialogs_, row);
+bool ChannelEditing::adjustChannel(ListEdit& list, bool digital, std::size_t row) {
+    return digital ? adjustDigitalChannel(list, dialogs_, row)
+                   : adjustAnalogChannel(list, dialogs_, row);
 }
 
-bool ChannelEditing::newChannel(EditorModel& model, bool digital) {
-    return digital ? newDigitalChannel(model, dialogs_) : newAnalogChannel(model, dialogs_);
+bool ChannelEditing::newChannel(ListDocument& document, bool digital) {
+    return digital ? newDigitalChannel(document, dialogs_) : newAnalogChannel(document, dialogs_);
 }
 
-bool ChannelEditing::editSatellite(EditorModel& model, std::size_t row) {
-    return editSatelliteRecord(model, dialogs_, row);
+bool ChannelEditing::editSatellite(ListEdit& list, std::size_t row) {
+    return editSatelliteRecord(list, dialogs_, row);
 }
 
 }  // namespace sky

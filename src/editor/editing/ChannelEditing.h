@@ -10,9 +10,9 @@ class ChannelEditing : public IChannelEditor {
 public:
     explicit ChannelEditing(IDialogRunner& dialogs) : dialogs_(dialogs) {}
 
-    bool adjustChannel(EditorModel& model, bool digital, std::size_t row) override;
-    bool newChannel(EditorModel& model, bool digital) override;
-    bool editSatellite(EditorModel& model, std::size_t row) override;
+    bool adjustChannel(ListEdit& list, bool digital, std::size_t row) override;
+    bool newChannel(ListDocument& document, bool digital) override;
+    bool editSatellite(ListEdit& list, std::size_t row) override;
 
 private:
     IDialogRunner& dialogs_;

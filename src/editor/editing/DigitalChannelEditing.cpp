@@ -111,34 +111,34 @@ std::optional<EditedChannel> readDialog(const DigitalChannelDialogData& data, bo
 
 // The record of the channel numbered `number`, a digital channel or else a PID channel. The
 // number must not name one of each.
-std::optional<RecordRef> channelOfNumber(const EditorModel& model, const std::string& number) {
-    const SectionMap sections = model.sections();
+std::optional<RecordRef> channelOfNumber(const ListEdit& list, const std::string& number) {
+    const SectionMap sections = list.sections();
     const auto digital =
-        findRecordByIndex(model.tokens(), sections[kChannelSection], kDigitalRecordWidth, number);
+        findRecordByIndex(list.tokens(), sections[kChannelSection], kDigitalRecordWidth, number);
     const auto pid =
-        findRecordByIndex(model.tokens(), sections[kChannelPidSection], kPidRecordWidth, number);
+        findRecordByIndex(list.tokens(), sections[kChannelPidSection], kPidRecordWidth, number);
     if (digital && pid) {
-        model.ui().message(kSameIndexError);
+        list.ui().message(kSameIndexError);
         return std::nullopt;
     }
     if (digital) return RecordRef{RecordKind::Digital, *digital};
     if (pid) return RecordRef{RecordKind::Pid, *pid};
-    model.ui().message(kNoDigitalRecord);
+    list.ui().message(kNoDigitalRecord);
     return std::nullopt;
 }
 
-bool deleteChannel(EditorModel& model, const std::string& number, const std::string& name) {
-    const std::optional<RecordRef> record = channelOfNumber(model, number);
+bool deleteChannel(ListEdit& list, const std::string& number, const std::string& name) {
+    const std::optional<RecordRef> record = channelOfNumber(list, number);
     if (!record) return false;
-    TokenArray& tokens = model.tokens();
+    TokenArray& tokens = list.tokens();
     const std::string& stored =
         tokens[record->cell +
                (record->kind == RecordKind::Pid ? std::size_t{kPidName} : std::size_t{kChName})];
     if (!sameText(name, stored)) {
-        model.ui().message(kDeleteCanceled);
+        list.ui().message(kDeleteCanceled);
         return false;
     }
-    if (model.ui().ask(kDeleteQuestion + stored, Buttons::YesNo, Icon::Question, "Delete") !=
+    if (list.ui().ask(kDeleteQuestion + stored, Buttons::YesNo, Icon::Question, "Delete") !=
         Answer::Yes) {
         return false;
     }
@@ -147,10 +147,10 @@ bool deleteChannel(EditorModel& model, const std::string& number, const std::str
     return true;
 }
 
-bool insertNullAfter(EditorModel& model, const std::string& number) {
-    const std::optional<RecordRef> record = channelOfNumber(model, number);
+bool insertNullAfter(ListEdit& list, const std::string& number) {
+    const std::optional<RecordRef> record = channelOfNumber(list, number);
     if (!record) return false;
-    TokenArray& tokens = model.tokens();
+    TokenArray& tokens = list.tokens();
     insertRecord(tokens, record->endCell(), nullRecord(record->kind, &tokens[record->cell]));
     return true;
 }
@@ -210,9 +210,9 @@ void writeChannel(TokenArray& tokens, const SectionMap& sections, std::size_t ce
     }
 }
 
-bool writeAdjusted(EditorModel& model, const std::vector<std::string>& shown,
+bool writeAdjusted(ListEdit& list, const std::vector<std::string>& shown,
                    const DigitalChannelDialogData& data) {
-    IUserInterface& ui = model.ui();
+    IUserInterface& ui = list.ui();
     std::optional<EditedChannel> edit = readDialog(data, true, ui);
     if (!edit) return false;
     // Without a chosen satellite (the channel's own is undeclared) there is no degree to check.
@@ -224,8 +224,8 @@ bool writeAdjusted(EditorModel& model, const std::vector<std::string>& shown,
     const bool satelliteChanged = chosen && *chosen != shown[kDigSatIndex];
     edit->tp.satelliteIndex = satelliteChanged ? *chosen : shown[kDigSatIndex];
 
-    TokenArray& tokens = model.tokens();
-    SectionMap sections = model.sections();
+    TokenArray& tokens = list.tokens();
+    SectionMap sections = list.sections();
     const std::optional<TransponderChoice> choice = chooseTransponder(
         tokens, sections, edit->tp, OwnTransponder{shown[kDigTpIndex], satelliteChanged}, ui);
     if (!choice) return false;
@@ -255,14 +255,14 @@ bool writeAdjusted(EditorModel& model, const std::vector<std::string>& shown,
 
     const std::string tpIndex = transponderIndexOf(tokens, sections, *choice);
     writeTransponder(tokens, sections, *choice, edit->tp, tpIndex);
-    sections = model.sections();
+    sections = list.sections();
     const std::size_t moved = *findRecordByIndex(tokens, sections[section], width, number);
     writeChannel(tokens, sections, moved, *edit, choice->kind, tpIndex);
     return true;
 }
 
-bool addNewChannel(EditorModel& model, const DigitalChannelDialogData& data) {
-    IUserInterface& ui = model.ui();
+bool addNewChannel(ListEdit& list, const DigitalChannelDialogData& data) {
+    IUserInterface& ui = list.ui();
     std::optional<EditedChannel> edit = readDialog(data, false, ui);
     if (!edit) return false;
     const std::optional<std::string> chosen = chosenSatelliteIndex(data);
@@ -272,8 +272,8 @@ bool addNewChannel(EditorModel& model, const DigitalChannelDialogData& data) {
     }
     edit->tp.satelliteIndex = *chosen;
 
-    TokenArray& tokens = model.tokens();
-    SectionMap sections = model.sections();
+    TokenArray& tokens = list.tokens();
+    SectionMap sections = list.sections();
     const SectionState section = sectionOf(edit->kind());
     if (!sectionPresent(sections, section, ui)) return false;
     const std::optional<TransponderChoice> choice =
@@ -289,21 +289,21 @@ bool addNewChannel(EditorModel& model, const DigitalChannelDialogData& data) {
                  largestIndex(tokens, sections[kChannelPidSection], kPidRecordWidth));
     const std::string tpIndex = transponderIndexOf(tokens, sections, *choice);
     writeTransponder(tokens, sections, *choice, edit->tp, tpIndex);
-    sections = model.sections();
+    sections = list.sections();
     insertRecord(tokens, sections[section].end, edit->record(std::to_string(largest + 1), tpIndex));
     return true;
 }
 
 }  // namespace
 
-bool adjustDigitalChannel(EditorModel& model, IDialogRunner& dialogs, std::size_t row) {
-    const DetailRows& rows = model.digitalRows();
+bool adjustDigitalChannel(ListEdit& list, IDialogRunner& dialogs, std::size_t row) {
+    const DetailRows& rows = list.digitalRows();
     if (row >= rows.rowCount()) return false;
     const std::vector<std::string> shown(rows.row(row), rows.row(row) + kDigitalDetailWidth);
-    IUserInterface& ui = model.ui();
+    IUserInterface& ui = list.ui();
 
     DigitalChannelDialogData data;
-    data.satelliteRows = satelliteCells(model.tokens(), model.sections());
+    data.satelliteRows = satelliteCells(list.tokens(), list.sections());
     data.name = shown[kDigName];
     data.serviceId = trimmed(shown[kDigServiceId]);
     data.activeAudio = shown[kDigActiveAudio];
@@ -335,28 +335,29 @@ bool adjustDigitalChannel(EditorModel& model, IDialogRunner& dialogs, std::size_
         case DialogEnd::Cancel:
             return false;
         case DialogEnd::Delete:
-            return deleteChannel(model, shown[kDigNumber], data.name);
+            return deleteChannel(list, shown[kDigNumber], data.name);
         case DialogEnd::InsertNull:
-            return insertNullAfter(model, shown[kDigNumber]);
+            return insertNullAfter(list, shown[kDigNumber]);
         case DialogEnd::Ok:
             break;
     }
-    return writeAdjusted(model, shown, data);
+    return writeAdjusted(list, shown, data);
 }
 
-bool newDigitalChannel(EditorModel& model, IDialogRunner& dialogs) {
+bool newDigitalChannel(ListDocument& document, IDialogRunner& dialogs) {
     DigitalChannelDialogData data;
     data.newFlag = true;
-    data.satelliteRows = satelliteCells(model.tokens(), model.sections());
+    data.satelliteRows = satelliteCells(document.tokens(), document.sections());
     data.activeAudio = "1";
     data.bouquet = "---";
     chooseFirstSatellite(data);
     // The Delete and Insert keys close the dialog like OK; only Cancel leaves the list alone.
     if (dialogs.run(data) == DialogEnd::Cancel) return false;
-    model.recordUndo("New Dig Channel");
-    if (addNewChannel(model, data)) return true;
-    model.discardNewestUndo();
-    return false;
+    // The step is recorded only now that the user confirmed, and dropped when the channel is
+    // refused.
+    return document.edit(
+        "New Dig Channel", [&data](ListEdit& list) { return addNewChannel(list, data); },
+        Renumber::Yes);
 }
 
 }  // namespace sky

@@ -18,11 +18,11 @@ constexpr int kSatelliteWidth = ChannelDialogData::kSatelliteRowWidth;
 
 }  // namespace
 
-bool editSatelliteRecord(EditorModel& model, IDialogRunner& dialogs, std::size_t row) {
-    const SectionSpan span = model.sections()[kSatelliteSection];
+bool editSatelliteRecord(ListEdit& list, IDialogRunner& dialogs, std::size_t row) {
+    const SectionSpan span = list.sections()[kSatelliteSection];
     if (row >= span.records(kSatelliteWidth)) return false;
-    IUserInterface& ui = model.ui();
-    TokenArray& tokens = model.tokens();
+    IUserInterface& ui = list.ui();
+    TokenArray& tokens = list.tokens();
     const auto cell = [&](std::size_t c) -> std::string& {
         return tokens[span.begin + row * kSatelliteWidth + c];
     };

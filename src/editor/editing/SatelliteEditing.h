@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "editor/dialogs/DialogRunner.h"
-#include "editor/model/EditorModel.h"
+#include "editor/document/ListEdit.h"
 
 namespace sky {
 
@@ -11,6 +11,6 @@ namespace sky {
 // oscillator frequencies and position, then the degree converted to its stored form; a degree
 // that cannot be converted is reported and keeps its old value. The satellite name list is not
 // touched and no undo entry is kept. True when the token array changed.
-bool editSatelliteRecord(EditorModel& model, IDialogRunner& dialogs, std::size_t row);
+bool editSatelliteRecord(ListEdit& list, IDialogRunner& dialogs, std::size_t row);
 
 }  // namespace sky

@@ -603,7 +603,7 @@ std::optional<ChannelImportCounts> addImportedChannels(TokenArray& tokens,
 }
 
 std::size_t importChannels(ListDocument& document, const ChannelImportPreview& preview) {
-    if (!document.loaded() || document.locked()) return 0;
+    if (!document.editable()) return 0;
     TokenArray with = document.tokens();
     std::string error;
     const std::optional<ChannelImportCounts> added = addImportedChannels(with, preview, error);
@@ -613,10 +613,13 @@ std::size_t importChannels(ListDocument& document, const ChannelImportPreview& p
     }
     const std::size_t rows = added->channels + added->pidChannels;
     if (rows == 0) return 0;
-    document.recordUndo(kImportChannelsLabel);
-    document.tokens() = std::move(with);
-    document.markModified();
-    document.changed(false);
+    document.edit(
+        kImportChannelsLabel,
+        [&with](ListEdit& list) {
+            list.tokens() = std::move(with);
+            return true;
+        },
+        Renumber::No);
     return rows;
 }
 

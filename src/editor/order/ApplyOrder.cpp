@@ -294,10 +294,14 @@ namespace {
 // Carries out a plan made on the document's list as it is now.
 std::optional<OrderPlan> applyPlan(ListDocument& document, OrderPlan plan) {
     if (!plan.changesList()) return std::nullopt;
-    document.recordUndo(kApplyOrderLabel);
-    applyOrderPlan(document.tokens(), plan);
-    document.markModified();
-    document.changed(true);
+    const bool applied = document.edit(
+        kApplyOrderLabel,
+        [&plan](ListEdit& list) {
+            applyOrderPlan(list.tokens(), plan);
+            return true;
+        },
+        Renumber::Yes);
+    if (!applied) return std::nullopt;
     return plan;
 }
 
@@ -305,7 +309,7 @@ std::optional<OrderPlan> applyPlan(ListDocument& document, OrderPlan plan) {
 
 std::optional<OrderPlan> applyOrder(ListDocument& document, const OrderReference& reference,
                                     const OrderOptions& options) {
-    if (!document.loaded() || document.locked()) return std::nullopt;
+    if (!document.editable()) return std::nullopt;
     return applyPlan(document, planOrder(document.tokens(), reference, options));
 }
 
@@ -313,7 +317,7 @@ std::optional<OrderPlan> applyOrder(ListDocument& document, const OrderReference
                                     const OrderOptions& options, const OrderPlan& preview,
                                     std::uint64_t previewRevision) {
     if (document.revision() != previewRevision) return applyOrder(document, reference, options);
-    if (!document.loaded() || document.locked()) return std::nullopt;
+    if (!document.editable()) return std::nullopt;
     return applyPlan(document, preview);
 }
 

@@ -176,17 +176,18 @@ std::optional<std::size_t> applyRename(TokenArray& tokens, const RenamePreview& 
 }
 
 std::size_t renameChannels(ListDocument& document, const RenamePreview& preview) {
-    if (!document.loaded() || document.locked()) return 0;
-    document.recordUndo(kRenameChannelsLabel);
-    const std::optional<std::size_t> count = applyRename(document.tokens(), preview);
-    if (!count || *count == 0) {
-        document.discardNewestUndo();
-        if (!count) document.ui().message(kRenameOutdated);
-        return 0;
-    }
-    document.markModified();
-    document.changed(false);
-    return *count;
+    std::optional<std::size_t> count;
+    const bool renamed = document.edit(
+        kRenameChannelsLabel,
+        [&](ListEdit& list) {
+            count = applyRename(list.tokens(), preview);
+            return count && *count > 0;
+        },
+        Renumber::No);
+    if (renamed) return *count;
+    // A plan made on another list is said; one that ticks nothing changes nothing.
+    if (document.editable() && !count) document.ui().message(kRenameOutdated);
+    return 0;
 }
 
 }  // namespace sky

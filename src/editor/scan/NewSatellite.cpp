@@ -89,7 +89,7 @@ ImportPreview previewImportToNew(const TokenArray& tokens, const NewSatellite& s
 
 std::size_t importTranspondersToNew(ListDocument& document, const ImportPreview& preview,
                                     const NewSatellite& satellite) {
-    if (!document.loaded() || document.locked()) return 0;
+    if (!document.editable()) return 0;
     // Made on a copy, so that a refusal of either part leaves the list as it was.
     TokenArray with = document.tokens();
     std::string error;
@@ -103,10 +103,13 @@ std::size_t importTranspondersToNew(ListDocument& document, const ImportPreview&
         if (!error.empty()) document.ui().message(error);
         return 0;
     }
-    document.recordUndo(kImportTranspondersLabel);
-    document.tokens() = std::move(with);
-    document.markModified();
-    document.changed(false);
+    document.edit(
+        kImportTranspondersLabel,
+        [&with](ListEdit& list) {
+            list.tokens() = std::move(with);
+            return true;
+        },
+        Renumber::No);
     return *added;
 }
 

@@ -280,19 +280,18 @@ std::optional<std::size_t> addImportedTransponders(TokenArray& tokens, const Imp
 }
 
 std::size_t importTransponders(ListDocument& document, const ImportPreview& preview) {
-    if (!document.loaded() || document.locked()) return 0;
-    document.recordUndo(kImportTranspondersLabel);
     std::string error;
-    const std::optional<std::size_t> added =
-        addImportedTransponders(document.tokens(), preview, error);
-    if (!added || *added == 0) {
-        document.discardNewestUndo();
-        if (!added) document.ui().message(error);
-        return 0;
-    }
-    document.markModified();
-    document.changed(false);
-    return *added;
+    std::optional<std::size_t> added;
+    const bool imported = document.edit(
+        kImportTranspondersLabel,
+        [&](ListEdit& list) {
+            added = addImportedTransponders(list.tokens(), preview, error);
+            return added && *added > 0;
+        },
+        Renumber::No);
+    if (imported) return *added;
+    if (document.editable() && !added) document.ui().message(error);
+    return 0;
 }
 
 bool fitsListDigits(int value) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "editor/editing/ListSorting.h"
+#include "editor/editing/RowEdits.h"
 #include "editor/view/ViewContents.h"
 
 namespace sky {
@@ -101,7 +103,7 @@ CommandState ListView::commandState(ViewCommand command) const {
             state.enabled = state.enabled && inDetail();
             break;
         case ViewCommand::Paste:
-            state.enabled = state.enabled && inDetail() && pasteAvailable();
+            state.enabled = state.enabled && inDetail() && canPaste(clipboard_, digital_);
             break;
         case ViewCommand::Undo: {
             const UndoHistory::MenuItem item = document_.undoHistory().menuItem();
@@ -122,7 +124,7 @@ CommandState ListView::commandState(ViewCommand command) const {
             state.checked = sorter_.flags.renumberAfterSort;
             break;
         case ViewCommand::RevertArrangement:
-            state.enabled = state.enabled && sorter_.canRevertBlocks();
+            state.enabled = canRevertArrangement(document_, sorter_);
             break;
         case ViewCommand::MoveToNumber:
         case ViewCommand::MoveUp:
@@ -170,16 +172,16 @@ void ListView::run(ViewCommand command) {
             onKey(ViewKey::F2);
             break;
         case ViewCommand::Cut:
-            onKey(ViewKey::F3);
+            editSelected(RowEdit::Cut);
             break;
         case ViewCommand::Paste:
-            onKey(ViewKey::F4);
+            editSelected(RowEdit::Paste);
             break;
         case ViewCommand::InsertNull:
-            onKey(ViewKey::Insert);
+            editSelected(RowEdit::InsertNull);
             break;
         case ViewCommand::Delete:
-            onKey(ViewKey::Delete);
+            editSelected(RowEdit::Delete);
             break;
         case ViewCommand::Undo:
             document_.undo();
@@ -194,28 +196,31 @@ void ListView::run(ViewCommand command) {
             sorter_.flags.renumberAfterSort = !sorter_.flags.renumberAfterSort;
             break;
         case ViewCommand::ArrangeBlocks:
-            reorderAll("Arrange Blocks", [this](TokenArray& tokens) {
-                sorter_.arrangeBlocks(tokens);
-                return true;
-            });
+            reorderAll([this] { return arrangeBlocks(document_, sorter_); });
             break;
         case ViewCommand::RevertArrangement:
-            reorderAll("Revert Arrangement",
-                       [this](TokenArray& tokens) { return sorter_.revertBlocks(tokens); });
-            break;
-        case ViewCommand::Reload:
-            document_.reload();
+            reorderAll([this] { return revertArrangement(document_, sorter_); });
             break;
         case ViewCommand::MoveToNumber:
-            askNumberAndMove();
+            if (numberPrompt_) {
+                moveSelected([this](std::vector<std::size_t>& rows) {
+                    return askNumberAndMove(document_, *numberPrompt_, digital_, rows);
+                });
+            }
             break;
         case ViewCommand::MoveUp:
         case ViewCommand::MoveDown:
-            shiftSelected(command == ViewCommand::MoveUp);
+            moveSelected(
+                [this, up = command == ViewCommand::MoveUp](std::vector<std::size_t>& rows) {
+                    return shiftSelectedRows(document_, digital_, rows, up);
+                });
             break;
         case ViewCommand::MoveToTop:
         case ViewCommand::MoveToBottom:
-            moveToEdge(command == ViewCommand::MoveToTop);
+            moveSelected(
+                [this, top = command == ViewCommand::MoveToTop](std::vector<std::size_t>& rows) {
+                    return moveRowsToEdge(document_, digital_, rows, top);
+                });
             break;
         default:
             break;
@@ -223,23 +228,33 @@ void ListView::run(ViewCommand command) {
 }
 
 void ListView::sort(SortMode mode) {
-    reorderAll("Sort Channel", [this, mode](TokenArray& tokens) {
-        sorter_.sort(tokens, mode);
-        return true;
-    });
+    reorderAll([this, mode] { return sortList(document_, sorter_, mode); });
 }
 
-void ListView::reorderAll(const std::string& label,
-                                  const std::function<bool(TokenArray&)>& edit) {
-    document_.recordUndo(label);
-    if (!edit(document_.tokens())) {
-        document_.discardNewestUndo();
-        return;
-    }
-    // A sort and the block arrangement reorder the whole list: the find bar starts afresh.
+void ListView::reorderAll(const std::function<bool()>& reorder) {
+    if (!document_.editable()) return;
+    // A sort and the block arrangement reorder the whole list: the find bar starts afresh, before
+    // the views show the new order. (Revert runs only while there is an arrangement to revert.)
     finder_.clear();
-    document_.markModified();
-    refresh(false);
+    reorder();
+}
+
+void ListView::editSelected(RowEdit edit) {
+    if (!editable() || !inDetail()) return;
+    const std::vector<std::size_t> rows = selectedListRows();
+    if (rows.empty()) return;
+    editSelectedRows(document_, edit, digital_, rows, clipboard_);
+    selectRow(rows.front());
+}
+
+MoveResult ListView::moveSelected(
+    const std::function<MoveResult(std::vector<std::size_t>&)>& move) {
+    if (!canMove()) return MoveResult::Unchanged;
+    std::vector<std::size_t> rows = selectedListRows();
+    const MoveResult result = move(rows);
+    // The selection stays on the moved rows.
+    if (result == MoveResult::Moved) selectListRows(rows);
+    return result;
 }
 
 void ListView::show(ViewKind kind, bool digital) {
@@ -286,11 +301,6 @@ void ListView::selectListRows(const std::vector<std::size_t>& listRows) {
     }
     list_.selectRows(rows);
     if (!rows.empty()) list_.ensureVisible(rows.front());
-}
-
-bool ListView::pasteAvailable() const {
-    if (!digital_) return !clipboard_.empty(RecordKind::Analog);
-    return !clipboard_.empty(RecordKind::Digital) || !clipboard_.empty(RecordKind::Pid);
 }
 
 }  // namespace sky

@@ -11,6 +11,8 @@
 #include "editor/document/ListDocument.h"
 #include "editor/editing/ChannelClipboard.h"
 #include "editor/editing/ChannelEditor.h"
+#include "editor/editing/RowEdits.h"
+#include "editor/editing/RowMoves.h"
 #include "editor/editing/RowPlacement.h"
 #include "editor/find/ListFinder.h"
 #include "editor/find/RowFilter.h"
@@ -28,9 +30,12 @@ enum class ViewKey { F2, F3, F4, Insert, Delete };
 
 // The list view's logic, apart from any window system: a view of the list document, it shows one
 // of the document's lists (shownList(), read by the widget on demand, with a reset notification
-// through the IListControl whenever it changes), and carries out the view and editing commands,
-// the keys, the double-click and drag-and-drop. The document loads, saves and keeps the undo
-// history; the view hears of every change from it, also of changes made through another view.
+// through the IListControl whenever it changes), and carries out the view commands, the
+// double-click and drag-and-drop. The edits themselves are the handlers of src/editor/editing
+// (RowEdits, RowMoves, ListSorting) over the document's edit() and the selected list rows; the
+// view gives them its rows and puts the selection back afterwards. The document loads, saves and
+// keeps the undo history; the view hears of every change from it, also of changes made through
+// another view.
 //
 // Single channels and satellites are edited by an IChannelEditor plugged in with
 // setChannelEditor(): the double-click and F2 call it (see ChannelEditor.h for who records
@@ -138,39 +143,48 @@ public:
     // The TV / radio / all choice filters the Digital and Analog Channel views.
     bool typeFilterAvailable() const { return inDetail(); }
 
-    // Moves of the selected rows, in the Digital and Analog Channel views while editing is on:
-    // the commands MoveToNumber (through the number prompt), MoveUp, MoveDown (each run of
-    // selected rows one place past its neighbour; a run at its section's edge stays), MoveToTop
-    // and MoveToBottom (to the top or bottom of their section). Each is one undo step, "Group
-    // Move", renumbers the channels and keeps the selection on the moved rows. They follow the
-    // drag's rule: in the Digital Channel view digital channels and PID channels stay in their
-    // own sections, and a selection of both is refused with a message. Under a filter they move
-    // the real rows: one place is one place in the whole list.
+    // Moves of the selected rows (RowMoves.h), in the Digital and Analog Channel views while
+    // editing is on: the commands MoveToNumber (through the number prompt), MoveUp, MoveDown,
+    // MoveToTop and MoveToBottom. Each keeps the selection on the moved rows. Under a filter they
+    // move the real rows: one place is one place in the whole list.
     //
-    // A channel's number is its place in its view, from 1 (the PID channels count on from the
-    // digital channels), as every edit renumbers. The numbers the selection may start at: the
-    // first and last of the section that holds it, less the rows that must follow. Nothing
-    // while the selection cannot move (none, of two sections, editing off, another view).
-    struct NumberRange {
-        long long first;
-        long long last;
-    };
+    // The numbers the selection may start at; nothing while the selection cannot move (none, of
+    // two sections, editing off, another view).
     std::optional<NumberRange> moveToNumberRange() const;
     // Moves the selection to start at the number, as one undo step. A number outside the range
     // is refused with a message naming the range (or the sections' message for a number of the
     // other section); the result says why nothing moved.
     MoveResult moveSelectionToNumber(long long number);
 
+    // What a command bound to a handler of src/editor/editing runs it through: the view gives the
+    // handler the selected list rows and puts the selection back afterwards.
+    bool loaded() const { return document_.loaded(); }
+    // A list is open and no transfer holds it.
+    bool editable() const { return loaded() && !document_.locked(); }
+    bool inDetail() const { return viewKind_ == ViewKind::Detail; }
+    // The moves work in the Digital and Analog Channel views while editing is on.
+    bool canMove() const { return editable() && inDetail() && editEnabled_; }
+    // The list rows of the selected shown rows.
+    std::vector<std::size_t> selectedListRows() const;
+    // Runs a key edit (RowEdits.h) on the selected list rows in the Digital or Analog Channel
+    // view, then selects the first shown row at or after the first of them.
+    void editSelected(RowEdit edit);
+    // Runs a move handler (RowMoves.h) on the selected list rows while the rows can move, and
+    // selects the rows it moved them to.
+    MoveResult moveSelected(const std::function<MoveResult(std::vector<std::size_t>&)>& move);
+    // Runs an edit of the whole list's order (ListSorting.h) while the list may change; the find
+    // bar starts afresh.
+    void reorderAll(const std::function<bool()>& reorder);
+    // The sorter the sort handlers and the sort flags' toggles work on.
+    ChannelSorter& sorter() { return sorter_; }
+
 private:
+    void sort(SortMode mode);
     // IListObserver.
     void listAboutToChange() override;
     void listChanged(ListChange change) override;
     void listSaved() override;
 
-    bool loaded() const { return document_.loaded(); }
-    // A list is open and no transfer holds it.
-    bool editable() const { return loaded() && !document_.locked(); }
-    bool inDetail() const { return viewKind_ == ViewKind::Detail; }
     void show(ViewKind kind, bool digital);
     // Shows the list anew between the reset notifications.
     void refill();
@@ -178,41 +192,15 @@ private:
     // section's marker comes back as the message to show once the table has been reset.
     std::optional<std::string> updateShownList();
     std::optional<std::string> pointShownList();
-    // The list rows of the selected shown rows.
-    std::vector<std::size_t> selectedListRows() const;
     // Selects the first shown row at or after a list row (the page kept in view).
     void selectRow(std::size_t listRow);
     // Makes the shown ones of these list rows the selection and scrolls to the first.
     void selectListRows(const std::vector<std::size_t>& listRows);
-    bool pasteAvailable() const;
 
     // Finds the query's matches in the list shown and hides the others when it asks so; only
     // between the reset notifications.
     void applyFind();
     std::optional<std::size_t> findStep(bool forward);
-
-    bool canMove() const { return editable() && inDetail() && editEnabled_; }
-    void askNumberAndMove();
-    void moveToEdge(bool top);
-    void shiftSelected(bool up);
-    // Runs a move of the selected rows as one undo step, "Group Move". `check` says what the move
-    // would do with the selected list rows; only when they would move is the entry recorded and
-    // `move` run, which leaves in the rows where the records now stand (so a move that cannot
-    // happen costs no undo entry). A move across sections is said.
-    using MoveCheck = std::function<MoveResult(const SectionMap&, const std::vector<std::size_t>&)>;
-    using RowsMove = std::function<void(TokenArray&, std::vector<std::size_t>&)>;
-    MoveResult moveSelected(const MoveCheck& check, const RowsMove& move);
-    // Moves the selected rows as a block that starts at the row `start` gives for their scope.
-    MoveResult placeSelected(
-        const std::function<std::size_t(const MoveScope&, std::size_t)>& start);
-
-    void editRows(ViewKey key);
-    void newChannel();
-    void sort(SortMode mode);
-    // Runs an edit of the whole list's order (a sort, the block arrangement or its revert) as one
-    // undo step under `label` and shows its result without renumbering; an edit that reports no
-    // change drops its entry again.
-    void reorderAll(const std::string& label, const std::function<bool(TokenArray&)>& edit);
 
     IListControl& list_;
     IUserInterface& ui_;

@@ -1,57 +1,27 @@
 // The list view's keys, double-click and drag-and-drop.
 
+#include "editor/editing/RowEdits.h"
 #include "editor/view/ListView.h"
 
 namespace sky {
 
 void ListView::onKey(ViewKey key) {
-    if (!editable() || !inDetail()) return;
-    if (key == ViewKey::F2) {
-        newChannel();
-    } else {
-        editRows(key);
-    }
-}
-
-void ListView::editRows(ViewKey key) {
-    const std::vector<std::size_t> rows = selectedListRows();
-    if (rows.empty()) return;
-    TokenArray& tokens = document_.tokens();
-    bool changed = false;
     switch (key) {
-        case ViewKey::Delete:
-            document_.recordUndo("Delete Channel");
-            changed = deleteRows(tokens, digital_, rows);
-            break;
-        case ViewKey::Insert:
-            document_.recordUndo("Insert Null Channel");
-            changed = insertNullRows(tokens, digital_, rows.front(), rows.size());
+        case ViewKey::F2:
+            if (editable() && inDetail()) newChannel(document_, editor_, digital_);
             break;
         case ViewKey::F3:
-            document_.recordUndo("Cut Channel");
-            changed = cutRows(tokens, digital_, rows, clipboard_);
+            editSelected(RowEdit::Cut);
             break;
         case ViewKey::F4:
-            document_.recordUndo("Paste Channel");
-            changed = pasteRows(tokens, digital_, rows.front(), clipboard_);
+            editSelected(RowEdit::Paste);
             break;
-        case ViewKey::F2:
-            return;
-    }
-    if (changed) {
-        document_.markModified();
-    } else {
-        // Nothing happened (a paste with nothing cut): no step to undo, no number changed.
-        document_.discardNewestUndo();
-    }
-    refresh(changed);
-    selectRow(rows.front());
-}
-
-void ListView::newChannel() {
-    if (editor_ && editor_->newChannel(document_, digital_)) {
-        document_.markModified();
-        refresh(true);
+        case ViewKey::Insert:
+            editSelected(RowEdit::InsertNull);
+            break;
+        case ViewKey::Delete:
+            editSelected(RowEdit::Delete);
+            break;
     }
 }
 
@@ -62,24 +32,20 @@ void ListView::onDoubleClick() {
     if (rows.size() == 1) {
         currentRow_ = rows.front();
         if (inDetail() && editEnabled_ && hasRows && editor_) {
-            document_.recordUndo("Setting channel");
-            if (editor_->adjustChannel(document_, digital_, currentRow_)) {
-                document_.markModified();
-                refresh(true);
-            } else {
-                document_.discardNewestUndo();
-            }
+            document_.edit(
+                "Setting channel",
+                [this](ListEdit& list) {
+                    return editor_->adjustChannel(list, digital_, currentRow_);
+                },
+                Renumber::Yes);
         } else if (viewKind_ == ViewKind::SatelliteList && editEnabled_ && hasRows && editor_) {
-            document_.recordUndo("Setting Satellite");
-            if (editor_->editSatellite(document_, currentRow_)) {
-                document_.markModified();
-                refresh(false);
-            } else {
-                document_.discardNewestUndo();
-            }
+            document_.edit(
+                "Setting Satellite",
+                [this](ListEdit& list) { return editor_->editSatellite(list, currentRow_); },
+                Renumber::No);
         }
     } else if (inDetail() && editEnabled_) {
-        newChannel();
+        newChannel(document_, editor_, digital_);
         currentRow_ = 0;
     }
     selectRow(currentRow_);
@@ -113,20 +79,27 @@ void ListView::dropSelectedRows(std::size_t target) {
                                       : placeResult(sections, digital_, rows, start);
         if (result == MoveResult::CrossesSections) ui_.message(kDragSectionMessage);
         if (result != MoveResult::Moved) return;
-        document_.recordUndo("Group Move");
-        placeRows(document_.tokens(), digital_, rows, start);
+        document_.edit(
+            "Group Move",
+            [&](ListEdit& list) {
+                placeRows(list.tokens(), digital_, rows, start);
+                return true;
+            },
+            Renumber::Yes);
     } else {
-        document_.recordUndo(group ? "Group Move" : "Move Channel");
-        const MoveResult result =
-            moveRows(document_.tokens(), digital_, rows.front(), rows.back(), drop);
+        MoveResult result = MoveResult::Unchanged;
+        document_.edit(
+            group ? "Group Move" : "Move Channel",
+            [&](ListEdit& list) {
+                result = moveRows(list.tokens(), digital_, rows.front(), rows.back(), drop);
+                return result == MoveResult::Moved;
+            },
+            Renumber::Yes);
         if (result != MoveResult::Moved) {
-            document_.discardNewestUndo();
             if (result == MoveResult::CrossesSections) ui_.message(kDragSectionMessage);
             return;
         }
     }
-    document_.markModified();
-    refresh(true);
     // The moved row nearest the drop row: the block's last moving down, its first moving up.
     selectRow(down ? drop - 1 : drop);
 }

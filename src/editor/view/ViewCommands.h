@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "editor/editing/CommandState.h"
 
 namespace sky {
 
@@ -33,20 +33,11 @@ enum class ViewCommand {
     ToggleRenumberAfterSort,
     ArrangeBlocks,      // digital channels in blocks of 100 per satellite and type
     RevertArrangement,  // puts the list back as it was before ArrangeBlocks
-    Reload,             // the load command sent by the document
     MoveToNumber,       // "Move to Number...": the selected rows to start at a number asked for
     MoveUp,             // the selected rows one place up
     MoveDown,           // the selected rows one place down
     MoveToTop,          // the selected rows to the top of their section
     MoveToBottom,       // the selected rows to the bottom of their section
-};
-
-struct CommandState {
-    bool enabled = false;
-    bool checked = false;
-    // A text that changes with the state ("Undo (%d - %s)", "View Analog Channel"); empty where
-    // the command table's menu text stands.
-    std::string text;
 };
 
 }  // namespace sky

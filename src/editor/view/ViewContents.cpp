@@ -10,7 +10,7 @@
 
 namespace sky {
 
-std::optional<std::string> showView(ShownList& shown, const EditorModel& model, ViewKind kind,
+std::optional<std::string> showView(ShownList& shown, const ListDocument& model, ViewKind kind,
                                     bool digital, DetailWidths widths) {
     std::vector<Column> columns = viewColumns(kind, digital, widths);
     if (kind == ViewKind::Detail) {
