@@ -7,6 +7,8 @@
 
 #include "db/RecordLayout.h"
 #include "db/RowFields.h"
+#include "editor/document/ListEdit.h"
+#include "editor/document/ListEdit.h"
 #include "editor/editing/ChannelClipboard.h"
 #include "editor/model/ChannelRecords.h"
 #include "editor/model/SectionMap.h"
@@ -101,18 +103,26 @@ std::optional<RepairCounts> applyRepairs(TokenArray& tokens, const TransponderCh
 }
 
 RepairCounts repairTransponders(ListDocument& document, const TransponderCheck& check) {
-    if (!document.loaded() || document.locked()) return {};
-    document.recordUndo(kCheckTranspondersLabel);
-    std::string error;
-    const std::optional<RepairCounts> counts = applyRepairs(document.tokens(), check, error);
-    if (!counts || !counts->any()) {
-        document.discardNewestUndo();
-        if (!counts) document.ui().message(error);
-        return {};
+    // Channels are renumbered only when a DVB-S2 transponder's channels go, as Delete does; a
+    // changed symbol rate or frequency leaves every number as it is.
+    bool deletesChannels = false;
+    for (const SatelliteCheck& satellite : check.satellites) {
+        for (const CheckedTransponder& tp : satellite.transponders) {
+            if (tp.ticked && canRepair(tp) && tp.verdict == TpVerdict::NowDvbS2 && tp.channels > 0)
+                deletesChannels = true;
+        }
     }
-    document.markModified();
-    document.changed(counts->channels > 0);
-    return *counts;
+    std::optional<RepairCounts> counts;
+    std::string error;
+    document.edit(
+        kCheckTranspondersLabel,
+        [&](ListEdit& list) {
+            counts = applyRepairs(list.tokens(), check, error);
+            return counts && counts->any();
+        },
+        deletesChannels ? Renumber::Yes : Renumber::No);
+    if (document.editable() && !counts && !error.empty()) document.ui().message(error);
+    return counts && counts->any() ? *counts : RepairCounts{};
 }
 
 }  // namespace sky
