@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 100; ++i) spread.push_back(static_cast<std::size_t>(i * (rows / 100)));
     report("delete of 100 selected rows",
            timeRuns(
-               kRuns, [&] { list.select(spread); }, [&] { view.onKey(ViewKey::Delete); }));
+               kRuns, [&] { list.select(spread); }, [&] { view.run(Command::Delete); }));
     std::vector<std::size_t> block;
     for (std::size_t i = 0; i < 50; ++i) block.push_back(100 + i);
     report("group move of 50 rows",
@@ -125,9 +125,9 @@ int main(int argc, char** argv) {
                        kRuns,
                        [&] {
                            list.select({7});
-                           view.onKey(ViewKey::Insert);
+                           view.run(Command::InsertNull);
                        },
-                       [&] { view.run(ViewCommand::Undo); }));
+                       [&] { view.run(Command::Undo); }));
     // The find bar on the digital view: each keystroke alternates between two texts, so every
     // run finds and shows a new set of rows; a text that no row holds is searched for in every
     // cell shown.
@@ -160,16 +160,16 @@ int main(int argc, char** argv) {
 
     for (int i = 0; i < 5; ++i) {
         list.select({static_cast<std::size_t>(i)});
-        view.onKey(ViewKey::Insert);
+        view.run(Command::InsertNull);
     }
     std::printf("undo history: %d snapshots, %.1f MB\n", view.model().undoHistory().count(),
                 static_cast<double>(view.model().undoHistory().bytes()) / 1e6);
 
-    const std::pair<const char*, ViewCommand> sorts[] = {
-        {"sort by satellite, type, name", ViewCommand::SortChannelName},
-        {"sort by satellite, type, frequency, name", ViewCommand::SortFrequency},
-        {"sort by satellite, type, bouquet, name", ViewCommand::SortBouquet},
-        {"sort by type, name", ViewCommand::SortNameOnly},
+    const std::pair<const char*, Command> sorts[] = {
+        {"sort by satellite, type, name", Command::SortChannelName},
+        {"sort by satellite, type, frequency, name", Command::SortFrequency},
+        {"sort by satellite, type, bouquet, name", Command::SortBouquet},
+        {"sort by type, name", Command::SortNameOnly},
     };
     for (const auto& [what, command] : sorts) {
         report(what, timeRuns(3, nothing, [&, command = command] { view.run(command); }));

@@ -20,7 +20,7 @@ protected:
 
     void start(const TestList& sample) {
         show(sample);
-        view.run(ViewCommand::AnalogChannel);
+        view.run(Command::AnalogChannel);
         before = view.model().tokens();
     }
 
@@ -37,7 +37,7 @@ protected:
             edit(data);
             return DialogEnd::Ok;
         });
-        view.onKey(ViewKey::F2);
+        view.run(Command::New);
     }
 
     Record channel(std::size_t i) const { return records(kAnalogTpSection).at(i); }

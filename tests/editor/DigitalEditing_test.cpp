@@ -39,7 +39,7 @@ protected:
             edit(data);
             return DialogEnd::Ok;
         });
-        view.onKey(ViewKey::F2);
+        view.run(Command::New);
     }
 
     Record channel(std::size_t i) const { return records(kChannelSection).at(i); }
@@ -400,7 +400,7 @@ TEST_F(DigitalEditingTest, ARefusedNewChannelLeavesNoUndoEntry) {
     create([](Dig& d) { d.serviceId = "77"; });
     EXPECT_EQ(lastMessage(), "CANCELED : Frequency must be filled in, without spaces!!!");
     dialogs.onDigital([](Dig&) { return DialogEnd::Cancel; });
-    view.onKey(ViewKey::F2);
+    view.run(Command::New);
 
     EXPECT_EQ(view.model().tokens(), before);
     EXPECT_EQ(undoText(), "Undo Disable");

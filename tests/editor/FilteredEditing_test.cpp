@@ -66,14 +66,13 @@ TEST(FilteredEditing, EditsChangeExactlyTheRealRowsSelectedAndUndoRestoresTheLis
     std::mt19937 random(4711);
     const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
     const char* texts[] = {"", "sport", "NEWS", "d1", "a", "1", "hot", "zz", "s E"};
-    const ViewCommand edits[] = {
-        ViewCommand::Delete,    ViewCommand::Cut,          ViewCommand::InsertNull,
-        ViewCommand::Paste,     ViewCommand::MoveUp,       ViewCommand::MoveDown,
-        ViewCommand::MoveToTop, ViewCommand::MoveToBottom, ViewCommand::MoveToNumber};
+    const Command edits[] = {Command::Delete,    Command::Cut,          Command::InsertNull,
+                             Command::Paste,     Command::MoveUp,       Command::MoveDown,
+                             Command::MoveToTop, Command::MoveToBottom, Command::MoveToNumber};
     for (int step = 0; step < 600; ++step) {
         SCOPED_TRACE("step " + std::to_string(step));
         if (pick(25) == 0) {
-            for (Pane* pane : {&filtered, &plain}) pane->view.run(ViewCommand::ToggleDigitalAnalog);
+            for (Pane* pane : {&filtered, &plain}) pane->view.toggleDigitalAnalog();
         }
         const bool digital = plain.view.digitalFlag();
         FindQuery query;
@@ -109,8 +108,8 @@ TEST(FilteredEditing, EditsChangeExactlyTheRealRowsSelectedAndUndoRestoresTheLis
         }
 
         const TokenArray before = plain.document.tokens();
-        const ViewCommand edit = edits[pick(std::size(edits))];
-        if (edit == ViewCommand::MoveToNumber) {
+        const Command edit = edits[pick(std::size(edits))];
+        if (edit == Command::MoveToNumber) {
             const long long number = pick(static_cast<int>(plain.list.rows.size()) + 3);
             filtered.view.moveSelectionToNumber(number);
             plain.view.moveSelectionToNumber(number);
@@ -123,7 +122,7 @@ TEST(FilteredEditing, EditsChangeExactlyTheRealRowsSelectedAndUndoRestoresTheLis
         ASSERT_EQ(filtered.ui.messages, plain.ui.messages);
 
         // A move keeps the moved rows selected, as far as they are shown.
-        if (edit >= ViewCommand::MoveToNumber && filtered.document.tokens() != before) {
+        if (edit >= Command::MoveToNumber && filtered.document.tokens() != before) {
             std::set<int> expected;
             for (int row : plain.list.selection) {
                 if (const auto at =
@@ -133,8 +132,8 @@ TEST(FilteredEditing, EditsChangeExactlyTheRealRowsSelectedAndUndoRestoresTheLis
             EXPECT_EQ(filtered.list.selection, expected);
         }
         if (filtered.document.tokens() != before && pick(3) == 0) {
-            filtered.view.run(ViewCommand::Undo);
-            plain.view.run(ViewCommand::Undo);
+            filtered.view.run(Command::Undo);
+            plain.view.run(Command::Undo);
             ASSERT_EQ(filtered.document.tokens(), before);
         }
     }

@@ -65,12 +65,12 @@ TEST_F(FindTest, TextColumnSatelliteAndTypeNarrowTogether) {
     // The satellite choice offers the list's satellites; every view but the name list filters.
     ASSERT_EQ(view.satelliteChoices().size(), 2u);
     EXPECT_EQ(view.satelliteChoices()[1].name, "HOTBIRD");
-    view.run(ViewCommand::DigitalTpList);
+    view.run(Command::DigitalTpList);
     query = FindQuery{};
     query.satellite = "1";
     EXPECT_EQ(matchesOf(query), (Rows{0, 1}));
     EXPECT_FALSE(view.typeFilterAvailable());
-    view.run(ViewCommand::SatelliteNameList);
+    view.run(Command::SatelliteNameList);
     EXPECT_FALSE(view.satelliteFilterAvailable());
 }
 
@@ -113,10 +113,10 @@ TEST_F(FindTest, OnlyMatchingRowsAreShownAndEditsActOnTheRealRows) {
 
     // A paste goes above the real row selected; the pasted channel matches and is shown.
     list.select({0});
-    view.run(ViewCommand::Cut);
+    view.run(Command::Cut);
     EXPECT_EQ(shownNames(), (Names{"zdf kultur", "Erste HD"}));
     list.select({0});
-    view.run(ViewCommand::Paste);
+    view.run(Command::Paste);
     EXPECT_EQ(shownNames(), (Names{"ZDFneo", "zdf kultur", "Erste HD"}));
     EXPECT_EQ(list.column(kDigNumber), (Names{"5", "6", "7"}));
 
@@ -129,13 +129,13 @@ TEST_F(FindTest, OnlyMatchingRowsAreShownAndEditsActOnTheRealRows) {
 
     // A sort and a switch of view clear the query; View Detail keeps it.
     view.setFindQuery(query);
-    view.run(ViewCommand::ViewDetail);
+    view.run(Command::ViewDetail);
     EXPECT_EQ(list.rows.size(), 3u);
-    view.run(ViewCommand::SortChannelName);
+    view.run(Command::SortChannelName);
     EXPECT_FALSE(view.findQuery().narrows());
     EXPECT_EQ(list.rows.size(), 7u);
     view.setFindQuery(query);
-    view.run(ViewCommand::AnalogChannel);
+    view.run(Command::AnalogChannel);
     EXPECT_FALSE(view.findQuery().narrows());
 }
 
@@ -155,7 +155,7 @@ TEST_F(ViewTest, ADropUnderAFilterMovesTheRealRowsAboveOrAtTheDropRow) {
     view.clearFind();
     EXPECT_EQ(shownNames(),
               (Names{"D1", "D2", "D3", "D8", "D10", "D4", "D5", "D6", "D7", "D9", "D11", "D12"}));
-    view.run(ViewCommand::Undo);
+    view.run(Command::Undo);
 
     // Down: D2 and D4 end just above D10; a drop just below the block moves nothing.
     view.setFindQuery(radios);

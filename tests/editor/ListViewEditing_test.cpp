@@ -11,7 +11,7 @@ TEST_F(ViewTest, DeleteTakesEverySelectedRowEvenBelowTheVisiblePage) {
     show(sampleList(30, 0, 0));
     list.perPage = 10;
     list.select({3, 5, 25});
-    view.onKey(ViewKey::Delete);
+    view.run(Command::Delete);
     ASSERT_EQ(list.rows.size(), 27u);
     const Names names = shownNames();
     EXPECT_EQ(names[3], "D5");
@@ -29,17 +29,17 @@ TEST_F(ViewTest, SixDeletesAndSixUndosRestoreFiveSteps) {
     std::vector<TokenArray> states{view.model().tokens()};
     for (int i = 0; i < 6; ++i) {
         list.select({0});
-        view.run(ViewCommand::Delete);
+        view.run(Command::Delete);
         states.push_back(view.model().tokens());
     }
     EXPECT_EQ(list.rows.size(), 2u);
     EXPECT_EQ(undoText(), "Undo (5 - Delete Channel)");
     for (int before = 5; before >= 1; --before) {
-        view.run(ViewCommand::Undo);
+        view.run(Command::Undo);
         EXPECT_EQ(view.model().tokens(), states[static_cast<std::size_t>(before)]);
     }
     EXPECT_EQ(undoText(), "Undo Disable");
-    view.run(ViewCommand::Undo);
+    view.run(Command::Undo);
     EXPECT_EQ(view.model().tokens(), states[1]);
     EXPECT_EQ(list.rows.size(), 7u);
 }
@@ -50,46 +50,47 @@ TEST_F(ViewTest, UndoShowsTheRestoredListWithoutRenumbering) {
     show(sample);
     document.adopt(sample.tokens(), Renumber::No);
     list.select({0});
-    view.onKey(ViewKey::Delete);
+    view.run(Command::Delete);
     EXPECT_EQ(list.column(0), (Names{"1", "2"}));
-    view.run(ViewCommand::Undo);
+    view.run(Command::Undo);
     EXPECT_EQ(list.column(0), (Names{"1", "2", "80"}));
 }
 
 TEST_F(ViewTest, InsertNullCutAndPasteKeysWorkOnTheSelection) {
     show(sampleList(5, 2, 0));
     list.select({1, 2, 6});
-    view.onKey(ViewKey::Insert);
+    view.run(Command::InsertNull);
     EXPECT_EQ(shownNames(), (Names{"D1", "D2", "_", "_", "_", "D3", "D4", "D5", "P1", "P2"}));
     EXPECT_EQ(list.column(0)[9], "10");
 
     list.select({0, 9});
-    view.run(ViewCommand::Cut);
+    view.run(Command::Cut);
     EXPECT_EQ(undoText(), "Undo (2 - Cut Channel)");
-    EXPECT_TRUE(view.commandState(ViewCommand::Paste).enabled);
-    view.run(ViewCommand::AnalogChannel);
-    EXPECT_FALSE(view.commandState(ViewCommand::Paste).enabled);
-    view.run(ViewCommand::DigitalChannel);
+    EXPECT_TRUE(view.commandState(Command::Paste).enabled);
+    view.run(Command::AnalogChannel);
+    EXPECT_FALSE(view.commandState(Command::Paste).enabled);
+    view.run(Command::DigitalChannel);
 
     // Pasting on a PID row takes the PID channel only; the digital part waits for its own row.
     list.select({7});
-    view.onKey(ViewKey::F4);
+    view.run(Command::Paste);
     EXPECT_EQ(shownNames(), (Names{"D2", "_", "_", "_", "D3", "D4", "D5", "P2", "P1"}));
     EXPECT_EQ(list.column(0)[8], "9");
     EXPECT_EQ(undoText(), "Undo (3 - Paste Channel)");
     list.select({0});
-    view.onKey(ViewKey::F4);
-    EXPECT_FALSE(view.commandState(ViewCommand::Paste).enabled);
+    view.run(Command::Paste);
+    EXPECT_FALSE(view.commandState(Command::Paste).enabled);
 }
 
 TEST_F(ViewTest, KeysAndDragsDoNothingOutsideTheDetailViewsOrWithoutSelection) {
     show(sampleList());
     const TokenArray before = view.model().tokens();
-    view.onKey(ViewKey::Delete);  // nothing selected
-    view.run(ViewCommand::SatelliteList);
+    view.run(Command::Delete);  // nothing selected
+    view.run(Command::SatelliteList);
     list.select({0});
-    for (ViewKey key : {ViewKey::F2, ViewKey::F3, ViewKey::F4, ViewKey::Insert, ViewKey::Delete}) {
-        view.onKey(key);
+    for (Command key :
+         {Command::New, Command::Cut, Command::Paste, Command::InsertNull, Command::Delete}) {
+        view.run(key);
     }
     EXPECT_FALSE(view.canDrag());
     view.dropSelectedRows(1);
@@ -102,35 +103,35 @@ TEST_F(ViewTest, SortsAndTheBlockArrangementAreUndoSteps) {
     sample.channels = {digital("1", "1", "1", "Beta"), digital("2", "1", "1", "alpha"),
                        digital("3", "1", "1", "Gamma")};
     show(sample);
-    view.run(ViewCommand::ToggleAscendingNames);
-    EXPECT_FALSE(view.commandState(ViewCommand::ToggleAscendingNames).checked);
-    view.run(ViewCommand::SortChannelName);
+    view.run(Command::ToggleAscendingNames);
+    EXPECT_FALSE(view.commandState(Command::ToggleAscendingNames).checked);
+    view.run(Command::SortChannelName);
     EXPECT_EQ(shownNames(), (Names{"Gamma", "Beta", "alpha"}));
     EXPECT_EQ(list.column(0), (Names{"1", "2", "3"}));
     EXPECT_EQ(undoText(), "Undo (1 - Sort Channel)");
     EXPECT_TRUE(view.model().hasUnsavedChanges());
 
-    EXPECT_FALSE(view.commandState(ViewCommand::RevertArrangement).enabled);
-    view.run(ViewCommand::ArrangeBlocks);
+    EXPECT_FALSE(view.commandState(Command::RevertArrangement).enabled);
+    view.run(Command::ArrangeBlocks);
     EXPECT_EQ(list.rows.size(), 100u);
     EXPECT_EQ(undoText(), "Undo (2 - Arrange Blocks)");
-    ASSERT_TRUE(view.commandState(ViewCommand::RevertArrangement).enabled);
-    view.run(ViewCommand::RevertArrangement);
+    ASSERT_TRUE(view.commandState(Command::RevertArrangement).enabled);
+    view.run(Command::RevertArrangement);
     EXPECT_EQ(shownNames(), (Names{"Gamma", "Beta", "alpha"}));
     EXPECT_EQ(undoText(), "Undo (3 - Revert Arrangement)");
 
     // An accidental sort no longer destroys the order built by hand: Undo gives it back.
-    view.run(ViewCommand::Undo);
-    view.run(ViewCommand::Undo);
-    view.run(ViewCommand::Undo);
+    view.run(Command::Undo);
+    view.run(Command::Undo);
+    view.run(Command::Undo);
     EXPECT_EQ(shownNames(), (Names{"Beta", "alpha", "Gamma"}));
     EXPECT_FALSE(view.model().hasUnsavedChanges());
-    EXPECT_EQ(view.commandState(ViewCommand::Redo).text, "Redo (3 - Sort Channel)");
+    EXPECT_EQ(view.commandState(Command::Redo).text, "Redo (3 - Sort Channel)");
 
-    view.run(ViewCommand::ArrangeBlocks);
-    EXPECT_EQ(view.commandState(ViewCommand::Redo).text, "Redo Disable");
+    view.run(Command::ArrangeBlocks);
+    EXPECT_EQ(view.commandState(Command::Redo).text, "Redo Disable");
     document.markSaved();
-    EXPECT_FALSE(view.commandState(ViewCommand::RevertArrangement).enabled);
+    EXPECT_FALSE(view.commandState(Command::RevertArrangement).enabled);
 }
 
 class DragTest : public ViewTest {
@@ -192,7 +193,7 @@ TEST_F(DragTest, NothingMovesWithEditingOffOrOntoTheSameOrNextRow) {
     drag(2, 2);
     drag(2, 3);  // the row already stands just above the drop row
     EXPECT_FALSE(view.model().hasUnsavedChanges());
-    view.run(ViewCommand::ToggleEdit);
+    view.run(Command::ToggleEdit);
     drag(0, 4);
     EXPECT_EQ(view.model().tokens(), before);
 }
@@ -206,7 +207,7 @@ protected:
 TEST_F(DoubleClickTest, AdjustKeepsItsUndoEntryOnlyWhenSomethingChanged) {
     show(sampleList(4, 0, 0));
     list.select({1});
-    view.run(ViewCommand::Delete);
+    view.run(Command::Delete);
     const std::string before = undoText();
 
     list.select({2});
@@ -232,15 +233,15 @@ TEST_F(DoubleClickTest, AdjustKeepsItsUndoEntryOnlyWhenSomethingChanged) {
 
 TEST_F(DoubleClickTest, NoSingleSelectionStartsANewChannelOfTheShownKind) {
     show(sampleList(3, 0, 2));
-    view.run(ViewCommand::AnalogChannel);
+    view.run(Command::AnalogChannel);
     list.select({0, 1});
     view.onDoubleClick();
     list.select({});
-    view.onKey(ViewKey::F2);
+    view.run(Command::New);
     EXPECT_EQ(editor.calls, (Names{"new analog", "new analog"}));
     EXPECT_EQ(view.currentRow(), 0u);
 
-    view.run(ViewCommand::ToggleEdit);
+    view.run(Command::ToggleEdit);
     view.onDoubleClick();
     EXPECT_EQ(editor.calls.size(), 2u);
 }
@@ -254,14 +255,14 @@ TEST_F(DoubleClickTest, SatelliteEditRefreshesWithoutRenumberingAndCountsAsUnsav
         model.tokens()[model.sections()[kSatelliteSection].begin + row * 7 + 1] = "NEWSAT";
         return true;
     };
-    view.run(ViewCommand::SatelliteList);
+    view.run(Command::SatelliteList);
     list.select({0});
     view.onDoubleClick();
     EXPECT_EQ(editor.calls, (Names{"satellite 0"}));
     EXPECT_EQ(list.column(1)[0], "NEWSAT");
     EXPECT_EQ(undoText(), "Undo (1 - Setting Satellite)");
     EXPECT_TRUE(view.model().hasUnsavedChanges());
-    view.run(ViewCommand::DigitalChannel);
+    view.run(Command::DigitalChannel);
     EXPECT_EQ(list.column(0), (Names{"1", "7"}));
     EXPECT_EQ(list.column(15)[0], "NEWSAT");
 }

@@ -26,7 +26,7 @@ TEST_F(ViewTest, OpenShowsTheFileInEveryView) {
 
     // An edit in one view shows in the other.
     list.select({0});
-    view.onKey(ViewKey::Delete);
+    view.run(Command::Delete);
     EXPECT_EQ(secondList.rows[0].cells[5], "BR Sued");
 }
 
@@ -35,25 +35,25 @@ TEST_F(ViewTest, DetailColumnsStartNarrowAndViewDetailKeepsTypeVisibleAfterwards
     ASSERT_EQ(list.columns.size(), 20u);
     EXPECT_EQ(list.widths(),
               (Widths{100, 0, 0, 50, 0, 120, 0, 0, 0, 0, 0, 70, 70, 50, 100, 120, 0, 0, 0, 0}));
-    view.run(ViewCommand::ViewDetail);
-    EXPECT_TRUE(view.commandState(ViewCommand::ViewDetail).checked);
+    view.run(Command::ViewDetail);
+    EXPECT_TRUE(view.commandState(Command::ViewDetail).checked);
     EXPECT_EQ(list.widths(), (Widths{100, 50, 50, 50, 70,  120, 50, 50, 50, 50,
                                      70,  70, 70, 50, 100, 120, 0,  0,  0,  0}));
-    view.run(ViewCommand::ViewDetail);
+    view.run(Command::ViewDetail);
     EXPECT_EQ(list.widths()[4], 70);
     EXPECT_EQ(list.widths()[1], 0);
 
-    view.run(ViewCommand::AnalogChannel);
+    view.run(Command::AnalogChannel);
     ASSERT_EQ(list.columns.size(), 23u);
     EXPECT_EQ(list.headers()[18], "SatName");
     EXPECT_EQ(list.widths()[16], 50);  // Type, visible once View Detail was used
     EXPECT_EQ(list.widths()[17], 0);
-    view.run(ViewCommand::ViewDetail);
+    view.run(Command::ViewDetail);
     EXPECT_EQ(list.widths()[4], 100);  // the analog Name column narrows with View Detail on
 
     // In a section list View Detail does nothing.
-    view.run(ViewCommand::SatelliteList);
-    view.run(ViewCommand::ViewDetail);
+    view.run(Command::SatelliteList);
+    view.run(Command::ViewDetail);
     EXPECT_TRUE(view.detailColumns());
     EXPECT_EQ(list.headers(), (Names{"Index", "SAT Name", "BLANK", "LNB_LO Hi", "LNB_LO Lo",
                                      "Position", "Degree"}));
@@ -68,27 +68,27 @@ TEST_F(ViewTest, DetailRowsShowEveryCellWholeWithTheirTypeIcon) {
     EXPECT_EQ(list.rows[1].icon, RowIcon::Other);
     EXPECT_EQ(list.rows[2].cells[15], "ASTRA");
 
-    view.run(ViewCommand::ToggleDigitalAnalog);
+    view.toggleDigitalAnalog();
     EXPECT_FALSE(view.digitalFlag());
     EXPECT_EQ(shownNames(), (Names{"A1", "A2"}));
     EXPECT_EQ(list.rows[1].icon, RowIcon::Other);
-    EXPECT_EQ(view.commandState(ViewCommand::ToggleDigitalAnalog).text, "View Digital Channel");
+    EXPECT_EQ(view.digitalAnalogToggleText(), "View Digital Channel");
 }
 
 TEST_F(ViewTest, SectionListsShowTheirCellsAsTheyStandWithDegreesInDisplayForm) {
     show(sampleList(3, 0, 0));
-    view.run(ViewCommand::SatelliteList);
+    view.run(Command::SatelliteList);
     ASSERT_EQ(list.rows.size(), 2u);
     EXPECT_EQ(list.rows[0].icon, RowIcon::Plain);
     EXPECT_EQ(list.column(6), (Names{"E019.2", "W013.0"}));
 
-    view.run(ViewCommand::DigitalChannelList);
+    view.run(Command::DigitalChannelList);
     EXPECT_EQ(list.column(3), (Names{"00A1", "00A2", "00A3"}));
-    EXPECT_TRUE(view.commandState(ViewCommand::DigitalChannelList).checked);
-    EXPECT_FALSE(view.commandState(ViewCommand::DigitalChannel).checked);
+    EXPECT_TRUE(view.commandState(Command::DigitalChannelList).checked);
+    EXPECT_FALSE(view.commandState(Command::DigitalChannel).checked);
 
     // An empty section shows its columns and no rows.
-    view.run(ViewCommand::DigitalPidChannelList);
+    view.run(Command::DigitalPidChannelList);
     EXPECT_EQ(list.columns.size(), 10u);
     EXPECT_TRUE(list.rows.empty());
     EXPECT_TRUE(ui.messages.empty());
@@ -97,10 +97,10 @@ TEST_F(ViewTest, SectionListsShowTheirCellsAsTheyStandWithDegreesInDisplayForm) 
 TEST_F(ViewTest, EachChangeOfTheShownListIsOneResetAndCellsOutsideItAreEmpty) {
     show(sampleList(3, 0, 0));
     const int resets = list.resets;
-    view.run(ViewCommand::SatelliteList);
-    view.run(ViewCommand::DigitalChannel);
+    view.run(Command::SatelliteList);
+    view.run(Command::DigitalChannel);
     list.select({0});
-    view.onKey(ViewKey::Insert);
+    view.run(Command::InsertNull);
     EXPECT_EQ(list.resets, resets + 3);
     const ShownList& shown = view.shownList();
     EXPECT_TRUE(shown.cell(shown.rowCount(), 0).empty());
@@ -114,7 +114,7 @@ TEST_F(ViewTest, SectionListWithAMissingMarkerSaysSoAndShowsNoRows) {
     document.adopt(tokens, Renumber::No);
     // The box comes once the table has been reset, so that it stands over the list as it is.
     ui.onMessage = [this](const std::string&) { EXPECT_FALSE(list.inReset()); };
-    view.run(ViewCommand::DigitalTpList);
+    view.run(Command::DigitalTpList);
     EXPECT_EQ(ui.messages, (Names{"Can't find \" DIGITAL END \" "}));
     EXPECT_EQ(list.columns.size(), 6u);
     EXPECT_TRUE(list.rows.empty());
@@ -122,36 +122,35 @@ TEST_F(ViewTest, SectionListWithAMissingMarkerSaysSoAndShowsNoRows) {
 }
 
 TEST_F(ViewTest, CommandsWaitForADocumentAndReportTheirState) {
-    for (ViewCommand command :
-         {ViewCommand::DigitalChannel, ViewCommand::SatelliteList, ViewCommand::Delete,
-          ViewCommand::SortChannelName, ViewCommand::Undo}) {
+    for (Command command : {Command::DigitalChannel, Command::SatelliteList, Command::Delete,
+                            Command::SortChannelName, Command::Undo}) {
         EXPECT_FALSE(view.commandState(command).enabled);
     }
     EXPECT_FALSE(document.reload());
-    view.run(ViewCommand::SatelliteList);
+    view.run(Command::SatelliteList);
     EXPECT_EQ(view.viewKind(), ViewKind::Detail);
 
     show(sampleList());
-    EXPECT_TRUE(view.commandState(ViewCommand::DigitalChannel).checked);
-    EXPECT_EQ(view.commandState(ViewCommand::ToggleDigitalAnalog).text, "View Analog Channel");
-    EXPECT_TRUE(view.commandState(ViewCommand::New).enabled);
-    EXPECT_FALSE(view.commandState(ViewCommand::Paste).enabled);
+    EXPECT_TRUE(view.commandState(Command::DigitalChannel).checked);
+    EXPECT_EQ(view.digitalAnalogToggleText(), "View Analog Channel");
+    EXPECT_TRUE(view.commandState(Command::New).enabled);
+    EXPECT_FALSE(view.commandState(Command::Paste).enabled);
     EXPECT_EQ(undoText(), "Undo Disable");
 
-    view.run(ViewCommand::ToggleEdit);
-    EXPECT_FALSE(view.commandState(ViewCommand::ToggleEdit).checked);
+    view.run(Command::ToggleEdit);
+    EXPECT_FALSE(view.commandState(Command::ToggleEdit).checked);
 
     // Edits replace the rows only; a switch of view the columns too.
     list.select({0});
-    view.onKey(ViewKey::Delete);
+    view.run(Command::Delete);
     EXPECT_EQ(list.lastScope, ResetScope::Rows);
-    view.run(ViewCommand::AnalogChannel);
+    view.run(Command::AnalogChannel);
     EXPECT_EQ(list.lastScope, ResetScope::ColumnsAndRows);
-    view.run(ViewCommand::DigitalChannel);
+    view.run(Command::DigitalChannel);
 
-    view.run(ViewCommand::SatelliteNameList);
-    EXPECT_FALSE(view.commandState(ViewCommand::New).enabled);
-    EXPECT_TRUE(view.commandState(ViewCommand::Delete).enabled);
+    view.run(Command::SatelliteNameList);
+    EXPECT_FALSE(view.commandState(Command::New).enabled);
+    EXPECT_TRUE(view.commandState(Command::Delete).enabled);
 }
 
 }  // namespace

@@ -80,10 +80,10 @@ TEST_F(MoveTest, MoveToNumberGathersAnySelectionAtTheNumberWithinItsSection) {
 }
 
 TEST_F(MoveTest, TheCommandAsksForTheNumberWithTheRangeOfTheSelection) {
-    view.run(ViewCommand::AnalogChannel);
+    view.run(Command::AnalogChannel);
     list.select({2, 3});
     prompt.answers = {1};
-    view.run(ViewCommand::MoveToNumber);
+    view.run(Command::MoveToNumber);
     ASSERT_EQ(prompt.questions.size(), 1u);
     EXPECT_EQ(prompt.questions[0].first, 1);
     EXPECT_EQ(prompt.questions[0].last, 3);
@@ -92,59 +92,59 @@ TEST_F(MoveTest, TheCommandAsksForTheNumberWithTheRangeOfTheSelection) {
     EXPECT_EQ(shownNames(), (Names{"A3", "A4", "A1", "A2"}));
 
     // Cancelled, nothing moves; without a selection nothing is asked.
-    view.run(ViewCommand::MoveToNumber);
+    view.run(Command::MoveToNumber);
     list.select({});
-    view.run(ViewCommand::MoveToNumber);
+    view.run(Command::MoveToNumber);
     EXPECT_EQ(prompt.questions.size(), 2u);
     EXPECT_EQ(undoText(), "Undo (1 - Group Move)");
 }
 
 TEST_F(MoveTest, OnePlaceAndEdgeMovesStayInTheSectionAndKeepTheSelection) {
     list.select({0, 2, 3});
-    view.run(ViewCommand::MoveUp);
+    view.run(Command::MoveUp);
     // The run at the top stays; the other moves past its neighbour.
     EXPECT_EQ(shownNames(),
               (Names{"D1", "D3", "D4", "D2", "D5", "D6", "D7", "D8", "P1", "P2", "P3"}));
     EXPECT_EQ(list.selection, (std::set<int>{0, 1, 2}));
     // At the top, Ctrl+Up does nothing and records nothing.
-    view.run(ViewCommand::MoveUp);
+    view.run(Command::MoveUp);
     EXPECT_EQ(undoText(), "Undo (1 - Group Move)");
 
-    view.run(ViewCommand::MoveDown);
+    view.run(Command::MoveDown);
     EXPECT_EQ(list.selection, (std::set<int>{1, 2, 3}));
-    view.run(ViewCommand::MoveToBottom);
+    view.run(Command::MoveToBottom);
     EXPECT_EQ(shownNames(),
               (Names{"D2", "D5", "D6", "D7", "D8", "D1", "D3", "D4", "P1", "P2", "P3"}));
     EXPECT_EQ(list.selection, (std::set<int>{5, 6, 7}));
-    view.run(ViewCommand::MoveDown);
+    view.run(Command::MoveDown);
     list.select({9});
-    view.run(ViewCommand::MoveToTop);
+    view.run(Command::MoveToTop);
     EXPECT_EQ(shownNames()[8], "P2");
     EXPECT_EQ(undoText(), "Undo (4 - Group Move)");
-    view.run(ViewCommand::Undo);
-    view.run(ViewCommand::Undo);
-    view.run(ViewCommand::Undo);
-    view.run(ViewCommand::Undo);
+    view.run(Command::Undo);
+    view.run(Command::Undo);
+    view.run(Command::Undo);
+    view.run(Command::Undo);
     EXPECT_EQ(view.model().tokens(), sampleList(8, 3, 4).tokens());
 
     list.select({7, 8});
-    view.run(ViewCommand::MoveDown);
+    view.run(Command::MoveDown);
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 TEST_F(MoveTest, MovesWaitForEditingInAChannelViewOfAnUnlockedList) {
-    EXPECT_TRUE(view.commandState(ViewCommand::MoveUp).enabled);
+    EXPECT_TRUE(view.commandState(Command::MoveUp).enabled);
     list.select({1});
     document.setLocked(true);
-    EXPECT_FALSE(view.commandState(ViewCommand::MoveToNumber).enabled);
+    EXPECT_FALSE(view.commandState(Command::MoveToNumber).enabled);
     EXPECT_EQ(view.moveSelectionToNumber(1), MoveResult::Unchanged);
     document.setLocked(false);
-    view.run(ViewCommand::ToggleEdit);
-    EXPECT_FALSE(view.commandState(ViewCommand::MoveToTop).enabled);
+    view.run(Command::ToggleEdit);
+    EXPECT_FALSE(view.commandState(Command::MoveToTop).enabled);
     EXPECT_FALSE(view.moveToNumberRange());
-    view.run(ViewCommand::ToggleEdit);
-    view.run(ViewCommand::SatelliteList);
-    EXPECT_FALSE(view.commandState(ViewCommand::MoveDown).enabled);
+    view.run(Command::ToggleEdit);
+    view.run(Command::SatelliteList);
+    EXPECT_FALSE(view.commandState(Command::MoveDown).enabled);
     EXPECT_EQ(undoText(), "Undo Disable");
 }
 

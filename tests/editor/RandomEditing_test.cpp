@@ -61,10 +61,10 @@ protected:
 TEST_F(RandomEditingTest, EveryStepLeavesAListThatSavesAndLoadsBack) {
     std::mt19937 random(1207);
     const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-    const ViewCommand sorts[] = {ViewCommand::SortChannelName,      ViewCommand::SortFrequency,
-                                 ViewCommand::SortBouquet,          ViewCommand::SortNameOnly,
-                                 ViewCommand::ToggleAscendingNames, ViewCommand::ArrangeBlocks,
-                                 ViewCommand::RevertArrangement};
+    const Command sorts[] = {Command::SortChannelName,      Command::SortFrequency,
+                             Command::SortBouquet,          Command::SortNameOnly,
+                             Command::ToggleAscendingNames, Command::ArrangeBlocks,
+                             Command::RevertArrangement};
     for (int step = 0; step < 400; ++step) {
         const int rows = list.itemCount();
         list.selection.clear();
@@ -81,19 +81,19 @@ TEST_F(RandomEditingTest, EveryStepLeavesAListThatSavesAndLoadsBack) {
         switch (pick(11)) {
             case 0:
                 action = "delete";
-                view.onKey(ViewKey::Delete);
+                view.run(Command::Delete);
                 break;
             case 1:
                 action = "insert null";
-                view.onKey(ViewKey::Insert);
+                view.run(Command::InsertNull);
                 break;
             case 2:
                 action = "cut";
-                view.onKey(ViewKey::F3);
+                view.run(Command::Cut);
                 break;
             case 3:
                 action = "paste";
-                view.onKey(ViewKey::F4);
+                view.run(Command::Paste);
                 break;
             case 4:
                 if (rows == 0) break;
@@ -102,7 +102,7 @@ TEST_F(RandomEditingTest, EveryStepLeavesAListThatSavesAndLoadsBack) {
                 break;
             case 5:
                 action = "undo";
-                view.run(ViewCommand::Undo);
+                view.run(Command::Undo);
                 break;
             case 6:
                 action = "sort";
@@ -110,12 +110,12 @@ TEST_F(RandomEditingTest, EveryStepLeavesAListThatSavesAndLoadsBack) {
                 break;
             case 7:
                 action = "switch view";
-                view.run(ViewCommand::ToggleDigitalAnalog);
+                view.toggleDigitalAnalog();
                 break;
             case 8: {
                 action = "move";
-                const ViewCommand moves[] = {ViewCommand::MoveUp, ViewCommand::MoveDown,
-                                             ViewCommand::MoveToTop, ViewCommand::MoveToBottom};
+                const Command moves[] = {Command::MoveUp, Command::MoveDown, Command::MoveToTop,
+                                         Command::MoveToBottom};
                 if (pick(2) == 0) {
                     view.run(moves[pick(std::size(moves))]);
                 } else {
@@ -134,8 +134,8 @@ TEST_F(RandomEditingTest, EveryStepLeavesAListThatSavesAndLoadsBack) {
             }
             default:
                 action = "undo twice";
-                view.run(ViewCommand::Undo);
-                view.run(ViewCommand::Undo);
+                view.run(Command::Undo);
+                view.run(Command::Undo);
         }
         ui.scriptedAnswers.clear();
         expectSavesAndLoadsBack(std::to_string(step) + " " + action);
@@ -159,13 +159,10 @@ TEST_F(RandomEditingTest, UndoAndRedoReturnToEveryRecordedState) {
     std::mt19937 random(5309);
     const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
     // Sorts with and without renumbering, so that the Index cells stay or travel with the rows.
-    const ViewCommand reorders[] = {ViewCommand::SortChannelName,
-                                    ViewCommand::SortFrequency,
-                                    ViewCommand::SortBouquet,
-                                    ViewCommand::SortNameOnly,
-                                    ViewCommand::ArrangeBlocks,
-                                    ViewCommand::RevertArrangement,
-                                    ViewCommand::ToggleRenumberAfterSort};
+    const Command reorders[] = {
+        Command::SortChannelName,        Command::SortFrequency, Command::SortBouquet,
+        Command::SortNameOnly,           Command::ArrangeBlocks, Command::RevertArrangement,
+        Command::ToggleRenumberAfterSort};
     for (int step = 0; step < 260; ++step) {
         const int rows = list.itemCount();
         list.selection.clear();
@@ -190,7 +187,7 @@ TEST_F(RandomEditingTest, UndoAndRedoReturnToEveryRecordedState) {
             future.clear();
         } else if (roll < 3) {
             action = "undo";
-            view.run(ViewCommand::Undo);
+            view.run(Command::Undo);
             if (!past.empty()) {
                 future.push_back(before);
                 ASSERT_EQ(view.model().tokens(), past.back().tokens) << step;
@@ -199,7 +196,7 @@ TEST_F(RandomEditingTest, UndoAndRedoReturnToEveryRecordedState) {
             }
         } else if (roll < 5) {
             action = "redo";
-            view.run(ViewCommand::Redo);
+            view.run(Command::Redo);
             if (!future.empty()) {
                 past.push_back(before);
                 ASSERT_EQ(view.model().tokens(), future.back().tokens) << step;
@@ -210,8 +207,8 @@ TEST_F(RandomEditingTest, UndoAndRedoReturnToEveryRecordedState) {
             switch (roll) {
                 case 5:
                     action = "delete, insert null, cut or paste";
-                    view.onKey(std::array{ViewKey::Delete, ViewKey::Insert, ViewKey::F3,
-                                          ViewKey::F4}[pick(4)]);
+                    view.run(std::array{Command::Delete, Command::InsertNull, Command::Cut,
+                                        Command::Paste}[pick(4)]);
                     break;
                 case 6:
                     action = "drag";
@@ -226,20 +223,19 @@ TEST_F(RandomEditingTest, UndoAndRedoReturnToEveryRecordedState) {
                     if (pick(5) == 0) {
                         view.moveSelectionToNumber(pick(rows + 2));
                     } else {
-                        view.run(std::array{ViewCommand::MoveUp, ViewCommand::MoveDown,
-                                            ViewCommand::MoveToTop,
-                                            ViewCommand::MoveToBottom}[pick(4)]);
+                        view.run(std::array{Command::MoveUp, Command::MoveDown, Command::MoveToTop,
+                                            Command::MoveToBottom}[pick(4)]);
                     }
                     break;
                 case 9:
                     action = "satellite edit";
-                    view.run(ViewCommand::SatelliteList);
+                    view.run(Command::SatelliteList);
                     dialogs.onSatellite([&](SatelliteDialogData& d) {
                         d.name = "Sat " + std::to_string(step);
                         return pick(4) == 0 ? DialogEnd::Cancel : DialogEnd::Ok;
                     });
                     doubleClick(pick(list.itemCount()));
-                    view.run(ViewCommand::DigitalChannel);
+                    view.run(Command::DigitalChannel);
                     break;
                 case 10:
                     action = "channel edit";
@@ -251,7 +247,7 @@ TEST_F(RandomEditingTest, UndoAndRedoReturnToEveryRecordedState) {
                     break;
                 default:
                     action = "switch view";
-                    view.run(ViewCommand::ToggleDigitalAnalog);
+                    view.toggleDigitalAnalog();
             }
             // A step recorded when the undo side grew or the redo side emptied; a change of the
             // list must have recorded one.
@@ -343,16 +339,15 @@ TEST_F(RandomEditingTest, UndoOfEveryEditGivesBackTheFileByteForByte) {
             ui.answer({Answer::Yes});
             switch (pick(9)) {
                 case 0:
-                    view.onKey(std::array{ViewKey::Delete, ViewKey::Insert, ViewKey::F3,
-                                          ViewKey::F4}[pick(4)]);
+                    view.run(std::array{Command::Delete, Command::InsertNull, Command::Cut,
+                                        Command::Paste}[pick(4)]);
                     break;
                 case 1:
                     if (rows > 0) view.dropSelectedRows(static_cast<std::size_t>(pick(rows)));
                     break;
                 case 2:
-                    view.run(std::array{ViewCommand::MoveUp, ViewCommand::MoveDown,
-                                        ViewCommand::MoveToTop,
-                                        ViewCommand::MoveToBottom}[pick(4)]);
+                    view.run(std::array{Command::MoveUp, Command::MoveDown, Command::MoveToTop,
+                                        Command::MoveToBottom}[pick(4)]);
                     break;
                 case 3:
                     view.moveSelectionToNumber(pick(rows + 2));
@@ -369,7 +364,7 @@ TEST_F(RandomEditingTest, UndoOfEveryEditGivesBackTheFileByteForByte) {
                     if (rows > 0) doubleClick(pick(rows));
                     break;
                 case 5:
-                    view.run(ViewCommand::ToggleDigitalAnalog);
+                    view.toggleDigitalAnalog();
                     break;
                 case 6: {
                     // The view's own rows in another order, as a number;name reference.
@@ -390,9 +385,9 @@ TEST_F(RandomEditingTest, UndoOfEveryEditGivesBackTheFileByteForByte) {
                 }
                 default:
                     inOneView = false;
-                    view.run(std::array{ViewCommand::SortChannelName, ViewCommand::SortFrequency,
-                                        ViewCommand::SortNameOnly, ViewCommand::ArrangeBlocks,
-                                        ViewCommand::ToggleRenumberAfterSort}[pick(5)]);
+                    view.run(std::array{Command::SortChannelName, Command::SortFrequency,
+                                        Command::SortNameOnly, Command::ArrangeBlocks,
+                                        Command::ToggleRenumberAfterSort}[pick(5)]);
             }
             dialogs.clear();
             ui.scriptedAnswers.clear();
@@ -401,10 +396,10 @@ TEST_F(RandomEditingTest, UndoOfEveryEditGivesBackTheFileByteForByte) {
             }
         }
         const std::string edited = saved();
-        while (view.model().undoHistory().available()) view.run(ViewCommand::Undo);
+        while (view.model().undoHistory().available()) view.run(Command::Undo);
         ASSERT_EQ(saved(), file) << round;
         EXPECT_FALSE(view.model().hasUnsavedChanges()) << round;
-        while (view.model().undoHistory().redoAvailable()) view.run(ViewCommand::Redo);
+        while (view.model().undoHistory().redoAvailable()) view.run(Command::Redo);
         ASSERT_EQ(saved(), edited) << round;
     }
 }
@@ -478,19 +473,19 @@ TEST_F(RandomEditingTest, RandomDialogInputLeavesAListThatSavesAndLoadsBack) {
         switch (pick(5)) {
             case 0:
                 action = "digital";
-                view.run(ViewCommand::DigitalChannel);
+                view.run(Command::DigitalChannel);
                 break;
             case 1:
                 action = "analog";
-                view.run(ViewCommand::AnalogChannel);
+                view.run(Command::AnalogChannel);
                 break;
             case 2:
                 action = "satellites";
-                view.run(ViewCommand::SatelliteList);
+                view.run(Command::SatelliteList);
                 break;
             case 3:
                 action = "new";
-                view.onKey(ViewKey::F2);
+                view.run(Command::New);
                 break;
             default:
                 action = "double-click";

@@ -15,7 +15,7 @@ class SatelliteEditingTest : public EditingTest {
 protected:
     void SetUp() override {
         show(sampleList());
-        view.run(ViewCommand::SatelliteList);
+        view.run(Command::SatelliteList);
         before = view.model().tokens();
     }
 
@@ -52,7 +52,7 @@ TEST_F(SatelliteEditingTest, OkWritesTheFieldsAndTheDegreeInStoredForm) {
     EXPECT_TRUE(view.model().hasUnsavedChanges());
 
     // The channels on the satellite show the new values.
-    view.run(ViewCommand::DigitalChannel);
+    view.run(Command::DigitalChannel);
     EXPECT_EQ(list.rows[2].cells[15], "HOTBIRD 13");
 }
 
@@ -60,7 +60,7 @@ TEST_F(SatelliteEditingTest, OkKeepsABlankFlagTheFileReaderTakesAsYes) {
     TestList sample = sampleList();
     sample.satellites[1][2] = "YES";
     show(sample);
-    view.run(ViewCommand::SatelliteList);
+    view.run(Command::SatelliteList);
     edit(1, [](Sat&) {});
     EXPECT_TRUE(dialogs.shownSatellite.at(0).blank);
     EXPECT_EQ(satellite(1)[2], "Y");
@@ -83,7 +83,7 @@ TEST_F(SatelliteEditingTest, NothingChangesWithoutAnEdit) {
     TestList sample = sampleList();
     sample.satellites[0][6] = "N19";
     show(sample);
-    view.run(ViewCommand::SatelliteList);
+    view.run(Command::SatelliteList);
     doubleClick(0);
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"ERROR in converting degree format!!!",
                                                      "Degree format ERROR!!!"}));

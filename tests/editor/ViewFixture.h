@@ -44,7 +44,7 @@ protected:
 
     void show(const TestList& shownList) { document.adopt(shownList.tokens()); }
     std::vector<std::string> shownNames() const { return list.column(view.digitalFlag() ? 5 : 4); }
-    std::string undoText() { return view.commandState(ViewCommand::Undo).text; }
+    std::string undoText() { return view.commandState(Command::Undo).text; }
 
     RecordingUi ui;
     ListControlDouble list;

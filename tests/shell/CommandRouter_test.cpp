@@ -145,7 +145,7 @@ TEST_F(CommandRouterTest, ATransferLeavesOnlyWhatShowsTheListAndTheWindowsOwnCom
         // The list's keys are refused too, whoever sends them.
         list.select({0});
         EXPECT_FALSE(router.run(Command::Delete));
-        view.run(ViewCommand::Delete);
+        view.run(Command::Delete);
         rowsAfterDelete = list.rows.size();
         EXPECT_FALSE(router.run(Command::Option));
     };

@@ -11,15 +11,15 @@ namespace sky {
 namespace {
 
 // The mode a sort command sorts by, if it is one.
-std::optional<SortMode> sortModeOf(ViewCommand command) {
+std::optional<SortMode> sortModeOf(Command command) {
     switch (command) {
-        case ViewCommand::SortChannelName:
+        case Command::SortChannelName:
             return SortMode::ChannelName;
-        case ViewCommand::SortFrequency:
+        case Command::SortFrequency:
             return SortMode::Frequency;
-        case ViewCommand::SortBouquet:
+        case Command::SortBouquet:
             return SortMode::Bouquet;
-        case ViewCommand::SortNameOnly:
+        case Command::SortNameOnly:
             return SortMode::NameOnly;
         default:
             return std::nullopt;
@@ -27,19 +27,19 @@ std::optional<SortMode> sortModeOf(ViewCommand command) {
 }
 
 // The section list a command shows, if it shows one.
-std::optional<ViewKind> sectionListOf(ViewCommand command) {
+std::optional<ViewKind> sectionListOf(Command command) {
     switch (command) {
-        case ViewCommand::SatelliteList:
+        case Command::SatelliteList:
             return ViewKind::SatelliteList;
-        case ViewCommand::SatelliteNameList:
+        case Command::SatelliteNameList:
             return ViewKind::SatelliteNameList;
-        case ViewCommand::DigitalTpList:
+        case Command::DigitalTpList:
             return ViewKind::DigitalTpList;
-        case ViewCommand::DigitalChannelList:
+        case Command::DigitalChannelList:
             return ViewKind::DigitalChannelList;
-        case ViewCommand::DigitalPidChannelList:
+        case Command::DigitalPidChannelList:
             return ViewKind::DigitalPidChannelList;
-        case ViewCommand::AnalogChannelList:
+        case Command::AnalogChannelList:
             return ViewKind::AnalogChannelList;
         default:
             return std::nullopt;
@@ -74,7 +74,7 @@ void ListView::listSaved() {
     sorter_.discardRevertCopy();
 }
 
-CommandState ListView::commandState(ViewCommand command) const {
+CommandState ListView::commandState(Command command) const {
     CommandState state;
     // The menu texts are the command table's; only the texts that change are given here.
     state.enabled = loaded();
@@ -84,53 +84,50 @@ CommandState ListView::commandState(ViewCommand command) const {
     }
     if (sortModeOf(command)) return state;
     switch (command) {
-        case ViewCommand::DigitalChannel:
+        case Command::DigitalChannel:
             state.checked = inDetail() && digital_;
             break;
-        case ViewCommand::AnalogChannel:
+        case Command::AnalogChannel:
             state.checked = inDetail() && !digital_;
             break;
-        case ViewCommand::ToggleDigitalAnalog:
-            state.text = digital_ ? "View Analog Channel" : "View Digital Channel";
-            break;
-        case ViewCommand::ViewDetail:
+        case Command::ViewDetail:
             state.checked = detailColumns_;
             break;
-        case ViewCommand::ToggleEdit:
+        case Command::ToggleEdit:
             state.checked = editEnabled_;
             break;
-        case ViewCommand::New:
+        case Command::New:
             state.enabled = state.enabled && inDetail();
             break;
-        case ViewCommand::Paste:
+        case Command::Paste:
             state.enabled = state.enabled && inDetail() && canPaste(clipboard_, digital_);
             break;
-        case ViewCommand::Undo: {
+        case Command::Undo: {
             const UndoHistory::MenuItem item = document_.undoHistory().menuItem();
             state.enabled = state.enabled && item.enabled;
             state.text = item.text;
             break;
         }
-        case ViewCommand::Redo: {
+        case Command::Redo: {
             const UndoHistory::MenuItem item = document_.undoHistory().redoMenuItem();
             state.enabled = state.enabled && item.enabled;
             state.text = item.text;
             break;
         }
-        case ViewCommand::ToggleAscendingNames:
+        case Command::ToggleAscendingNames:
             state.checked = sorter_.flags.ascendingNames;
             break;
-        case ViewCommand::ToggleRenumberAfterSort:
+        case Command::ToggleRenumberAfterSort:
             state.checked = sorter_.flags.renumberAfterSort;
             break;
-        case ViewCommand::RevertArrangement:
+        case Command::RevertArrangement:
             state.enabled = canRevertArrangement(document_, sorter_);
             break;
-        case ViewCommand::MoveToNumber:
-        case ViewCommand::MoveUp:
-        case ViewCommand::MoveDown:
-        case ViewCommand::MoveToTop:
-        case ViewCommand::MoveToBottom:
+        case Command::MoveToNumber:
+        case Command::MoveUp:
+        case Command::MoveDown:
+        case Command::MoveToTop:
+        case Command::MoveToBottom:
             state.enabled = canMove();
             break;
         default:
@@ -139,7 +136,7 @@ CommandState ListView::commandState(ViewCommand command) const {
     return state;
 }
 
-void ListView::run(ViewCommand command) {
+void ListView::run(Command command) {
     if (!commandState(command).enabled) return;
     if (const auto kind = sectionListOf(command)) {
         show(*kind, digital_);
@@ -150,81 +147,85 @@ void ListView::run(ViewCommand command) {
         return;
     }
     switch (command) {
-        case ViewCommand::DigitalChannel:
+        case Command::DigitalChannel:
             show(ViewKind::Detail, true);
             break;
-        case ViewCommand::AnalogChannel:
+        case Command::AnalogChannel:
             show(ViewKind::Detail, false);
             break;
-        case ViewCommand::ToggleDigitalAnalog:
-            show(ViewKind::Detail, !digital_);
-            break;
-        case ViewCommand::ViewDetail:
+        case Command::ViewDetail:
             if (!inDetail()) break;
             detailColumns_ = !detailColumns_;
             widths_ = detailColumns_ ? DetailWidths::On : DetailWidths::Off;
             refill();
             break;
-        case ViewCommand::ToggleEdit:
+        case Command::ToggleEdit:
             editEnabled_ = !editEnabled_;
             break;
-        case ViewCommand::New:
-            onKey(ViewKey::F2);
+        case Command::New:
+            if (editable()) newChannel(document_, editor_, digital_);
             break;
-        case ViewCommand::Cut:
+        case Command::Cut:
             editSelected(RowEdit::Cut);
             break;
-        case ViewCommand::Paste:
+        case Command::Paste:
             editSelected(RowEdit::Paste);
             break;
-        case ViewCommand::InsertNull:
+        case Command::InsertNull:
             editSelected(RowEdit::InsertNull);
             break;
-        case ViewCommand::Delete:
+        case Command::Delete:
             editSelected(RowEdit::Delete);
             break;
-        case ViewCommand::Undo:
+        case Command::Undo:
             document_.undo();
             break;
-        case ViewCommand::Redo:
+        case Command::Redo:
             document_.redo();
             break;
-        case ViewCommand::ToggleAscendingNames:
+        case Command::ToggleAscendingNames:
             sorter_.flags.ascendingNames = !sorter_.flags.ascendingNames;
             break;
-        case ViewCommand::ToggleRenumberAfterSort:
+        case Command::ToggleRenumberAfterSort:
             sorter_.flags.renumberAfterSort = !sorter_.flags.renumberAfterSort;
             break;
-        case ViewCommand::ArrangeBlocks:
+        case Command::ArrangeBlocks:
             reorderAll([this] { return arrangeBlocks(document_, sorter_); });
             break;
-        case ViewCommand::RevertArrangement:
+        case Command::RevertArrangement:
             reorderAll([this] { return revertArrangement(document_, sorter_); });
             break;
-        case ViewCommand::MoveToNumber:
+        case Command::MoveToNumber:
             if (numberPrompt_) {
                 moveSelected([this](std::vector<std::size_t>& rows) {
                     return askNumberAndMove(document_, *numberPrompt_, digital_, rows);
                 });
             }
             break;
-        case ViewCommand::MoveUp:
-        case ViewCommand::MoveDown:
-            moveSelected(
-                [this, up = command == ViewCommand::MoveUp](std::vector<std::size_t>& rows) {
-                    return shiftSelectedRows(document_, digital_, rows, up);
-                });
+        case Command::MoveUp:
+        case Command::MoveDown:
+            moveSelected([this, up = command == Command::MoveUp](std::vector<std::size_t>& rows) {
+                return shiftSelectedRows(document_, digital_, rows, up);
+            });
             break;
-        case ViewCommand::MoveToTop:
-        case ViewCommand::MoveToBottom:
+        case Command::MoveToTop:
+        case Command::MoveToBottom:
             moveSelected(
-                [this, top = command == ViewCommand::MoveToTop](std::vector<std::size_t>& rows) {
+                [this, top = command == Command::MoveToTop](std::vector<std::size_t>& rows) {
                     return moveRowsToEdge(document_, digital_, rows, top);
                 });
             break;
         default:
             break;
     }
+}
+
+void ListView::toggleDigitalAnalog() {
+    if (loaded()) show(ViewKind::Detail, !digital_);
+}
+
+std::string ListView::digitalAnalogToggleText() const {
+    return digital_ ? "View Analog Channel" : "View Digital Channel";
 }
 
 void ListView::sort(SortMode mode) {

@@ -8,6 +8,7 @@
 
 #include "common/UserInterface.h"
 #include "db/TokenArray.h"
+#include "editor/commands/Command.h"
 #include "editor/document/ListDocument.h"
 #include "editor/editing/ChannelClipboard.h"
 #include "editor/editing/ChannelEditor.h"
@@ -21,12 +22,8 @@
 #include "editor/view/NumberPrompt.h"
 #include "editor/view/ShownList.h"
 #include "editor/view/ViewColumns.h"
-#include "editor/view/ViewCommands.h"
 
 namespace sky {
-
-// Keys the view acts on.
-enum class ViewKey { F2, F3, F4, Insert, Delete };
 
 // The list view's logic, apart from any window system: a view of the list document, it shows one
 // of the document's lists (shownList(), read by the widget on demand, with a reset notification
@@ -77,11 +74,16 @@ public:
     // What the list shows now.
     const ShownList& shownList() const { return shown_; }
 
-    // Whether a command is enabled and checked, and its text where it has one (the menu's
-    // update).
-    CommandState commandState(ViewCommand command) const;
-    // Carries out a command when it is enabled.
-    void run(ViewCommand command);
+    // The handler of the list's commands (the views, the edits of the selected rows, the moves,
+    // the sorts and blocks, Undo and Redo; src/shell/commands/ListCommandBindings binds them):
+    // whether one is enabled and checked, and its text where it has one (the menu's update); any
+    // other command is disabled here. run() carries out a command when it is enabled.
+    CommandState commandState(Command command) const;
+    void run(Command command);
+    // Switches the detail view between the digital and the analog channels, and the text a
+    // button doing so shows.
+    void toggleDigitalAnalog();
+    std::string digitalAnalogToggleText() const;
 
     // Shows one record of a section and selects it (the comparison window's double-click): a
     // channel in the Digital or Analog Channel view, a transponder or a satellite in its
@@ -94,7 +96,6 @@ public:
     void refresh(bool renumbering) { document_.changed(renumbering); }
 
     // Input from the list widget.
-    void onKey(ViewKey key);
     void onDoubleClick();
     // Rows can be dragged: in the detail views of an open list.
     bool canDrag() const { return editable() && inDetail(); }

@@ -1,29 +1,9 @@
-// The list view's keys, double-click and drag-and-drop.
+// The list view's double-click and drag-and-drop.
 
 #include "editor/editing/RowEdits.h"
 #include "editor/view/ListView.h"
 
 namespace sky {
-
-void ListView::onKey(ViewKey key) {
-    switch (key) {
-        case ViewKey::F2:
-            if (editable() && inDetail()) newChannel(document_, editor_, digital_);
-            break;
-        case ViewKey::F3:
-            editSelected(RowEdit::Cut);
-            break;
-        case ViewKey::F4:
-            editSelected(RowEdit::Paste);
-            break;
-        case ViewKey::Insert:
-            editSelected(RowEdit::InsertNull);
-            break;
-        case ViewKey::Delete:
-            editSelected(RowEdit::Delete);
-            break;
-    }
-}
 
 void ListView::onDoubleClick() {
     if (!editable()) return;

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "editor/view/ViewCommands.h"
+#include "editor/commands/Command.h"
 #include "shell/DocumentCommands.h"
 #include "shell/commands/CommandTable.h"
 

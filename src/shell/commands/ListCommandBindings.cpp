@@ -9,7 +9,7 @@ namespace sky {
 
 namespace {
 
-CommandHandler onView(ListView& view, ViewCommand command) {
+CommandHandler onView(ListView& view, Command command) {
     return {[&view, command] { return view.commandState(command); },
             [&view, command] { view.run(command); }};
 }
@@ -25,37 +25,38 @@ CommandHandler withWaitCursor(IDocumentWindow& window, CommandHandler handler) {
 }  // namespace
 
 void bindListCommands(CommandRouter& router, ListView& view, IDocumentWindow& window) {
-    using V = ViewCommand;
-    router.bind(Command::New, onView(view, V::New));
-    router.bind(Command::Cut, onView(view, V::Cut));
-    router.bind(Command::Paste, onView(view, V::Paste));
-    router.bind(Command::InsertNull, onView(view, V::InsertNull));
-    router.bind(Command::Delete, onView(view, V::Delete));
-    router.bind(Command::Undo, onView(view, V::Undo));
-    router.bind(Command::Redo, onView(view, V::Redo));
-    router.bind(Command::MoveToNumber, onView(view, V::MoveToNumber));
-    router.bind(Command::MoveUp, onView(view, V::MoveUp));
-    router.bind(Command::MoveDown, onView(view, V::MoveDown));
-    router.bind(Command::MoveToTop, onView(view, V::MoveToTop));
-    router.bind(Command::MoveToBottom, onView(view, V::MoveToBottom));
-    router.bind(Command::SortChannelName, withWaitCursor(window, onView(view, V::SortChannelName)));
-    router.bind(Command::SortFrequency, withWaitCursor(window, onView(view, V::SortFrequency)));
-    router.bind(Command::SortBouquet, withWaitCursor(window, onView(view, V::SortBouquet)));
-    router.bind(Command::SortNameOnly, withWaitCursor(window, onView(view, V::SortNameOnly)));
-    router.bind(Command::ArrangeBlocks, withWaitCursor(window, onView(view, V::ArrangeBlocks)));
-    router.bind(Command::ToggleAscendingNames, onView(view, V::ToggleAscendingNames));
-    router.bind(Command::ToggleRenumberAfterSort, onView(view, V::ToggleRenumberAfterSort));
-    router.bind(Command::RevertArrangement, onView(view, V::RevertArrangement));
-    router.bind(Command::ToggleEdit, onView(view, V::ToggleEdit));
-    router.bind(Command::DigitalChannel, onView(view, V::DigitalChannel));
-    router.bind(Command::AnalogChannel, onView(view, V::AnalogChannel));
-    router.bind(Command::SatelliteList, onView(view, V::SatelliteList));
-    router.bind(Command::DigitalChannelList, onView(view, V::DigitalChannelList));
-    router.bind(Command::AnalogChannelList, onView(view, V::AnalogChannelList));
-    router.bind(Command::DigitalPidChannelList, onView(view, V::DigitalPidChannelList));
-    router.bind(Command::DigitalTpList, onView(view, V::DigitalTpList));
-    router.bind(Command::SatelliteNameList, onView(view, V::SatelliteNameList));
-    router.bind(Command::ViewDetail, onView(view, V::ViewDetail));
+    for (const Command id : {Command::New,
+                             Command::Cut,
+                             Command::Paste,
+                             Command::InsertNull,
+                             Command::Delete,
+                             Command::Undo,
+                             Command::Redo,
+                             Command::MoveToNumber,
+                             Command::MoveUp,
+                             Command::MoveDown,
+                             Command::MoveToTop,
+                             Command::MoveToBottom,
+                             Command::ToggleAscendingNames,
+                             Command::ToggleRenumberAfterSort,
+                             Command::RevertArrangement,
+                             Command::ToggleEdit,
+                             Command::DigitalChannel,
+                             Command::AnalogChannel,
+                             Command::SatelliteList,
+                             Command::DigitalChannelList,
+                             Command::AnalogChannelList,
+                             Command::DigitalPidChannelList,
+                             Command::DigitalTpList,
+                             Command::SatelliteNameList,
+                             Command::ViewDetail}) {
+        router.bind(id, onView(view, id));
+    }
+    // A sort of a large list takes a moment: the wait cursor shows it.
+    for (const Command id : {Command::SortChannelName, Command::SortFrequency, Command::SortBouquet,
+                             Command::SortNameOnly, Command::ArrangeBlocks}) {
+        router.bind(id, withWaitCursor(window, onView(view, id)));
+    }
 }
 
 }  // namespace sky
