@@ -198,6 +198,16 @@ std::optional<std::string> keepInHistory(const std::string& folder, HistoryKind 
     return std::nullopt;
 }
 
+std::optional<std::string> keepFileInHistory(const std::string& folder, HistoryKind kind,
+                                             const std::string& textPath,
+                                             const std::string& binPath, const std::string& source,
+                                             uint64_t limitBytes) {
+    const std::optional<std::string> text = readWholeFile(textPath);
+    if (!text) return format("%s cannot be read", textPath.c_str());
+    return keepInHistory(folder, kind, *text, binPath, source, limitBytes,
+                         std::chrono::system_clock::now());
+}
+
 std::vector<HistoryEntry> historyEntries(const std::string& folder) {
     std::vector<HistoryEntry> entries;
     std::error_code error;

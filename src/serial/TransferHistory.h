@@ -11,6 +11,7 @@ namespace sky {
 
 // The room the history of transfers may take unless the user sets another, in megabytes.
 inline constexpr int kDefaultHistoryLimitMb = 200;
+inline constexpr int kMaxHistoryLimitMb = 100'000;
 
 enum class HistoryKind { Sent, Fetched };
 
@@ -43,6 +44,12 @@ std::optional<std::string> keepInHistory(const std::string& folder, HistoryKind 
                                          std::string_view text, const std::string& binPath,
                                          const std::string& source, uint64_t limitBytes,
                                          std::chrono::system_clock::time_point now);
+
+// The same for a list in a file, now.
+std::optional<std::string> keepFileInHistory(const std::string& folder, HistoryKind kind,
+                                             const std::string& textPath,
+                                             const std::string& binPath, const std::string& source,
+                                             uint64_t limitBytes);
 
 // The complete entries, newest first.
 std::vector<HistoryEntry> historyEntries(const std::string& folder);

@@ -11,6 +11,7 @@
 namespace sky {
 
 class ChannelImportSession;
+class HistorySession;
 
 // One filter of a file dialog: its text and the patterns it shows.
 struct FileFilter {
@@ -49,6 +50,8 @@ public:
     // Shows Import Channels' preview of the session, which the user ticks, names and maps in;
     // true when the user chose Import.
     virtual bool runChannelImport(ChannelImportSession& /*session*/) { return false; }
+    // Shows the History dialog over the session; the user's choice is left in it.
+    virtual void runHistory(HistorySession& /*session*/) {}
 };
 
 // Shows the wait cursor for the length of a scope.

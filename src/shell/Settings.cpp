@@ -4,6 +4,7 @@
 #include <string>
 
 #include "editor/model/UndoHistory.h"
+#include "serial/TransferHistory.h"
 
 namespace sky {
 
@@ -39,6 +40,15 @@ int Settings::undoLevels() const {
 
 void Settings::setUndoLevels(int levels) {
     store_.writeInt(kSection, "Undo Levels", levels);
+    commit();
+}
+
+int Settings::historyLimitMb() const {
+    return std::clamp(readInt("History MB", kDefaultHistoryLimitMb), 1, kMaxHistoryLimitMb);
+}
+
+void Settings::setHistoryLimitMb(int megabytes) {
+    store_.writeInt(kSection, "History MB", std::clamp(megabytes, 1, kMaxHistoryLimitMb));
     commit();
 }
 

@@ -13,6 +13,7 @@
 
 #include "shell/DocumentWindow.h"
 #include "shell/commands/ImportChannelsCommand.h"
+#include "shell/history/HistoryCommand.h"
 
 namespace sky::test {
 
@@ -39,6 +40,9 @@ public:
     bool runChannelImport(ChannelImportSession& session) override {
         ++channelImports;
         return channelImport && channelImport(session);
+    }
+    void runHistory(HistorySession& session) override {
+        if (history) history(session);
     }
     bool runTransfer(const std::function<bool()>& transfer) override {
         ++transfers;
@@ -71,6 +75,7 @@ public:
     // Plays the user of Import Channels' preview; none: Cancel.
     std::function<bool(ChannelImportSession&)> channelImport;
     int channelImports = 0;
+    std::function<void(HistorySession&)> history;
     // The comparisons shown, in order.
     std::vector<std::shared_ptr<OpenComparison>> comparisons;
 };
