@@ -42,6 +42,7 @@
 #include "serial/SerialDevices.h"
 #include "shell/OptionDialogData.h"
 #include "shell/commands/ImportChannelsCommand.h"
+#include "shell/history/HistoryCommand.h"
 
 namespace sky::app {
 
@@ -96,7 +97,7 @@ MainWindow::MainWindow(std::unique_ptr<ISettingsStore> store, QWidget* parent)
     // The document's temporary directory is the serial code's private one, where the upload
     // file is written.
     doc_ = std::make_unique<DocumentCommands>(*ui_, *window_, *settings_, runtime_,
-                                           DocumentCommands::privateTemporaryDirectory());
+                                              DocumentCommands::privateTemporaryDirectory());
     window_->transferRunningChanged = [this](bool running) { transferRunningChanged(running); };
     table_ = new ChannelTableView(this);
     table_->setObjectName("ChannelList");
@@ -208,6 +209,7 @@ void MainWindow::createMenus() {
     file->addAction(action(Command::SaveAsReference));
     file->addAction(action(Command::CompareWithList));
     file->addAction(action(Command::ImportChannels));
+    file->addAction(action(Command::History));
     file->addSeparator();
     file->addAction(action(Command::Print));
     file->addAction(action(Command::PrintPreview));
@@ -550,6 +552,9 @@ void MainWindow::runFrameCommand(Command command) {
         case Command::ImportChannels:
             runImportChannels(doc_->list(), documentWindow(),
                               DocumentCommands::folderOf(doc_->currentPath()));
+            break;
+        case Command::History:
+            runHistory(*doc_, documentWindow());
             break;
         case Command::RenameChannels:
             runRenameChannelsDialog(doc_->list(), *view_, table_->selectedRows(), this);

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "app/desktop/SleepInhibitor.h"
+#include "app/dialogs/HistoryDialog.h"
 #include "app/dialogs/ImportChannelsDialog.h"
 
 namespace sky::app {
@@ -116,6 +117,11 @@ bool QtDocumentWindow::runTransfer(const std::function<bool()>& transfer) {
 bool QtDocumentWindow::runChannelImport(ChannelImportSession& session) {
     ImportChannelsDialog dialog(session, &frame_);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDocumentWindow::runHistory(HistorySession& session) {
+    HistoryDialog dialog(session, &frame_);
+    dialog.exec();
 }
 
 }  // namespace sky::app

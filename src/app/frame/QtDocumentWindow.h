@@ -40,6 +40,8 @@ public:
 
     // Shows ImportChannelsDialog over the main window.
     bool runChannelImport(ChannelImportSession& session) override;
+    // Shows HistoryDialog over the main window.
+    void runHistory(HistorySession& session) override;
 
     // Shows a comparison (the main window's comparison window).
     std::function<void(std::shared_ptr<OpenComparison>)> comparisonReady;

@@ -170,6 +170,9 @@ const std::vector<CommandInfo> kCommands = {
     {Command::RenameChannels, "R&ename Channels...",
      "Rename the Selected Channel(s), or Every Channel Shown, by Rules\nRename Channels", "", "",
      "", {}, false, {}, false},
+    {Command::History, "&History...",
+     "Compare or Open a List Sent to or Fetched from the Receiver\nHistory", "", "", "", {},
+     false, {}, false},
 };
 // clang-format on
 

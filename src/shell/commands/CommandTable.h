@@ -78,6 +78,7 @@ enum class Command {
     CopyRows,
     ResetSettings,
     RenameChannels,
+    History,
 };
 
 // One command: its menu text (with the shortcut after a tab where the menu shows one), its
