@@ -22,7 +22,10 @@ HistoryDialog::HistoryDialog(HistorySession& session, QWidget* parent)
     list_->setRootIsDecorated(false);
     list_->setAccessibleName("Lists sent and fetched");
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    compare_->setEnabled(false);
+    // Enter opens the chosen list; it never deletes one.
+    delete_->setAutoDefault(false);
+    compare_->setAutoDefault(false);
+    open_->setDefault(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(compare_, QDialogButtonBox::ActionRole);
