@@ -41,7 +41,9 @@ std::vector<std::pair<fs::file_time_type, fs::path>> keptLists(const fs::path& u
     return lists;
 }
 
-std::string timeStamp(std::chrono::system_clock::time_point now) {
+}  // namespace
+
+std::string fileTimeStamp(std::chrono::system_clock::time_point now) {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
     std::tm local{};
     ::localtime_r(&seconds, &local);
@@ -50,13 +52,11 @@ std::string timeStamp(std::chrono::system_clock::time_point now) {
     return text;
 }
 
-}  // namespace
-
 std::optional<std::string> keepReceivedList(const std::string& uploadPath, std::string_view list,
                                             std::chrono::system_clock::time_point now) {
     const fs::path upload(uploadPath);
     const std::string base =
-        (upload.parent_path() / (upload.stem().string() + "-" + timeStamp(now))).string();
+        (upload.parent_path() / (upload.stem().string() + "-" + fileTimeStamp(now))).string();
     const std::string extension = upload.extension().string();
     for (int attempt = 1; attempt < 100; ++attempt) {
         const std::string path =

@@ -12,6 +12,10 @@ namespace sky {
 inline constexpr size_t kKeptListCount = 20;
 inline constexpr std::chrono::hours kKeptListAge{24 * 30};
 
+// The local date and time as kept files are named with: "20261208-155012". Names made of it sort
+// in the order they were made.
+std::string fileTimeStamp(std::chrono::system_clock::time_point now);
+
 // Keeps a received list beside the upload file under a name of its own, the upload file's with
 // the date and time of the reception: "SATupload-20261208-155012.txt" for "SATupload.txt" (with
 // "-2", "-3"... added when another upload took that name in the same second). The next upload,

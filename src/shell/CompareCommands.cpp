@@ -84,6 +84,14 @@ bool DocumentCommands::onCompareWithList() {
     return true;
 }
 
+bool DocumentCommands::compareWithFile(const std::string& path, std::string name) {
+    if (!list_.loaded() || transferRunning_) return false;
+    std::optional<TokenArray> other = readOtherList(path);
+    if (!other) return false;
+    showComparison(std::move(name), std::move(*other));
+    return true;
+}
+
 bool DocumentCommands::onCompareWithReceiver() {
     if (!list_.loaded()) return false;
     const std::string path = temporaryDirectory_ + kCompareFileName;

@@ -9,12 +9,15 @@
 
 #include "common/Format.h"
 #include "compiler/PacketConverter.h"
+#include "db/FileIo.h"
+#include "db/ReplacementFile.h"
 #include "editor/compare/ListComparison.h"
 #include "editor/duplicates/DuplicateGroups.h"
 #include "editor/model/FieldText.h"
 #include "listdb/CompileCommands.h"
 #include "serial/PrivateTempDir.h"
 #include "serial/ReceivedLists.h"
+#include "shell/history/TransferCopy.h"
 
 namespace sky {
 
@@ -254,6 +257,7 @@ bool DocumentCommands::askAndDownloadCurrent(const std::string& note) {
         sent = transfer([&db] { return db.downloadCurrent(); });
     }
     afterTransfer();
+    if (sent) keepSentCopy(ui_, settings_, list_.path());
     return sent;
 }
 
@@ -334,6 +338,22 @@ bool DocumentCommands::onUploadStart() {
     return true;
 }
 
+bool DocumentCommands::openCopyUntitled(const std::string& path) {
+    if (transferRunning_) return false;
+    if (list_.loaded() && !offerSavingList()) return false;
+    // The copy goes where Upload puts a received list, so that it shows untitled.
+    const std::optional<std::string> text = readWholeFile(path);
+    ReplacementFile copy(uploadFilePath());
+    if (!text || !copy.create() || !copy.write(*text) || !copy.commit()) {
+        ui_.message(format("%s cannot be opened as a new list.", path.c_str()));
+        return false;
+    }
+    if (!list_.open(uploadFilePath())) return false;
+    list_.markModified();
+    reportDuplicates();
+    return true;
+}
+
 bool DocumentCommands::fetchReceiverList(const std::string& path, bool announceSuccess) {
     bool uploaded = false;
     {
@@ -345,6 +365,7 @@ bool DocumentCommands::fetchReceiverList(const std::string& path, bool announceS
         ui_.endProgress();
     }
     if (transferCancelled_) afterTransfer();
+    if (uploaded) keepFetchedCopy(ui_, settings_, path, runtime_);
     return uploaded;
 }
 

@@ -112,6 +112,13 @@ public:
     // open list, which stays as it is; the window shows the comparison.
     bool onCompareWithReceiver();
 
+    // Compares the open list with a list in a file of the program's own (a kept copy), named
+    // `name` in the comparison window; false when it does not load.
+    bool compareWithFile(const std::string& path, std::string name);
+    // Opens a copy of a list untitled, as Upload shows a received list: the file it came from is
+    // never written, and closing or replacing the copy asks first.
+    bool openCopyUntitled(const std::string& path);
+
     // Reads another list with the checks of Open, without touching the open one; nothing when it
     // does not load (its message has been shown).
     std::optional<TokenArray> readOtherList(const std::string& path);

@@ -13,6 +13,7 @@
 namespace sky {
 
 class ChannelImportSession;
+class HistorySession;
 struct OrderChoice;
 struct OrderPreviewRequest;
 struct ScanTableFolder;
@@ -87,6 +88,9 @@ public:
 
     // Puts rows on the clipboard, as plain text and as HTML.
     virtual void setClipboard(const std::string& /*text*/, const std::string& /*html*/) {}
+
+    // Shows the History dialog over the session; the user's choice is left in it.
+    virtual void runHistory(HistorySession& /*session*/) {}
 };
 
 // Shows the wait cursor for the length of a scope.

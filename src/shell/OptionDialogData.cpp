@@ -18,6 +18,7 @@ OptionDialogData::OptionDialogData(const Settings& settings, const RuntimeSettin
       max40(runtime.maxSatellite40),
       portDevices(runtime.portDevices),
       undoLevels(runtime.undoLevels),
+      historyLimitMb(settings.historyLimitMb()),
       text_(settings.savedTextColour()),
       background_(settings.savedBackgroundColour()) {
     if (runtime.comPort >= 1 && runtime.comPort <= 4) portIndex = runtime.comPort - 1;
@@ -80,6 +81,7 @@ bool OptionDialogData::accept(Settings& settings, RuntimeSettings& runtime, bool
     settings.setComPort(port);
     runtime.undoLevels = std::clamp(undoLevels, UndoHistory::kMinDepth, UndoHistory::kMaxDepth);
     settings.setUndoLevels(runtime.undoLevels);
+    settings.setHistoryLimitMb(historyLimitMb);
     for (int n = 1; n <= 4; ++n) {
         const std::string& device = portDevices[static_cast<std::size_t>(n - 1)];
         if (device.empty()) continue;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/RuntimeSettings.h"
+#include "serial/TransferHistory.h"
 #include "shell/Settings.h"
 
 namespace sky {
@@ -30,6 +31,8 @@ public:
     std::array<std::string, 4> portDevices;
     // "Undo levels": the undo steps kept, 5 to 200.
     int undoLevels = 5;
+    // The room the history of lists sent and fetched may take, in megabytes.
+    int historyLimitMb = kDefaultHistoryLimitMb;
     // Where the stable device names are looked for (under serial/by-id).
     std::string deviceFolder = "/dev";
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "editor/model/UndoHistory.h"
+#include "serial/TransferHistory.h"
 
 namespace sky {
 
@@ -54,6 +55,14 @@ void Settings::setScanTableFor(const std::string& satellite, const std::string& 
     } else {
         store_.writeString("Scan Tables", satellite, path);
     }
+}
+
+int Settings::historyLimitMb() const {
+    return std::clamp(readInt("History MB", kDefaultHistoryLimitMb), 1, kMaxHistoryLimitMb);
+}
+
+void Settings::setHistoryLimitMb(int megabytes) {
+    store_.writeInt(kSection, "History MB", std::clamp(megabytes, 1, kMaxHistoryLimitMb));
     commit();
 }
 

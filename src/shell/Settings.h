@@ -71,6 +71,11 @@ public:
     int undoLevels() const;
     void setUndoLevels(int levels);
 
+    // "Skylister"/"History MB": the room the history of lists sent and fetched may take, in
+    // megabytes; 200 unless set, at least 1.
+    int historyLimitMb() const;
+    void setHistoryLimitMb(int megabytes);
+
     // The lists opened last, newest first, at most five ("Recent File List"/"File1" ...).
     std::vector<std::string> recentFiles() const;
     // Puts a list at the top, dropping an older entry of the same path and the sixth.

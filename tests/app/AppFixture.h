@@ -76,6 +76,7 @@ public:
         dir = std::make_unique<QTemporaryDir>();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir->path() + "/config");
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir->path() + "/config");
+        qputenv("XDG_STATE_HOME", (dir->path() + "/state").toUtf8());
         boxes.clear();
         dialogs.clear();
         answers.clear();

@@ -19,7 +19,8 @@ class TransferCliTest : public ::testing::Test {
 protected:
     CliRun cli(const std::string& arguments) {
         return test::runCli(arguments, dir.path().string(),
-                            "XDG_RUNTIME_DIR=" + runtime.path().string());
+                            "XDG_RUNTIME_DIR=" + runtime.path().string() +
+                                " XDG_STATE_HOME=" + runtime.file("state"));
     }
 
     test::TempDir dir;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <utility>
@@ -26,6 +27,8 @@ protected:
         : doc{ui, window, settings, runtime,
               temporaryDirectory ? std::move(*temporaryDirectory) : dir.path().string() + "/"} {
         writeFile(path, readFile(exampleFile("channels.txt")));
+        // The copies of the lists sent and fetched go to the test's folder.
+        ::setenv("XDG_STATE_HOME", dir.file("state").c_str(), 1);
         bindDocumentCommands(router, doc);
     }
 

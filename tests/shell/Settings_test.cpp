@@ -124,6 +124,18 @@ TEST_F(SettingsTest, UndoLevelsAreFiveUntilSetAndStayWithinFiveTo200) {
     EXPECT_EQ(settings.undoLevels(), 5);
 }
 
+TEST_F(SettingsTest, TheHistorySizeIs200MegabytesUntilSetAndAtLeastOne) {
+    EXPECT_EQ(OptionDialogData(settings, runtime, "").historyLimitMb, 200);
+    for (const auto& [chosen, kept] : {std::pair{1000, 1000}, std::pair{0, 1}}) {
+        OptionDialogData data(settings, runtime, "/tmp/");
+        data.historyLimitMb = chosen;
+        bool max40 = false;
+        data.accept(settings, runtime, max40);
+        EXPECT_EQ(settings.historyLimitMb(), kept);
+        EXPECT_EQ(OptionDialogData(settings, runtime, "").historyLimitMb, kept);
+    }
+}
+
 TEST_F(SettingsTest, RecentFilesKeepTheLastFiveNewestFirst) {
     for (int n = 1; n <= 7; ++n) settings.addRecentFile("/lists/" + std::to_string(n) + ".txt");
     settings.addRecentFile("/lists/4.txt");

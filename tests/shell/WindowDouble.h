@@ -16,6 +16,7 @@
 #include "shell/commands/ApplyOrderCommand.h"
 #include "shell/commands/ImportChannelsCommand.h"
 #include "shell/commands/ImportTranspondersCommand.h"
+#include "shell/history/HistoryCommand.h"
 
 namespace sky::test {
 
@@ -66,6 +67,9 @@ public:
         clipboardText = text;
         clipboardHtml = html;
     }
+    void runHistory(HistorySession& session) override {
+        if (history) history(session);
+    }
     bool runTransfer(const std::function<bool()>& transfer) override {
         ++transfers;
         waitsDuringTransfer.push_back(waits);
@@ -106,6 +110,7 @@ public:
     std::function<bool(const TokenArray&, TransponderChoice&)> transponderImport;
     std::string clipboardText;
     std::string clipboardHtml;
+    std::function<void(HistorySession&)> history;
     // The comparisons shown, in order.
     std::vector<std::shared_ptr<OpenComparison>> comparisons;
 };

@@ -26,6 +26,7 @@ int runDiff(const std::vector<std::string>& args);
 int runExport(const std::vector<std::string>& args);
 int runDownload(const std::vector<std::string>& args);
 int runUpload(const std::vector<std::string>& args);
+int runHistory(const std::vector<std::string>& args);
 
 // The usage text printed by --help and after wrong usage.
 const char* usageText();

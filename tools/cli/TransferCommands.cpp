@@ -5,6 +5,8 @@
 
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -17,6 +19,7 @@
 #include "listdb/ListFile.h"
 #include "serial/PrivateTempDir.h"
 #include "serial/ReceivedLists.h"
+#include "serial/TransferHistory.h"
 
 namespace sky::cli {
 
@@ -62,6 +65,15 @@ std::optional<uint64_t> fileSize(const std::string& path) {
     return static_cast<uint64_t>(info.st_size);
 }
 
+// Keeps the list in the history. Its size is the window's setting, which the next transfer of the
+// window applies; a copy that cannot be kept is said and changes nothing else.
+void keepCopy(HistoryKind kind, const std::string& text, const std::string& image,
+              const std::string& source) {
+    const std::optional<std::string> problem = keepFileInHistory(
+        historyFolder(), kind, text, image, source, std::numeric_limits<uint64_t>::max());
+    if (problem) std::fprintf(stderr, "%s\n", historyNotKeptMessage(kind, *problem).c_str());
+}
+
 }  // namespace
 
 int runDownload(const std::vector<std::string>& args) {
@@ -76,7 +88,11 @@ int runDownload(const std::vector<std::string>& args) {
         ListFile db(*settings, ui);
         sent = db.downloadFile(image);
     }
-    return sent ? kSuccess : kFailure;
+    if (!sent) return kFailure;
+    // An image compiled from a list (LIST.bin beside LIST.txt) is kept with that list.
+    const std::string list = std::filesystem::path(image).replace_extension(".txt").string();
+    if (::access(list.c_str(), R_OK) == 0) keepCopy(HistoryKind::Sent, list, image, list);
+    return kSuccess;
 }
 
 int runUpload(const std::vector<std::string>& args) {
@@ -112,6 +128,10 @@ int runUpload(const std::vector<std::string>& args) {
                      kept.c_str());
         return kFailure;
     }
+    const bool known = settings->comPort >= 1 && settings->comPort <= 4;
+    keepCopy(
+        HistoryKind::Fetched, *uploadPath, {},
+        known ? settings->portDevices[static_cast<size_t>(settings->comPort - 1)] : "receiver");
     return kSuccess;
 }
 

@@ -93,6 +93,10 @@ const char* usageText() {
            "                                   send a download file to the receiver\n"
            "  upload OUT.txt (--device PATH | --port N)\n"
            "                                   receive the receiver's channel list into OUT.txt\n"
+           "  history [list | show N | restore N OUT.txt]\n"
+           "                                   list the lists sent and fetched, kept in\n"
+           "                                   $XDG_STATE_HOME/skylister/history, newest first;\n"
+           "                                   show prints list N, restore writes it to OUT.txt\n"
            "  help [COMMAND]                   print this text, or the usage of one command (as\n"
            "                                   COMMAND --help does)\n"
            "  --version                        print the version of Skylister\n"
@@ -123,6 +127,7 @@ int main(int argc, char** argv) {
         {"export", runExport},
         {"download", runDownload},
         {"upload", runUpload},
+        {"history", runHistory},
     };
     if (const std::optional<int> status = answerHelp({argv + 1, argv + argc})) return *status;
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {

@@ -281,6 +281,7 @@ void MainWindow::createMenus() {
     file->addAction(action(Command::SaveAsReference));
     file->addAction(action(Command::CompareWithList));
     file->addAction(action(Command::ImportChannels));
+    file->addAction(action(Command::History));
     file->addSeparator();
     file->addAction(action(Command::Print));
     file->addAction(action(Command::PrintPreview));

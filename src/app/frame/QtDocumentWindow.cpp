@@ -11,6 +11,7 @@
 
 #include "app/dialogs/ApplyOrderDialog.h"
 #include "app/desktop/SleepInhibitor.h"
+#include "app/dialogs/HistoryDialog.h"
 #include "app/dialogs/ImportChannelsDialog.h"
 #include "app/dialogs/ImportTranspondersDialog.h"
 #include "shell/commands/ApplyOrderCommand.h"
@@ -157,6 +158,11 @@ void QtDocumentWindow::setClipboard(const std::string& text, const std::string& 
     data->setText(QString::fromStdString(text));
     data->setHtml(QString::fromStdString(html));
     QApplication::clipboard()->setMimeData(data);
+}
+
+void QtDocumentWindow::runHistory(HistorySession& session) {
+    HistoryDialog dialog(session, &frame_);
+    dialog.exec();
 }
 
 }  // namespace sky::app

@@ -46,6 +46,8 @@ public:
                               TransponderChoice& choice) override;
     // The system clipboard.
     void setClipboard(const std::string& text, const std::string& html) override;
+    // Shows HistoryDialog over the main window.
+    void runHistory(HistorySession& session) override;
 
     // Shows a comparison (the main window's comparison window).
     std::function<void(std::shared_ptr<OpenComparison>)> comparisonReady;

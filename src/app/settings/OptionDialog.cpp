@@ -58,7 +58,8 @@ OptionDialog::OptionDialog(OptionDialogData& options, const std::vector<std::str
       deviceStatus_(new QLabel(this)),
       stableName_(new QPushButton(this)),
       tempDir_(new QLineEdit(this)),
-      undoLevels_(new QSpinBox(this)) {
+      undoLevels_(new QSpinBox(this)),
+      historyLimit_(new QSpinBox(this)) {
     setWindowTitle("Setting Option");
     setObjectName("OptionDialog");
     pickColour = [this]() -> std::optional<Rgb> {
@@ -117,6 +118,15 @@ OptionDialog::OptionDialog(OptionDialogData& options, const std::vector<std::str
     undoLabel->setBuddy(undoLevels_);
     undoRow->addWidget(undoLabel);
     undoRow->addWidget(undoLevels_);
+    historyLimit_->setObjectName("HistoryLimit");
+    historyLimit_->setRange(1, kMaxHistoryLimitMb);
+    historyLimit_->setSuffix(" MB");
+    historyLimit_->setValue(options.historyLimitMb);
+    auto* historyLabel = new QLabel("History of lists sent and fetched", this);
+    historyLabel->setBuddy(historyLimit_);
+    undoRow->addSpacing(12);
+    undoRow->addWidget(historyLabel);
+    undoRow->addWidget(historyLimit_);
     undoRow->addStretch(1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -200,6 +210,7 @@ void OptionDialog::accept() {
     data_.portIndex = index >= 0 ? std::optional<int>(index) : std::nullopt;
     data_.max40 = radio40_->isChecked();
     data_.undoLevels = undoLevels_->value();
+    data_.historyLimitMb = historyLimit_->value();
     QDialog::accept();
 }
 

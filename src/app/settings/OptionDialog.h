@@ -39,6 +39,7 @@ public:
     QPushButton* stableNameButton() const { return stableName_; }
     QLineEdit* temporaryDirectoryEdit() const { return tempDir_; }
     QSpinBox* undoLevelsBox() const { return undoLevels_; }
+    QSpinBox* historyLimitBox() const { return historyLimit_; }
 
     void accept() override;
 
@@ -63,6 +64,7 @@ private:
     QPushButton* stableName_;
     QLineEdit* tempDir_;
     QSpinBox* undoLevels_;
+    QSpinBox* historyLimit_;
     int shownPort_ = -1;
 };
 

@@ -77,6 +77,7 @@ enum class Command {
     ResetSettings,
     RenameChannels,
     CheckTransponders,
+    History,
 };
 
 }  // namespace sky

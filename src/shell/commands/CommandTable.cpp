@@ -155,6 +155,9 @@ const std::vector<CommandInfo> kCommands = {
     {Command::CheckTransponders, "Chec&k Transponders...",
      "Compare the Transponders with the Scan Tables and Check that the LNB Can Receive "
      "Them\nCheck Transponders", "", "", "", false, true, true, KeyScope::Window},
+    {Command::History, "&History...",
+     "Compare or Open a List Sent to or Fetched from the Receiver\nHistory", "", "", "", false,
+     false, true, KeyScope::Window},
 };
 // clang-format on
 

@@ -10,6 +10,7 @@
 #include "shell/commands/ImportChannelsCommand.h"
 #include "shell/commands/ImportTranspondersCommand.h"
 #include "shell/commands/SaveAsReferenceCommand.h"
+#include "shell/history/HistoryCommand.h"
 
 namespace sky {
 
@@ -43,6 +44,8 @@ void bindFileCommands(CommandRouter& router, FileCommandContext context) {
                                                   DocumentCommands::folderOf(doc.currentPath()));
                                           }});
     router.bind(Command::CopyRows, {{}, [context] { copySelectedRows(context); }});
+    router.bind(Command::History,
+                {{}, [context] { runHistory(context.doc, context.doc.window()); }});
 }
 
 }  // namespace sky
