@@ -42,6 +42,15 @@ void Settings::setUndoLevels(int levels) {
     commit();
 }
 
+int Settings::listZoom() const {
+    return std::clamp(readInt("List Zoom", 0), kMinZoom, kMaxZoom);
+}
+
+void Settings::setListZoom(int points) {
+    store_.writeInt(kSection, "List Zoom", std::clamp(points, kMinZoom, kMaxZoom));
+    commit();
+}
+
 std::optional<std::string> Settings::recentFolder() const {
     const std::string folder = store_.readString(kSection, "RecentFolderPath").value_or(kNoFolder);
     if (folder == kNoFolder) return std::nullopt;
@@ -77,7 +86,8 @@ ListColours Settings::listColours() const {
     if (fontSize != 0 && !fontName.empty()) {
         return {savedTextColour(), savedBackgroundColour(), true};
     }
-    return {Rgb{0, 0, 0}, Rgb{255, 255, 255}, false};
+    // No colours of the user's: the list takes the desktop's palette.
+    return {};
 }
 
 Rgb Settings::savedTextColour() const {

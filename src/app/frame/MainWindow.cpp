@@ -35,6 +35,7 @@
 #include "app/frame/WindowLayout.h"
 #include "app/list/ChannelTableView.h"
 #include "app/list/ListArea.h"
+#include "app/list/ListZoom.h"
 #include "app/print/ListPrinter.h"
 #include "app/settings/OptionDialog.h"
 #include "app/settings/QtSettingsStore.h"
@@ -301,6 +302,10 @@ void MainWindow::createMenus() {
     other->addAction(action(Command::DigitalTpList));
     other->addAction(action(Command::SatelliteNameList));
     view->addAction(action(Command::ViewDetail));
+    view->addSeparator();
+    view->addAction(action(Command::ZoomIn));
+    view->addAction(action(Command::ZoomOut));
+    view->addAction(action(Command::ZoomReset));
 
     QMenu* option = bar->addMenu(action(Command::Option)->text());
     option->setObjectName("OptionMenu");
@@ -428,6 +433,7 @@ void MainWindow::createStatusBar() {
 
 void MainWindow::applyListColours() {
     table_->applyColours(settings_->listColours());
+    table_->applyZoom(settings_->listZoom());
 }
 
 void MainWindow::updateCommands() {
@@ -565,6 +571,11 @@ void MainWindow::runFrameCommand(Command command) {
             break;
         case Command::ResetSettings:
             resetSettings(*this);
+            break;
+        case Command::ZoomIn:
+        case Command::ZoomOut:
+        case Command::ZoomReset:
+            zoomList(*settings_, *table_, command);
             break;
         default:
             break;

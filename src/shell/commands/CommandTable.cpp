@@ -170,6 +170,13 @@ const std::vector<CommandInfo> kCommands = {
     {Command::RenameChannels, "R&ename Channels...",
      "Rename the Selected Channel(s), or Every Channel Shown, by Rules\nRename Channels", "", "",
      "", {}, false, {}, false},
+    {Command::ZoomIn, "Zoom &In\tCtrl++", "Make the List's Text Larger\nZoom In", "zoom-in", "",
+     "Ctrl++; Ctrl+=", {}, false, {}, true},
+    {Command::ZoomOut, "Zoom &Out\tCtrl+-", "Make the List's Text Smaller\nZoom Out", "zoom-out",
+     "", "Ctrl+-", {}, false, {}, true},
+    {Command::ZoomReset, "&Normal Size\tCtrl+0",
+     "Show the List's Text at the Desktop's Size\nNormal Size", "zoom-original", "", "Ctrl+0", {},
+     false, {}, true},
 };
 // clang-format on
 

@@ -78,6 +78,9 @@ enum class Command {
     CopyRows,
     ResetSettings,
     RenameChannels,
+    ZoomIn,
+    ZoomOut,
+    ZoomReset,
 };
 
 // One command: its menu text (with the shortcut after a tab where the menu shows one), its
@@ -106,6 +109,9 @@ enum class Command {
 // for a transfer's end. Reset Settings is the window's: it asks, puts the settings back to their
 // defaults and applies them; it waits for a transfer's end, as Option does, since the transfer
 // reads the port.
+//
+// Zoom In, Zoom Out and Normal Size are the window's: they change the size of the list's text,
+// kept in the settings, and stay during a transfer.
 struct CommandInfo {
     Command id;
     const char* text;
