@@ -24,6 +24,7 @@ QColor qColour(const Rgb& rgb) {
 ChannelTableView::ChannelTableView(QWidget* parent)
     : QTableView(parent), model_(new ChannelTableModel(this)) {
     setModel(model_);
+    setAccessibleName("Channel list");
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
