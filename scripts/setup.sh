@@ -14,10 +14,10 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # check the package, its metainfo and its desktop entry in the tests; python3 reads the exported
 # CSV files back. shared-mime-info, xdg-utils and libfile-mimeinfo-perl (xdg-mime's reader of the
 # MIME database) find the channel list's type in its test. dbus-daemon runs the private bus on
-# which a test stands in for logind.
+# which a test stands in for logind. adwaita-qt6 brings a dark style the window is tried in.
 packages=(build-essential cmake libgtest-dev libgmock-dev time qt6-base-dev libgl-dev libqt6svg6
     libx11-dev xvfb xdotool clang-format dtv-scan-tables dvb-tools dpkg-dev lintian appstream
-    desktop-file-utils python3 shared-mime-info xdg-utils libfile-mimeinfo-perl dbus-daemon)
+    desktop-file-utils python3 shared-mime-info xdg-utils libfile-mimeinfo-perl dbus-daemon adwaita-qt6)
 # The fuzz build needs clang, which brings libFuzzer along.
 case " $* " in *" -DSKYLISTER_FUZZ=ON "*) packages+=(clang) ;; esac
 

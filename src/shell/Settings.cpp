@@ -63,6 +63,14 @@ int Settings::historyLimitMb() const {
 
 void Settings::setHistoryLimitMb(int megabytes) {
     store_.writeInt(kSection, "History MB", std::clamp(megabytes, 1, kMaxHistoryLimitMb));
+}
+
+int Settings::listZoom() const {
+    return std::clamp(readInt("List Zoom", 0), kMinZoom, kMaxZoom);
+}
+
+void Settings::setListZoom(int points) {
+    store_.writeInt(kSection, "List Zoom", std::clamp(points, kMinZoom, kMaxZoom));
     commit();
 }
 
@@ -101,7 +109,8 @@ ListColours Settings::listColours() const {
     if (fontSize != 0 && !fontName.empty()) {
         return {savedTextColour(), savedBackgroundColour(), true};
     }
-    return {Rgb{0, 0, 0}, Rgb{255, 255, 255}, false};
+    // No colours of the user's: the list takes the desktop's palette.
+    return {};
 }
 
 Rgb Settings::savedTextColour() const {

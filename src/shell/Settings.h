@@ -27,8 +27,8 @@ struct Rgb {
 struct ListColours {
     Rgb text;
     Rgb background;
-    // Saved colours were applied (the "Font Size"/"Font Name" marker is set); otherwise the
-    // built-in black on white.
+    // The user picked colours (the "Font Size"/"Font Name" marker is set); otherwise the list
+    // takes the desktop's palette and the two colours above mean nothing.
     bool saved = false;
     friend bool operator==(const ListColours&, const ListColours&) = default;
 };
@@ -53,13 +53,22 @@ public:
     std::optional<std::string> recentFolder() const;
     void setRecentFolder(const std::string& folder);
 
-    // Apply list colours: the saved colours when the font marker is set, else black on white.
+    // The list's colours: the saved colours when the font marker is set, else none (`saved`
+    // false), meaning the desktop's palette.
     ListColours listColours() const;
     // The saved colours with their defaults (blue text on grey), as the option dialog starts.
     Rgb savedTextColour() const;
     Rgb savedBackgroundColour() const;
     // Writes the font marker ("Font Size" 10, "Font Name" "system") and both colours.
     void saveColours(const Rgb& text, const Rgb& background);
+
+    // "Skylister"/"List Zoom": points added to the desktop's font size in the lists (Ctrl+Plus,
+    // Ctrl+Minus; Ctrl+0 puts back 0), kMinZoom to kMaxZoom; a stored number outside is taken as
+    // the nearer end.
+    static constexpr int kMinZoom = -4;
+    static constexpr int kMaxZoom = 24;
+    int listZoom() const;
+    void setListZoom(int points);
 
     // The terminal device behind COM1 to COM4 ("CommPort Devices"/"COM1" ...), by default
     // /dev/ttyS0 to /dev/ttyS3.

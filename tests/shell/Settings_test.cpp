@@ -22,7 +22,7 @@ protected:
 TEST_F(SettingsTest, FirstStartHasTheDefaults) {
     EXPECT_EQ(settings.comPort(), 1);
     EXPECT_FALSE(settings.recentFolder());
-    EXPECT_EQ(settings.listColours(), (ListColours{{0, 0, 0}, {255, 255, 255}, false}));
+    EXPECT_FALSE(settings.listColours().saved);
     EXPECT_EQ(settings.savedTextColour(), (Rgb{0, 0, 255}));
     EXPECT_EQ(settings.savedBackgroundColour(), (Rgb{192, 192, 192}));
     EXPECT_EQ(settings.portDevice(3), "/dev/ttyS2");
@@ -103,6 +103,18 @@ TEST_F(SettingsTest, PortOutsideOneToFourLeavesNoSelectionAndStoresZero) {
     data.accept(settings, runtime, max40);
     EXPECT_EQ(settings.comPort(), 0);
     EXPECT_EQ(runtime.comPort, 0);
+}
+
+TEST_F(SettingsTest, ListZoomIsKeptWithinItsRangeAndReset) {
+    EXPECT_EQ(settings.listZoom(), 0);
+    settings.setListZoom(3);
+    EXPECT_EQ(Settings(store).listZoom(), 3);
+    settings.setListZoom(100);
+    EXPECT_EQ(settings.listZoom(), Settings::kMaxZoom);
+    store.writeInt("Skylister", "List Zoom", -50);
+    EXPECT_EQ(settings.listZoom(), Settings::kMinZoom);
+    settings.resetToDefaults();
+    EXPECT_EQ(settings.listZoom(), 0);
 }
 
 TEST_F(SettingsTest, UndoLevelsAreFiveUntilSetAndStayWithinFiveTo200) {

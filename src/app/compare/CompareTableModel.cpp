@@ -1,15 +1,14 @@
 #include "app/compare/CompareTableModel.h"
 
 #include <QBrush>
-#include <QColor>
+#include <QGuiApplication>
 #include <QStringList>
+
+#include "app/theme/MarkColour.h"
 
 namespace sky::app {
 
 namespace {
-
-// The mark of a cell that differs.
-const QColor kMarked(255, 236, 160);
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
@@ -64,7 +63,10 @@ QVariant CompareTableModel::data(const QModelIndex& index, int role) const {
     const bool marked = (d->kind == DifferenceKind::Changed && index.column() == CellsColumn) ||
                         (d->kind == DifferenceKind::Moved && (index.column() == OpenNumberColumn ||
                                                               index.column() == OtherNumberColumn));
-    if (role == Qt::BackgroundRole) return marked ? QVariant(QBrush(kMarked)) : QVariant();
+    // A cell that differs is marked in a tint of the desktop's palette.
+    if (role == Qt::BackgroundRole) {
+        return marked ? QVariant(QBrush(markColour(QGuiApplication::palette()))) : QVariant();
+    }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     switch (index.column()) {
         case KindColumn:

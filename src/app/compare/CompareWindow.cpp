@@ -82,6 +82,7 @@ CompareWindow::CompareWindow(ListDocument& document, ListView& view, QWidget* pa
     model_ = new CompareTableModel(this);
     table_ = new QTableView(this);
     table_->setObjectName("CompareTable");
+    table_->setAccessibleName("Differences");
     table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -115,8 +116,7 @@ CompareWindow::~CompareWindow() {
     document_.removeObserver(*this);
 }
 
-CompareWindow* CompareWindow::showIn(QWidget& parent, ListDocument& document,
-                                     ListView& view,
+CompareWindow* CompareWindow::showIn(QWidget& parent, ListDocument& document, ListView& view,
                                      std::shared_ptr<OpenComparison> comparison) {
     auto* window = parent.findChild<CompareWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (!window) window = new CompareWindow(document, view, &parent);

@@ -57,6 +57,7 @@ ApplyOrderDialog::ApplyOrderDialog(const TokenArray& tokens, const OrderReferenc
     countsLayout->addWidget(new QLabel("Channels the reference does not name:", counts));
     unmatched_ = new QListWidget(counts);
     unmatched_->setObjectName("UnmatchedChannels");
+    unmatched_->setAccessibleName("Channels without a match");
     unmatched_->setSelectionMode(QAbstractItemView::NoSelection);
     countsLayout->addWidget(unmatched_);
     layout->addWidget(counts);

@@ -24,6 +24,7 @@ ChannelDialog::ChannelDialog(ChannelDialogData& dialogData, const QString& inser
     lnbLow_ = named<QLineEdit>("lnbLow");
     position_ = named<QLineEdit>("position");
     degree_ = named<QLineEdit>("degree");
+    degree_->setAccessibleName("Degree");
 
     auto* picked = new QFormLayout;
     picked->addRow("Name", picker_);

@@ -66,6 +66,7 @@ DuplicatesDialog::DuplicatesDialog(ListDocument& document, DuplicateSection sect
         "Channels of one name, without the blanks around it, in any letter case");
 
     groupsView_->setModel(model_);
+    groupsView_->setAccessibleName("Duplicate groups");
     groupsView_->setItemDelegate(new SpacedRows(groupsView_));
     // One height for every row: the view lays out thousands of groups without measuring each.
     groupsView_->setUniformRowHeights(true);

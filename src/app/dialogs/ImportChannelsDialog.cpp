@@ -96,6 +96,7 @@ ImportChannelsDialog::ImportChannelsDialog(ChannelImportSession& session, QWidge
 
     tree_ = new QTreeWidget(this);
     tree_->setObjectName("ImportTree");
+    tree_->setAccessibleName("Channels to import");
     tree_->setColumnCount(Columns);
     tree_->setHeaderLabels({"Name", "Type", "Service ID", "Status", "Note"});
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);

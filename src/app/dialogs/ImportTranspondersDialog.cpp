@@ -81,6 +81,7 @@ ImportTranspondersDialog::ImportTranspondersDialog(const TokenArray& tokens, Sca
 
     rows_ = new QTableWidget(0, Columns, this);
     rows_->setObjectName("ImportRows");
+    rows_->setAccessibleName("Transponders to import");
     rows_->setHorizontalHeaderLabels(
         {"Frequency (MHz)", "Polarization", "Symbol Rate (kS/s)", "System", "Status", "Note"});
     rows_->verticalHeader()->hide();

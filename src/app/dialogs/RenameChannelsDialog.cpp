@@ -106,6 +106,7 @@ RenameChannelsDialog::RenameChannelsDialog(const TokenArray& tokens, std::vector
     ruleRow->addWidget(kind_);
     text_ = new QLineEdit(this);
     text_->setObjectName("RuleText");
+    text_->setAccessibleName("Rule text");
     ruleRow->addWidget(text_, 1);
     // The rule's text is what a user types first; the kind is chosen with the mouse or Tab.
     text_->setFocus();
@@ -120,6 +121,7 @@ RenameChannelsDialog::RenameChannelsDialog(const TokenArray& tokens, std::vector
     auto* listRow = new QHBoxLayout;
     ruleList_ = new QListWidget(this);
     ruleList_->setObjectName("RenameRules");
+    ruleList_->setAccessibleName("Rules");
     ruleList_->setMaximumHeight(ruleList_->fontMetrics().height() * 6);
     listRow->addWidget(ruleList_, 1);
     remove_ = new QPushButton("Re&move", this);
@@ -129,6 +131,7 @@ RenameChannelsDialog::RenameChannelsDialog(const TokenArray& tokens, std::vector
     model_ = new RenamePreviewModel(preview_, this);
     rows_ = new QTableView(this);
     rows_->setObjectName("RenamePreview");
+    rows_->setAccessibleName("New names");
     rows_->setModel(model_);
     rows_->verticalHeader()->hide();
     rows_->verticalHeader()->setDefaultSectionSize(rows_->fontMetrics().height() + 6);

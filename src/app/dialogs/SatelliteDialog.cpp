@@ -28,6 +28,7 @@ SatelliteDialog::SatelliteDialog(SatelliteDialogData& dialogData, QWidget* paren
     QLineEdit* lnbHigh = named<QLineEdit>("lnbHigh");
     QLineEdit* position = named<QLineEdit>("position");
     QLineEdit* degree = named<QLineEdit>("degree");
+    degree->setAccessibleName("Degree");
     QRadioButton* blankYes = named<QRadioButton>("blankYes", "Yes");
     QRadioButton* blankNo = named<QRadioButton>("blankNo", "No");
 

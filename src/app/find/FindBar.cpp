@@ -82,6 +82,7 @@ FindBar::FindBar(ListView& view, ChannelTableView& table, QWidget* parent)
       close_(named<QToolButton>("FindClose")) {
     setObjectName("FindBar");
     text_->setPlaceholderText("Text to find");
+    text_->setAccessibleName("Text to find");
     text_->setClearButtonEnabled(true);
     // At most 220 pixels, so that the controls after it stay put as the choices change with
     // the view; in a narrow window the field gives way first, the choices keep their texts.
@@ -108,6 +109,7 @@ FindBar::FindBar(ListView& view, ChannelTableView& table, QWidget* parent)
     close_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close_->setAutoRaise(true);
     close_->setToolTip("Close the Find Bar (Esc)");
+    close_->setAccessibleName("Close the find bar");
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 2, 4, 2);

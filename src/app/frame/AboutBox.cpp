@@ -36,8 +36,10 @@ AboutBox::AboutBox(QWidget* parent)
 
     version_->setReadOnly(true);
     version_->setObjectName("VersionEdit");
+    version_->setAccessibleName("Version");
     date_->setReadOnly(true);
     date_->setObjectName("DateEdit");
+    date_->setAccessibleName("Date");
     auto* label = new QLabel(shownText("Skylister Version :\r\n\r\nLast Modefied Date: "), this);
     auto* edits = new QVBoxLayout;
     edits->addWidget(version_);
@@ -48,6 +50,7 @@ AboutBox::AboutBox(QWidget* parent)
 
     history_->setReadOnly(true);
     history_->setObjectName("HistoryEdit");
+    history_->setAccessibleName("History");
     history_->setPlainText(shownText(aboutHistory()));
     history_->setMinimumSize(480, 220);
 

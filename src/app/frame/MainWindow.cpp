@@ -36,6 +36,7 @@
 #include "app/frame/WindowLayout.h"
 #include "app/list/ChannelTableView.h"
 #include "app/list/ListArea.h"
+#include "app/list/ListZoom.h"
 #include "app/print/ListPrinter.h"
 #include "app/settings/OptionDialog.h"
 #include "app/settings/QtSettingsStore.h"
@@ -202,6 +203,9 @@ void MainWindow::bindCommands() {
              return state;
          },
          [this] { runRenameChannelsDialog(doc_->list(), *view_, table_->selectedRows(), this); }});
+    for (const Command zoom : {Command::ZoomIn, Command::ZoomOut, Command::ZoomReset}) {
+        router.bind(zoom, {{}, [this, zoom] { zoomList(*settings_, *table_, zoom); }});
+    }
     router.bind(Command::CheckTransponders, {{}, [this] {
                                                  CheckTranspondersWindow::showIn(
                                                      *this, doc_->list(), *view_, *settings_,
@@ -369,6 +373,10 @@ void MainWindow::createMenus() {
     other->addAction(action(Command::DigitalTpList));
     other->addAction(action(Command::SatelliteNameList));
     view->addAction(action(Command::ViewDetail));
+    view->addSeparator();
+    view->addAction(action(Command::ZoomIn));
+    view->addAction(action(Command::ZoomOut));
+    view->addAction(action(Command::ZoomReset));
 
     QMenu* option = bar->addMenu(action(Command::Option)->text());
     option->setObjectName("OptionMenu");
@@ -496,6 +504,7 @@ void MainWindow::createStatusBar() {
 
 void MainWindow::applyListColours() {
     table_->applyColours(settings_->listColours());
+    table_->applyZoom(settings_->listZoom());
 }
 
 void MainWindow::updateCommands() {

@@ -26,6 +26,7 @@ void resetSettings(MainWindow& frame) {
     settings.loadInto(frame.runtime());
     frame.document().list().undoHistory().setDepth(frame.runtime().undoLevels);
     frame.table()->applyColours(settings.listColours());
+    frame.table()->applyZoom(settings.listZoom());
     frame.windowLayout().applyDefaults();
 }
 

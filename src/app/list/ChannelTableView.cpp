@@ -1,5 +1,6 @@
 #include "app/list/ChannelTableView.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QItemSelection>
@@ -23,6 +24,7 @@ QColor qColour(const Rgb& rgb) {
 ChannelTableView::ChannelTableView(QWidget* parent)
     : QTableView(parent), model_(new ChannelTableModel(this)) {
     setModel(model_);
+    setAccessibleName("Channel list");
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -34,7 +36,7 @@ ChannelTableView::ChannelTableView(QWidget* parent)
     setIconSize(QSize(16, 16));
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height(), 16) + 4);
+    fitRowHeight();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -75,12 +77,33 @@ void ChannelTableView::detachView() {
 }
 
 void ChannelTableView::applyColours(const ListColours& colours) {
+    if (!colours.saved) {
+        // No colours of the user's: an empty palette sets nothing, so the list takes the
+        // desktop's, and follows it when it changes.
+        setPalette(QPalette());
+        viewport()->update();
+        return;
+    }
     QPalette colourPalette = palette();
     colourPalette.setColor(QPalette::Base, qColour(colours.background));
     colourPalette.setColor(QPalette::AlternateBase, qColour(colours.background));
     colourPalette.setColor(QPalette::Text, qColour(colours.text));
     setPalette(colourPalette);
     viewport()->update();
+}
+
+void ChannelTableView::applyZoom(int points) {
+    constexpr qreal kSmallest = 6;
+    QFont zoomed = QApplication::font(this);
+    if (points != 0) {
+        zoomed.setPointSizeF(std::max(kSmallest, zoomed.pointSizeF() + points));
+    }
+    setFont(zoomed);
+    fitRowHeight();
+}
+
+void ChannelTableView::fitRowHeight() {
+    verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height(), 16) + 4);
 }
 
 void ChannelTableView::beginReset() {

@@ -32,7 +32,10 @@ public:
     void detachView();
     ChannelTableModel* tableModel() const { return model_; }
 
+    // The user's colours, or the desktop's palette when the user picked none.
     void applyColours(const ListColours& colours);
+    // The list's text `points` larger (smaller when negative) than the desktop's font.
+    void applyZoom(int points);
 
     // The user's arrangement of the columns; set once, before anything is shown.
     void setColumnLayout(ColumnLayout* layout) { layout_ = layout; }
@@ -70,6 +73,8 @@ protected:
 
 private:
     void applyColumns();
+    // Rows as high as the font's lines (and the icons).
+    void fitRowHeight();
     // A section's width changed: a drag of the user's goes to the layout.
     void columnResized(int column, int width);
 

@@ -93,9 +93,13 @@ OptionDialog::OptionDialog(OptionDialogData& options, const std::vector<std::str
     device_->setMinimumContentsLength(24);
     for (const std::string& device : devices) device_->addItem(QString::fromStdString(device));
     auto* portRow = new QGridLayout;
-    portRow->addWidget(new QLabel("Select Serial Com Port", this), 0, 0);
+    auto* portLabel = new QLabel("Select Serial Com Port", this);
+    portLabel->setBuddy(ports_);
+    portRow->addWidget(portLabel, 0, 0);
     portRow->addWidget(ports_, 0, 1);
-    portRow->addWidget(new QLabel("Device:", this), 0, 2);
+    auto* deviceLabel = new QLabel("Device:", this);
+    deviceLabel->setBuddy(device_);
+    portRow->addWidget(deviceLabel, 0, 2);
     portRow->addWidget(device_, 0, 3);
     deviceStatus_->setObjectName("DeviceStatus");
     portRow->addWidget(deviceStatus_, 1, 3);
@@ -107,7 +111,9 @@ OptionDialog::OptionDialog(OptionDialogData& options, const std::vector<std::str
     tempDir_->setReadOnly(true);
     tempDir_->setText(QString::fromStdString(options.temporaryDirectory));
     auto* tempRow = new QHBoxLayout;
-    tempRow->addWidget(new QLabel("Temp dirctory :", this));
+    auto* tempLabel = new QLabel("Temp dirctory :", this);
+    tempLabel->setBuddy(tempDir_);
+    tempRow->addWidget(tempLabel);
     tempRow->addWidget(tempDir_, 1);
 
     undoLevels_->setObjectName("UndoLevels");

@@ -78,6 +78,9 @@ enum class Command {
     RenameChannels,
     CheckTransponders,
     History,
+    ZoomIn,
+    ZoomOut,
+    ZoomReset,
 };
 
 }  // namespace sky

@@ -158,6 +158,13 @@ const std::vector<CommandInfo> kCommands = {
     {Command::History, "&History...",
      "Compare or Open a List Sent to or Fetched from the Receiver\nHistory", "", "", "", false,
      false, true, KeyScope::Window},
+    {Command::ZoomIn, "Zoom &In\tCtrl++", "Make the List's Text Larger\nZoom In", "zoom-in", "",
+     "Ctrl++; Ctrl+=", false, false, false, KeyScope::Window},
+    {Command::ZoomOut, "Zoom &Out\tCtrl+-", "Make the List's Text Smaller\nZoom Out", "zoom-out",
+     "", "Ctrl+-", false, false, false, KeyScope::Window},
+    {Command::ZoomReset, "&Normal Size\tCtrl+0",
+     "Show the List's Text at the Desktop's Size\nNormal Size", "zoom-original", "", "Ctrl+0",
+     false, false, false, KeyScope::Window},
 };
 // clang-format on
 
