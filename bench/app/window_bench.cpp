@@ -38,6 +38,7 @@
 #include "app/list/ChannelTableView.h"
 #include "db/RecordLayout.h"
 #include "editor/dialogs/DialogRunner.h"
+#include "editor/document/ListEdit.h"
 #include "editor/duplicates/DuplicateGroups.h"
 #include "editor/duplicates/DuplicateRemoval.h"
 #include "editor/editing/ChannelEditing.h"
@@ -311,14 +312,21 @@ int main(int argc, char** argv) {
                    kRuns, [] {}, openDuplicates, frame));
         // Every second digital channel becomes a copy of the one before it.
         ListDocument& list = frame.document().list();
-        const SectionSpan channels = locateSections(list.tokens())[kChannelSection];
-        for (std::size_t cell = channels.begin + kChannelFields;
-             cell + kChannelFields <= channels.end; cell += 2 * kChannelFields) {
-            for (const std::size_t field : {kChTpIndex, kChSatIndex, kChServiceId, kChBlank}) {
-                list.tokens()[cell + field] = list.tokens()[cell - kChannelFields + field];
-            }
-        }
-        list.changed(false);
+        list.edit(
+            "Copies",
+            [](ListEdit& edit) {
+                TokenArray& tokens = edit.tokens();
+                const SectionSpan channels = locateSections(tokens)[kChannelSection];
+                for (std::size_t cell = channels.begin + kChannelFields;
+                     cell + kChannelFields <= channels.end; cell += 2 * kChannelFields) {
+                    for (const std::size_t field :
+                         {kChTpIndex, kChSatIndex, kChServiceId, kChBlank}) {
+                        tokens[cell + field] = tokens[cell - kChannelFields + field];
+                    }
+                }
+                return true;
+            },
+            Renumber::No);
         frame.action(Command::DigitalChannel)->trigger();
         std::printf("digital channel groups of duplicates %zu\n",
                     groups(DuplicateSection::Digital));

@@ -23,11 +23,11 @@ private slots:
         for (QAction* item : frame->menuBar()->actions().front()->menu()->actions()) {
             items << (item->isSeparator() ? "-" : item->text());
         }
-        QCOMPARE(items,
-                 (QStringList{"&Open...", "Open &Recent", "&Save", "Save &As...", "-",
-                              "Apply Or&der from List...", "Save as Re&ference...",
-                              "Compare with List...", "Import C&hannels...", "-", "&Print...",
-                              "Print Preview...", "Export to PDF...", "&Export", "-", "E&xit"}));
+        QCOMPARE(items, (QStringList{"&Open...", "Open &Recent", "&Save", "Save &As...", "-",
+                                     "Apply Or&der from List...", "Save as Re&ference...",
+                                     "Compare with List...", "Import C&hannels...", "&History...",
+                                     "-", "&Print...", "Print Preview...", "Export to PDF...",
+                                     "&Export", "-", "E&xit"}));
         QCOMPARE(frame->action(Command::Print)->shortcut(), QKeySequence("Ctrl+P"));
         const QList<QAction*> tools = frame->toolBar()->actions();
         const qsizetype print = tools.indexOf(frame->action(Command::Print));

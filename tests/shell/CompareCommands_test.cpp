@@ -10,6 +10,7 @@
 
 #include "DocFixture.h"
 #include "db/RecordLayout.h"
+#include "editor/document/ListEdit.h"
 #include "editor/model/SectionMap.h"
 #include "support/StbSim.h"
 
@@ -73,14 +74,20 @@ TEST_F(CompareCommandsTest, AnEditWhileTheOtherListsMessagesShowIsCompared) {
     bool edited = false;
     ui.onMessage = [&](const std::string&) {
         if (std::exchange(edited, true)) return;
-        TokenArray& tokens = doc.list().tokens();
-        const auto first = tokens.begin() + static_cast<std::ptrdiff_t>(
-                                                locateSections(tokens)[kSatelliteSection].begin);
-        tokens.erase(first, first + kSatelliteFields);
-        doc.list().changed(false);
+        doc.list().edit(
+            "Delete Satellite",
+            [](ListEdit& list) {
+                TokenArray& tokens = list.tokens();
+                const auto first =
+                    tokens.begin() +
+                    static_cast<std::ptrdiff_t>(locateSections(tokens)[kSatelliteSection].begin);
+                tokens.erase(first, first + kSatelliteFields);
+                return true;
+            },
+            Renumber::No);
     };
     window.answers = {satellitesOnly};
-    ASSERT_TRUE(doc.run(DocCommand::CompareWithList));
+    ASSERT_TRUE(router.run(Command::CompareWithList));
     ASSERT_TRUE(edited);
     ASSERT_EQ(window.comparisons.size(), 1u);
     const OpenComparison& shown = *window.comparisons.back();

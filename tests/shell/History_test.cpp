@@ -28,7 +28,7 @@ TEST_F(HistoryTest, AFetchLeavesOneCopyAndAFullDiskIsSaidOnceWithoutFailingIt) {
     ASSERT_TRUE(doc.openFile(path));
     StbSim sim({"--dump", path});
     runtime.portDevices[0] = sim.device();
-    ASSERT_TRUE(doc.run(DocCommand::CompareWithReceiver));
+    ASSERT_TRUE(router.run(Command::CompareWithReceiver));
     EXPECT_TRUE(ui.messages.empty());
     const std::vector<HistoryEntry> kept = historyEntries(historyFolder());
     ASSERT_EQ(kept.size(), 1u);
@@ -42,7 +42,7 @@ TEST_F(HistoryTest, AFetchLeavesOneCopyAndAFullDiskIsSaidOnceWithoutFailingIt) {
     writeFile(dir.file("file"), "");
     ::setenv("XDG_STATE_HOME", dir.file("file").c_str(), 1);
     sim.powerCycle();
-    EXPECT_TRUE(doc.run(DocCommand::CompareWithReceiver));
+    EXPECT_TRUE(router.run(Command::CompareWithReceiver));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].rfind("The list was fetched, but no copy of it could be kept", 0), 0u);
     EXPECT_EQ(window.comparisons.size(), 2u);
