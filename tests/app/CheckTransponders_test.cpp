@@ -55,6 +55,12 @@ private slots:
                  (QStringList{"the same", "symbol rate 27500 in the list, 22000 in the table",
                               "now DVB-S2 (1 channel); the receiver may not tune it"}));
         QVERIFY(!window->repairButton()->isEnabled());
+        // A double-click on a transponder's Channels cell selects every channel on it.
+        const auto onFirst = static_cast<std::size_t>(
+            rows->item(0, CheckTranspondersWindow::Channels)->text().toInt());
+        QVERIFY(onFirst > 1);
+        emit rows->cellDoubleClicked(0, CheckTranspondersWindow::Channels);
+        QCOMPARE(frame->table()->selectedRows().size(), onFirst);
         rows->item(1, CheckTranspondersWindow::Repair)->setCheckState(Qt::Checked);
         rows->item(2, CheckTranspondersWindow::Repair)->setCheckState(Qt::Checked);
         window->repairButton()->click();

@@ -344,7 +344,10 @@ void CheckTranspondersWindow::selectInList(int row, int column) {
     if (satellite < 0) return;
     const auto target = session_->targetOf(static_cast<std::size_t>(satellite),
                                            static_cast<std::size_t>(row), column == Channels);
-    if (!target || !view_.showRecord(target->section, target->record)) {
+    const bool shown =
+        target && (target->channelRows.empty() ? view_.showRecord(target->section, target->record)
+                                               : view_.showDigitalChannels(target->channelRows));
+    if (!shown) {
         status_->setText(column == Channels ? "No channel is on this transponder."
                                             : "The list has no such row any more.");
         return;

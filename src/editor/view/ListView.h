@@ -90,6 +90,9 @@ public:
     // section's list; a view that hides the row under the find bar's filter shows every row.
     // False, with nothing changed, when the section has no such record.
     bool showRecord(SectionState section, std::size_t record);
+    // Shows the Digital Channel view and selects its rows `rows` (the digital channels, then the
+    // PID channels); false, with nothing changed, when a row is past the view's end.
+    bool showDigitalChannels(const std::vector<std::size_t>& rows);
 
     // Renumbers the channels when asked, rebuilds the detail rows and shows them anew (in every
     // view of the document).

@@ -40,4 +40,17 @@ bool ListView::showRecord(SectionState section, std::size_t record) {
     return true;
 }
 
+bool ListView::showDigitalChannels(const std::vector<std::size_t>& rows) {
+    if (!loaded() || rows.empty()) return false;
+    const std::size_t count = digitalViewRowCount(document_.sections());
+    for (const std::size_t row : rows) {
+        if (row >= count) return false;
+    }
+    bool hidden = viewKind_ != ViewKind::Detail || !digital_;
+    for (const std::size_t row : rows) hidden = hidden || !shown_.shownRow(row);
+    if (hidden) show(ViewKind::Detail, true);
+    selectListRows(rows);
+    return true;
+}
+
 }  // namespace sky

@@ -93,19 +93,23 @@ std::optional<TransponderCheckSession::Target> TransponderCheckSession::targetOf
         return std::nullopt;
     }
     const CheckedTransponder& tp = check_.satellites[satellite].transponders[row];
-    if (!channels) return Target{kDigitalTpSection, tp.row};
+    if (!channels) return Target{kDigitalTpSection, tp.row, {}};
     const std::optional<std::int32_t> index = decimalField(tp.index);
     if (!index) return std::nullopt;
-    const SectionMap sections = locateSections(list_.tokens());
-    const SectionSpan& span = sections[kChannelSection];
-    std::size_t record = 0;
-    for (std::size_t cell = span.begin; cell + kChannelFields <= span.end;
-         cell += kChannelFields, ++record) {
-        if (decimalField(list_.tokens()[cell + kChTpIndex]) == index) {
-            return Target{kChannelSection, record};
+    const TokenArray& tokens = list_.tokens();
+    const SectionMap sections = locateSections(tokens);
+    Target target{kChannelSection, 0, {}};
+    std::size_t viewRow = 0;
+    const auto collect = [&](SectionState section, std::size_t width, std::size_t tpCell) {
+        const SectionSpan& span = sections[section];
+        for (std::size_t cell = span.begin; cell + width <= span.end; cell += width, ++viewRow) {
+            if (decimalField(tokens[cell + tpCell]) == index) target.channelRows.push_back(viewRow);
         }
-    }
-    return std::nullopt;
+    };
+    collect(kChannelSection, kChannelFields, kChTpIndex);
+    collect(kChannelPidSection, kPidChannelFields, kPidTpIndex);
+    if (target.channelRows.empty()) return std::nullopt;
+    return target;
 }
 
 }  // namespace sky

@@ -45,9 +45,12 @@ public:
 
     // The record a double-click selects: the transponder's row in the Digital TP list or, with
     // `channels`, the first of its channels in the Digital Channel view.
+    // A transponder (section and record), or the channels on it: their rows in the Digital
+    // Channel view, which shows the digital channels, then the PID channels.
     struct Target {
         SectionState section;
         std::size_t record;
+        std::vector<std::size_t> channelRows;
     };
     std::optional<Target> targetOf(std::size_t satellite, std::size_t row, bool channels) const;
 
