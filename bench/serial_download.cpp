@@ -11,8 +11,8 @@
 
 #include "QuietUi.h"
 #include "db/FileIo.h"
-#include "serial/TermiosPort.h"
 #include "serial/FlashDownload.h"
+#include "serial/TermiosPort.h"
 
 namespace {
 

@@ -28,7 +28,8 @@ CompileOptions optionsOf(const ListFile& db, CompileMode mode) {
 
 // Compiles the list as it is shown; on failure shows the compiler's message and "Making a HEX
 // file is failed!".
-std::optional<CompiledImage> compileShown(ListFile& db, const TokenArray& tokens, CompileMode mode) {
+std::optional<CompiledImage> compileShown(ListFile& db, const TokenArray& tokens,
+                                          CompileMode mode) {
     db.compileMode = mode;
     std::string failure;
     std::optional<CompiledImage> image = compileTokens(tokens, optionsOf(db, mode), failure);

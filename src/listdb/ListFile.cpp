@@ -15,7 +15,7 @@
 namespace sky {
 
 ListFile::ListFile(const RuntimeSettings& runtimeSettings, IUserInterface& userInterface,
-                 std::string listPath)
+                   std::string listPath)
     : path(std::move(listPath)), settings(runtimeSettings), ui(userInterface) {}
 
 namespace {

@@ -5,8 +5,8 @@
 #include "db/SiblingPath.h"
 #include "listdb/ListFile.h"
 #include "serial/ChannelUpload.h"
-#include "serial/TermiosPort.h"
 #include "serial/FlashDownload.h"
+#include "serial/TermiosPort.h"
 
 namespace sky {
 

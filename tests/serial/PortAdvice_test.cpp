@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "serial/TermiosPort.h"
 #include "serial/PortSelection.h"
+#include "serial/TermiosPort.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"
 

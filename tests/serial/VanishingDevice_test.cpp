@@ -9,9 +9,9 @@
 
 #include "ImageBuilder.h"
 #include "serial/ChannelUpload.h"
-#include "serial/TermiosPort.h"
 #include "serial/FlashDownload.h"
 #include "serial/PortSelection.h"
+#include "serial/TermiosPort.h"
 #include "support/RecordingUi.h"
 #include "support/StbSim.h"
 #include "support/TempDir.h"

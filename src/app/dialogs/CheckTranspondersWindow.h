@@ -36,9 +36,8 @@ public:
     ~CheckTranspondersWindow() override;
 
     // Shows the window of the parent, made when there is none yet, with a fresh check.
-    static CheckTranspondersWindow* showIn(QWidget& parent, ListDocument& document,
-                                           ListView& view, Settings& settings,
-                                           IDocumentWindow& window);
+    static CheckTranspondersWindow* showIn(QWidget& parent, ListDocument& document, ListView& view,
+                                           Settings& settings, IDocumentWindow& window);
 
     TransponderCheckSession& session() { return *session_; }
     QComboBox* satelliteBox() const { return satellites_; }

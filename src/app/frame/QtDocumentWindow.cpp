@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <thread>
 
-#include "app/dialogs/ApplyOrderDialog.h"
 #include "app/desktop/SleepInhibitor.h"
+#include "app/dialogs/ApplyOrderDialog.h"
 #include "app/dialogs/HistoryDialog.h"
 #include "app/dialogs/ImportChannelsDialog.h"
 #include "app/dialogs/ImportTranspondersDialog.h"

@@ -8,7 +8,6 @@
 #include "db/RecordLayout.h"
 #include "db/RowFields.h"
 #include "editor/document/ListEdit.h"
-#include "editor/document/ListEdit.h"
 #include "editor/editing/ChannelClipboard.h"
 #include "editor/model/ChannelRecords.h"
 #include "editor/model/SectionMap.h"
